@@ -1,0 +1,174 @@
+#include "taskstore.h"
+
+#include "tasktext.h"
+
+TaskStore::TaskStore(QObject *parent) : QAbstractTableModel(parent) {}
+
+void TaskStore::appendRow(const QString &caption)
+{
+    const int row = count();
+    beginInsertRows({}, row, row);
+    m_rows.append(Row{caption, {}});
+    endInsertRows();
+}
+
+void TaskStore::removeRowAt(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    beginRemoveRows({}, index, index);
+    m_rows.removeAt(index);
+    endRemoveRows();
+}
+
+void TaskStore::clearRows()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+QString TaskStore::caption(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].caption : QString();
+}
+
+QString TaskStore::cell(int index, int cell) const
+{
+    if (index < 0 || index >= count() || cell < 0 || cell >= CellCount)
+        return {};
+    return m_rows[index].cells[size_t(cell)];
+}
+
+int TaskStore::findCaption(const QString &path) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (m_rows[i].caption == path)
+            return i;
+    return -1;
+}
+
+void TaskStore::GetItemData(int index, int field, ltvItemData &d) const
+{
+    if (index < 0 || index >= count())
+        return;
+    const Row &r = m_rows[index];
+    auto c = [&](int n) { return r.cells[size_t(n)]; };
+    switch (field) {
+    case ItemField::All:
+        d.InputFile = r.caption;
+        d.Length = c(0);
+        d.Size = c(1);
+        d.Status = c(2);
+        d.NewFilename = c(3);
+        d.NewFileExt = c(4);
+        d.OrigStartTime = c(5);
+        d.OrigEndTime = c(6);
+        d.ClipLength = c(7);
+        d.StartTime = c(8);
+        d.EndTime = c(9);
+        d.LengthSecs = StrToSeconds(d.Length);
+        d.OrigStartSecs = StrToSeconds(d.OrigStartTime);
+        d.OrigEndSecs = StrToSeconds(d.OrigEndTime);
+        d.ClipLengthSecs = StrToSeconds(d.ClipLength);
+        d.StartSecs = StrToSeconds(d.StartTime);
+        d.EndSecs = StrToSeconds(d.EndTime);
+        break;
+    case ItemField::Caption: d.InputFile = r.caption; break;
+    case 0:
+        d.Length = c(0);
+        d.LengthSecs = StrToSeconds(d.Length);
+        break;
+    case 1: d.Size = c(1); break;
+    case 2: d.Status = c(2); break;
+    case 3: d.NewFilename = c(3); break;
+    case 4: d.NewFileExt = c(4); break;
+    case 5:
+        d.OrigStartTime = c(5);
+        d.OrigStartSecs = StrToSeconds(d.OrigStartTime);
+        break;
+    case 6:
+        d.OrigEndTime = c(6);
+        d.OrigEndSecs = StrToSeconds(d.OrigEndTime);
+        break;
+    case 7:
+        d.ClipLength = c(7);
+        d.ClipLengthSecs = StrToSeconds(d.ClipLength);
+        break;
+    case 8:
+        d.StartTime = c(8);
+        d.StartSecs = StrToSeconds(d.StartTime);
+        break;
+    case 9:
+        d.EndTime = c(9);
+        d.EndSecs = StrToSeconds(d.EndTime);
+        break;
+    default: break;
+    }
+}
+
+void TaskStore::SetItemData(int index, int field, const ltvItemData &d)
+{
+    if (index < 0 || index >= count())
+        return;
+    const QString *texts[] = {&d.Length,        &d.Size,        &d.Status,     &d.NewFilename,
+                              &d.NewFileExt,    &d.OrigStartTime, &d.OrigEndTime, &d.ClipLength,
+                              &d.StartTime,     &d.EndTime};
+    if (field == ItemField::All) {
+        setText(index, ItemField::Caption, d.InputFile);
+        for (int n = 0; n < CellCount; ++n)
+            setText(index, n, *texts[n]);
+    } else if (field == ItemField::Caption) {
+        setText(index, field, d.InputFile);
+    } else if (field >= 0 && field < CellCount) {
+        setText(index, field, *texts[field]);
+    }
+}
+
+void TaskStore::setText(int index, int field, const QString &text)
+{
+    Row &r = m_rows[index];
+    QString &target = field == ItemField::Caption ? r.caption : r.cells[size_t(field)];
+    if (target == text)
+        return;
+    target = text;
+    const int column = field == ItemField::Caption ? 0 : field + 1;
+    if (column < ColumnCount)
+        emit dataChanged(this->index(index, column), this->index(index, column));
+}
+
+int TaskStore::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int TaskStore::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TaskStore::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        const Row &r = m_rows[index.row()];
+        return index.column() == 0 ? r.caption : r.cells[size_t(index.column() - 1)];
+    }
+    return {};
+}
+
+QVariant TaskStore::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const names[] = {"Input File", "Length", "Size", "Status"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+Qt::ItemFlags TaskStore::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "itemdata.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <array>
+
+// The task list: one row per source file, in conversion order. Each row has
+// a caption (the source path) and exactly ten cells; the view shows the
+// caption and cells 0 to 2 as the columns "Input File", "Length", "Size" and
+// "Status". The rows are the only store of the tasks' records.
+class TaskStore : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int CellCount = 10;
+    static constexpr int ColumnCount = 4;
+
+    explicit TaskStore(QObject *parent = nullptr);
+
+    int count() const { return int(m_rows.size()); }
+    // Appends a row with the given caption and ten empty cells.
+    void appendRow(const QString &caption);
+    void removeRowAt(int index);
+    void clearRows();
+
+    QString caption(int index) const;
+    QString cell(int index, int cell) const;
+    // Index of the first row whose caption equals path exactly, or -1.
+    int findCaption(const QString &path) const;
+
+    // Copies the fields the selector names from row index into data and
+    // derives the seconds fields that go with them.
+    void GetItemData(int index, int field, ltvItemData &data) const;
+    // Writes the texts the selector names from data into row index.
+    void SetItemData(int index, int field, const ltvItemData &data);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    struct Row
+    {
+        QString caption;
+        std::array<QString, CellCount> cells;
+    };
+    void setText(int index, int field, const QString &text);
+
+    QList<Row> m_rows;
+};

@@ -1,0 +1,119 @@
+#include "tasktext.h"
+
+#include <QDir>
+#include <cmath>
+
+namespace {
+
+// A whole number: optional sign, then decimal digits only.
+bool parseWhole(const QString &text, qint64 &out)
+{
+    if (text.isEmpty())
+        return false;
+    int i = 0;
+    if (text[0] == u'+' || text[0] == u'-')
+        i = 1;
+    if (i >= text.size())
+        return false;
+    for (int k = i; k < text.size(); ++k)
+        if (!text[k].isDigit() || text[k].unicode() > 127)
+            return false;
+    bool ok = false;
+    out = text.toLongLong(&ok);
+    return ok;
+}
+
+// A decimal number written with ".": optional sign, digits, optional
+// fraction. Exponents, blanks and other letters are refused.
+bool parseDecimal(const QString &text, double &out)
+{
+    if (text.isEmpty())
+        return false;
+    int i = 0;
+    if (text[0] == u'+' || text[0] == u'-')
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            ++digits;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (digits == 0)
+        return false;
+    bool ok = false;
+    out = text.toDouble(&ok); // QString::toDouble always uses the C locale
+    return ok;
+}
+
+QString twoDigits(qint64 n)
+{
+    return n < 10 && n >= 0 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
+}
+
+} // namespace
+
+double StrToSeconds(const QString &text)
+{
+    const int first = text.indexOf(u':');
+    if (first < 0)
+        return -1.0;
+    const QString hoursPart = text.left(first);
+    const QString rest = text.mid(first + 1);
+    const int second = rest.indexOf(u':');
+    if (second < 0)
+        return -1.0;
+    const QString minutesPart = rest.left(second);
+    const QString secondsPart = rest.mid(second + 1);
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    double secs = 0;
+    if (!parseWhole(hoursPart, hours) || !parseWhole(minutesPart, minutes))
+        return -1.0;
+    if (secondsPart.startsWith(u'.') || !parseDecimal(secondsPart, secs))
+        return -1.0;
+    return double(hours * 3600 + minutes * 60) + secs;
+}
+
+QString SecondsToStr(double seconds)
+{
+    if (!std::isfinite(seconds))
+        seconds = 0;
+    qint64 t = qint64(std::trunc(seconds));
+    qint64 hours = t / 3600;
+    qint64 minutes = (t - hours * 3600) / 60;
+    qint64 secs = t - hours * 3600 - minutes * 60;
+    qint64 tenths = qint64(std::nearbyint((seconds - double(hours * 3600) - double(minutes * 60) -
+                                           double(secs)) *
+                                          10.0));
+    if (tenths >= 10 || tenths <= -10) {
+        // The fraction rounded up to a whole second: carry it.
+        t += tenths / 10;
+        tenths %= 10;
+        hours = t / 3600;
+        minutes = (t - hours * 3600) / 60;
+        secs = t - hours * 3600 - minutes * 60;
+    }
+    QString text = twoDigits(hours) + u':' + twoDigits(minutes) + u':' + twoDigits(secs);
+    if (tenths != 0)
+        text += u'.' + QString::number(tenths < 0 ? -tenths : tenths);
+    return text;
+}
+
+QString StripFileExt(const QString &name)
+{
+    const int dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString AddBackslash(const QString &path)
+{
+    const QChar sep = QDir::separator();
+    if (path.isEmpty() || path.endsWith(sep) || path.endsWith(u'/'))
+        return path;
+    return path + sep;
+}

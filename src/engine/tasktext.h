@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Time texts: hours, minutes and seconds, each with at least two digits,
+// separated by colons, with "." and a tenths digit when the tenths are not
+// zero (01:02:03.5). The decimal separator is always ".", whatever the locale,
+// because the encoder prints and reads it that way.
+
+// Seconds of a time text, or -1.0 when the text is not one.
+double StrToSeconds(const QString &text);
+// Time text of a number of seconds.
+QString SecondsToStr(double seconds);
+// The name without its extension (the text before its last ".").
+QString StripFileExt(const QString &name);
+// The path with a trailing directory separator.
+QString AddBackslash(const QString &path);

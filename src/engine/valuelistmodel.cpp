@@ -1,0 +1,130 @@
+#include "valuelistmodel.h"
+
+ValueListModel::ValueListModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+QString ValueListModel::key(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].key : QString();
+}
+
+QString ValueListModel::value(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].value : QString();
+}
+
+int ValueListModel::findRow(const QString &key) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (m_rows[i].key.compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString ValueListModel::valueOf(const QString &key) const
+{
+    return value(findRow(key));
+}
+
+int ValueListModel::appendRow(const QString &key, const QString &value)
+{
+    const int r = count();
+    beginInsertRows({}, r, r);
+    m_rows.append(Row{key, value, false, EditStyle::Simple, {}});
+    endInsertRows();
+    emit stringsChanged();
+    return r;
+}
+
+void ValueListModel::setValue(int index, const QString &value)
+{
+    if (index < 0 || index >= count() || m_rows[index].value == value)
+        return;
+    m_rows[index].value = value;
+    emit dataChanged(this->index(index, 1), this->index(index, 1));
+    emit stringsChanged();
+}
+
+void ValueListModel::setReadOnly(int index, bool readOnly)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_rows[index].readOnly = readOnly;
+    emit dataChanged(this->index(index, 0), this->index(index, 1));
+}
+
+void ValueListModel::setPickList(int index, const QStringList &items)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_rows[index].pickList = items;
+    m_rows[index].editStyle = EditStyle::PickList;
+    emit dataChanged(this->index(index, 0), this->index(index, 1));
+}
+
+void ValueListModel::clearRows()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    emit stringsChanged();
+}
+
+void ValueListModel::setRows(const QList<Row> &rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+    emit stringsChanged();
+}
+
+void ValueListModel::setGridValue(const QString &key, const QString &value)
+{
+    const int r = findRow(key);
+    if (r < 0)
+        appendRow(key, value);
+    else
+        setValue(r, value);
+}
+
+int ValueListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int ValueListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ValueListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const Row &r = m_rows[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return index.column() == 0 ? r.key : r.value;
+    return {};
+}
+
+bool ValueListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() != 1 || role != Qt::EditRole)
+        return false;
+    setValue(index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags ValueListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.column() == 0)
+        return Qt::ItemIsEnabled;
+    const Row &r = m_rows[index.row()];
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!r.readOnly || r.editStyle == EditStyle::PickList)
+        f |= Qt::ItemIsEditable;
+    return f;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every message box, file or folder dialog, shell "open" and power-off of
+// the program goes through this interface, so that the windows can be
+// driven by tests without a modal window and without side effects.
+// The program's implementation lives with the windows (WidgetPlatform);
+// RecordingPlatform records calls and answers from a script.
+class Platform
+{
+public:
+    enum class Icon { None, Information, Question, Warning, Error };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A message box with the given text and caption.
+    virtual Answer messageBox(const QString &text, const QString &caption, Icon icon,
+                              Buttons buttons = Buttons::Ok) = 0;
+    // The open-files dialog. filter uses the "Name|*.a;*.b|Name|*.c" form;
+    // several files may be chosen and must exist. Empty when cancelled.
+    virtual QStringList openFileNames(const QString &filter) = 0;
+    // The save-file dialog; empty when cancelled.
+    virtual QString saveFileName(const QString &filter, const QString &defaultExt) = 0;
+    // The folder chooser with a title, file-system folders only. False when
+    // cancelled.
+    virtual bool browseForDirectory(const QString &title, QString &path) = 0;
+    // Opens a folder, a file or an address ("mailto:...", "https://...")
+    // with the desktop's program for it.
+    virtual void shellOpen(const QString &target) = 0;
+    // Asks the system to power the computer off.
+    virtual void powerOff() = 0;
+};

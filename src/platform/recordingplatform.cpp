@@ -1,0 +1,43 @@
+#include "recordingplatform.h"
+
+Platform::Answer RecordingPlatform::messageBox(const QString &text, const QString &caption,
+                                               Icon icon, Buttons buttons)
+{
+    messages.append(Message{text, caption, icon, buttons});
+    if (onMessage)
+        onMessage(messages.last());
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+QStringList RecordingPlatform::openFileNames(const QString &filter)
+{
+    fileDialogFilters.append(filter);
+    return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+}
+
+QString RecordingPlatform::saveFileName(const QString &filter, const QString &)
+{
+    fileDialogFilters.append(filter);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+bool RecordingPlatform::browseForDirectory(const QString &title, QString &path)
+{
+    browseTitles.append(title);
+    if (browseAnswers.isEmpty())
+        return false;
+    path = browseAnswers.takeFirst();
+    return !path.isEmpty();
+}
+
+void RecordingPlatform::shellOpen(const QString &target)
+{
+    opened.append(target);
+}
+
+void RecordingPlatform::powerOff()
+{
+    ++powerOffCount;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <functional>
+
+// A Platform for tests: every call is recorded; answers come from queues the
+// test fills (or the defaults below when a queue is empty). Never opens a
+// window, never opens anything, never powers the machine off.
+class RecordingPlatform : public Platform
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString caption;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    Answer messageBox(const QString &text, const QString &caption, Icon icon,
+                      Buttons buttons = Buttons::Ok) override;
+    QStringList openFileNames(const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &defaultExt) override;
+    bool browseForDirectory(const QString &title, QString &path) override;
+    void shellOpen(const QString &target) override;
+    void powerOff() override;
+
+    // Recorded calls.
+    QList<Message> messages;
+    QStringList fileDialogFilters;
+    QStringList browseTitles;
+    QStringList opened;
+    int powerOffCount = 0;
+
+    // Scripted answers. Empty queues give: Ok / Yes, no files, cancel.
+    QList<Answer> answers;
+    QList<QStringList> fileAnswers;
+    QStringList saveAnswers;
+    QStringList browseAnswers; // an empty text means "cancelled"
+    // Called inside messageBox, after recording, for tests that act while a
+    // message is "on screen".
+    std::function<void(const Message &)> onMessage;
+};

@@ -1,0 +1,79 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace testsupport {
+
+QString fakeEncoder() { return QStringLiteral(QC_FAKE_ENCODER); }
+QString ffmpeg() { return QStringLiteral(QC_FFMPEG); }
+QString binDir() { return QStringLiteral(QC_BIN_DIR); }
+QString sourceDir() { return QStringLiteral(QC_SOURCE_DIR); }
+
+QString makeClip(const QString &path, const QStringList &encoderArgs)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList args{"-y", "-hide_banner", "-loglevel", "error"};
+    args += encoderArgs;
+    args << path;
+    p.start(ffmpeg(), args);
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+        qWarning("clip generation failed: %s", p.readAll().constData());
+        return {};
+    }
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+QString makeStandardClip(const QString &path, double seconds)
+{
+    const QString d = QString::number(seconds);
+    QStringList args{"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=" + d,
+                     "-f", "lavfi", "-i", "sine=frequency=440:duration=" + d};
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (ext == "wmv" || ext == "asf")
+        args << "-c:v" << "wmv2" << "-c:a" << "wmav2";
+    else if (ext == "mpg" || ext == "mpeg" || ext == "vob")
+        args << "-c:v" << "mpeg2video" << "-c:a" << "mp2";
+    else if (ext == "mp4" || ext == "mov")
+        args << "-c:v" << "libx264" << "-preset" << "ultrafast" << "-pix_fmt" << "yuv420p"
+             << "-c:a" << "aac";
+    else
+        args << "-c:v" << "mpeg4" << "-c:a" << "mp3";
+    args << "-shortest";
+    return makeClip(path, args);
+}
+
+ProgramDir::ProgramDir(const QString &encoder, bool withProfiles, bool withPreferences)
+{
+    const QString p = path();
+    QFile::link(encoder, p + "wmaspi.dll");
+    if (withProfiles) {
+        QDir().mkpath(p + "Profiles");
+        const QDir src(sourceDir() + "/resources/Profiles");
+        for (const QString &f : src.entryList({"*.apf"}, QDir::Files))
+            QFile::copy(src.filePath(f), p + "Profiles/" + f);
+    }
+    if (withPreferences)
+        QFile::copy(sourceDir() + "/resources/Preferences.ini", p + "Preferences.ini");
+}
+
+QString ProgramDir::path() const
+{
+    return m_dir.path() + QDir::separator();
+}
+
+QString setFakeScript(const QString &dir, const QStringList &lines)
+{
+    static int n = 0;
+    const QString path = dir + QStringLiteral("/fake%1.script").arg(++n);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(lines.join(u'\n').toUtf8() + '\n');
+    qputenv("QC_FAKE_SCRIPT", path.toLocal8Bit());
+    return path;
+}
+
+} // namespace testsupport

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// Paths fixed at build time.
+QString fakeEncoder();
+QString ffmpeg();
+QString binDir();
+QString sourceDir();
+
+// Generates a small clip with the real encoder's lavfi sources, e.g.
+// makeClip(dir + "/a.avi", {"-f","lavfi","-i","testsrc=size=320x240:rate=25:duration=2",
+//           "-c:v","mpeg4"}). Returns the path, or an empty text on failure.
+QString makeClip(const QString &path, const QStringList &encoderArgs);
+// A standard two-second test clip with picture and sound in the given container.
+QString makeStandardClip(const QString &path, double seconds = 2.0);
+
+// A temporary directory laid out like the program's own: wmaspi.dll (a link
+// to the given encoder), Profiles/ with the shipped profiles, Preferences.ini
+// only when withPreferences is true. The path ends with a separator.
+class ProgramDir
+{
+public:
+    explicit ProgramDir(const QString &encoder = ffmpeg(), bool withProfiles = true,
+                        bool withPreferences = false);
+    QString path() const; // with trailing separator
+    QString file(const QString &name) const { return path() + name; }
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Writes a script for the fake encoder and returns its path; the fake reads
+// it from the environment variable QC_FAKE_SCRIPT, which this sets.
+QString setFakeScript(const QString &dir, const QStringList &lines);
+
+} // namespace testsupport
