@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <stdexcept>
+
+// The program's reader and writer of INI-style files (profiles and
+// Preferences.ini). The whole file is held as a list of lines; reads search
+// that text, writes change lines in memory, and Release() writes the file
+// back. Lookup is deliberately loose: case-insensitive substring matching, no
+// trimming, no comments, and a section ends at the next "[" wherever it
+// stands. Lines are bytes (UTF-8 at the interface); a line the store does not
+// change is written back byte for byte.
+class TNewInifile
+{
+public:
+    // Reads the file when it exists; a missing file gives an empty store.
+    // Throws TIniFileError ("Cannot open file ...") when it exists but cannot
+    // be read.
+    explicit TNewInifile(const QString &fileName);
+
+    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+    void WriteString(const QString &section, const QString &key, const QString &value);
+    int ReadInteger(const QString &section, const QString &key, int def) const;
+    void WriteInteger(const QString &section, const QString &key, int value);
+    bool ReadBool(const QString &section, const QString &key, bool def) const;
+    void WriteBool(const QString &section, const QString &key, bool value);
+    double ReadFloat(const QString &section, const QString &key, double def) const;
+
+    // Writes every line, each followed by CR LF, replacing the file
+    // atomically. Throws TIniFileError ("Cannot create file ...") on failure,
+    // leaving the previous file whole. A store destroyed without Release()
+    // writes nothing.
+    void Release();
+
+    const QString &FileName() const { return m_fileName; }
+
+private:
+    QString m_fileName;
+    QList<QByteArray> m_lines;
+};
+
+class TIniFileError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+    QString text() const { return QString::fromUtf8(what()); }
+};
