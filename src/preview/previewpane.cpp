@@ -160,7 +160,8 @@ void TPreviewPane::activate()
 // player, so that the bar's timer runs exactly while the preview plays.
 void TPreviewPane::playGraph()
 {
-    if (TrackBar->isEnabled())
+    // The bar follows playback unless it has been switched off itself.
+    if (!TrackBar->testAttribute(Qt::WA_ForceDisabled))
         TrackBar->startTimer();
     if (m_player->hasVideo())
         VideoWindow1->showVideo(true);
