@@ -3,11 +3,11 @@
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
 #include "preview/videowindow.h"
+#include "support/fakepreviewplayer.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -32,104 +32,22 @@ public:
     QStringList caught;
 };
 
-// A player that records what it is told and answers from its fields.
-class FakePlayer : public PreviewPlayer
-{
-public:
-    explicit FakePlayer(QVideoWidget *renderer) : m_renderer(renderer) {}
-    ~FakePlayer() override
-    {
-        if (releasedFlag)
-            *releasedFlag = true;
-        if (rendererAliveAtRelease)
-            *rendererAliveAtRelease = !m_renderer.isNull();
-    }
-
-    void clear() override { calls << QStringLiteral("clear"); }
-    bool open(const QString &path) override
-    {
-        calls << QStringLiteral("open:") + path;
-        if (duringOpen)
-            duringOpen();
-        if (rejected.contains(path)) {
-            text = rejectText;
-            code = rejectCode;
-            return false;
-        }
-        emit opened();
-        return true;
-    }
-    void play() override
-    {
-        calls << QStringLiteral("play");
-        st = State::Playing;
-    }
-    void pause() override
-    {
-        calls << QStringLiteral("pause");
-        st = State::Paused;
-    }
-    void stop() override
-    {
-        calls << QStringLiteral("stop");
-        st = State::Stopped;
-    }
-    State state() const override { return st; }
-    qint64 duration() const override { return dur; }
-    qint64 position() const override { return pos; }
-    void seek(qint64 ms) override { calls << QStringLiteral("seek:%1").arg(ms); }
-    bool hasVideo() const override { return video; }
-    QString errorText() const override { return text; }
-    int errorCode() const override { return code; }
-
-    void fail(const QString &t, int c)
-    {
-        text = t;
-        code = c;
-        st = State::Stopped;
-        emit failed();
-    }
-
-    QStringList calls;
-    QStringList rejected;
-    QString rejectText = QStringLiteral("Cannot play back the file.  The format is not supported.");
-    int rejectCode = int(0x80040265u);
-    std::function<void()> duringOpen;
-    State st = State::Stopped;
-    qint64 dur = 0;
-    qint64 pos = 0;
-    bool video = true;
-    QString text;
-    int code = 0;
-    bool *releasedFlag = nullptr;
-    bool *rendererAliveAtRelease = nullptr;
-
-private:
-    QPointer<QVideoWidget> m_renderer;
-};
+using FakePlayer = FakePreviewPlayer;
 
 // A pane with a fake player factory that remembers what it made.
 struct Rig
 {
-    Rig()
-        : pane([this](QVideoWidget *renderer) {
-              ++made;
-              rendererGiven = renderer;
-              auto p = std::make_unique<FakePlayer>(renderer);
-              player = p.get();
-              if (configure)
-                  configure(*p);
-              return std::unique_ptr<PreviewPlayer>(std::move(p));
-          })
+    Rig() : pane(fakes.factory())
     {
         pane.resize(190, 177);
         pane.show();
     }
-    int made = 0;
-    QVideoWidget *rendererGiven = nullptr;
-    FakePlayer *player = nullptr;
-    std::function<void(FakePlayer &)> configure;
+    FakePreviewPlayerFactory fakes;
+    int &made = fakes.made;
+    FakePlayer *&player = fakes.last;
+    std::function<void(FakePlayer &)> &configure = fakes.configure;
     TPreviewPane pane;
+    QVideoWidget *rendererGiven() const { return player ? player->renderer() : nullptr; }
 };
 
 QString playAndCatch(TPreviewPane &pane, const QString &path)
@@ -223,8 +141,8 @@ private slots:
         Rig rig;
         rig.pane.PlaySelected(QStringLiteral("/v/a.avi"));
         QCOMPARE(rig.made, 1);
-        QVERIFY(rig.rendererGiven);
-        QVERIFY(rig.pane.VideoWindow1->isAncestorOf(rig.rendererGiven));
+        QVERIFY(rig.rendererGiven());
+        QVERIFY(rig.pane.VideoWindow1->isAncestorOf(rig.rendererGiven()));
         FakePlayer *first = rig.player;
         QCOMPARE(first->calls, (QStringList{"stop", "clear", "open:/v/a.avi", "play"}));
 
@@ -243,10 +161,10 @@ private slots:
         Rig rig;
         rig.pane.PlaySelected(QStringLiteral("/v/a.avi"));
         QVERIFY(rig.pane.VideoWindow1->videoShown());
-        QCOMPARE(rig.rendererGiven->geometry(), rig.pane.VideoWindow1->rect());
+        QCOMPARE(rig.rendererGiven()->geometry(), rig.pane.VideoWindow1->rect());
         // The renderer follows the area's size.
         rig.pane.resize(250, 200);
-        QTRY_COMPARE(rig.rendererGiven->geometry(), rig.pane.VideoWindow1->rect());
+        QTRY_COMPARE(rig.rendererGiven()->geometry(), rig.pane.VideoWindow1->rect());
 
         // A file without a picture leaves the still picture uncovered.
         rig.player->video = false;

@@ -229,7 +229,7 @@ private slots:
     void paneShowsARejectedFileAndPlaysTheNext()
     {
         REQUIRE_PLAYBACK();
-        TPreviewPane pane([](QVideoWidget *w) { return std::make_unique<QtPreviewPlayer>(w); });
+        TPreviewPane pane(&QtPreviewPlayer::create);
         pane.resize(190, 177);
         pane.show();
         const QString bad = writeFile("pane.avi", QByteArray(5000, 'z'));

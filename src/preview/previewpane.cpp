@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -107,9 +108,12 @@ void TPreviewPane::PlaySelected(const QString &path)
     stopGraph();
     VideoWindow1->showVideo(false);
     m_player->clear();
-    m_opening = true;
-    const bool ok = m_player->open(path);
-    m_opening = false;
+    bool ok = false;
+    {
+        m_opening = true;
+        const auto done = qScopeGuard([this] { m_opening = false; });
+        ok = m_player->open(path);
+    }
     if (!ok)
         throw EDirectShowException(errorMessage().toStdString());
     playGraph();

@@ -1,6 +1,7 @@
 #include "qtpreviewplayer.h"
 
 #include <QEventLoop>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -37,6 +38,11 @@ QtPreviewPlayer::~QtPreviewPlayer()
     m_player->disconnect(this);
     m_player->stop();
     m_player->setSource(QUrl());
+}
+
+std::unique_ptr<PreviewPlayer> QtPreviewPlayer::create(QVideoWidget *videoOutput)
+{
+    return std::make_unique<QtPreviewPlayer>(videoOutput);
 }
 
 void QtPreviewPlayer::createBackend()
@@ -76,6 +82,7 @@ bool QtPreviewPlayer::open(const QString &path)
     m_errorText.clear();
     m_errorCode = 0;
     m_opening = true;
+    auto opening = qScopeGuard([this] { m_opening = false; });
     m_player->setSource(QUrl::fromLocalFile(path));
     if (!loadSettled()) {
         // Wait for the framework's verdict; timers and the framework's own
@@ -95,6 +102,7 @@ bool QtPreviewPlayer::open(const QString &path)
         disconnect(c1);
         disconnect(c2);
     }
+    opening.dismiss();
     m_opening = false;
 
     if (!loadSettled()) {

@@ -28,6 +28,9 @@ public:
     explicit QtPreviewPlayer(QVideoWidget *videoOutput, QObject *parent = nullptr);
     ~QtPreviewPlayer() override;
 
+    // The preview pane's factory for the program: TPreviewPane(&QtPreviewPlayer::create).
+    static std::unique_ptr<PreviewPlayer> create(QVideoWidget *videoOutput);
+
     void clear() override;
     bool open(const QString &path) override;
     void play() override;
