@@ -155,7 +155,6 @@ void TPreviewPane::activate()
     if (!player)
         throw EDirectShowException("The media player could not be created.");
     m_player = std::move(player);
-    connect(m_player.get(), &PreviewPlayer::opened, this, &TPreviewPane::playerOpened);
     connect(m_player.get(), &PreviewPlayer::failed, this, &TPreviewPane::playerFailed);
     TrackBar->setPlayer(m_player.get());
 }
@@ -187,13 +186,6 @@ void TPreviewPane::stopGraph()
 void TPreviewPane::TrackBarTimer(qint64, qint64)
 {
     labPreviewTime->setText(SecondsToStr(TrackBar->value()));
-}
-
-void TPreviewPane::playerOpened()
-{
-    // A file that finished loading after Play: show its picture now.
-    if (m_player->state() == PreviewPlayer::State::Playing && m_player->hasVideo())
-        VideoWindow1->showVideo(true);
 }
 
 void TPreviewPane::playerFailed()
