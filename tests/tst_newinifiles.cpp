@@ -434,6 +434,16 @@ private slots:
         }
     }
 
+    void lineBreaksInValuesCannotAddLines()
+    {
+        TNewInifile s(m_path);
+        s.WriteString("Main", "Output Path", "/a\r\nProfile=7\n[X]");
+        s.WriteString("Main", "Other", QString("x") + QChar(0) + "y");
+        QCOMPARE(s.ReadInteger("Main", "Profile", -1), -1);
+        QCOMPARE(releaseAndRead(s),
+                 QByteArray("[Main]\r\nOther=x y\r\nOutput Path=/a  Profile=7 [X]\r\n"));
+    }
+
     void rewriteAfterReadsOnly()
     {
         writeAll(m_path, "[Main]\nVersion=1.8\n;note\n  spaced = x \n");
