@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -432,6 +433,20 @@ private slots:
                                              .arg(QDir::toNativeSeparators(path))),
                      qPrintable(e.text()));
         }
+    }
+
+    void symbolicLinkStaysALink()
+    {
+        const QString real = m_dir.filePath("real.ini");
+        writeAll(real, "[A]\nK=1\n");
+        QFile::remove(m_path);
+        QVERIFY(QFile::link(real, m_path));
+        TNewInifile s(m_path);
+        s.WriteString("A", "K", "2");
+        s.Release();
+        QVERIFY(QFileInfo(m_path).isSymLink());
+        QCOMPARE(readAll(real), QByteArray("[A]\r\nK=2\r\n"));
+        QFile::remove(m_path);
     }
 
     void lineBreaksInValuesCannotAddLines()
