@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using testsupport::setFakeScript;
@@ -458,6 +459,41 @@ private slots:
         QCOMPARE(h.host.closeCount, 0);
     }
 
+    // No file descriptor left for the encoder's channels.
+    void pipeFailure()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script({"touch $last"});
+        rlimit saved{};
+        getrlimit(RLIMIT_NOFILE, &saved);
+        QObject::connect(
+            h.run.get(), &BatchRun::convertingFileChanged, h.run.get(), [&](const QString &f) {
+                if (f.isEmpty())
+                    return;
+                const int open =
+                    QDir("/proc/self/fd")
+                        .entryList(QDir::NoDotAndDotDot | QDir::System | QDir::AllEntries)
+                        .size();
+                rlimit few = saved;
+                few.rlim_cur = rlim_t(open);
+                setrlimit(RLIMIT_NOFILE, &few);
+            });
+        h.platform.onMessage = [&](const RecordingPlatform::Message &) {
+            setrlimit(RLIMIT_NOFILE, &saved);
+        };
+        h.run->RunBatch(QString());
+        setrlimit(RLIMIT_NOFILE, &saved);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "Error On CreatePipe()");
+        QCOMPARE(h.statuses(), (QStringList{"Failed", "OK"}));
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
+    }
+
     void completionActions_data()
     {
         QTest::addColumn<bool>("turnOff");
@@ -751,6 +787,26 @@ private slots:
         h.run->RunBatch(QString());
         QCOMPARE(statusAtClose, "Stop");
         QCOMPARE(h.statuses(), (QStringList{"Stop", "OK"}));
+        QVERIFY(h.platform.messages.isEmpty());
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+    }
+
+    // Closing between two tasks leaves the finished one "Complete" and starts
+    // no further encoder.
+    void closeBetweenTasks()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script(QStringList{"print a", "touch $last"});
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c == 100)
+                QTimer::singleShot(0, h.run.get(), &BatchRun::stopForClose);
+        });
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Stop"}));
+        QVERIFY(!QFile::exists(h.outDir + "/b.mp4"));
         QVERIFY(h.platform.messages.isEmpty());
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
     }
