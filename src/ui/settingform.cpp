@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -214,7 +215,6 @@ void TSettingForm::centreOnMainWindow()
 
 void TSettingForm::showPage(int page)
 {
-    centreOnMainWindow();
     show();
     raise();
     activateWindow();
@@ -230,6 +230,8 @@ void TSettingForm::showProfile(int index)
 
 void TSettingForm::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        centreOnMainWindow();
     QDialog::showEvent(event);
     FormShow();
 }
