@@ -1,0 +1,133 @@
+#pragma once
+
+#include "profilegrids.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class EncoderProcess;
+class Platform;
+class RunHost;
+class TaskStore;
+struct ltvItemData;
+
+// The batch run: converts every task of the task list in list order, one
+// encoder at a time, and reports its progress through signals. The run is
+// one long call (RunBatch) that waits for the encoder's output in a local
+// event loop, so the window stays responsive and Stop works meanwhile.
+class BatchRun : public QObject
+{
+    Q_OBJECT
+public:
+    enum State
+    {
+        Idle = 0,
+        Running = 1,
+        StopRequested = 2
+    };
+
+    // What Start did.
+    enum class StartResult
+    {
+        OutputPathMissing, // the message was shown; focus the output path box
+        NoTasks,           // empty task list: nothing happened
+        OptionsFailed,     // the profile could not be read: reported, back to idle
+        Ran                // the run took place (it may have been stopped or failed)
+    };
+
+    BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
+             const QString &encoderPath, QObject *parent = nullptr);
+    ~BatchRun() override;
+
+    // The Start command after its focus step: checks the output directory and
+    // the task list, then enterRunMode, the profile options, RunBatch and
+    // leaveRunMode (also when the options cannot be built).
+    StartResult Start(const QString &profilePath, const ProfileGrids &grids,
+                      const std::function<void()> &enterRunMode,
+                      const std::function<void()> &leaveRunMode);
+    static bool outputDirectoryExists(const QString &path);
+
+    // Converts all tasks with the profile option string; returns when the run
+    // has ended in any way.
+    void RunBatch(const QString &options);
+    // The Stop command: only while running, asks the encoder to end.
+    void requestStop();
+    // Closing the main window during a run: the encoder is ended, the task in
+    // progress becomes "Stop" at once, and the run ends without a message.
+    void stopForClose();
+    // One tick of timerTime.
+    void timerTimeTimer();
+
+    int RunState() const { return m_runState; }
+    int ElapsedSecs() const { return m_elapsedSecs; }
+    int RemainingSecs() const { return m_remainingSecs; }
+    QTimer *timerTime() { return &m_timerTime; }
+    int currentPosition() const { return m_currentBar; }
+    int totalPosition() const { return m_totalBar; }
+    QString memoText() const { return m_memo; }
+
+    // Remaining seconds after elapsed ticks with the total bar at percent
+    // (not 0): elapsed / (percent / 100) - elapsed, rounded half to even.
+    static int EstimateRemaining(int elapsed, int percent);
+    // The output position a chunk reports: the last "time" in it whose value
+    // (after one character, up to the next blank) is a time text or a plain
+    // decimal number. False when there is none.
+    static bool ReportedTime(const QString &chunk, double &seconds);
+
+signals:
+    void convertingFileChanged(const QString &fileName);
+    void elapsedChanged(const QString &text);
+    void remainingChanged(const QString &text);
+    // Bar positions, already within 0..100; the labels show "<n>%".
+    void currentProgressChanged(int percent);
+    void totalProgressChanged(int percent);
+    // true: the progress panel replaces the idle panel; false: the reverse.
+    void progressPanelShown(bool shown);
+    // Text of the last chunk read from the encoder.
+    void memoChanged(const QString &text);
+    void runStateChanged(int state);
+
+private:
+    enum class TaskEnd
+    {
+        Complete,
+        Failed,
+        Stopped,
+        StartFailed
+    };
+
+    TaskEnd runTask(int index, const QString &options);
+    void evaluateChunk(const QString &text);
+    void setBars(int current, int total);
+    void setRunState(State state);
+    void endAfterStop(int index);
+    void endAfterStartFailure(int index, const QString &message);
+    void complete();
+    void setStatus(int index, const QString &status);
+
+    TaskStore &m_tasks;
+    EncoderProcess &m_encoder;
+    Platform &m_platform;
+    RunHost &m_host;
+    QString m_encoderPath;
+
+    QTimer m_timerTime;
+    State m_runState = Idle;
+    int m_elapsedSecs = 0;
+    int m_remainingSecs = 0;
+    int m_currentBar = 0;
+    int m_totalBar = 0;
+    QString m_memo;
+
+    // Per run.
+    double m_totalSecs = 0;
+    double m_doneSecs = 0;
+    double m_taskSecs = 0;
+    double m_positionSecs = 0;
+    int m_failedCount = 0;
+    int m_taskCount = 0;
+    bool m_closing = false;
+    int m_currentTask = -1;
+};

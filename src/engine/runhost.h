@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What the batch run needs from the main window. Every value is read at the
+// moment the run needs it, so changes made while a run is going on (the
+// settings dialog's live controls) take effect for the next task or for the
+// completion actions.
+class RunHost
+{
+public:
+    virtual ~RunHost() = default;
+
+    // Text of the output path box.
+    virtual QString outputDirectory() const = 0;
+    // "." + the type of the profile last loaded, or empty before the first load.
+    virtual QString outputExtension() const = 0;
+    // Overwrite existing output files (false: rename with an index).
+    virtual bool overwrite() const = 0;
+    virtual bool autoOpenDir() const = 0;
+    virtual bool autoExit() const = 0;
+    virtual bool autoTurnOff() const = 0;
+    // Closes the main window (auto exit, and after the power-off request).
+    virtual void closeMainWindow() = 0;
+};
