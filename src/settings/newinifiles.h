@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 // The program's reader and writer of INI-style files (profiles and
@@ -37,8 +38,20 @@ public:
     const QString &FileName() const { return m_fileName; }
 
 private:
+    // All lines joined, each followed by CR LF.
+    QByteArray text() const;
+    // The lines of a section's text: from just after the first occurrence of
+    // its header (line 0 is the rest of the header line) up to the next "[".
+    QList<QByteArray> sectionLines(const QString &section) const;
+    // Index of the first line holding the section's header, or -1.
+    int findSection(const QString &section) const;
+    // The raw value of the first line of the section holding key + "=".
+    std::optional<QByteArray> lookup(const QString &section, const QString &key) const;
+
     QString m_fileName;
     QList<QByteArray> m_lines;
+    // Bytes from a NUL on: not part of the text, written back unchanged.
+    QByteArray m_tail;
 };
 
 class TIniFileError : public std::runtime_error

@@ -1,0 +1,367 @@
+#include "newinifiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+const QByteArray kLineBreak("\r\n");
+
+// Only A-Z are folded; every other byte compares as it is.
+QByteArray foldCase(QByteArray text)
+{
+    for (char &c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return text;
+}
+
+// Splits text at every CR, LF and CR LF pair (one break); a NUL byte ends
+// the text and a break at the very end adds no empty last line.
+QList<QByteArray> splitLines(const char *p, const char *end)
+{
+    QList<QByteArray> lines;
+    while (p < end && *p != '\0') {
+        const char *start = p;
+        while (p < end && *p != '\0' && *p != '\r' && *p != '\n')
+            ++p;
+        lines.append(QByteArray(start, p - start));
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    }
+    return lines;
+}
+
+QList<QByteArray> splitLines(const QByteArray &text)
+{
+    return splitLines(text.constData(), text.constData() + text.size());
+}
+
+bool isBlank(char c)
+{
+    return c == ' ';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Leading blanks, an optional sign, then decimal digits or hexadecimal digits
+// after "$", "x" or "0x". Nothing may follow. Decimal values must fit a
+// signed 32-bit integer; hexadecimal ones may use all 32 bits.
+std::optional<int> parseInteger(const QByteArray &text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && text[i] == '$') {
+        hex = true;
+        ++i;
+    } else if (i < n && (text[i] == 'x' || text[i] == 'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i >= n)
+        return std::nullopt;
+    qint64 value = 0;
+    if (hex) {
+        for (; i < n; ++i) {
+            const int d = hexDigit(text[i]);
+            if (d < 0)
+                return std::nullopt;
+            value = value * 16 + d;
+            if (value > 0xFFFFFFFFLL)
+                return std::nullopt;
+        }
+        const quint32 bits = quint32(value);
+        const qint32 signedValue = qint32(bits);
+        return negative ? int(-qint64(signedValue)) : int(signedValue);
+    }
+    for (; i < n; ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > qint64(INT_MAX) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        return std::nullopt;
+    return int(value);
+}
+
+// A floating-point number with "." as the decimal separator, whatever the
+// locale: blanks around it, an optional sign, digits with an optional
+// fraction and an optional exponent.
+std::optional<double> parseFloat(const QByteArray &text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && isBlank(text[i]))
+        ++i;
+    const int start = i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    int digits = 0;
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        int expDigits = 0;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    const int numberEnd = i;
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    bool ok = false;
+    const double value = text.mid(start, numberEnd - start).toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+QByteArray headerOf(const QString &section)
+{
+    return '[' + section.toUtf8() + ']';
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+TNewInifile::TNewInifile(const QString &fileName) : m_fileName(fileName)
+{
+    QFileInfo info(fileName);
+    if (!info.exists())
+        return;
+    QFile file(fileName);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = info.isDir() ? systemReason(EISDIR) : file.errorString();
+        throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
+                                .arg(QDir::toNativeSeparators(fileName), reason)
+                                .toStdString());
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
+                                .arg(QDir::toNativeSeparators(fileName), file.errorString())
+                                .toStdString());
+    // A NUL byte ends the text the store works on. What follows it is kept
+    // as it is and written back after the lines, so that rewriting a damaged
+    // file never cuts it short.
+    const qsizetype nul = data.indexOf('\0');
+    if (nul >= 0) {
+        m_lines = splitLines(data.constData(), data.constData() + nul);
+        m_tail = data.mid(nul);
+    } else {
+        m_lines = splitLines(data);
+    }
+}
+
+QByteArray TNewInifile::text() const
+{
+    QByteArray t;
+    qsizetype size = 0;
+    for (const QByteArray &line : m_lines)
+        size += line.size() + 2;
+    t.reserve(size);
+    for (const QByteArray &line : m_lines) {
+        t += line;
+        t += kLineBreak;
+    }
+    return t;
+}
+
+QList<QByteArray> TNewInifile::sectionLines(const QString &section) const
+{
+    const QByteArray t = text();
+    const QByteArray header = foldCase(headerOf(section));
+    const qsizetype at = foldCase(t).indexOf(header);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + header.size();
+    qsizetype to = t.indexOf('[', from);
+    if (to < 0)
+        to = t.size();
+    return splitLines(t.constData() + from, t.constData() + to);
+}
+
+int TNewInifile::findSection(const QString &section) const
+{
+    const QByteArray header = foldCase(headerOf(section));
+    for (int i = 0; i < m_lines.size(); ++i)
+        if (foldCase(m_lines[i]).contains(header))
+            return i;
+    return -1;
+}
+
+std::optional<QByteArray> TNewInifile::lookup(const QString &section, const QString &key) const
+{
+    const QByteArray pattern = foldCase(key.toUtf8() + '=');
+    for (const QByteArray &line : sectionLines(section)) {
+        const qsizetype at = foldCase(line).indexOf(pattern);
+        if (at >= 0)
+            return line.mid(at + pattern.size());
+    }
+    return std::nullopt;
+}
+
+QString TNewInifile::ReadString(const QString &section, const QString &key,
+                                const QString &def) const
+{
+    const std::optional<QByteArray> value = lookup(section, key);
+    return value ? QString::fromUtf8(*value) : def;
+}
+
+void TNewInifile::WriteString(const QString &section, const QString &key, const QString &value)
+{
+    const QByteArray line = key.toUtf8() + '=' + value.toUtf8();
+    const int h = findSection(section);
+    if (h < 0) {
+        m_lines.append(headerOf(section));
+        m_lines.append(line);
+        return;
+    }
+    const QByteArray pattern = foldCase(key.toUtf8() + '=');
+    const QList<QByteArray> lines = sectionLines(section);
+    for (int k = 0; k < lines.size(); ++k) {
+        if (!foldCase(lines[k]).contains(pattern))
+            continue;
+        if (k == 0) {
+            // The key stands on the header line itself: keep everything up
+            // to the end of the header, or the section would be lost.
+            const QByteArray header = foldCase(headerOf(section));
+            const qsizetype end = foldCase(m_lines[h]).indexOf(header) + header.size();
+            m_lines[h] = m_lines[h].left(end) + line;
+        } else {
+            m_lines[h + k] = line;
+        }
+        return;
+    }
+    m_lines.insert(h + 1, line);
+}
+
+int TNewInifile::ReadInteger(const QString &section, const QString &key, int def) const
+{
+    const std::optional<QByteArray> value = lookup(section, key);
+    if (!value)
+        return def;
+    return parseInteger(*value).value_or(def);
+}
+
+void TNewInifile::WriteInteger(const QString &section, const QString &key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+bool TNewInifile::ReadBool(const QString &section, const QString &key, bool def) const
+{
+    const std::optional<QByteArray> value = lookup(section, key);
+    if (!value)
+        return def;
+    if (const std::optional<double> number = parseFloat(*value))
+        return *number != 0.0;
+    const QByteArray folded = foldCase(*value);
+    if (folded == "true")
+        return true;
+    if (folded == "false")
+        return false;
+    return def;
+}
+
+void TNewInifile::WriteBool(const QString &section, const QString &key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+double TNewInifile::ReadFloat(const QString &section, const QString &key, double def) const
+{
+    const std::optional<QByteArray> value = lookup(section, key);
+    if (!value)
+        return def;
+    return parseFloat(*value).value_or(def);
+}
+
+void TNewInifile::Release()
+{
+    const auto fail = [this](const QString &reason) {
+        throw TIniFileError(QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(QDir::toNativeSeparators(m_fileName), reason)
+                                .toStdString());
+    };
+    const QFileInfo info(m_fileName);
+    if (info.isDir())
+        fail(systemReason(EISDIR));
+    // A file marked read-only stays untouched, for every user: replacing it
+    // through a rename would otherwise ignore its protection.
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & (QFileDevice::WriteOwner |
+                                                                        QFileDevice::WriteGroup |
+                                                                        QFileDevice::WriteOther))))
+        fail(systemReason(EACCES));
+
+    // Written to a temporary file beside the target and renamed over it, so
+    // a crash or a full disk leaves the previous file whole.
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(file.errorString());
+    const QByteArray data = text() + m_tail;
+    if (file.write(data) != data.size())
+        fail(file.errorString());
+    if (!file.commit())
+        fail(file.errorString());
+}

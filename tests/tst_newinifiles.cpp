@@ -1,0 +1,449 @@
+#include "settings/newinifiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(data), data.size());
+}
+
+} // namespace
+
+class TestNewInifiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+
+    // A store over a file holding exactly the given bytes.
+    TNewInifile storeOver(const QByteArray &content)
+    {
+        writeAll(m_path, content);
+        return TNewInifile(m_path);
+    }
+    QByteArray releaseAndRead(TNewInifile &store)
+    {
+        store.Release();
+        return readAll(m_path);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Float texts must not follow a locale whose decimal separator is a comma.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void init()
+    {
+        m_path = m_dir.filePath(QStringLiteral("test.ini"));
+        QFile::remove(m_path);
+    }
+
+    void lookupIsCaseInsensitive()
+    {
+        TNewInifile s = storeOver("[Main]\r\nOutput Path=C:\\Out\\\r\n");
+        QCOMPARE(s.ReadString("main", "OUTPUT PATH", "def"), QString("C:\\Out\\"));
+        QCOMPARE(s.ReadString("MAIN", "output path", "def"), QString("C:\\Out\\"));
+        QCOMPARE(s.ReadString("Other", "Output Path", "def"), QString("def"));
+        QCOMPARE(s.ReadString("Main", "Missing", "def"), QString("def"));
+    }
+
+    void emptyValueIsNotTheDefault()
+    {
+        TNewInifile s = storeOver("[Main]\nKey=\n");
+        QCOMPARE(s.ReadString("Main", "Key", "def"), QString());
+    }
+
+    void substringKeyFindsLongerKeyFirst()
+    {
+        TNewInifile s = storeOver("[Audio]\r\nBit Rate=64\r\nRate=32\r\n");
+        QCOMPARE(s.ReadString("Audio", "Rate", ""), QString("64"));
+        s.WriteString("Audio", "Rate", "44100");
+        QCOMPARE(releaseAndRead(s), QByteArray("[Audio]\r\nRate=44100\r\nRate=32\r\n"));
+    }
+
+    void keyAnywhereInLine()
+    {
+        TNewInifile s = storeOver("[S]\r\nxx Sort=3=4\r\n");
+        QCOMPARE(s.ReadString("S", "Sort", ""), QString("3=4"));
+    }
+
+    void noTrimmingAroundEquals()
+    {
+        TNewInifile s = storeOver("[S]\r\nSort = 1\r\nList= 1 \r\n");
+        QCOMPARE(s.ReadString("S", "Sort", "def"), QString("def"));
+        QCOMPARE(s.ReadString("S", "List", "def"), QString(" 1 "));
+        QCOMPARE(s.ReadInteger("S", "List", -5), -5);
+        QCOMPARE(s.ReadString("S", "\"Quoted\"", "d"), QString("d"));
+    }
+
+    void commentsAreOrdinaryLines()
+    {
+        TNewInifile s = storeOver("[S]\r\n;Key=commented\r\nKey=real\r\n");
+        QCOMPARE(s.ReadString("S", "Key", ""), QString("commented"));
+    }
+
+    void bracketInValueEndsSection()
+    {
+        TNewInifile s = storeOver("[Main]\r\nOutput Path=D:\\Video [HD]\\\r\nProfile=3\r\n");
+        QCOMPARE(s.ReadString("Main", "Output Path", ""), QString("D:\\Video "));
+        QCOMPARE(s.ReadInteger("Main", "Profile", -1), -1);
+        s.WriteInteger("Main", "Profile", 4);
+        QCOMPARE(
+            releaseAndRead(s),
+            QByteArray("[Main]\r\nProfile=4\r\nOutput Path=D:\\Video [HD]\\\r\nProfile=3\r\n"));
+    }
+
+    void headerInsideValueStartsSection()
+    {
+        TNewInifile s =
+            storeOver("[Other]\r\nNote=see [Main]\r\nProfile=1\r\n[Main]\r\nProfile=2\r\n");
+        QCOMPARE(s.ReadInteger("Main", "Profile", -1), 1);
+        // Line 0 of the section is the rest of the header line.
+        TNewInifile t = storeOver("[Main]Profile=5\r\n");
+        QCOMPARE(t.ReadInteger("Main", "Profile", -1), 5);
+    }
+
+    void keyOnHeaderLineKeepsHeader()
+    {
+        TNewInifile s = storeOver("[Main]Profile=5\r\nOther=1\r\n");
+        s.WriteInteger("Main", "Profile", 6);
+        QCOMPARE(s.ReadInteger("Main", "Profile", -1), 6);
+        QCOMPARE(s.ReadInteger("Main", "Other", -1), 1);
+        QCOMPARE(releaseAndRead(s), QByteArray("[Main]Profile=6\r\nOther=1\r\n"));
+    }
+
+    void duplicateSectionsUseFirst()
+    {
+        TNewInifile s = storeOver("[A]\r\nK=1\r\n[A]\r\nK=2\r\nJ=3\r\n");
+        QCOMPARE(s.ReadString("A", "K", ""), QString("1"));
+        QCOMPARE(s.ReadString("A", "J", "none"), QString("none"));
+        s.WriteString("A", "K", "9");
+        s.WriteString("A", "J", "8");
+        QCOMPARE(releaseAndRead(s), QByteArray("[A]\r\nJ=8\r\nK=9\r\n[A]\r\nK=2\r\nJ=3\r\n"));
+    }
+
+    void writesInsertUnderHeaderInReverseOrder()
+    {
+        TNewInifile s(m_path); // missing file: empty store
+        s.WriteString("Main", "Profile", "0");
+        s.WriteString("Main", "Output Path", "C:\\");
+        QCOMPARE(releaseAndRead(s), QByteArray("[Main]\r\nOutput Path=C:\\\r\nProfile=0\r\n"));
+
+        TNewInifile t = storeOver("[A]\r\nX=1\r\n[B]\r\nY=2\r\n");
+        t.WriteString("B", "Z", "3");
+        t.WriteString("A", "W", "4");
+        t.WriteString("C", "V", "5");
+        t.WriteString("a", "x", "6"); // replaced, spelled as the caller passes it
+        QCOMPARE(releaseAndRead(t),
+                 QByteArray("[A]\r\nW=4\r\nx=6\r\n[B]\r\nZ=3\r\nY=2\r\n[C]\r\nV=5\r\n"));
+    }
+
+    void lineBreaks_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("LF") << QByteArray("[A]\nK=1\n") << QByteArray("[A]\r\nK=1\r\n");
+        QTest::newRow("CR") << QByteArray("[A]\rK=1\r") << QByteArray("[A]\r\nK=1\r\n");
+        QTest::newRow("CRLF") << QByteArray("[A]\r\nK=1\r\n") << QByteArray("[A]\r\nK=1\r\n");
+        QTest::newRow("no final break") << QByteArray("[A]\r\nK=1") << QByteArray("[A]\r\nK=1\r\n");
+        QTest::newRow("LF CR is two breaks")
+            << QByteArray("a\n\rb") << QByteArray("a\r\n\r\nb\r\n");
+        QTest::newRow("blank lines kept")
+            << QByteArray("a\n\n\nb\n") << QByteArray("a\r\n\r\n\r\nb\r\n");
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("only a break") << QByteArray("\n") << QByteArray("\r\n");
+    }
+    void lineBreaks()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        TNewInifile s = storeOver(input);
+        QCOMPARE(releaseAndRead(s), output);
+    }
+
+    void nulEndsTextButKeepsBytes()
+    {
+        const QByteArray content("[A]\nK=1\n\0[A]\nK=2\nL=3\n", 22);
+        TNewInifile s = storeOver(content);
+        QCOMPARE(s.ReadString("A", "K", ""), QString("1"));
+        QCOMPARE(s.ReadString("A", "L", "none"), QString("none"));
+        s.WriteString("A", "L", "4");
+        QCOMPARE(releaseAndRead(s), QByteArray("[A]\r\nL=4\r\nK=1\r\n") + content.mid(8));
+    }
+
+    void missingFileIsCreatedEmpty()
+    {
+        TNewInifile s(m_path);
+        QCOMPARE(s.ReadString("Main", "Version", "1.8"), QString("1.8"));
+        QVERIFY(!QFile::exists(m_path));
+        s.Release();
+        QVERIFY(QFile::exists(m_path));
+        QCOMPARE(readAll(m_path), QByteArray());
+    }
+
+    void notReleasedWritesNothing()
+    {
+        writeAll(m_path, "[A]\nK=1\n");
+        {
+            TNewInifile s(m_path);
+            s.WriteString("A", "K", "2");
+        }
+        QCOMPARE(readAll(m_path), QByteArray("[A]\nK=1\n"));
+    }
+
+    void storeSeesFileAtCreation()
+    {
+        writeAll(m_path, "[A]\r\nK=1\r\n");
+        TNewInifile s(m_path);
+        writeAll(m_path, "[A]\r\nK=2\r\n");
+        QCOMPARE(s.ReadString("A", "K", ""), QString("1"));
+        s.Release(); // overwrites what the file held meanwhile
+        QCOMPARE(readAll(m_path), QByteArray("[A]\r\nK=1\r\n"));
+    }
+
+    void readInteger_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("decimal") << QByteArray("42") << 42;
+        QTest::newRow("negative") << QByteArray("-7") << -7;
+        QTest::newRow("plus") << QByteArray("+7") << 7;
+        QTest::newRow("leading blanks") << QByteArray("  12") << 12;
+        QTest::newRow("trailing blank") << QByteArray("12 ") << -99;
+        QTest::newRow("dollar hex") << QByteArray("$10") << 16;
+        QTest::newRow("0x hex") << QByteArray("0x1F") << 31;
+        QTest::newRow("X hex") << QByteArray("XfF") << 255;
+        QTest::newRow("negative hex") << QByteArray("-$10") << -16;
+        QTest::newRow("hex all bits") << QByteArray("$FFFFFFFF") << -1;
+        QTest::newRow("hex too long") << QByteArray("$100000000") << -99;
+        QTest::newRow("bare dollar") << QByteArray("$") << -99;
+        QTest::newRow("empty") << QByteArray("") << -99;
+        QTest::newRow("sign only") << QByteArray("-") << -99;
+        QTest::newRow("float") << QByteArray("1.5") << -99;
+        QTest::newRow("max") << QByteArray("2147483647") << 2147483647;
+        QTest::newRow("min") << QByteArray("-2147483648") << int(-2147483647 - 1);
+        QTest::newRow("above max") << QByteArray("2147483648") << -99;
+        QTest::newRow("below min") << QByteArray("-2147483649") << -99;
+        QTest::newRow("huge") << QByteArray("99999999999999999999999") << -99;
+        QTest::newRow("letters") << QByteArray("abc") << -99;
+    }
+    void readInteger()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, expected);
+        TNewInifile s = storeOver("[S]\r\nN=" + text + "\r\n");
+        QCOMPARE(s.ReadInteger("S", "N", -99), expected);
+    }
+
+    void readBool_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("def");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("1") << QByteArray("1") << false << true;
+        QTest::newRow("-1") << QByteArray("-1") << false << true;
+        QTest::newRow("2") << QByteArray("2") << false << true;
+        QTest::newRow("0") << QByteArray("0") << true << false;
+        QTest::newRow("0.0") << QByteArray("0.0") << true << false;
+        QTest::newRow("0.5") << QByteArray("0.5") << false << true;
+        QTest::newRow("TRUE") << QByteArray("TRUE") << false << true;
+        QTest::newRow("false") << QByteArray("false") << true << false;
+        QTest::newRow("yes keeps default true") << QByteArray("yes") << true << true;
+        QTest::newRow("yes keeps default false") << QByteArray("yes") << false << false;
+        QTest::newRow("empty keeps default") << QByteArray("") << true << true;
+        QTest::newRow("comma decimal") << QByteArray("0,0") << true << true;
+    }
+    void readBool()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, def);
+        QFETCH(bool, expected);
+        TNewInifile s = storeOver("[S]\r\nB=" + text + "\r\n");
+        QCOMPARE(s.ReadBool("S", "B", def), expected);
+    }
+
+    void readFloat()
+    {
+        TNewInifile s =
+            storeOver("[S]\r\nA=1.8\r\nB=1,8\r\nC=-2.5e3\r\nD=.5\r\nE=inf\r\nF=1e999\r\n");
+        QCOMPARE(s.ReadFloat("S", "A", 0.0), 1.8);
+        QCOMPARE(s.ReadFloat("S", "B", 7.0), 7.0);
+        QCOMPARE(s.ReadFloat("S", "C", 0.0), -2500.0);
+        QCOMPARE(s.ReadFloat("S", "D", 0.0), 0.5);
+        QCOMPARE(s.ReadFloat("S", "E", 7.0), 7.0);
+        QCOMPARE(s.ReadFloat("S", "F", 7.0), 7.0);
+        QCOMPARE(s.ReadFloat("S", "Missing", 3.25), 3.25);
+    }
+
+    void typedWrites()
+    {
+        TNewInifile s(m_path);
+        s.WriteInteger("S", "I", -42);
+        s.WriteBool("S", "T", true);
+        s.WriteBool("S", "F", false);
+        QCOMPARE(s.ReadInteger("S", "I", 0), -42);
+        QCOMPARE(s.ReadBool("S", "T", false), true);
+        QCOMPARE(s.ReadBool("S", "F", true), false);
+        QCOMPARE(releaseAndRead(s), QByteArray("[S]\r\nF=0\r\nT=1\r\nI=-42\r\n"));
+    }
+
+    void nonAsciiBytesPreserved()
+    {
+        // Latin-1 bytes (invalid UTF-8) on lines the store does not change.
+        const QByteArray content("[Main]\r\nOutput Path=C:\\Vid\xe9os\\\r\nName=\xff\xfe\r\n"
+                                 "[Caf\xc3\xa9]\r\nK=\xe6\x97\xa5\r\n");
+        TNewInifile s = storeOver(content);
+        QCOMPARE(s.ReadString(QString::fromUtf8("Caf\xc3\xa9"), "k", ""),
+                 QString::fromUtf8("\xe6\x97\xa5"));
+        s.WriteString("Main", "Profile", "1");
+        s.WriteString(QString::fromUtf8("Caf\xc3\xa9"), "K", QString::fromUtf8("\xc3\xa4"));
+        QCOMPARE(releaseAndRead(s),
+                 QByteArray("[Main]\r\nProfile=1\r\nOutput Path=C:\\Vid\xe9os\\\r\n"
+                            "Name=\xff\xfe\r\n[Caf\xc3\xa9]\r\nK=\xc3\xa4\r\n"));
+    }
+
+    void binaryGarbageSurvivesRewrite()
+    {
+        QByteArray garbage(200000, Qt::Uninitialized);
+        QRandomGenerator rng(12345);
+        for (char &c : garbage)
+            c = char(rng.bounded(256));
+        garbage[5000] = '\0'; // at least one NUL, well inside
+        TNewInifile s = storeOver(garbage);
+        s.ReadString("Main", "Key", "");
+        s.ReadInteger("x", "y", 0);
+        s.WriteString("Main", "Profile", "1");
+        const QByteArray out = releaseAndRead(s);
+        // The text up to the first NUL comes back line for line (breaks as
+        // CR LF), the new key is appended, and every byte from the NUL on is
+        // kept.
+        const qsizetype nul = garbage.indexOf('\0');
+        QVERIFY(out.endsWith(garbage.mid(nul)));
+        const QByteArray head = out.left(out.size() - (garbage.size() - nul));
+        QVERIFY(head.endsWith("\r\n[Main]\r\nProfile=1\r\n"));
+        // No byte of the text is lost or altered: only line breaks change.
+        const auto withoutBreaks = [](QByteArray b) {
+            b.replace('\r', QByteArray());
+            b.replace('\n', QByteArray());
+            return b;
+        };
+        QCOMPARE(withoutBreaks(head), withoutBreaks(garbage.left(nul)) + "[Main]Profile=1");
+        // Every line ends with CR LF, and no lone CR or LF remains.
+        QCOMPARE(head.count('\r'), head.count("\r\n"));
+        QCOMPARE(head.count('\n'), head.count("\r\n"));
+    }
+
+    void bigFileWithoutLineBreaks()
+    {
+        QByteArray big(10 * 1024 * 1024, 'x');
+        big.prepend("[Main]");
+        TNewInifile s = storeOver(big);
+        QCOMPARE(s.ReadString("Main", "Key", "def"), QString("def"));
+        s.WriteString("Main", "Key", "1");
+        const QByteArray out = releaseAndRead(s);
+        QCOMPARE(out.size(), big.size() + 2 + 7);
+        QVERIFY(out.startsWith("[Main]xxx"));
+        QVERIFY(out.endsWith("xxx\r\nKey=1\r\n"));
+        TNewInifile again(m_path);
+        QCOMPARE(again.ReadString("Main", "Key", ""), QString("1"));
+    }
+
+    void bigFileOfManyLines()
+    {
+        QByteArray big;
+        for (int i = 0; i < 500000; ++i)
+            big += "[S" + QByteArray::number(i) + "]\nKey=" + QByteArray::number(i) + " pad" + '\n';
+        QVERIFY(big.size() > 8 * 1024 * 1024);
+        TNewInifile s = storeOver(big);
+        QCOMPARE(s.ReadString("S399999", "Key", ""), QString("399999 pad"));
+        s.Release();
+        QByteArray expected = big;
+        expected.replace("\n", "\r\n");
+        QCOMPARE(readAll(m_path), expected);
+    }
+
+    void unwritableFileKeepsOldContent()
+    {
+        const QByteArray content("[Main]\nProfile=1\n");
+        writeAll(m_path, content);
+        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        TNewInifile s(m_path);
+        s.WriteInteger("Main", "Profile", 2);
+        try {
+            s.Release();
+            QFAIL("Release of a read-only file succeeded");
+        } catch (const TIniFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot create file \"%1\". Permission denied")
+                                   .arg(QDir::toNativeSeparators(m_path)));
+        }
+        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(readAll(m_path), content);
+        QStringList leftovers = QDir(m_dir.path()).entryList(QDir::Files);
+        QCOMPARE(leftovers, QStringList{"test.ini"});
+    }
+
+    void missingDirectoryReportsCreateError()
+    {
+        const QString path = m_dir.filePath("no/such/dir/Preferences.ini");
+        TNewInifile s(path);
+        s.WriteString("Main", "K", "1");
+        try {
+            s.Release();
+            QFAIL("Release into a missing directory succeeded");
+        } catch (const TIniFileError &e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("Cannot create file \"%1\". ")
+                                             .arg(QDir::toNativeSeparators(path))),
+                     qPrintable(e.text()));
+            QVERIFY(e.text().size() >
+                    QStringLiteral("Cannot create file \"%1\". ").arg(path).size());
+        }
+    }
+
+    void directoryCannotBeOpened()
+    {
+        const QString path = m_dir.filePath("adir");
+        QVERIFY(QDir().mkpath(path));
+        try {
+            TNewInifile s(path);
+            QFAIL("Opening a directory succeeded");
+        } catch (const TIniFileError &e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("Cannot open file \"%1\". ")
+                                             .arg(QDir::toNativeSeparators(path))),
+                     qPrintable(e.text()));
+        }
+    }
+
+    void rewriteAfterReadsOnly()
+    {
+        writeAll(m_path, "[Main]\nVersion=1.8\n;note\n  spaced = x \n");
+        TNewInifile s(m_path);
+        QCOMPARE(s.ReadString("Main", "Version", ""), QString("1.8"));
+        s.Release();
+        QCOMPARE(readAll(m_path),
+                 QByteArray("[Main]\r\nVersion=1.8\r\n;note\r\n  spaced = x \r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNewInifiles)
+#include "tst_newinifiles.moc"
