@@ -21,6 +21,15 @@ QString fileNamePart(const QString &path)
     return path.mid(sep + 1);
 }
 
+// The lower-cased extension of the path's file name, dot included; empty
+// when the name has no ".".
+QString lowerExt(const QString &path)
+{
+    const QString name = fileNamePart(path);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
 // Paths from the command line or a list file are made absolute against the
 // current directory: a task always holds the full path of its source.
 QString fullPath(const QString &path)
@@ -60,10 +69,7 @@ QString FileDialogFilter()
 
 bool HasSupportedExt(const QString &path, const QStringList &extensions)
 {
-    const QString name = fileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString ext = dot < 0 ? QString() : name.mid(dot).toLower();
-    return extensions.contains(ext);
+    return extensions.contains(lowerExt(path));
 }
 
 QStringList ListDirectory(const QString &dir)
@@ -176,19 +182,13 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
         return;
     QStringList paths = args;
     const QString first = args.first();
-    const qsizetype dot = fileNamePart(first).lastIndexOf(u'.');
-    if (dot >= 0 && fileNamePart(first).mid(dot).toLower() == QLatin1String(".tmp")) {
+    if (lowerExt(first) == QLatin1String(".tmp")) {
         // A list file: one path a line; further arguments are ignored.
         paths.clear();
         QFile list(first);
-        if (!list.open(QIODevice::ReadOnly)) {
-            m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
-                                      .arg(QDir::toNativeSeparators(first), list.errorString()),
-                                  QStringLiteral("List File Unreadable"),
-                                  Platform::Icon::Information);
-            return;
-        }
-        const QByteArray bytes = list.readAll();
+        QByteArray bytes;
+        if (list.open(QIODevice::ReadOnly))
+            bytes = list.readAll();
         if (list.error() != QFileDevice::NoError) {
             m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
                                       .arg(QDir::toNativeSeparators(first), list.errorString()),

@@ -14,10 +14,14 @@ struct ProfileGrids
     ValueListModel *bySort(int sort) const
     {
         switch (sort) {
-        case 1: return video;
-        case 2: return audio;
-        case 3: return advanced;
-        default: return nullptr;
+        case 1:
+            return video;
+        case 2:
+            return audio;
+        case 3:
+            return advanced;
+        default:
+            return nullptr;
         }
     }
 };

@@ -76,15 +76,25 @@ void TaskStore::GetItemData(int index, int field, ltvItemData &d) const
         d.StartSecs = StrToSeconds(d.StartTime);
         d.EndSecs = StrToSeconds(d.EndTime);
         break;
-    case ItemField::Caption: d.InputFile = r.caption; break;
+    case ItemField::Caption:
+        d.InputFile = r.caption;
+        break;
     case 0:
         d.Length = c(0);
         d.LengthSecs = StrToSeconds(d.Length);
         break;
-    case 1: d.Size = c(1); break;
-    case 2: d.Status = c(2); break;
-    case 3: d.NewFilename = c(3); break;
-    case 4: d.NewFileExt = c(4); break;
+    case 1:
+        d.Size = c(1);
+        break;
+    case 2:
+        d.Status = c(2);
+        break;
+    case 3:
+        d.NewFilename = c(3);
+        break;
+    case 4:
+        d.NewFileExt = c(4);
+        break;
     case 5:
         d.OrigStartTime = c(5);
         d.OrigStartSecs = StrToSeconds(d.OrigStartTime);
@@ -105,7 +115,8 @@ void TaskStore::GetItemData(int index, int field, ltvItemData &d) const
         d.EndTime = c(9);
         d.EndSecs = StrToSeconds(d.EndTime);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -113,9 +124,9 @@ void TaskStore::SetItemData(int index, int field, const ltvItemData &d)
 {
     if (index < 0 || index >= count())
         return;
-    const QString *texts[] = {&d.Length,        &d.Size,        &d.Status,     &d.NewFilename,
-                              &d.NewFileExt,    &d.OrigStartTime, &d.OrigEndTime, &d.ClipLength,
-                              &d.StartTime,     &d.EndTime};
+    const QString *texts[] = {&d.Length,     &d.Size,          &d.Status,      &d.NewFilename,
+                              &d.NewFileExt, &d.OrigStartTime, &d.OrigEndTime, &d.ClipLength,
+                              &d.StartTime,  &d.EndTime};
     if (field == ItemField::All) {
         setText(index, ItemField::Caption, d.InputFile);
         for (int n = 0; n < CellCount; ++n)

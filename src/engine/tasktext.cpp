@@ -87,9 +87,8 @@ QString SecondsToStr(double seconds)
     qint64 hours = t / 3600;
     qint64 minutes = (t - hours * 3600) / 60;
     qint64 secs = t - hours * 3600 - minutes * 60;
-    qint64 tenths = qint64(std::nearbyint((seconds - double(hours * 3600) - double(minutes * 60) -
-                                           double(secs)) *
-                                          10.0));
+    qint64 tenths = qint64(std::nearbyint(
+        (seconds - double(hours * 3600) - double(minutes * 60) - double(secs)) * 10.0));
     if (tenths >= 10 || tenths <= -10) {
         // The fraction rounded up to a whole second: carry it.
         t += tenths / 10;

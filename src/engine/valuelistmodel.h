@@ -12,7 +12,11 @@ class ValueListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum class EditStyle { Simple, PickList };
+    enum class EditStyle
+    {
+        Simple,
+        PickList
+    };
     struct Row
     {
         QString key;

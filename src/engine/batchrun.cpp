@@ -1,0 +1,390 @@
+#include "batchrun.h"
+
+#include "commandline.h"
+#include "encoderprocess.h"
+#include "itemdata.h"
+#include "platform/platform.h"
+#include "runhost.h"
+#include "settings/newinifiles.h"
+#include "taskstore.h"
+#include "tasktext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Bytes read from the encoder at a time.
+constexpr qint64 ChunkBytes = 4095;
+
+// Round half to even, clamped into the bars' range. Anything that is not a
+// number (a task of length 0 never gets here) shows 0.
+int barPosition(double percent)
+{
+    if (std::isnan(percent) || percent <= 0)
+        return 0;
+    if (percent >= 100)
+        return 100;
+    return int(std::nearbyint(percent));
+}
+
+// A plain decimal number as the encoder prints it: optional sign, digits,
+// at most one ".", at least one digit.
+bool plainDecimal(const QString &text, double &out)
+{
+    int i = 0;
+    if (!text.isEmpty() && (text[0] == u'+' || text[0] == u'-'))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (digits == 0)
+        return false;
+    bool ok = false;
+    out = text.toDouble(&ok);
+    return ok && std::isfinite(out);
+}
+
+// The file-name part of a path, as shown beside "Converting:".
+QString fileNamePart(const QString &path)
+{
+    const int cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
+    return path.mid(cut + 1);
+}
+
+// Releases the window from its running state however Start is left.
+struct LeaveGuard
+{
+    const std::function<void()> &leave;
+    ~LeaveGuard()
+    {
+        if (leave)
+            leave();
+    }
+};
+
+} // namespace
+
+BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
+                   const QString &encoderPath, QObject *parent)
+    : QObject(parent), m_tasks(tasks), m_encoder(encoder), m_platform(platform), m_host(host),
+      m_encoderPath(encoderPath)
+{
+    m_timerTime.setInterval(1000);
+    m_timerTime.setTimerType(Qt::PreciseTimer);
+    connect(&m_timerTime, &QTimer::timeout, this, &BatchRun::timerTimeTimer);
+}
+
+BatchRun::~BatchRun()
+{
+    // No encoder of a run outlives it.
+    if (m_runState != Idle)
+        m_encoder.TerminateEncoder();
+}
+
+bool BatchRun::outputDirectoryExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileGrids &grids,
+                                      const std::function<void()> &enterRunMode,
+                                      const std::function<void()> &leaveRunMode)
+{
+    if (m_runState != Idle)
+        return StartResult::Ran;
+    if (!outputDirectoryExists(m_host.outputDirectory())) {
+        m_platform.messageBox(
+            QStringLiteral("The output path does not exist. Please specify another one."),
+            QStringLiteral("Output path does not exist"), Platform::Icon::Information);
+        return StartResult::OutputPathMissing;
+    }
+    if (m_tasks.count() == 0)
+        return StartResult::NoTasks;
+
+    if (enterRunMode)
+        enterRunMode();
+    LeaveGuard guard{leaveRunMode};
+    QString options;
+    try {
+        options = BuildProfileOptions(profilePath, grids);
+    } catch (const TIniFileError &e) {
+        // The profile could not be read or rewritten: nothing is converted.
+        m_platform.messageBox(e.text(), QStringLiteral("Error"), Platform::Icon::Error);
+        return StartResult::OptionsFailed;
+    }
+    RunBatch(options);
+    return StartResult::Ran;
+}
+
+void BatchRun::setRunState(State state)
+{
+    if (m_runState == state)
+        return;
+    m_runState = state;
+    emit runStateChanged(int(state));
+}
+
+void BatchRun::setStatus(int index, const QString &status)
+{
+    ltvItemData record;
+    record.Status = status;
+    m_tasks.SetItemData(index, ItemField::Status, record);
+}
+
+void BatchRun::setBars(int current, int total)
+{
+    m_currentBar = current;
+    m_totalBar = total;
+    emit currentProgressChanged(current);
+    emit totalProgressChanged(total);
+}
+
+void BatchRun::RunBatch(const QString &options)
+{
+    if (m_runState != Idle)
+        return;
+
+    // Preparing the run.
+    emit convertingFileChanged(QString());
+    emit elapsedChanged(QString());
+    emit remainingChanged(QString());
+    setBars(0, 0);
+    emit progressPanelShown(true);
+    setRunState(Running);
+    m_doneSecs = 0;
+    m_totalSecs = 0;
+    m_elapsedSecs = 0;
+    m_remainingSecs = 0;
+    m_failedCount = 0;
+    m_closing = false;
+    m_currentTask = -1;
+    m_timerTime.start();
+    m_taskCount = m_tasks.count();
+    for (int i = 0; i < m_taskCount; ++i) {
+        ltvItemData record;
+        m_tasks.GetItemData(i, ItemField::All, record);
+        m_totalSecs += record.ClipLengthSecs;
+    }
+
+    for (int i = 0; i < m_taskCount; ++i) {
+        switch (runTask(i, options)) {
+        case TaskEnd::Stopped:
+            endAfterStop(i);
+            return;
+        case TaskEnd::StartFailed:
+            return;
+        case TaskEnd::Complete:
+        case TaskEnd::Failed:
+            break;
+        }
+    }
+    if (m_runState == Running)
+        complete();
+    else if (m_runState == StopRequested)
+        endAfterStop(-1); // the stop came after the last encoder had ended
+}
+
+BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
+{
+    QCoreApplication::processEvents();
+    // A stop given before this task's turn ends the run without starting it.
+    if (m_runState != Running)
+        return TaskEnd::Stopped;
+    m_currentTask = index;
+    m_positionSecs = 0;
+
+    ltvItemData task;
+    m_tasks.GetItemData(index, ItemField::All, task);
+    setStatus(index, TaskStatus::Converting);
+    emit convertingFileChanged(fileNamePart(task.InputFile));
+
+    const QString output = OutputPath(m_host.outputDirectory(), task, index,
+                                      m_host.outputExtension(), m_host.overwrite());
+    const QStringList args = EncoderArguments(task, options, output);
+
+    if (!m_encoder.start(m_encoderPath, args)) {
+        const QString error = m_encoder.errorString();
+        const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) &&
+                          QFileInfo(m_encoderPath).isExecutable();
+        endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
+                                         : QStringLiteral("Error on CreateProcess()"));
+        return TaskEnd::StartFailed;
+    }
+
+    int chunkCount = 0;
+    m_taskSecs = task.ClipLengthSecs;
+    QByteArray chunk;
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (!m_encoder.readChunkProcessingEvents(chunk, ChunkBytes))
+            break;
+        m_memo = QString::fromLocal8Bit(chunk);
+        emit memoChanged(m_memo);
+        if (chunkCount >= 2)
+            evaluateChunk(m_memo);
+        ++chunkCount;
+    }
+
+    if (m_runState == StopRequested)
+        return TaskEnd::Stopped;
+
+    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0;
+    m_doneSecs += m_taskSecs;
+    const bool last = index == m_taskCount - 1;
+    const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
+    if (failed) {
+        ++m_failedCount;
+        setStatus(index, TaskStatus::Failed);
+        setBars(last ? m_currentBar : 0, total);
+    } else {
+        setStatus(index, TaskStatus::Complete);
+        setBars(100, total);
+        if (!last)
+            setBars(0, total);
+    }
+    m_encoder.TerminateEncoder();
+    return failed ? TaskEnd::Failed : TaskEnd::Complete;
+}
+
+bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
+{
+    static const QString key = QStringLiteral("time");
+    for (int at = chunk.lastIndexOf(key); at >= 0;
+         at = at > 0 ? chunk.lastIndexOf(key, at - 1) : -1) {
+        const int begin = at + 5;
+        const int blank = chunk.indexOf(u' ', begin);
+        if (begin > chunk.size() || blank < 0)
+            continue;
+        const QString candidate = chunk.mid(begin, blank - begin);
+        double value = 0;
+        if (candidate.contains(u':')) {
+            value = StrToSeconds(candidate);
+            if (value < 0)
+                continue;
+        } else if (!plainDecimal(candidate, value)) {
+            continue;
+        }
+        seconds = value;
+        return true;
+    }
+    return false;
+}
+
+void BatchRun::evaluateChunk(const QString &text)
+{
+    double reported = 0;
+    if (ReportedTime(text, reported) && reported > m_positionSecs)
+        m_positionSecs = reported;
+    const int current =
+        m_taskSecs != 0 ? barPosition(m_positionSecs * 100.0 / m_taskSecs) : m_currentBar;
+    const int total = m_totalSecs != 0
+                          ? barPosition((m_doneSecs + m_positionSecs) * 100.0 / m_totalSecs)
+                          : m_totalBar;
+    setBars(current, total);
+}
+
+void BatchRun::endAfterStop(int index)
+{
+    m_timerTime.stop();
+    if (index >= 0)
+        setStatus(index, TaskStatus::Stop);
+    if (!m_closing)
+        m_platform.messageBox(QStringLiteral("The Coversion is canceled."),
+                              QStringLiteral("Cancel"), Platform::Icon::Information);
+    emit progressPanelShown(false);
+    m_currentTask = -1;
+    setRunState(Idle);
+}
+
+void BatchRun::endAfterStartFailure(int index, const QString &message)
+{
+    m_timerTime.stop();
+    setStatus(index, TaskStatus::Failed);
+    m_platform.messageBox(message, QStringLiteral("Error"), Platform::Icon::None);
+    emit progressPanelShown(false);
+    m_currentTask = -1;
+    setRunState(Idle);
+}
+
+void BatchRun::complete()
+{
+    m_timerTime.stop();
+    m_currentTask = -1;
+    if (m_host.autoTurnOff() || m_host.autoExit()) {
+        // The window closes; the run counts as over, so closing does not ask
+        // about a run in progress.
+        if (m_host.autoTurnOff())
+            m_platform.powerOff();
+        setRunState(Idle);
+        m_host.closeMainWindow();
+        return;
+    }
+    const QString text =
+        m_failedCount == 0
+            ? QStringLiteral("The coversion is completed successfully.")
+            : QStringLiteral("The conversion is completed, but %1 of %2 files could not be "
+                             "converted.")
+                  .arg(m_failedCount)
+                  .arg(m_taskCount);
+    m_platform.messageBox(text, QStringLiteral("Complete"), Platform::Icon::Information);
+    if (m_host.autoOpenDir()) {
+        const QString dir = m_host.outputDirectory();
+        if (outputDirectoryExists(dir))
+            m_platform.shellOpen(dir);
+    }
+    setRunState(Idle);
+    emit progressPanelShown(false);
+}
+
+void BatchRun::requestStop()
+{
+    if (m_runState != Running)
+        return;
+    setRunState(StopRequested);
+    m_encoder.TerminateEncoder();
+}
+
+void BatchRun::stopForClose()
+{
+    if (m_runState == Idle)
+        return;
+    m_closing = true;
+    setRunState(StopRequested);
+    m_encoder.TerminateEncoder();
+    m_timerTime.stop();
+    // The run's own frame may never resume once the program ends: the task in
+    // progress is marked now.
+    if (m_currentTask >= 0)
+        setStatus(m_currentTask, TaskStatus::Stop);
+}
+
+int BatchRun::EstimateRemaining(int elapsed, int percent)
+{
+    if (percent == 0)
+        return 0;
+    const double remaining = double(elapsed) * 100.0 / double(percent) - double(elapsed);
+    if (!std::isfinite(remaining) || std::fabs(remaining) > std::numeric_limits<int>::max())
+        return 0;
+    return int(std::nearbyint(remaining));
+}
+
+void BatchRun::timerTimeTimer()
+{
+    ++m_elapsedSecs;
+    emit elapsedChanged(SecondsToStr(m_elapsedSecs));
+    if (m_totalBar != 0)
+        m_remainingSecs = EstimateRemaining(m_elapsedSecs, m_totalBar);
+    emit remainingChanged(SecondsToStr(m_remainingSecs));
+}

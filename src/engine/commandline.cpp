@@ -1,0 +1,161 @@
+#include "commandline.h"
+
+#include "settings/newinifiles.h"
+#include "tasktext.h"
+#include "valuelistmodel.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace {
+
+// Items of a comma list in which every item ends with a comma; text after the
+// last comma is not an item.
+QStringList commaItems(const QString &text)
+{
+    QStringList items;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == u',') {
+            items.append(text.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    return items;
+}
+
+// The command value of one parameter, or an empty text when it contributes
+// nothing.
+QString parameterValue(bool readOnly, bool list, const QString &caption, const QString &value,
+                       const QString &shown)
+{
+    if (list) {
+        const QStringList display = commaItems(caption);
+        const QStringList commands = commaItems(value);
+        for (int j = 0; j < display.size(); ++j) {
+            if (display[j].compare(shown, Qt::CaseInsensitive) == 0) {
+                // A display item without a command value is a fault of the
+                // profile file: the parameter is left out rather than passing
+                // a display text to the encoder.
+                return j < commands.size() ? commands[j] : QString();
+            }
+        }
+        // Not one of the items (a custom size typed by the user, say): the
+        // text goes to the encoder as it is.
+        return shown;
+    }
+    return readOnly ? value : shown;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    const QString cb = QFileInfo(b).canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty())
+        return ca == cb;
+    // One of them does not exist: compare the cleaned absolute spellings.
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// A name the encoder may write: not the source, not a directory, and not an
+// existing file unless overwriting is allowed.
+bool usable(const QString &path, const QString &source, bool overwrite)
+{
+    if (sameFile(path, source))
+        return false;
+    const QFileInfo info(path);
+    if (info.isDir())
+        return false;
+    return overwrite || !info.exists();
+}
+
+} // namespace
+
+QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grids)
+{
+    QString result;
+    if (!QFileInfo(profilePath).isFile())
+        return result;
+    TNewInifile ini(profilePath);
+    const int count = ini.ReadInteger(QStringLiteral("Main"), QStringLiteral("Para"), 0);
+    ValueListModel *grid = nullptr;
+    for (int k = 0; k < count; ++k) {
+        const QString name = ini.ReadString(QStringLiteral("Main"), QString::number(k), QString());
+        if (ValueListModel *chosen =
+                grids.bySort(ini.ReadInteger(name, QStringLiteral("Sort"), -1)))
+            grid = chosen;
+        const bool readOnly = ini.ReadBool(name, QStringLiteral("ReadOnly"), false);
+        const QString cmd = ini.ReadString(name, QStringLiteral("cmd"), QString());
+        const bool list = ini.ReadBool(name, QStringLiteral("List"), true);
+        const QString caption = ini.ReadString(name, QStringLiteral("Caption"), QString());
+        const QString value = ini.ReadString(name, QStringLiteral("Value"), QString());
+        // Before any parameter has named a grid there is no row to read: the
+        // shown value is empty, as for a parameter whose row is missing.
+        const QString shown = grid ? grid->valueOf(name) : QString();
+        QString v = parameterValue(readOnly, list, caption, value, shown);
+        if (cmd.isEmpty() || v.isEmpty())
+            continue;
+        if (v == QStringLiteral("\\"))
+            v.clear();
+        result += u' ' + cmd + u' ' + v;
+    }
+    ini.Release();
+    return result;
+}
+
+QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
+                   const QString &outputExt, bool overwrite)
+{
+    const QString dir = AddBackslash(outputDir);
+    // Both the plain and the indexed name take the profile's extension; the
+    // task's own one stands in when no profile has been loaded, and the
+    // encoder's default container when neither is known.
+    QString ext = outputExt;
+    if (ext.isEmpty())
+        ext = task.NewFileExt;
+    if (ext.isEmpty())
+        ext = QStringLiteral(".mp4");
+
+    const QString plain = dir + task.NewFilename + ext;
+    if (usable(plain, task.InputFile, overwrite))
+        return plain;
+    const QString indexed = dir + task.NewFilename + u'_' + QString::number(index + 1);
+    if (usable(indexed + ext, task.InputFile, overwrite))
+        return indexed + ext;
+    for (int k = 2;; ++k) {
+        const QString candidate = indexed + u'_' + QString::number(k) + ext;
+        if (usable(candidate, task.InputFile, overwrite))
+            return candidate;
+    }
+}
+
+QString TaskOptions(const QString &options, const ltvItemData &task)
+{
+    QString result = options;
+    if (task.StartSecs != task.OrigStartSecs && task.StartSecs >= 0)
+        result += QStringLiteral(" -ss ") + task.StartTime;
+    if (task.ClipLengthSecs != task.LengthSecs && task.ClipLengthSecs >= 0)
+        result +=
+            QStringLiteral(" -t ") + QString::number(qint64(std::nearbyint(task.ClipLengthSecs)));
+    return result;
+}
+
+QString CommandLineText(const ltvItemData &task, const QString &taskOptions,
+                        const QString &outputPath)
+{
+    return QStringLiteral(" -y -i \"") + task.InputFile + u'"' + taskOptions +
+           QStringLiteral(" \"") + outputPath + u'"';
+}
+
+QStringList EncoderArguments(const ltvItemData &task, const QString &options,
+                             const QString &outputPath)
+{
+    QStringList args{QStringLiteral("-y"), QStringLiteral("-i"), task.InputFile};
+    // The option pieces: " <cmd> <value>" each; a flag leaves an empty value,
+    // which splitting drops.
+    args += TaskOptions(options, task).split(u' ', Qt::SkipEmptyParts);
+    args.append(outputPath);
+    return args;
+}
