@@ -17,6 +17,12 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     WidgetPlatform platform;
     app.setPlatform(&platform);
+    // The program's default font: 8 points at 96 dots per inch. Set on the
+    // application so that it reaches every window under the skin's style
+    // sheet, which does not pass a window's own font on to its children.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
     ApplySkin(app);
 
     const QString appDir = AddBackslash(QCoreApplication::applicationDirPath());

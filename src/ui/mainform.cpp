@@ -222,6 +222,11 @@ TMainForm::TMainForm(const QString &appDir, Platform &platform, PlayerFactory pl
                      const QStringList &args, QWidget *parent)
     : QMainWindow(parent), m_appDir(AddBackslash(appDir)), m_platform(platform)
 {
+    // The window's design font: 8 points at 96 dots per inch.
+    QFont designFont = font();
+    designFont.setPixelSize(11);
+    setFont(designFont);
+
     m_outputValues = new ValueListModel(this);
     m_videoValues = new ValueListModel(this);
     m_audioValues = new ValueListModel(this);
@@ -395,7 +400,7 @@ void TMainForm::buildBottomBar()
 
     panBottomCenter = new QWidget(panBottom);
     panBottomCenter->setObjectName(QStringLiteral("panBottomCenter"));
-    labProfile = MakeLabel(QStringLiteral("Profile:"), panBottomCenter, 8, 15);
+    labProfile = MakeLabel(QStringLiteral("Profile:"), panBottomCenter, 4, 15);
     cmbProfile = new QComboBox(panBottomCenter);
     cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
     cmbProfile->setEditable(false);
@@ -405,7 +410,7 @@ void TMainForm::buildBottomBar()
     bbtnSetting->setObjectName(QStringLiteral("bbtnSetting"));
     bbtnSetting->setGeometry(517, 9, 75, 26);
     connect(bbtnSetting, &QPushButton::clicked, this, &TMainForm::bbtnSettingClick);
-    labOutputPath = MakeLabel(QStringLiteral("Output Path:"), panBottomCenter, 8, 47);
+    labOutputPath = MakeLabel(QStringLiteral("Output Path:"), panBottomCenter, 4, 47);
     edtOutputdir = new QLineEdit(panBottomCenter);
     edtOutputdir->setObjectName(QStringLiteral("edtOutputdir"));
     edtOutputdir->setGeometry(75, 42, 349, 24);
