@@ -236,6 +236,22 @@ private slots:
         QCOMPARE(prober.lastChunk(), QString::fromUtf8(bytes.right(5)));
     }
 
+    // Without a time limit the probe waits for the whole report.
+    void noTimeLimit()
+    {
+        setFakeScript(m_clips.path(),
+                      {"sleep 200", "print Input #0, avi, from '$last':\\n", "sleep 200",
+                       "print   Duration: 00:00:04.20, start: 0, bitrate: 1 kb/s\\n  Stream "
+                       "#0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n"});
+        EncoderProcess encoder;
+        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        prober.setTimeoutMs(-1);
+        prober.ProbeFile("/v/slow.avi");
+        QVERIFY(!prober.lastTimedOut());
+        QCOMPARE(prober.duration(), QStringLiteral("00:00:04.20"));
+        QCOMPARE(prober.frameSize(), QStringLiteral(" 48x32"));
+    }
+
     void encoderArguments()
     {
         setFakeScript(m_clips.path(), {"args"});

@@ -215,9 +215,11 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
     const QStringList args = EncoderArguments(task, options, output);
 
     if (!m_encoder.start(m_encoderPath, args)) {
+        // The channels could not be set up (out of file descriptors), as
+        // opposed to a program that cannot be started.
         const QString error = m_encoder.errorString();
-        const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) &&
-                          QFileInfo(m_encoderPath).isExecutable();
+        const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) ||
+                          error.contains(QStringLiteral("Too many open files"));
         endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
@@ -255,6 +257,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
             setBars(0, total);
     }
     m_encoder.TerminateEncoder();
+    m_currentTask = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
 }
 
@@ -328,6 +331,7 @@ void BatchRun::complete()
         if (m_host.autoTurnOff())
             m_platform.powerOff();
         setRunState(Idle);
+        emit progressPanelShown(false);
         m_host.closeMainWindow();
         return;
     }

@@ -29,8 +29,8 @@ void Prober::ProbeFile(const QString &path)
     QByteArray report;
     QByteArray chunk;
     // A negative limit means none.
-    const QDeadlineTimer deadline(m_timeoutMs < 0 ? QDeadlineTimer::Forever
-                                                  : QDeadlineTimer(m_timeoutMs));
+    const QDeadlineTimer deadline =
+        m_timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(m_timeoutMs);
     for (;;) {
         const qint64 left = deadline.isForever() ? -1 : deadline.remainingTime();
         if (!deadline.isForever() && left <= 0) {

@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -107,9 +108,12 @@ void TPreviewPane::PlaySelected(const QString &path)
     stopGraph();
     VideoWindow1->showVideo(false);
     m_player->clear();
-    m_opening = true;
-    const bool ok = m_player->open(path);
-    m_opening = false;
+    bool ok = false;
+    {
+        m_opening = true;
+        const auto done = qScopeGuard([this] { m_opening = false; });
+        ok = m_player->open(path);
+    }
     if (!ok)
         throw EDirectShowException(errorMessage().toStdString());
     playGraph();
@@ -151,7 +155,6 @@ void TPreviewPane::activate()
     if (!player)
         throw EDirectShowException("The media player could not be created.");
     m_player = std::move(player);
-    connect(m_player.get(), &PreviewPlayer::opened, this, &TPreviewPane::playerOpened);
     connect(m_player.get(), &PreviewPlayer::failed, this, &TPreviewPane::playerFailed);
     TrackBar->setPlayer(m_player.get());
 }
@@ -160,7 +163,8 @@ void TPreviewPane::activate()
 // player, so that the bar's timer runs exactly while the preview plays.
 void TPreviewPane::playGraph()
 {
-    if (TrackBar->isEnabled())
+    // The bar follows playback unless it has been switched off itself.
+    if (!TrackBar->testAttribute(Qt::WA_ForceDisabled))
         TrackBar->startTimer();
     if (m_player->hasVideo())
         VideoWindow1->showVideo(true);
@@ -182,13 +186,6 @@ void TPreviewPane::stopGraph()
 void TPreviewPane::TrackBarTimer(qint64, qint64)
 {
     labPreviewTime->setText(SecondsToStr(TrackBar->value()));
-}
-
-void TPreviewPane::playerOpened()
-{
-    // A file that finished loading after Play: show its picture now.
-    if (m_player->state() == PreviewPlayer::State::Playing && m_player->hasVideo())
-        VideoWindow1->showVideo(true);
 }
 
 void TPreviewPane::playerFailed()

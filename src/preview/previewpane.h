@@ -59,7 +59,6 @@ private:
     void pauseGraph();
     void stopGraph();
     void TrackBarTimer(qint64 currentMs, qint64 totalMs);
-    void playerOpened();
     void playerFailed();
     void raisePendingError();
     QString errorMessage() const;

@@ -45,7 +45,7 @@ public:
 signals:
     // A file has been opened.
     void opened();
-    // The framework failed after the open returned (while loading late or
-    // playing); errorText() and errorCode() say why.
+    // The framework failed after a successful open, while playing;
+    // errorText() and errorCode() say why. Nothing plays any more.
     void failed();
 };

@@ -81,13 +81,13 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
 
     btnTech = new QPushButton(QStringLiteral("Tech Support"), this);
     btnTech->setObjectName(QStringLiteral("btnTech"));
-    btnTech->setGeometry(16, 254, 100, 25);
+    btnTech->setGeometry(16, 256, 116, 27);
     btnSales = new QPushButton(QStringLiteral("Sales Support"), this);
     btnSales->setObjectName(QStringLiteral("btnSales"));
-    btnSales->setGeometry(124, 254, 100, 25);
+    btnSales->setGeometry(140, 256, 116, 27);
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(412, 254, 75, 25);
+    btnOK->setGeometry(404, 256, 83, 27);
     btnOK->setDefault(true);
     connect(btnTech, &QPushButton::clicked, this, &TAboutForm::btnTechClick);
     connect(btnSales, &QPushButton::clicked, this, &TAboutForm::btnSalesClick);

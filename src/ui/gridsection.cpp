@@ -53,7 +53,8 @@ TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool to
 
     layout->addWidget(m_header);
     layout->addWidget(grid);
-    setGridHeight(TValueListEditor::openHeight(qMax(1, grid->values()->count())));
+    // The designed height is the one a profile load gives: 18 x rows.
+    setHeightForProfileLoad(grid->values()->count());
 }
 
 bool TGridSection::isFolded() const

@@ -86,25 +86,33 @@ TSettingForm::~TSettingForm() = default;
 
 void TSettingForm::buildGeneralPage()
 {
+    // Rows are laid out from the labels' own widths, so no text is clipped
+    // whatever the font.
+    constexpr int Left = 12;
+    constexpr int Right = 357;
     labOutputDir = new QLabel(QStringLiteral("Default Output Path:"), TabSheet1);
-    labOutputDir->setGeometry(12, 22, 118, 17);
+    labOutputDir->adjustSize();
+    labOutputDir->move(Left, 23);
     edtOutputDir = new QLineEdit(TabSheet1);
     edtOutputDir->setObjectName(QStringLiteral("edtOutputDir"));
-    edtOutputDir->setGeometry(132, 19, 194, 23);
+    const int editLeft = labOutputDir->geometry().right() + 6;
+    edtOutputDir->setGeometry(editLeft, 19, Right - 29 - editLeft, 23);
     labOutputDir->setBuddy(edtOutputDir);
     sbtnBrowse = new QToolButton(TabSheet1);
     sbtnBrowse->setObjectName(QStringLiteral("sbtnBrowse"));
-    sbtnBrowse->setGeometry(330, 19, 25, 23);
+    sbtnBrowse->setGeometry(Right - 25, 19, 25, 23);
     sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     sbtnBrowse->setToolTip(QStringLiteral("Browse"));
     connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
 
     Label1 = new QLabel(QStringLiteral("Synchronization Mode:"), TabSheet1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 62, 130, 17);
+    Label1->adjustSize();
+    Label1->move(Left, 63);
     cmbSyn = new QComboBox(TabSheet1);
     cmbSyn->setObjectName(QStringLiteral("cmbSyn"));
-    cmbSyn->setGeometry(146, 59, 180, 23);
+    const int comboLeft = Label1->geometry().right() + 6;
+    cmbSyn->setGeometry(comboLeft, 59, qMin(180, Right - comboLeft), 23);
     cmbSyn->addItems(
         {QStringLiteral("Auto"), QStringLiteral("Force Mode"), QStringLiteral("Progressive Mode")});
     Label1->setBuddy(cmbSyn);
@@ -112,15 +120,15 @@ void TSettingForm::buildGeneralPage()
     chkOpenDir = new QCheckBox(
         QStringLiteral("Open the output directory when the task is completed. "), TabSheet1);
     chkOpenDir->setObjectName(QStringLiteral("chkOpenDir"));
-    chkOpenDir->setGeometry(12, 104, 345, 19);
+    chkOpenDir->setGeometry(12, 104, 355, 19);
     chkExit =
         new QCheckBox(QStringLiteral("Exit the program when the task is completed."), TabSheet1);
     chkExit->setObjectName(QStringLiteral("chkExit"));
-    chkExit->setGeometry(12, 132, 345, 19);
+    chkExit->setGeometry(12, 132, 355, 19);
     chkTurnoff = new QCheckBox(QStringLiteral("Turn off the computer when the task is completed."),
                                TabSheet1);
     chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
-    chkTurnoff->setGeometry(12, 160, 345, 19);
+    chkTurnoff->setGeometry(12, 160, 355, 19);
 
     gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));

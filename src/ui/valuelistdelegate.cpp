@@ -16,7 +16,7 @@ TValueListDelegate::CellColors TValueListDelegate::cellColors(const QModelIndex 
 {
     const QPalette pal = m_grid->palette();
     const ValueListModel *model = m_grid->values();
-    const bool validRow = index.row() >= 0 && index.row() < model->count();
+    const bool validRow = model && index.row() >= 0 && index.row() < model->count();
     const QModelIndex current = m_grid->currentIndex();
     const bool currentRow = current.isValid() && current.row() == index.row();
 
@@ -60,7 +60,7 @@ QWidget *TValueListDelegate::createEditor(QWidget *parent, const QStyleOptionVie
                                           const QModelIndex &index) const
 {
     const ValueListModel *model = m_grid->values();
-    if (index.column() != 1 || index.row() < 0 || index.row() >= model->count())
+    if (!model || index.column() != 1 || index.row() < 0 || index.row() >= model->count())
         return nullptr;
     const ValueListModel::Row &row = model->row(index.row());
     if (row.editStyle == ValueListModel::EditStyle::PickList) {
@@ -69,6 +69,7 @@ QWidget *TValueListDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         combo->setFrame(false);
         combo->addItems(row.pickList);
         // A choice takes effect at once, as in a drop-down list.
+        combo->setProperty(EditorRowProperty, index.row());
         connect(combo, &QComboBox::activated, this, [this, combo](int) {
             emit const_cast<TValueListDelegate *>(this)->commitData(combo);
         });
@@ -78,6 +79,7 @@ QWidget *TValueListDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         return nullptr;
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setProperty(EditorRowProperty, index.row());
     return edit;
 }
 

@@ -17,6 +17,9 @@ public:
     // Text colour of locked values.
     static QColor lockedColor() { return QColor(192, 192, 192); }
 
+    // Dynamic property of an editor: the row it edits.
+    static constexpr const char *EditorRowProperty = "valueListRow";
+
     explicit TValueListDelegate(TValueListEditor *grid);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -84,7 +84,7 @@ void TValueListEditor::setNoTaskGuard()
 
 bool TValueListEditor::editRefused() const
 {
-    return !m_guardKey.isEmpty() && m_values->valueOf(m_guardKey).isEmpty();
+    return !m_guardKey.isEmpty() && m_values && m_values->valueOf(m_guardKey).isEmpty();
 }
 
 void TValueListEditor::repaintGrid()
@@ -111,11 +111,14 @@ void TValueListEditor::endEdit()
 
 void TValueListEditor::commitData(QWidget *editor)
 {
-    const QModelIndex current = currentIndex();
-    const int row = current.row();
+    // The editor knows its row; the current cell may already have moved on.
+    const QVariant editedRow = editor->property(TValueListDelegate::EditorRowProperty);
+    const int row = editedRow.isValid() ? editedRow.toInt() : currentIndex().row();
+    if (!m_values)
+        return;
     const QString before = m_values->value(row);
     QTableView::commitData(editor);
-    if (row >= 0 && m_values->value(row) != before)
+    if (row >= 0 && m_values && m_values->value(row) != before)
         emit validate(row);
 }
 
@@ -196,6 +199,11 @@ void TValueListEditor::mouseReleaseEvent(QMouseEvent *event)
         event->accept();
     } else {
         QTableView::mouseReleaseEvent(event);
+        // A click on the current value cell opens its editor, also when the
+        // cell was current already (after Enter, say).
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (wasPressed && index.isValid() && index == currentIndex() && !openEditor())
+            edit(index, QAbstractItemView::AllEditTriggers, event);
     }
     if (wasPressed && rect().contains(mapFromGlobal(event->globalPosition().toPoint())))
         emit clicked();
@@ -223,11 +231,11 @@ bool TValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEven
 void TValueListEditor::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     // The current cell is always a value cell.
+    QTableView::currentChanged(current, previous);
     if (current.isValid() && current.column() == 0) {
         setCurrentIndex(current.siblingAtColumn(1));
         return;
     }
-    QTableView::currentChanged(current, previous);
     viewport()->update();
 }
 

@@ -2,10 +2,11 @@
 
 #include "balloontip.h"
 
+#include "engine/valuelistmodel.h"
+
 #include <QPointer>
 #include <QTableView>
 
-class ValueListModel;
 class TValueListDelegate;
 
 // Our name/value grid: a fixed key column and an editable value column over a
@@ -88,7 +89,7 @@ private:
     bool nearColumnBorder(int x) const;
     void fitValueColumn();
 
-    ValueListModel *m_values;
+    QPointer<ValueListModel> m_values;
     TValueListDelegate *m_delegate;
     bool m_greyLocked = true;
     QString m_guardKey;

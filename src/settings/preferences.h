@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The user's settings that outlive a run, as stored in Preferences.ini. The
+// live values are held by the windows' controls; these functions move them
+// between the controls and the file. Each call opens its own store and
+// releases it, so every call, a read included, rewrites the file; file
+// errors throw TIniFileError ("Cannot open file ..." / "Cannot create
+// file ...").
+struct PreferenceValues
+{
+    QString outputPath;
+    int synMode = 0; // 0 "Auto", 1 "Force Mode", 2 "Progressive Mode", -1 none
+    bool autoOpenDir = true;
+    bool autoExit = false;
+    bool autoTurnOff = false;
+    bool overwrite = true;
+};
+
+// The choices of the synchronisation mode, in index order.
+QStringList SynModeNames();
+
+// appDir + "Preferences.ini".
+QString PreferencesPath(const QString &appDir);
+
+// Reads the six General page values from "Main" or "Default". Defaults:
+// outputPath appDir, synMode 0, autoOpenDir true (false when reading
+// "Default"), autoExit false, autoTurnOff false, overwrite true. A "Syn
+// Mode" outside 0..2 reads as -1 (nothing selected).
+PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
+                                 const QString &appDir);
+
+// Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
+// Off", "Overwrite" into "Main", in that order.
+void SavePreferences(const QString &iniPath, const PreferenceValues &values);
+
+// Writes "Profile" (the chooser's index, -1 for none) and then the same keys
+// as SavePreferences into "Main".
+void StorePreferences(const QString &iniPath, int profileIndex, const PreferenceValues &values);
+
+// "Profile" of "Main" (default 0), as stored; the caller checks it against
+// the catalogue.
+int ReadProfileIndex(const QString &iniPath);
+
+// "Output Path" of "Main" (default appDir).
+QString ReadOutputPath(const QString &iniPath, const QString &appDir);
+
+// "Version" of "Main" (default "1.8"); never written.
+QString ReadVersion(const QString &iniPath);

@@ -1,0 +1,223 @@
+#include "profiles.h"
+
+#include "engine/tasktext.h"
+#include "engine/valuelistmodel.h"
+#include "newinifiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+const QString kMain = QStringLiteral("Main");
+const QString kProfileExt = QStringLiteral(".apf");
+
+bool hasExtension(const QString &fileName, const QString &ext)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot >= 0 && fileName.mid(dot).compare(ext, Qt::CaseInsensitive) == 0;
+}
+
+QString createError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+int ProfileGridHeight(int rowCount)
+{
+    return std::max(rowCount, 1) * kProfileRowHeight;
+}
+
+QStringList SplitCommaList(const QString &text)
+{
+    QStringList items = text.split(u',');
+    items.removeLast(); // the text after the last comma is not an item
+    return items;
+}
+
+QStringList ListFilesByExt(const QString &dir, const QString &ext)
+{
+    const QDir d(dir);
+    const QFileInfoList entries =
+        d.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList names;
+    for (const QFileInfo &info : entries) {
+        if (!info.exists() || info.isDir())
+            continue; // a dangling link or a link to a directory
+        if (hasExtension(info.fileName(), ext))
+            names.append(info.fileName());
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+QStringList ProfileCatalogue(const QString &appDir)
+{
+    QStringList names;
+    for (const QString &file :
+         ListFilesByExt(AddBackslash(appDir) + QStringLiteral("Profiles"), kProfileExt)) {
+        const QString name = StripFileExt(file);
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+QString ProfilePath(const QString &appDir, const QString &name)
+{
+    const QString dir = AddBackslash(appDir) + QStringLiteral("Profiles");
+    const QString path = AddBackslash(dir) + name + kProfileExt;
+    if (QFileInfo(path).isFile())
+        return path;
+    for (const QString &file : ListFilesByExt(dir, kProfileExt))
+        if (StripFileExt(file) == name)
+            return AddBackslash(dir) + file;
+    return path;
+}
+
+QString ReadProfileType(const TNewInifile &ini)
+{
+    const QString type = ini.ReadString(kMain, QStringLiteral("Type"), QStringLiteral("mp4"));
+    return type.isEmpty() ? QStringLiteral("mp4") : type;
+}
+
+QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini)
+{
+    QList<ProfileParameter> parameters;
+    const int count = ini.ReadInteger(kMain, QStringLiteral("Para"), 0);
+    for (int i = 0; i < count; ++i) {
+        ProfileParameter p;
+        p.name = ini.ReadString(kMain, QString::number(i), QString());
+        p.sort = ini.ReadInteger(p.name, QStringLiteral("Sort"), -1);
+        p.readOnly = ini.ReadBool(p.name, QStringLiteral("ReadOnly"), false);
+        p.list = ini.ReadBool(p.name, QStringLiteral("List"), true);
+        p.caption = ini.ReadString(p.name, QStringLiteral("Caption"), QString());
+        p.value = ini.ReadString(p.name, QStringLiteral("Value"), QString());
+        p.cmd = ini.ReadString(p.name, QStringLiteral("cmd"), QString());
+        if (p.list) {
+            p.index = ini.ReadInteger(p.name, QStringLiteral("Index"), 0);
+            p.displayItems = SplitCommaList(p.caption);
+            p.commandValues = SplitCommaList(p.value);
+        }
+        parameters.append(p);
+    }
+    return parameters;
+}
+
+ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueListModel *current)
+{
+    if (ValueListModel *grid = grids.bySort(sort))
+        return grid;
+    return current;
+}
+
+bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    TNewInifile ini(path);
+    const QString type = ReadProfileType(ini);
+    const QList<ProfileParameter> parameters = ReadProfileParameters(ini);
+
+    QList<ValueListModel::Row> video, audio, advanced;
+    ValueListModel *grid = nullptr;
+    for (const ProfileParameter &p : parameters) {
+        grid = ChooseProfileGrid(grids, p.sort, grid);
+        if (!grid)
+            continue; // no grid chosen yet: the parameter cannot be shown
+        QList<ValueListModel::Row> *rows = grid == grids.video   ? &video
+                                           : grid == grids.audio ? &audio
+                                                                 : &advanced;
+        ValueListModel::Row row;
+        row.key = p.name;
+        row.readOnly = p.readOnly;
+        if (p.list) {
+            // The value can only be chosen from the pick list.
+            row.readOnly = true;
+            row.editStyle = ValueListModel::EditStyle::PickList;
+            row.pickList = p.displayItems;
+            row.value = p.index >= 0 && p.index < p.displayItems.size() ? p.displayItems[p.index]
+                                                                        : QString();
+        } else {
+            row.value = p.caption;
+        }
+        rows->append(row);
+    }
+    for (auto [model, rows] : {std::pair{grids.video, &video}, std::pair{grids.audio, &audio},
+                               std::pair{grids.advanced, &advanced}})
+        if (model)
+            model->setRows(*rows);
+    if (outputExt)
+        *outputExt = u'.' + type;
+    ini.Release();
+    return true;
+}
+
+void SaveProfile(const QString &path, const ProfileGrids &grids)
+{
+    TNewInifile ini(path);
+    ValueListModel *grid = nullptr;
+    for (const ProfileParameter &p : ReadProfileParameters(ini)) {
+        grid = ChooseProfileGrid(grids, p.sort, grid);
+        if (!grid || p.readOnly)
+            continue;
+        const int r = grid->findRow(p.name);
+        if (r < 0)
+            continue; // nothing shown for it, so nothing to save
+        const ValueListModel::Row &row = grid->row(r);
+        if (p.list) {
+            int index = -1;
+            for (int i = 0; i < row.pickList.size(); ++i)
+                if (row.pickList[i].compare(row.value, Qt::CaseInsensitive) == 0) {
+                    index = i;
+                    break;
+                }
+            ini.WriteInteger(p.name, QStringLiteral("Index"), index);
+        } else {
+            ini.WriteString(p.name, QStringLiteral("Caption"), row.value);
+            ini.WriteString(p.name, QStringLiteral("Value"), row.value);
+        }
+    }
+    ini.Release();
+}
+
+void SaveProfileAs(const QString &source, const QString &target, const ProfileGrids &grids)
+{
+    if (!QFileInfo(source).isFile())
+        return;
+    const QFileInfo sourceInfo(source), targetInfo(target);
+    const bool sameFile =
+        targetInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath();
+    if (!sameFile) {
+        QFile in(source);
+        if (!in.open(QIODevice::ReadOnly))
+            throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
+                                    .arg(QDir::toNativeSeparators(source), in.errorString())
+                                    .toStdString());
+        const QByteArray data = in.readAll();
+        if (targetInfo.isDir())
+            throw TIniFileError(
+                createError(target, QStringLiteral("Is a directory")).toStdString());
+        // A read-only target stays untouched, as the store treats it.
+        if (targetInfo.exists() &&
+            (!targetInfo.isWritable() ||
+             !(targetInfo.permissions() &
+               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther))))
+            throw TIniFileError(
+                createError(target, QStringLiteral("Permission denied")).toStdString());
+        QSaveFile out(target);
+        if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
+            throw TIniFileError(createError(target, out.errorString()).toStdString());
+    }
+    SaveProfile(target, grids);
+}

@@ -1,0 +1,816 @@
+#include "engine/batchrun.h"
+#include "engine/encoderprocess.h"
+#include "engine/itemdata.h"
+#include "engine/runhost.h"
+#include "engine/taskstore.h"
+#include "engine/tasktext.h"
+#include "engine/valuelistmodel.h"
+#include "platform/recordingplatform.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using testsupport::setFakeScript;
+
+namespace {
+
+class FakeHost : public RunHost
+{
+public:
+    QString dir;
+    QString ext = QStringLiteral(".mp4");
+    bool overwriteOn = true;
+    bool openDir = false;
+    bool exitOn = false;
+    bool turnOff = false;
+    int closeCount = 0;
+
+    QString outputDirectory() const override { return dir; }
+    QString outputExtension() const override { return ext; }
+    bool overwrite() const override { return overwriteOn; }
+    bool autoOpenDir() const override { return openDir; }
+    bool autoExit() const override { return exitOn; }
+    bool autoTurnOff() const override { return turnOff; }
+    void closeMainWindow() override { ++closeCount; }
+};
+
+struct Snapshot
+{
+    int current;
+    int total;
+    bool operator==(const Snapshot &o) const { return current == o.current && total == o.total; }
+};
+
+} // namespace
+
+namespace QTest {
+template <> char *toString(const Snapshot &s)
+{
+    return qstrdup(QByteArray::number(s.current) + "/" + QByteArray::number(s.total));
+}
+} // namespace QTest
+
+namespace {
+
+// One run's world: the task list, the encoder, the recording platform, a
+// host, and what the run reported.
+struct Harness
+{
+    QTemporaryDir work;
+    QString outDir;
+    TaskStore tasks;
+    EncoderProcess encoder;
+    RecordingPlatform platform;
+    FakeHost host;
+    std::unique_ptr<BatchRun> run;
+    QList<Snapshot> snapshots; // one per bar update: (current, total)
+    QList<bool> panels;
+    QStringList files;
+    QStringList memos;
+
+    explicit Harness(const QString &encoderPath = testsupport::fakeEncoder())
+    {
+        outDir = work.filePath(QStringLiteral("out"));
+        QDir().mkpath(outDir);
+        host.dir = outDir;
+        run = std::make_unique<BatchRun>(tasks, encoder, platform, host, encoderPath);
+        QObject::connect(run.get(), &BatchRun::totalProgressChanged, run.get(), [this](int t) {
+            snapshots.append({run->currentPosition(), t});
+        });
+        QObject::connect(run.get(), &BatchRun::progressPanelShown, run.get(),
+                         [this](bool shown) { panels.append(shown); });
+        QObject::connect(run.get(), &BatchRun::convertingFileChanged, run.get(),
+                         [this](const QString &f) { files.append(f); });
+        QObject::connect(run.get(), &BatchRun::memoChanged, run.get(),
+                         [this](const QString &m) { memos.append(m); });
+    }
+
+    // A task as intake adds it; start/end edited when given.
+    void addTask(const QString &path, const QString &length, const QString &start = {},
+                 const QString &end = {})
+    {
+        ltvItemData t;
+        t.InputFile = path;
+        t.Length = length;
+        t.Size = QStringLiteral(" 320x240");
+        t.Status = TaskStatus::OK;
+        t.NewFilename = StripFileExt(QFileInfo(path).fileName());
+        t.NewFileExt = QStringLiteral(".mp4");
+        t.OrigStartTime = QStringLiteral("00:00:00.0");
+        t.OrigEndTime = length;
+        t.StartTime = start.isEmpty() ? t.OrigStartTime : start;
+        t.EndTime = end.isEmpty() ? length : end;
+        const double clip = StrToSeconds(t.EndTime) - StrToSeconds(t.StartTime);
+        t.ClipLength = start.isEmpty() && end.isEmpty() ? length : SecondsToStr(clip);
+        tasks.appendRow(path);
+        tasks.SetItemData(tasks.count() - 1, ItemField::All, t);
+    }
+    QString status(int i) const { return tasks.cell(i, ItemField::Status); }
+    QStringList statuses() const
+    {
+        QStringList s;
+        for (int i = 0; i < tasks.count(); ++i)
+            s.append(status(i));
+        return s;
+    }
+    QString script(const QStringList &lines) { return setFakeScript(work.path(), lines); }
+    // The recorded snapshots after the preparation's (0, 0).
+    QList<Snapshot> updates() const { return snapshots.mid(1); }
+};
+
+// Chunks the fake writes one by one, with a pause after each so that each
+// arrives as a chunk of its own.
+QStringList chunks(const QStringList &texts, int pauseMs = 150)
+{
+    QStringList lines;
+    for (const QString &t : texts)
+        lines << QStringLiteral("print ") + t << QStringLiteral("sleep %1").arg(pauseMs);
+    return lines;
+}
+
+bool isRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// Duration of the video stream of a media file in seconds as the real
+// encoder's prober sees it, or -1.
+double probeDuration(const QString &path)
+{
+    QProcess p;
+    p.start(QFileInfo(testsupport::ffmpeg()).absolutePath() + "/ffprobe",
+            {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=duration", "-of",
+             "default=noprint_wrappers=1:nokey=1", path});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return -1;
+    bool ok = false;
+    const double d = p.readAllStandardOutput().trimmed().toDouble(&ok);
+    return ok ? d : -1;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+} // namespace
+
+class TestBatchRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reportedTime_data()
+    {
+        QTest::addColumn<QString>("chunk");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("plain decimal") << "time=30.0 " << true << 30.0;
+        QTest::newRow("time text") << "frame=12 time=00:01:02.50 bitrate=1" << true << 62.5;
+        QTest::newRow("no blank after the value") << "time=30.0" << false << 0.0;
+        QTest::newRow("letters") << "time=abc " << false << 0.0;
+        QTest::newRow("N/A") << "size=N/A time=N/A bitrate=N/A " << false << 0.0;
+        QTest::newRow("the last readable one counts")
+            << "time=10.0 a\r time=20.0 b\r time=abc \r time=15.0" << true << 20.0;
+        QTest::newRow("one character skipped, whatever it is") << "time:7 " << true << 7.0;
+        QTest::newRow("other words ending in time")
+            << "creation_time   : 2020-01-01 \n frame time=3.5 x" << true << 3.5;
+        QTest::newRow("capital letters do not count") << "TIME=5 " << false << 0.0;
+        QTest::newRow("exponent refused") << "time=1e3 " << false << 0.0;
+        QTest::newRow("comma refused") << "time=1,5 " << false << 0.0;
+        QTest::newRow("at the very end") << "xx time" << false << 0.0;
+        QTest::newRow("nothing") << "" << false << 0.0;
+    }
+    void reportedTime()
+    {
+        QFETCH(QString, chunk);
+        QFETCH(bool, found);
+        QFETCH(double, seconds);
+        double value = -99;
+        QCOMPARE(BatchRun::ReportedTime(chunk, value), found);
+        if (found)
+            QCOMPARE(value, seconds);
+    }
+
+    void estimateRemaining_data()
+    {
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("remaining");
+        QTest::newRow("30 ticks at 25%") << 30 << 25 << 90;
+        QTest::newRow("1.5 rounds to 2") << 1 << 40 << 2;
+        QTest::newRow("4.5 rounds to 4") << 3 << 40 << 4;
+        QTest::newRow("done") << 5 << 100 << 0;
+        QTest::newRow("third") << 10 << 3 << 323;
+    }
+    void estimateRemaining()
+    {
+        QFETCH(int, elapsed);
+        QFETCH(int, percent);
+        QFETCH(int, remaining);
+        QCOMPARE(BatchRun::EstimateRemaining(elapsed, percent), remaining);
+    }
+
+    // Two tasks of 60 s: the second reports 30 s -> current 50%, total 75%.
+    void progressOfTwoTasks()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script(chunks({"one", "two", "time=45.0 "}));
+        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
+                         [&](const QString &f) {
+                             if (f == "b.avi")
+                                 h.script(chunks({"one", "two", "time=30.0 "}));
+                         });
+        h.run->RunBatch(QString());
+        QCOMPARE(h.files, (QStringList{"", "a.avi", "b.avi"}));
+        QCOMPARE(h.updates(), (QList<Snapshot>{{75, 38},      // a: 45 of 60
+                                               {100, 50},     // a complete
+                                               {0, 50},       // next task
+                                               {50, 75},      // b: 30 of 60
+                                               {100, 100}})); // b complete
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Complete"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The coversion is completed successfully.");
+        QCOMPARE(h.platform.messages[0].caption, "Complete");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QVERIFY(h.platform.opened.isEmpty());
+    }
+
+    // Values that go back, unreadable values, no blank, beyond the task.
+    void progressRules()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:40"); // 100 s
+        h.script(chunks({"time=50.0 first", "time=60.0 second", "time=13.0 ", "time=12.5 ",
+                         "time=abc ", "time=20.0", "speed time=00:01:02.50 ", "time=250.0 "}));
+        h.run->RunBatch(QString());
+        QCOMPARE(h.updates(), (QList<Snapshot>{{13, 13},
+                                               {13, 13},
+                                               {13, 13},
+                                               {13, 13},
+                                               {62, 62}, // 62.5 rounds to even
+                                               {100, 100},
+                                               {100, 100}}));
+        QCOMPARE(h.memos.last(), "time=250.0 ");
+        QCOMPARE(h.run->memoText(), "time=250.0 ");
+    }
+
+    // The last readable report of a chunk counts, not the first.
+    void severalReportsInOneChunk()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:40");
+        h.script(chunks({"a", "b", "time=10.0 x\\rtime=20.0 y\\rtime=abc \\rtime=15.0"}));
+        h.run->RunBatch(QString());
+        QCOMPARE(h.updates().first(), (Snapshot{20, 20}));
+    }
+
+    // Tasks whose length is unknown or zero leave their bar alone.
+    void unknownLengths()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "N/A");
+        h.script(chunks({"a", "b", "time=10.0 "}));
+        h.run->RunBatch(QString());
+        // TotalSecs is -1: the bars are computed against it and clamped.
+        QCOMPARE(h.updates().first(), (Snapshot{0, 0}));
+        QCOMPARE(h.status(0), "Complete");
+    }
+
+    void stopDuringTask()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.addTask("/src/c.avi", "00:01:00");
+        h.tasks.SetItemData(2, ItemField::Status, [] {
+            ltvItemData d;
+            d.Status = "Complete";
+            return d;
+        }());
+        h.script(QStringList{"touch $last", "print a", "sleep 100", "print b", "sleep 100",
+                             "print time=6.0 ", "sleep 20000"});
+        QElapsedTimer sinceStop;
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c == 10 && !sinceStop.isValid()) {
+                sinceStop.start();
+                QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
+            }
+        });
+        QElapsedTimer wall;
+        wall.start();
+        h.run->RunBatch(QString());
+        QVERIFY(sinceStop.isValid());
+        QVERIFY2(sinceStop.elapsed() < 2000, qPrintable(QString::number(sinceStop.elapsed())));
+        QCOMPARE(h.statuses(), (QStringList{"Stop", "OK", "Complete"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The Coversion is canceled.");
+        QCOMPARE(h.platform.messages[0].caption, "Cancel");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QVERIFY(!h.encoder.isRunning());
+        // The partial output stays.
+        QVERIFY(QFile::exists(h.outDir + "/a.mp4"));
+        // Stop when idle does nothing.
+        h.run->requestStop();
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+    }
+
+    // A stop given between two tasks keeps the next encoder from starting.
+    void stopBetweenTasks()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script(QStringList{"print a", "touch $last"});
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c == 100)
+                QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
+        });
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Stop"}));
+        QVERIFY(QFile::exists(h.outDir + "/a.mp4"));
+        QVERIFY(!QFile::exists(h.outDir + "/b.mp4"));
+        QCOMPARE(h.files, (QStringList{"", "a.avi"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The Coversion is canceled.");
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+    }
+
+    void stopBeforeFirstTask()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.script(QStringList{"touch $last"});
+        QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Stop"}));
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
+        QCOMPARE(h.platform.messages.size(), 1);
+    }
+
+    // An encoder that never writes: the window keeps working and Stop acts at once.
+    void silentEncoder()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.script(QStringList{"sleep 30000"});
+        int turns = 0;
+        QTimer beat;
+        QObject::connect(&beat, &QTimer::timeout, [&] { ++turns; });
+        beat.start(20);
+        QElapsedTimer wall;
+        QTimer::singleShot(1300, h.run.get(), [&] {
+            wall.start();
+            h.run->requestStop();
+        });
+        h.run->RunBatch(QString());
+        QVERIFY(wall.isValid());
+        QVERIFY2(wall.elapsed() < 1000, qPrintable(QString::number(wall.elapsed())));
+        QVERIFY2(turns >= 30, qPrintable(QString::number(turns)));
+        QCOMPARE(h.run->ElapsedSecs(), 1); // the one-second timer ran meanwhile
+        QCOMPARE(h.status(0), "Stop");
+        QVERIFY(!h.encoder.isRunning());
+    }
+
+    // Failing and crashing encoders: "Failed", the run goes on, and the
+    // completion message counts them.
+    void failedTasks()
+    {
+        Harness h;
+        h.host.openDir = true;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.addTask("/src/c.avi", "00:01:00");
+        h.addTask("/src/d.avi", "00:01:00");
+        h.script({"print ok"});
+        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
+                         [&](const QString &f) {
+                             if (f == "b.avi")
+                                 h.script({"print bad", "exit 3"});
+                             else if (f == "c.avi")
+                                 h.script({"print worse", "crash"});
+                             else
+                                 h.script({"print ok"});
+                         });
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Failed", "Failed", "Complete"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text,
+                 "The conversion is completed, but 2 of 4 files could not be converted.");
+        QCOMPARE(h.platform.messages[0].caption, "Complete");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
+        QCOMPARE(h.platform.opened, (QStringList{h.outDir}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+    }
+
+    void missingEncoder_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << false;
+        QTest::newRow("not executable") << true;
+    }
+    void missingEncoder()
+    {
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("wmaspi.dll");
+        if (exists) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\nexit 0\n");
+            f.close();
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        }
+        Harness h(path);
+        h.host.openDir = true;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Failed", "OK"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "Error on CreateProcess()");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::None);
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QVERIFY(h.platform.opened.isEmpty());
+        QCOMPARE(h.host.closeCount, 0);
+    }
+
+    // No file descriptor left for the encoder's channels.
+    void pipeFailure()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script({"touch $last"});
+        rlimit saved{};
+        getrlimit(RLIMIT_NOFILE, &saved);
+        QObject::connect(
+            h.run.get(), &BatchRun::convertingFileChanged, h.run.get(), [&](const QString &f) {
+                if (f.isEmpty())
+                    return;
+                const int open =
+                    QDir("/proc/self/fd")
+                        .entryList(QDir::NoDotAndDotDot | QDir::System | QDir::AllEntries)
+                        .size();
+                rlimit few = saved;
+                few.rlim_cur = rlim_t(open);
+                setrlimit(RLIMIT_NOFILE, &few);
+            });
+        h.platform.onMessage = [&](const RecordingPlatform::Message &) {
+            setrlimit(RLIMIT_NOFILE, &saved);
+        };
+        h.run->RunBatch(QString());
+        setrlimit(RLIMIT_NOFILE, &saved);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "Error On CreatePipe()");
+        QCOMPARE(h.statuses(), (QStringList{"Failed", "OK"}));
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
+    }
+
+    void completionActions_data()
+    {
+        QTest::addColumn<bool>("turnOff");
+        QTest::addColumn<bool>("exitOn");
+        QTest::addColumn<bool>("openDir");
+        QTest::addColumn<int>("powerOffs");
+        QTest::addColumn<int>("closes");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<int>("opens");
+        QTest::newRow("nothing") << false << false << false << 0 << 0 << 1 << 0;
+        QTest::newRow("open dir") << false << false << true << 0 << 0 << 1 << 1;
+        QTest::newRow("exit") << false << true << true << 0 << 1 << 0 << 0;
+        QTest::newRow("turn off") << true << false << true << 1 << 1 << 0 << 0;
+        QTest::newRow("turn off and exit") << true << true << false << 1 << 1 << 0 << 0;
+    }
+    void completionActions()
+    {
+        QFETCH(bool, turnOff);
+        QFETCH(bool, exitOn);
+        QFETCH(bool, openDir);
+        QFETCH(int, powerOffs);
+        QFETCH(int, closes);
+        QFETCH(int, messages);
+        QFETCH(int, opens);
+        Harness h;
+        h.host.turnOff = turnOff;
+        h.host.exitOn = exitOn;
+        h.host.openDir = openDir;
+        h.addTask("/src/a.avi", "00:00:10");
+        h.script({"print done"});
+        // The directory is opened only after the message has been dismissed.
+        h.platform.onMessage = [&](const RecordingPlatform::Message &) {
+            QVERIFY(h.platform.opened.isEmpty());
+        };
+        h.run->RunBatch(QString());
+        QCOMPARE(h.platform.powerOffCount, powerOffs);
+        QCOMPARE(h.host.closeCount, closes);
+        QCOMPARE(h.platform.messages.size(), messages);
+        QCOMPARE(h.platform.opened.size(), opens);
+        if (opens)
+            QCOMPARE(h.platform.opened[0], h.outDir);
+        // Closing the window afterwards finds no run in progress.
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+    }
+
+    // 30 ticks with the total bar at 25% leave 90 s: 00:01:30.
+    void remainingTime()
+    {
+        Harness h;
+        QSignalSpy elapsed(h.run.get(), &BatchRun::elapsedChanged);
+        QSignalSpy remaining(h.run.get(), &BatchRun::remainingChanged);
+        h.run->timerTimeTimer();
+        QCOMPARE(elapsed.last().at(0).toString(), "00:00:01");
+        QCOMPARE(remaining.last().at(0).toString(), "00:00:00"); // no progress yet
+
+        Harness r;
+        r.addTask("/src/a.avi", "00:01:40");
+        r.script(chunks({"a", "b", "time=25.0 "}) + QStringList{"sleep 20000"});
+        QSignalSpy texts(r.run.get(), &BatchRun::remainingChanged);
+        QSignalSpy elapsedTexts(r.run.get(), &BatchRun::elapsedChanged);
+        QObject::connect(r.run.get(), &BatchRun::totalProgressChanged, r.run.get(), [&](int t) {
+            if (t != 25)
+                return;
+            r.run->timerTime()->stop();
+            while (r.run->ElapsedSecs() < 30)
+                r.run->timerTimeTimer();
+            QTimer::singleShot(0, r.run.get(), &BatchRun::requestStop);
+        });
+        r.run->RunBatch(QString());
+        QCOMPARE(r.run->RemainingSecs(), 90);
+        QCOMPARE(texts.last().at(0).toString(), "00:01:30");
+        QCOMPARE(elapsedTexts.last().at(0).toString(), "00:00:30");
+        // The labels start empty at the beginning of a run.
+        QCOMPARE(texts.first().at(0).toString(), QString());
+    }
+
+    // Megabytes of output: read in bounded chunks, nothing lost of the
+    // reports, no crash.
+    void verboseEncoder()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:40");
+        const QString line = QString(1000, u'x');
+        QStringList lines;
+        for (int i = 0; i < 3000; ++i)
+            lines << QStringLiteral("print ") + line + QStringLiteral("\\n");
+        lines << "sleep 100"
+              << "print time=50.0 \\n";
+        h.script(lines);
+        h.run->RunBatch(QString());
+        QCOMPARE(h.status(0), "Complete");
+        int biggest = 0;
+        for (const QString &m : h.memos)
+            biggest = std::max(biggest, int(m.size()));
+        QVERIFY(biggest <= 4095);
+        QVERIFY(h.memos.size() >= 3000 * 1001 / 4095);
+        QVERIFY(h.snapshots.contains(Snapshot{50, 50}));
+    }
+
+    // The encoder receives the argument list whole; Start checks first.
+    void startCommand()
+    {
+        Harness h;
+        int entered = 0, left = 0;
+        auto enter = [&] { ++entered; };
+        auto leave = [&] { ++left; };
+        ValueListModel video, audio, advanced;
+        const ProfileGrids grids{&video, &audio, &advanced};
+        const QString profile = h.work.filePath("p.apf");
+        writeFile(profile, "[Main]\r\nType=mp4\r\nPara=1\r\n0=Codec\r\n[Codec]\r\nSort=1\r\n"
+                           "cmd=-c:v\r\nCaption=MPEG-4,\r\nValue=mpeg4,\r\n");
+        video.appendRow("Codec", "MPEG-4");
+
+        // No tasks: nothing happens.
+        QCOMPARE(h.run->Start(profile, grids, enter, leave), BatchRun::StartResult::NoTasks);
+        QCOMPARE(entered + left, 0);
+        QVERIFY(h.platform.messages.isEmpty());
+
+        // Missing output directory: the message, no run.
+        h.addTask("/src/my clip \"1\" é.avi", "00:00:10", "00:00:02", "00:00:05.5");
+        h.host.dir = h.work.filePath("missing");
+        QCOMPARE(h.run->Start(profile, grids, enter, leave),
+                 BatchRun::StartResult::OutputPathMissing);
+        QCOMPARE(entered + left, 0);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text,
+                 "The output path does not exist. Please specify another one.");
+        QCOMPARE(h.platform.messages[0].caption, "Output path does not exist");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.status(0), "OK");
+
+        // A run: the arguments as the encoder sees them.
+        h.host.dir = h.outDir;
+        h.platform.messages.clear();
+        h.script({"args"});
+        QCOMPARE(h.run->Start(profile, grids, enter, leave), BatchRun::StartResult::Ran);
+        QCOMPARE(entered, 1);
+        QCOMPARE(left, 1);
+        QCOMPARE(h.memos.join(QString()),
+                 "arg:-y\narg:-i\narg:/src/my clip \"1\" é.avi\narg:-c:v\narg:mpeg4\n"
+                 "arg:-ss\narg:00:00:02\narg:-t\narg:4\narg:" +
+                     h.outDir + "/my clip \"1\" é.mp4\n");
+        QCOMPARE(h.status(0), "Complete");
+
+        // The profile removed after loading: the run goes ahead without its options.
+        h.memos.clear();
+        QVERIFY(QFile::remove(profile));
+        QCOMPARE(h.run->Start(profile, grids, enter, leave), BatchRun::StartResult::Ran);
+        QVERIFY(!h.memos.join(QString()).contains("mpeg4"));
+        QCOMPARE(h.status(0), "Complete");
+        QCOMPARE(entered, 2);
+        QCOMPARE(left, 2);
+    }
+
+    // A profile that cannot be rewritten: reported, and the window returns to idle.
+    void startWithBrokenProfile()
+    {
+        Harness h;
+        int entered = 0, left = 0;
+        const QString profile = h.work.filePath("p.apf");
+        writeFile(profile, "[Main]\r\nPara=0\r\n");
+        QVERIFY(QFile::setPermissions(profile, QFile::ReadOwner));
+        h.addTask("/src/a.avi", "00:00:10");
+        h.script({"touch $last"});
+        QCOMPARE(h.run->Start(
+                     profile, ProfileGrids{}, [&] { ++entered; }, [&] { ++left; }),
+                 BatchRun::StartResult::OptionsFailed);
+        QCOMPARE(entered, 1);
+        QCOMPARE(left, 1);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QVERIFY2(h.platform.messages[0].text.contains("p.apf"),
+                 qPrintable(h.platform.messages[0].text));
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Error);
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QCOMPARE(h.status(0), "OK");
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
+    }
+
+    // Two generated clips through the real encoder, one with edited times.
+    void realRun()
+    {
+        Harness h(testsupport::ffmpeg());
+        h.host.openDir = true;
+        const QString a = testsupport::makeStandardClip(h.work.filePath("first.avi"), 3.0);
+        const QString b = testsupport::makeStandardClip(h.work.filePath("second clip é.avi"), 4.0);
+        QVERIFY(!a.isEmpty() && !b.isEmpty());
+        h.addTask(a, "00:00:03");
+        h.addTask(b, "00:00:04", "00:00:01", "00:00:03");
+        h.run->RunBatch(" -c:v mpeg4 -q:v 5 -c:a aac");
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Complete"}));
+        QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The coversion is completed successfully.");
+        QCOMPARE(h.platform.opened, (QStringList{h.outDir}));
+        const double first = probeDuration(h.outDir + "/first.mp4");
+        const double second = probeDuration(h.outDir + "/second clip é.mp4");
+        // Whole source, and the edited part: within a frame (25 per second).
+        const double source = probeDuration(a);
+        QVERIFY(source > 2.9);
+        QVERIFY2(qAbs(first - source) <= 0.041, qPrintable(QString::number(first)));
+        QVERIFY2(qAbs(second - 2.0) <= 0.041, qPrintable(QString::number(second)));
+        QVERIFY(!h.encoder.isRunning());
+    }
+
+    // Bad input with the real encoder: a clear status, the run goes on.
+    void realRunBadInput()
+    {
+        Harness h(testsupport::ffmpeg());
+        h.host.openDir = true;
+        const QString a = testsupport::makeStandardClip(h.work.filePath("a.avi"), 1.0);
+        const QString gone = testsupport::makeStandardClip(h.work.filePath("gone.avi"), 1.0);
+        QVERIFY(!a.isEmpty() && !gone.isEmpty());
+        h.addTask(gone, "00:00:01");
+        h.addTask(a, "00:00:01");
+        h.addTask(a, "00:00:01");
+        QVERIFY(QFile::remove(gone));
+        // The output directory disappears during the run, before the third task.
+        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
+                         [&](const QString &) {
+                             if (h.status(2) == "Converting")
+                                 QDir(h.outDir).removeRecursively();
+                         });
+        h.run->RunBatch(" -c:v mpeg4");
+        QCOMPARE(h.statuses(), (QStringList{"Failed", "Complete", "Failed"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text,
+                 "The conversion is completed, but 2 of 3 files could not be converted.");
+        // The directory is gone: nothing to open.
+        QVERIFY(h.platform.opened.isEmpty());
+        QVERIFY(!h.encoder.isRunning());
+    }
+
+    // An output directory that cannot be written.
+    void realRunReadOnlyOutput()
+    {
+        Harness h(testsupport::ffmpeg());
+        const QString a = testsupport::makeStandardClip(h.work.filePath("a.avi"), 1.0);
+        QVERIFY(!a.isEmpty());
+        h.addTask(a, "00:00:01");
+        if (isRoot()) {
+            h.host.dir = "/proc"; // not writable for any user
+        } else {
+            QVERIFY(QFile::setPermissions(h.outDir, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        h.run->RunBatch(" -c:v mpeg4");
+        QFile::setPermissions(h.outDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(h.statuses(), (QStringList{"Failed"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text,
+                 "The conversion is completed, but 1 of 1 files could not be converted.");
+    }
+
+    // Stopping the real encoder leaves a playable partial file (it is asked
+    // to end, not killed) and is not counted as a failure.
+    void realStop()
+    {
+        Harness h(testsupport::ffmpeg());
+        const QString a = testsupport::makeStandardClip(h.work.filePath("a.avi"), 20.0);
+        QVERIFY(!a.isEmpty());
+        h.addTask(a, "00:00:20");
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c > 0 && h.run->RunState() == BatchRun::Running)
+                QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
+        });
+        // Slow enough to be caught in the middle.
+        h.run->RunBatch(" -c:v mpeg4 -q:v 2 -s 1280x960 -c:a aac");
+        QCOMPARE(h.statuses(), (QStringList{"Stop"}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The Coversion is canceled.");
+        const double partial = probeDuration(h.outDir + "/a.mp4");
+        QVERIFY2(partial > 0 && partial < 20, qPrintable(QString::number(partial)));
+    }
+
+    // Closing the window during a run: the encoder ends, the task is "Stop"
+    // at once, and no message follows.
+    void closeDuringRun()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script(QStringList{"print a", "sleep 20000"});
+        QString statusAtClose;
+        QObject::connect(h.run.get(), &BatchRun::memoChanged, h.run.get(), [&] {
+            QTimer::singleShot(0, h.run.get(), [&] {
+                h.run->stopForClose();
+                statusAtClose = h.status(0);
+                QVERIFY(!h.encoder.isRunning());
+            });
+        });
+        h.run->RunBatch(QString());
+        QCOMPARE(statusAtClose, "Stop");
+        QCOMPARE(h.statuses(), (QStringList{"Stop", "OK"}));
+        QVERIFY(h.platform.messages.isEmpty());
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QCOMPARE(h.panels, (QList<bool>{true, false}));
+    }
+
+    // Closing between two tasks leaves the finished one "Complete" and starts
+    // no further encoder.
+    void closeBetweenTasks()
+    {
+        Harness h;
+        h.addTask("/src/a.avi", "00:01:00");
+        h.addTask("/src/b.avi", "00:01:00");
+        h.script(QStringList{"print a", "touch $last"});
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c == 100)
+                QTimer::singleShot(0, h.run.get(), &BatchRun::stopForClose);
+        });
+        h.run->RunBatch(QString());
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Stop"}));
+        QVERIFY(!QFile::exists(h.outDir + "/b.mp4"));
+        QVERIFY(h.platform.messages.isEmpty());
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+    }
+};
+
+QTEST_MAIN(TestBatchRun)
+#include "tst_batchrun.moc"

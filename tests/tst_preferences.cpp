@@ -1,0 +1,255 @@
+#include "settings/newinifiles.h"
+#include "settings/preferences.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+bool writeAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
+}
+
+} // namespace
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_appDir;
+    QString m_ini;
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_appDir = m_dir.path() + QDir::separator();
+        m_ini = PreferencesPath(m_appDir);
+        QFile::remove(m_ini);
+    }
+
+    void path() { QCOMPARE(m_ini, m_appDir + "Preferences.ini"); }
+
+    void firstStartAndFirstClose_data()
+    {
+        QTest::addColumn<int>("profile");
+        QTest::newRow("catalogue") << 0;
+        QTest::newRow("empty catalogue") << -1;
+    }
+    void firstStartAndFirstClose()
+    {
+        QFETCH(int, profile);
+        // Start-up: main window, settings dialog, main window shown.
+        QCOMPARE(ReadVersion(m_ini), QString("1.8"));
+        QVERIFY(QFile::exists(m_ini));
+        QCOMPARE(readAll(m_ini), QByteArray());
+        const PreferenceValues v = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(v.outputPath, m_appDir);
+        QCOMPARE(v.synMode, 0);
+        QVERIFY(v.autoOpenDir);
+        QVERIFY(!v.autoExit);
+        QVERIFY(!v.autoTurnOff);
+        QVERIFY(v.overwrite);
+        QCOMPARE(ReadOutputPath(m_ini, m_appDir), m_appDir);
+        QCOMPARE(ReadProfileIndex(m_ini), 0);
+        QCOMPARE(readAll(m_ini), QByteArray());
+        // Closing without other changes.
+        StorePreferences(m_ini, profile, v);
+        const QByteArray expected = "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\nAuto Exit=0\r\n"
+                                    "Auto Open Dir=1\r\nSyn Mode=0\r\nOutput Path=" +
+                                    m_appDir.toUtf8() +
+                                    "\r\nProfile=" + QByteArray::number(profile) + "\r\n";
+        QCOMPARE(readAll(m_ini), expected);
+        // A second close finds every key and changes nothing.
+        StorePreferences(m_ini, profile, ReadPreferences(m_ini, "Main", m_appDir));
+        QCOMPARE(readAll(m_ini), expected);
+    }
+
+    void valuesRoundTrip()
+    {
+        PreferenceValues v;
+        v.outputPath = "/data/out";
+        v.synMode = 2;
+        v.autoOpenDir = false;
+        v.autoExit = true;
+        v.autoTurnOff = true;
+        v.overwrite = false;
+        StorePreferences(m_ini, 3, v);
+        const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(r.outputPath, v.outputPath);
+        QCOMPARE(r.synMode, 2);
+        QCOMPARE(r.autoOpenDir, false);
+        QCOMPARE(r.autoExit, true);
+        QCOMPARE(r.autoTurnOff, true);
+        QCOMPARE(r.overwrite, false);
+        QCOMPARE(ReadProfileIndex(m_ini), 3);
+        // OK of the settings dialog writes the same keys without Profile.
+        v.autoExit = false;
+        SavePreferences(m_ini, v);
+        QVERIFY(!ReadPreferences(m_ini, "Main", m_appDir).autoExit);
+        QCOMPARE(ReadProfileIndex(m_ini), 3);
+    }
+
+    void saveOrderOnEmptyFile()
+    {
+        PreferenceValues v;
+        v.outputPath = "/o";
+        SavePreferences(m_ini, v);
+        QCOMPARE(readAll(m_ini),
+                 QByteArray("[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\nAuto Exit=0\r\n"
+                            "Auto Open Dir=1\r\nSyn Mode=0\r\nOutput Path=/o\r\n"));
+    }
+
+    void shippedFileDefaultsAndVersion()
+    {
+        QVERIFY(QFile::copy(testsupport::sourceDir() + "/resources/Preferences.ini", m_ini));
+        QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(ReadVersion(m_ini), QString("1.8"));
+        const PreferenceValues d = ReadPreferences(m_ini, "Default", m_appDir);
+        QCOMPARE(d.outputPath, m_appDir); // no fixed factory path: the program's directory
+        QCOMPARE(d.synMode, 0);
+        QVERIFY(d.overwrite);
+        // Main has no keys yet: the Main defaults, not those of Default.
+        const PreferenceValues m = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(m.outputPath, m_appDir);
+        QVERIFY(m.autoOpenDir);
+        const QByteArray before = readAll(m_ini);
+        PreferenceValues changed = m;
+        changed.autoExit = true;
+        StorePreferences(m_ini, 1, changed);
+        // The Default section and the version stay as they were.
+        QVERIFY(readAll(m_ini).endsWith(before.mid(before.indexOf("Version="))));
+        QCOMPARE(ReadVersion(m_ini), QString("1.8"));
+        QVERIFY(!ReadPreferences(m_ini, "Default", m_appDir).autoExit);
+        QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);
+    }
+
+    void defaultSectionMissing()
+    {
+        QVERIFY(writeAll(m_ini, "[Main]\r\nAuto Open Dir=1\r\nAuto Exit=1\r\nOverwrite=0\r\n"));
+        const PreferenceValues d = ReadPreferences(m_ini, "Default", m_appDir);
+        QCOMPARE(d.outputPath, m_appDir);
+        QCOMPARE(d.synMode, 0);
+        QVERIFY(!d.autoOpenDir);
+        QVERIFY(!d.autoExit);
+        QVERIFY(!d.autoTurnOff);
+        QVERIFY(d.overwrite);
+    }
+
+    void readValuesAndFallbacks_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("synMode");
+        QTest::addColumn<bool>("autoExit");
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("syn mode out of range") << QByteArray("Syn Mode=7") << -1 << false << true;
+        QTest::newRow("syn mode negative") << QByteArray("Syn Mode=-1") << -1 << false << true;
+        QTest::newRow("syn mode 2") << QByteArray("Syn Mode=2") << 2 << false << true;
+        QTest::newRow("syn mode text") << QByteArray("Syn Mode=fast") << 0 << false << true;
+        QTest::newRow("overwrite off") << QByteArray("Overwrite=0") << 0 << false << false;
+        QTest::newRow("auto exit True") << QByteArray("Auto Exit=True") << 0 << true << true;
+        QTest::newRow("auto exit yes") << QByteArray("Auto Exit=yes") << 0 << false << true;
+    }
+    void readValuesAndFallbacks()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, synMode);
+        QFETCH(bool, autoExit);
+        QFETCH(bool, overwrite);
+        QVERIFY(writeAll(m_ini, "[Main]\r\n" + line + "\r\n"));
+        const PreferenceValues v = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(v.synMode, synMode);
+        QCOMPARE(v.autoExit, autoExit);
+        QCOMPARE(v.overwrite, overwrite);
+    }
+
+    void synModeOutOfRangeIsWrittenAsNone()
+    {
+        QVERIFY(writeAll(m_ini, "[Main]\r\nSyn Mode=7\r\n"));
+        SavePreferences(m_ini, ReadPreferences(m_ini, "Main", m_appDir));
+        QVERIFY(readAll(m_ini).contains("\r\nSyn Mode=-1\r\n"));
+    }
+
+    void profileIndexKeptAsStored()
+    {
+        QVERIFY(writeAll(m_ini, "[Main]\r\nProfile=42\r\n"));
+        QCOMPARE(ReadProfileIndex(m_ini), 42);
+        StorePreferences(m_ini, -1, PreferenceValues{});
+        QCOMPARE(ReadProfileIndex(m_ini), -1);
+    }
+
+    void outputPathWithBracketSurvives()
+    {
+        PreferenceValues v;
+        v.outputPath = "/media/Video [HD]/100% done/";
+        v.synMode = 1;
+        StorePreferences(m_ini, 2, v);
+        QCOMPARE(ReadOutputPath(m_ini, m_appDir), v.outputPath);
+        const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(r.outputPath, v.outputPath);
+        QCOMPARE(r.synMode, 1);
+        QCOMPARE(ReadProfileIndex(m_ini), 2);
+        QVERIFY(!readAll(m_ini).contains("[HD]"));
+        // A path written by hand without escapes reads as it stands.
+        QVERIFY(writeAll(m_ini, "[Main]\r\nOutput Path=/srv/50%/\r\n"));
+        QCOMPARE(ReadOutputPath(m_ini, m_appDir), QString("/srv/50%/"));
+    }
+
+    void readOnlyFileReportsAndKeepsContent()
+    {
+        const QByteArray content("[Main]\r\nProfile=1\r\nAuto Exit=1\r\n");
+        QVERIFY(writeAll(m_ini, content));
+        QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        const QString message = QStringLiteral("Cannot create file \"%1\". Permission denied")
+                                    .arg(QDir::toNativeSeparators(m_ini));
+        const auto expectError = [&](auto &&operation) {
+            try {
+                operation();
+                return QStringLiteral("no error");
+            } catch (const TIniFileError &e) {
+                return e.text();
+            }
+        };
+        QCOMPARE(expectError([&] { StorePreferences(m_ini, 0, PreferenceValues{}); }), message);
+        QCOMPARE(expectError([&] { SavePreferences(m_ini, PreferenceValues{}); }), message);
+        QCOMPARE(expectError([&] { ReadPreferences(m_ini, "Main", m_appDir); }), message);
+        QCOMPARE(expectError([&] { ReadVersion(m_ini); }), message);
+        QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(readAll(m_ini), content);
+        // Nothing is left behind and the next action works again.
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Preferences.ini"});
+        QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);
+    }
+
+    void unreadableFileReportsOpenError()
+    {
+        QVERIFY(QDir().mkpath(m_ini)); // a directory where the file should be
+        try {
+            ReadVersion(m_ini);
+            QFAIL("reading a directory succeeded");
+        } catch (const TIniFileError &e) {
+            QVERIFY2(e.text().startsWith(QStringLiteral("Cannot open file \"%1\". ")
+                                             .arg(QDir::toNativeSeparators(m_ini))),
+                     qPrintable(e.text()));
+        }
+        QDir().rmdir(m_ini);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "tst_preferences.moc"
