@@ -31,12 +31,7 @@ int main(int argc, char **argv)
 
     // The windows, in their creation order; the main window takes in the
     // command line while it is created.
-    TMainForm mainForm(
-        appDir, platform,
-        [](QVideoWidget *video) -> std::unique_ptr<PreviewPlayer> {
-            return std::make_unique<QtPreviewPlayer>(video);
-        },
-        args);
+    TMainForm mainForm(appDir, platform, &QtPreviewPlayer::create, args);
     platform.setOwner(&mainForm);
     TProcessForm processForm(&mainForm, &mainForm);
     TAboutForm aboutForm(&mainForm, platform, mainForm.versionText(), &mainForm);

@@ -9,7 +9,8 @@
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
-#include "settings/newinifiles.h"
+#include "settings/preferences.h"
+#include "settings/profiles.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
 #include "ui/gridsection.h"
@@ -94,126 +95,6 @@ void SetTextColour(QWidget *w, const QColor &colour)
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, colour);
     w->setPalette(p);
-}
-
-// Until the settings layer's catalogue, profile loader and preference
-// operations are merged in, the window uses these small equivalents.
-struct PreferenceValues
-{
-    QString outputPath;
-    int synMode = 0;
-    bool autoOpenDir = true;
-    bool autoExit = false;
-    bool autoTurnOff = false;
-    bool overwrite = true;
-};
-
-QStringList ListFilesByExt(const QString &dir, const QString &ext)
-{
-    QStringList result;
-    for (const QString &e : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const int dot = e.lastIndexOf(u'.');
-        if (dot >= 0 && e.mid(dot).compare(ext, Qt::CaseInsensitive) == 0)
-            result << e;
-    }
-    std::sort(result.begin(), result.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    return result;
-}
-
-QStringList SplitCommaList(const QString &text)
-{
-    QStringList items = text.split(u',');
-    items.removeLast();
-    return items;
-}
-
-bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt)
-{
-    if (!QFileInfo::exists(path))
-        return false;
-    TNewInifile ini(path);
-    grids.video->clearRows();
-    grids.audio->clearRows();
-    grids.advanced->clearRows();
-    if (outputExt)
-        *outputExt = QStringLiteral(".") + ini.ReadString("Main", "Type", "mp4");
-    const int para = ini.ReadInteger("Main", "Para", 0);
-    ValueListModel *grid = nullptr;
-    for (int i = 0; i < para; ++i) {
-        const QString name = ini.ReadString("Main", QString::number(i), QString());
-        if (ValueListModel *g = grids.bySort(ini.ReadInteger(name, "Sort", -1)))
-            grid = g;
-        if (!grid)
-            continue;
-        const int row = grid->appendRow(name);
-        grid->setReadOnly(row, ini.ReadBool(name, "ReadOnly", false));
-        const QString caption = ini.ReadString(name, "Caption", QString());
-        if (ini.ReadBool(name, "List", true)) {
-            const QStringList items = SplitCommaList(caption);
-            grid->setPickList(row, items);
-            const int index = ini.ReadInteger(name, "Index", 0);
-            grid->setValue(row, index >= 0 && index < items.size() ? items[index] : QString());
-            grid->setReadOnly(row, true);
-        } else {
-            grid->setValue(row, caption);
-        }
-    }
-    ini.Release();
-    return true;
-}
-
-QString ReadVersion(const QString &iniPath)
-{
-    TNewInifile ini(iniPath);
-    const QString v = ini.ReadString("Main", "Version", "1.8");
-    ini.Release();
-    return v;
-}
-
-QString ReadOutputPath(const QString &iniPath, const QString &appDir)
-{
-    TNewInifile ini(iniPath);
-    const QString v = ini.ReadString("Main", "Output Path", appDir);
-    ini.Release();
-    return v;
-}
-
-int ReadProfileIndex(const QString &iniPath)
-{
-    TNewInifile ini(iniPath);
-    const int v = ini.ReadInteger("Main", "Profile", 0);
-    ini.Release();
-    return v;
-}
-
-PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &appDir)
-{
-    TNewInifile ini(iniPath);
-    PreferenceValues v;
-    v.outputPath = ini.ReadString(section, "Output Path", appDir);
-    v.synMode = ini.ReadInteger(section, "Syn Mode", 0);
-    v.autoOpenDir = ini.ReadBool(section, "Auto Open Dir", section == QLatin1String("Main"));
-    v.autoExit = ini.ReadBool(section, "Auto Exit", false);
-    v.autoTurnOff = ini.ReadBool(section, "Auto Turn Off", false);
-    v.overwrite = ini.ReadBool(section, "Overwrite", true);
-    ini.Release();
-    return v;
-}
-
-void StorePreferences(const QString &iniPath, int profileIndex, const PreferenceValues &v)
-{
-    TNewInifile ini(iniPath);
-    ini.WriteInteger("Main", "Profile", profileIndex);
-    ini.WriteString("Main", "Output Path", v.outputPath);
-    ini.WriteInteger("Main", "Syn Mode", v.synMode);
-    ini.WriteBool("Main", "Auto Open Dir", v.autoOpenDir);
-    ini.WriteBool("Main", "Auto Exit", v.autoExit);
-    ini.WriteBool("Main", "Auto Turn Off", v.autoTurnOff);
-    ini.WriteBool("Main", "Overwrite", v.overwrite);
-    ini.Release();
 }
 
 } // namespace
@@ -599,9 +480,7 @@ void TMainForm::FormCreate(const QStringList &args)
     labProductName->setText(product);
     setWindowTitle(product + QStringLiteral(" V") + m_version);
 
-    for (const QString &file :
-         ListFilesByExt(m_appDir + QStringLiteral("Profiles"), QStringLiteral(".apf")))
-        cmbProfile->addItem(StripFileExt(file));
+    cmbProfile->addItems(ProfileCatalogue(m_appDir));
     cmbProfile->setCurrentIndex(-1);
 
     m_intake->CommandLineIntake(args);
@@ -653,20 +532,12 @@ ProfileGrids TMainForm::grids() const
 
 QString TMainForm::profilePath(const QString &name) const
 {
-    const QString dir = m_appDir + QStringLiteral("Profiles") + QDir::separator();
-    const QString exact = dir + name + QStringLiteral(".apf");
-    if (name.isEmpty() || QFileInfo::exists(exact))
-        return exact;
-    // The catalogue lists "B.APF" as "B": find the file under its own
-    // spelling of the extension.
-    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries) {
-        const int dot = entry.lastIndexOf(u'.');
-        if (dot >= 0 && entry.left(dot) == name &&
-            entry.mid(dot).compare(QStringLiteral(".apf"), Qt::CaseInsensitive) == 0)
-            return dir + entry;
-    }
-    return exact;
+    return ProfilePath(m_appDir, name);
+}
+
+QString TMainForm::preferencesFile() const
+{
+    return PreferencesPath(m_appDir);
 }
 
 bool TMainForm::welcomeVisible() const

@@ -63,7 +63,7 @@ public:
     QString versionText() const { return m_version; }
     QString encoderPath() const { return m_appDir + QStringLiteral("wmaspi.dll"); }
     QString helpFile() const { return m_appDir + QStringLiteral("Quivercast.html"); }
-    QString preferencesFile() const { return m_appDir + QStringLiteral("Preferences.ini"); }
+    QString preferencesFile() const;
     // The file of the named profile in the profile directory; the extension
     // is matched ignoring case, as the catalogue lists it.
     QString profilePath(const QString &name) const;
