@@ -43,7 +43,10 @@ bool EncoderProcess::readChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs
     m_timedOut = false;
     if (!m_process)
         return false;
-    QDeadlineTimer deadline(timeoutMs < 0 ? QDeadlineTimer::Forever : timeoutMs);
+    // No timeout: wait as long as the encoder runs. (Forever must be passed
+    // as such; as an int it would be a deadline of 0 ms.)
+    const QDeadlineTimer deadline =
+        timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
     for (;;) {
         if (takeAvailable(chunk, maxBytes))
             return true;

@@ -1,7 +1,8 @@
 // A stand-in encoder for tests. It ignores its arguments except a script
 // given through the environment variable QC_FAKE_SCRIPT (a file path), whose
 // lines are commands:
-//   print TEXT      write TEXT (\n, \r, \t escapes) to stdout and flush
+//   print TEXT      write TEXT to stdout and flush; escapes \n, \r, \t and \xHH
+//                   (one byte), and $last stands for the last argument
 //   stderr TEXT     the same on stderr
 //   sleep MS        wait MS milliseconds
 //   args            write the received arguments, one per line, as "arg:<text>"
@@ -17,13 +18,19 @@
 #include <string>
 #include <thread>
 
-static std::string unescape(const std::string &s)
+static std::string unescape(const std::string &s, const std::string &last)
 {
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\\' && i + 1 < s.size()) {
+        if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] == 'x') {
+            out += char(std::strtol(s.substr(i + 2, 2).c_str(), nullptr, 16));
+            i += 3;
+        } else if (s[i] == '\\' && i + 1 < s.size()) {
             char c = s[++i];
             out += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+        } else if (s.compare(i, 5, "$last") == 0) {
+            out += last;
+            i += 4;
         } else {
             out += s[i];
         }
@@ -43,6 +50,7 @@ int main(int argc, char **argv)
         printArgs();
         return 0;
     }
+    const std::string last = argc > 1 ? argv[argc - 1] : "";
     std::ifstream in(script);
     std::string line;
     while (std::getline(in, line)) {
@@ -50,11 +58,11 @@ int main(int argc, char **argv)
         const std::string cmd = line.substr(0, sp);
         const std::string arg = sp == std::string::npos ? std::string() : line.substr(sp + 1);
         if (cmd == "print") {
-            const std::string t = unescape(arg);
+            const std::string t = unescape(arg, last);
             std::fwrite(t.data(), 1, t.size(), stdout);
             std::fflush(stdout);
         } else if (cmd == "stderr") {
-            const std::string t = unescape(arg);
+            const std::string t = unescape(arg, last);
             std::fwrite(t.data(), 1, t.size(), stderr);
             std::fflush(stderr);
         } else if (cmd == "sleep") {

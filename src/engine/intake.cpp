@@ -1,0 +1,219 @@
+#include "intake.h"
+
+#include "itemdata.h"
+#include "platform/platform.h"
+#include "prober.h"
+#include "taskstore.h"
+#include "tasktext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// The file-name part of a path: the text after its last separator.
+QString fileNamePart(const QString &path)
+{
+    const qsizetype sep = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
+    return path.mid(sep + 1);
+}
+
+// The lower-cased extension of the path's file name, dot included; empty
+// when the name has no ".".
+QString lowerExt(const QString &path)
+{
+    const QString name = fileNamePart(path);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+// Paths from the command line or a list file are made absolute against the
+// current directory: a task always holds the full path of its source.
+QString fullPath(const QString &path)
+{
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+QStringList SupportedExtensions()
+{
+    return {QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
+            QStringLiteral(".mp4"), QStringLiteral(".wmv"), QStringLiteral(".mov"),
+            QStringLiteral(".vob"), QStringLiteral(".asf")};
+}
+
+QString DirectoryMask()
+{
+    QString mask;
+    for (const QString &ext : SupportedExtensions())
+        mask += u'*' + ext + u';';
+    return mask;
+}
+
+QString FileDialogFilter()
+{
+    const QString mask = DirectoryMask();
+    QString filter = QStringLiteral("All Support Files(") + mask + QStringLiteral(")|") + mask;
+    for (const QString &ext : SupportedExtensions())
+        filter += u'|' + ext.mid(1).toUpper() + QStringLiteral(" Files (*") + ext +
+                  QStringLiteral(")|*") + ext;
+    filter += QStringLiteral("|All Files (*.*)|*.*");
+    return filter;
+}
+
+bool HasSupportedExt(const QString &path, const QStringList &extensions)
+{
+    return extensions.contains(lowerExt(path));
+}
+
+QStringList ListDirectory(const QString &dir)
+{
+    if (dir.isEmpty())
+        return {};
+    QStringList names;
+    const QStringList extensions = SupportedExtensions();
+    // QDir::Files without QDir::System leaves out FIFOs, sockets, devices and
+    // broken links; without QDir::Hidden it leaves out names beginning with ".".
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files, QDir::Unsorted);
+    for (const QFileInfo &fi : entries) {
+        const QString name = fi.fileName();
+        if (name.startsWith(u'.') || !HasSupportedExt(name, extensions))
+            continue;
+        names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+TaskIntake::TaskIntake(TaskStore &store, Prober &prober, Platform &platform, QObject *parent)
+    : QObject(parent), m_store(store), m_prober(prober), m_platform(platform)
+{}
+
+bool TaskIntake::AddFile(const QString &path)
+{
+    emit welcomeHidden();
+    if (m_store.findCaption(path) >= 0)
+        return false;
+
+    m_store.appendRow(path);
+    const int row = m_store.count() - 1;
+    m_prober.ProbeFile(path);
+
+    ltvItemData d;
+    d.InputFile = path;
+    d.Length = m_prober.duration();
+    d.Size = m_prober.frameSize();
+    d.Status = TaskStatus::OK;
+    d.NewFilename = StripFileExt(fileNamePart(path));
+    d.NewFileExt = m_outputExt;
+    d.OrigStartTime = m_prober.rangeStart();
+    d.OrigEndTime = m_prober.rangeEnd();
+    d.ClipLength = m_prober.duration();
+    d.StartTime = m_prober.rangeStart();
+    d.EndTime = m_prober.rangeEnd();
+    m_store.SetItemData(row, ItemField::All, d);
+    emit taskAdded(row);
+    return true;
+}
+
+void TaskIntake::AddDirectory(const QString &dir)
+{
+    const QStringList names = ListDirectory(dir);
+    const QString base = AddBackslash(dir);
+    for (const QString &name : names) {
+        // The list grows visibly while a directory is added.
+        QCoreApplication::processEvents();
+        AddFile(base + name);
+    }
+}
+
+void TaskIntake::AddFromDialog(const QStringList &files)
+{
+    // The dialog returns the file the user clicked last first.
+    for (qsizetype i = 1; i < files.size(); ++i)
+        AddFile(files[i]);
+    if (!files.isEmpty())
+        AddFile(files[0]);
+}
+
+bool TaskIntake::AddFilesByDialog()
+{
+    const QStringList files = m_platform.openFileNames(FileDialogFilter());
+    if (files.isEmpty())
+        return false;
+    AddFromDialog(files);
+    return true;
+}
+
+bool TaskIntake::AddDirectoryByBrowser()
+{
+    QString dir;
+    if (!m_platform.browseForDirectory(AddDirectoryTitle, dir) || dir.isEmpty())
+        return false;
+    AddDirectory(dir);
+    return true;
+}
+
+void TaskIntake::AddDropped(const QStringList &paths)
+{
+    const QStringList extensions = SupportedExtensions();
+    for (const QString &path : paths) {
+        if (path.isEmpty())
+            continue;
+        if (QFileInfo(path).isDir())
+            AddDirectory(path);
+        else if (HasSupportedExt(path, extensions))
+            AddFile(path);
+    }
+}
+
+void TaskIntake::CommandLineIntake(const QStringList &args)
+{
+    if (args.isEmpty())
+        return;
+    QStringList paths = args;
+    const QString first = args.first();
+    if (lowerExt(first) == QLatin1String(".tmp")) {
+        // A list file: one path a line; further arguments are ignored.
+        paths.clear();
+        QFile list(first);
+        QByteArray bytes;
+        if (list.open(QIODevice::ReadOnly))
+            bytes = list.readAll();
+        if (list.error() != QFileDevice::NoError) {
+            m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
+                                      .arg(QDir::toNativeSeparators(first), list.errorString()),
+                                  QStringLiteral("List File Unreadable"),
+                                  Platform::Icon::Information);
+            return;
+        }
+        for (QString line : QString::fromUtf8(bytes).split(u'\n')) {
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+            if (!line.isEmpty())
+                paths.append(line);
+        }
+    }
+    for (const QString &path : paths)
+        addCommandLinePath(fullPath(path));
+}
+
+void TaskIntake::addCommandLinePath(const QString &path)
+{
+    const QFileInfo fi(path);
+    if (fi.isFile()) {
+        if (HasSupportedExt(path, SupportedExtensions()))
+            AddFile(path);
+    } else if (fi.isDir()) {
+        AddDirectory(path);
+    }
+}

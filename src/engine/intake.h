@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Platform;
+class Prober;
+class TaskStore;
+
+// Accepted source extensions, lower case with their dot, in filter order:
+// ".avi", ".mpg", ".mpeg", ".mp4", ".wmv", ".mov", ".vob", ".asf".
+QStringList SupportedExtensions();
+// The add-files dialog's filter ("Name|*.a;*.b|..." form), first entry all
+// supported files, last entry all files.
+QString FileDialogFilter();
+// The directory mask "*.avi;*.mpg;...;", every pattern ending in ";".
+QString DirectoryMask();
+// True when the lower-cased extension of path's file name (from its last "."
+// on, dot included; empty without one) is one of extensions exactly.
+bool HasSupportedExt(const QString &path, const QStringList &extensions);
+// Names of the accepted files in dir: regular files only (no directories,
+// FIFOs or devices), no hidden files, sorted by name ignoring case. Empty
+// when the directory cannot be read.
+QStringList ListDirectory(const QString &dir);
+
+// Turns source paths into probed tasks at the end of the task list: files
+// chosen in the dialog, directories, dropped paths and the paths given on
+// the command line all end in AddFile. The window reacts to welcomeHidden()
+// and enables its task buttons itself when the store holds rows.
+class TaskIntake : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString AddDirectoryTitle =
+        QStringLiteral("Add a directory to the Task List");
+
+    TaskIntake(TaskStore &store, Prober &prober, Platform &platform, QObject *parent = nullptr);
+
+    // The loaded profile's output extension (".mp4"); empty until a profile
+    // has been loaded. New tasks take it as their NewFileExt.
+    void setOutputExtension(const QString &ext) { m_outputExt = ext; }
+    QString outputExtension() const { return m_outputExt; }
+
+    // Appends one probed task for path unless a task has exactly this path
+    // (letter case counts). Checks neither existence nor extension. Emits
+    // welcomeHidden() on every call. True when a task was added.
+    bool AddFile(const QString &path);
+    // Adds the accepted files of dir (ListDirectory order), letting the
+    // window process its events before each one.
+    void AddDirectory(const QString &dir);
+    // Adds what the file dialog returned: files 1..n-1 in order, then file 0.
+    void AddFromDialog(const QStringList &files);
+    // Shows the file dialog with FileDialogFilter() and adds the choice.
+    // False when the user cancelled.
+    bool AddFilesByDialog();
+    // Shows the folder chooser ("Add a directory to the Task List") and adds
+    // the chosen directory. False when the user cancelled.
+    bool AddDirectoryByBrowser();
+    // Dropped paths in the platform's order: directories are walked, paths
+    // with an accepted extension added, anything else ignored.
+    void AddDropped(const QStringList &paths);
+    // The program's arguments (without the program itself): paths of files
+    // and directories, or a ".tmp" file listing such paths one per line. An
+    // unreadable list file is reported in a message box; intake goes on.
+    void CommandLineIntake(const QStringList &args);
+
+signals:
+    // An add was asked for: the welcome panel goes away.
+    void welcomeHidden();
+    // A task was appended at row.
+    void taskAdded(int row);
+
+private:
+    void addCommandLinePath(const QString &path);
+
+    TaskStore &m_store;
+    Prober &m_prober;
+    Platform &m_platform;
+    QString m_outputExt;
+};

@@ -1,0 +1,3 @@
+#include "previewplayer.h"
+
+PreviewPlayer::~PreviewPlayer() = default;

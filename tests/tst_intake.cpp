@@ -1,0 +1,313 @@
+#include "engine/encoderprocess.h"
+#include "engine/intake.h"
+#include "engine/itemdata.h"
+#include "engine/prober.h"
+#include "engine/taskstore.h"
+#include "platform/recordingplatform.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace testsupport;
+
+// Intake through the fake encoder, which answers every probe with a report
+// on the file it was given; one case goes through the real encoder.
+class TestIntake : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_tmp;
+    std::unique_ptr<ProgramDir> m_program;
+    std::unique_ptr<TaskStore> m_store;
+    std::unique_ptr<EncoderProcess> m_encoder;
+    std::unique_ptr<Prober> m_prober;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<TaskIntake> m_intake;
+
+    QString touch(const QString &relative)
+    {
+        const QString path = m_tmp.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        return path;
+    }
+    QStringList captions() const
+    {
+        QStringList list;
+        for (int i = 0; i < m_store->count(); ++i)
+            list << m_store->caption(i);
+        return list;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        m_program = std::make_unique<ProgramDir>(fakeEncoder(), false);
+        setFakeScript(m_tmp.path(),
+                      {"print Input #0, avi, from '$last':\\n  Duration: 00:02:05.40, start: "
+                       "0.000000, bitrate: 1 kb/s\\n",
+                       "print   Stream #0:0: Video: mpeg4, yuv420p(tv, progressive), 640x480 "
+                       "[SAR 1:1 DAR 4:3], 25 fps\\n"});
+    }
+
+    void init()
+    {
+        m_store = std::make_unique<TaskStore>();
+        m_encoder = std::make_unique<EncoderProcess>();
+        m_prober = std::make_unique<Prober>(*m_encoder, m_program->file("wmaspi.dll"));
+        m_platform = std::make_unique<RecordingPlatform>();
+        m_intake = std::make_unique<TaskIntake>(*m_store, *m_prober, *m_platform);
+    }
+
+    void texts()
+    {
+        QCOMPARE(SupportedExtensions(),
+                 (QStringList{".avi", ".mpg", ".mpeg", ".mp4", ".wmv", ".mov", ".vob", ".asf"}));
+        QCOMPARE(DirectoryMask(),
+                 QStringLiteral("*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;"));
+        QCOMPARE(FileDialogFilter(),
+                 QStringLiteral(
+                     "All Support Files(*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;)|*.avi;*."
+                     "mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;|AVI Files (*.avi)|*.avi|MPG Files "
+                     "(*.mpg)|*.mpg|MPEG Files (*.mpeg)|*.mpeg|MP4 Files (*.mp4)|*.mp4|WMV Files "
+                     "(*.wmv)|*.wmv|MOV Files (*.mov)|*.mov|VOB Files (*.vob)|*.vob|ASF Files "
+                     "(*.asf)|*.asf|All Files (*.*)|*.*"));
+    }
+
+    void hasSupportedExt_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("lower") << "/v/a.avi" << true;
+        QTest::newRow("upper") << "/v/a.MPEG" << true;
+        QTest::newRow("last dot counts") << "/v/a.avi.txt" << false;
+        QTest::newRow("two extensions") << "/v/a.txt.vob" << true;
+        QTest::newRow("no dot") << "/v/avi" << false;
+        QTest::newRow("dot in directory only") << "/v/dir.avi/clip" << false;
+        QTest::newRow("trailing dot") << "/v/a." << false;
+        QTest::newRow("near miss") << "/v/a.avix" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void hasSupportedExt()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        QCOMPARE(HasSupportedExt(path, SupportedExtensions()), accepted);
+    }
+
+    void addFileFillsRecord()
+    {
+        m_intake->setOutputExtension(".mp4");
+        QSignalSpy added(m_intake.get(), &TaskIntake::taskAdded);
+        const QString path = "/videos/holiday.part 1.avi";
+        QVERIFY(m_intake->AddFile(path));
+        QCOMPARE(m_store->count(), 1);
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(added.at(0).at(0).toInt(), 0);
+        ltvItemData d;
+        m_store->GetItemData(0, ItemField::All, d);
+        QCOMPARE(d.InputFile, path);
+        QCOMPARE(d.Length, QStringLiteral("00:02:05.40"));
+        QCOMPARE(d.Size, QStringLiteral(" 640x480"));
+        QCOMPARE(d.Status, QStringLiteral("OK"));
+        QCOMPARE(d.NewFilename, QStringLiteral("holiday.part 1"));
+        QCOMPARE(d.NewFileExt, QStringLiteral(".mp4"));
+        QCOMPARE(d.OrigStartTime, QStringLiteral("00:00:00.0"));
+        QCOMPARE(d.OrigEndTime, QStringLiteral("00:02:05.40"));
+        QCOMPARE(d.ClipLength, QStringLiteral("00:02:05.40"));
+        QCOMPARE(d.StartTime, QStringLiteral("00:00:00.0"));
+        QCOMPARE(d.EndTime, QStringLiteral("00:02:05.40"));
+        QCOMPARE(d.LengthSecs, 125.4);
+        QCOMPARE(d.ClipLengthSecs, 125.4);
+        QCOMPARE(d.StartSecs, 0.0);
+        // The visible columns.
+        QCOMPARE(m_store->data(m_store->index(0, 1)).toString(), QStringLiteral("00:02:05.40"));
+        QCOMPARE(m_store->data(m_store->index(0, 3)).toString(), QStringLiteral("OK"));
+    }
+
+    void addFileWithoutProfileOrEncoder()
+    {
+        ProgramDir dir(fakeEncoder(), false);
+        Prober prober(*m_encoder, dir.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, prober, *m_platform);
+        // No profile loaded yet: no extension.
+        QVERIFY(intake.AddFile("/v/first.avi"));
+        QCOMPARE(m_store->cell(0, ItemField::Length), QStringLiteral("00:02:05.40"));
+        QCOMPARE(m_store->cell(0, ItemField::NewFileExt), QString());
+        // The encoder is gone: the task is still added, with empty texts
+        // rather than the previous file's.
+        QVERIFY(QFile::remove(dir.file("wmaspi.dll")));
+        QVERIFY(intake.AddFile("/v/second.avi"));
+        ltvItemData d;
+        m_store->GetItemData(1, ItemField::All, d);
+        QCOMPARE(d.InputFile, QStringLiteral("/v/second.avi"));
+        QCOMPARE(d.Length, QString());
+        QCOMPARE(d.Size, QString());
+        QCOMPARE(d.Status, QStringLiteral("OK"));
+        QCOMPARE(d.NewFilename, QStringLiteral("second"));
+        QCOMPARE(d.LengthSecs, -1.0);
+        QCOMPARE(d.EndSecs, -1.0);
+    }
+
+    void duplicates()
+    {
+        QSignalSpy hidden(m_intake.get(), &TaskIntake::welcomeHidden);
+        QVERIFY(m_intake->AddFile("/v/Clip.avi"));
+        QVERIFY(!m_intake->AddFile("/v/Clip.avi"));
+        QVERIFY(m_intake->AddFile("/v/clip.avi"));
+        QCOMPARE(captions(), (QStringList{"/v/Clip.avi", "/v/clip.avi"}));
+        // The welcome panel goes on every call, the skipped one too.
+        QCOMPARE(hidden.count(), 3);
+    }
+
+    void realEncoder()
+    {
+        const QString clip = makeStandardClip(m_tmp.filePath("real clip.avi"), 2.0);
+        QVERIFY(!clip.isEmpty());
+        ProgramDir real(ffmpeg(), false);
+        Prober prober(*m_encoder, real.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, prober, *m_platform);
+        QVERIFY(intake.AddFile(clip));
+        ltvItemData d;
+        m_store->GetItemData(0, ItemField::All, d);
+        QCOMPARE(d.Size, QStringLiteral(" 320x240"));
+        QVERIFY2(qAbs(d.LengthSecs - 2.0) < 0.2, qPrintable(d.Length));
+        QCOMPARE(d.EndTime, d.Length);
+        QCOMPARE(d.NewFilename, QStringLiteral("real clip"));
+    }
+
+    // The dialog returns the last-clicked file first: files 1..n-1, then 0.
+    void dialogOrder()
+    {
+        m_platform->fileAnswers << QStringList{"/v/C.avi", "/v/A.avi", "/v/B.avi"};
+        QVERIFY(m_intake->AddFilesByDialog());
+        QCOMPARE(captions(), (QStringList{"/v/A.avi", "/v/B.avi", "/v/C.avi"}));
+        QCOMPARE(m_platform->fileDialogFilters, QStringList{FileDialogFilter()});
+        // Any extension chosen through "All Files" is added.
+        m_intake->AddFromDialog({"/v/notes.txt"});
+        QCOMPARE(m_store->count(), 4);
+        // Cancelled.
+        QVERIFY(!m_intake->AddFilesByDialog());
+        QCOMPARE(m_store->count(), 4);
+    }
+
+    void directory()
+    {
+        const QString dir = m_tmp.filePath("dir");
+        touch("dir/b.mpg");
+        touch("dir/a.AVI");
+        touch("dir/A2.Wmv");
+        touch("dir/c.txt");
+        touch("dir/.hidden.avi");
+        touch("dir/d/e.avi");
+        QDir().mkpath(dir + "/folder.avi");
+        QVERIFY(QProcess::execute("mkfifo", {dir + "/pipe.avi"}) == 0);
+        QCOMPARE(ListDirectory(dir), (QStringList{"a.AVI", "A2.Wmv", "b.mpg"}));
+
+        // The window gets its events before each file.
+        int countWhenEventsRan = -1;
+        QTimer::singleShot(0, this, [&] { countWhenEventsRan = m_store->count(); });
+        m_platform->browseAnswers << dir;
+        QVERIFY(m_intake->AddDirectoryByBrowser());
+        QCOMPARE(m_platform->browseTitles, QStringList{"Add a directory to the Task List"});
+        QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b.mpg"}));
+        QCOMPARE(countWhenEventsRan, 0);
+
+        // A trailing separator is not doubled; files already there are skipped.
+        m_intake->AddDirectory(dir + "/");
+        QCOMPARE(m_store->count(), 3);
+        // Cancelled browser, missing and unreadable directories add nothing.
+        QVERIFY(!m_intake->AddDirectoryByBrowser());
+        m_intake->AddDirectory(m_tmp.filePath("missing"));
+        m_intake->AddDirectory(dir + "/b.mpg");
+        m_intake->AddDirectory(QString());
+        QCOMPARE(m_store->count(), 3);
+    }
+
+    void drops()
+    {
+        const QString dir = m_tmp.filePath("dropdir");
+        touch("dropdir/x.vob");
+        touch("dropdir/y.doc");
+        const QString text = touch("dropped.txt");
+        const QString wmv = touch("dropped.wmv");
+        // A long path stays whole.
+        const QString longName = QString(240, u'n') + ".avi";
+        const QString longPath = m_tmp.filePath("long/" + QString(40, u'd') + "/" + longName);
+        QVERIFY(longPath.size() > 253);
+        m_intake->AddDropped({dir, text, wmv, "", longPath});
+        QCOMPARE(captions(), (QStringList{dir + "/x.vob", wmv, longPath}));
+        QCOMPARE(m_store->cell(2, ItemField::NewFilename), QString(240, u'n'));
+    }
+
+    void commandLine()
+    {
+        const QString dir = m_tmp.filePath("cmd");
+        touch("cmd/one.mov");
+        touch("cmd/two.asf");
+        const QString wmv = touch("movie.wmv");
+        const QString doc = touch("letter.doc");
+        m_intake->CommandLineIntake({wmv, doc, dir, m_tmp.filePath("gone.avi")});
+        QCOMPARE(captions(), (QStringList{wmv, dir + "/one.mov", dir + "/two.asf"}));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void commandLineRelative()
+    {
+        const QString wmv = touch("rel/here.wmv");
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(m_tmp.filePath("rel"));
+        m_intake->CommandLineIntake({"here.wmv"});
+        QDir::setCurrent(old);
+        QCOMPARE(captions(), QStringList{wmv});
+    }
+
+    void listFile()
+    {
+        const QString dir = m_tmp.filePath("listed");
+        touch("listed/in.mpeg");
+        const QString avi = touch("from list.avi");
+        const QString other = touch("ignored.avi");
+        const QString list = m_tmp.filePath("paths.TMP");
+        QFile f(list);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write((avi + "\r\n" + m_tmp.filePath("letter.doc") + "\r\n\r\n" + dir + "\n").toUtf8());
+        f.close();
+        // Further arguments are ignored.
+        m_intake->CommandLineIntake({list, other});
+        QCOMPARE(captions(), (QStringList{avi, dir + "/in.mpeg"}));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // Decided: an unreadable list file is reported; start-up goes on.
+    void unreadableListFile()
+    {
+        const QString missing = m_tmp.filePath("absent.tmp");
+        m_intake->CommandLineIntake({missing, touch("after.avi")});
+        QCOMPARE(m_store->count(), 0);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY(m_platform->messages[0].text.contains(missing));
+        QVERIFY2(m_platform->messages[0].text.contains("No such file"),
+                 qPrintable(m_platform->messages[0].text));
+        QVERIFY(!m_platform->messages[0].caption.isEmpty());
+
+        const QString folder = m_tmp.filePath("folder.tmp");
+        QVERIFY(QDir().mkpath(folder));
+        m_intake->CommandLineIntake({folder});
+        QCOMPARE(m_store->count(), 0);
+        QCOMPARE(m_platform->messages.size(), 2);
+        QVERIFY(m_platform->messages[1].text.contains(folder));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIntake)
+#include "tst_intake.moc"
