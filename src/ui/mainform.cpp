@@ -1,10 +1,1066 @@
 #include "mainform.h"
 
+#include "engine/batchrun.h"
+#include "engine/intake.h"
+#include "engine/outputvalidation.h"
+#include "engine/prober.h"
+#include "engine/tasktext.h"
+#include "engine/valuelistmodel.h"
 #include "platform/platform.h"
+#include "preview/previewpane.h"
+#include "preview/previewplayer.h"
+#include "settings/preferences.h"
+#include "settings/profiles.h"
+#include "ui/aboutform.h"
+#include "ui/branding.h"
+#include "ui/gridsection.h"
+#include "ui/sectionstack.h"
+#include "ui/settingform.h"
+#include "ui/sizeform.h"
+#include "ui/valuelisteditor.h"
 
-TMainForm::TMainForm(const QString &appDir, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_appDir(appDir), m_platform(platform)
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+// Shares of a change of the list's width given to its four columns.
+constexpr double ColumnShares[TaskStore::ColumnCount] = {0.49, 0.17, 0.15, 0.19};
+constexpr int MinColumnWidth = 20;
+
+// A toolbar picture with a greyed variant for the disabled button.
+QIcon ToolIcon(const QString &name)
 {
-    setWindowTitle(QStringLiteral("Quivercast"));
+    const QString file = QStringLiteral(":/icons/%1.svg").arg(name);
+    QIcon icon(file);
+    QImage image = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x];
+            const int grey = 128 + qGray(c) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(c) * 3 / 5);
+        }
+    }
+    icon.addPixmap(QPixmap::fromImage(image), QIcon::Disabled);
+    return icon;
+}
+
+QLabel *MakeLabel(const QString &text, QWidget *parent, int x, int y, int w = -1, int h = 16)
+{
+    auto *label = new QLabel(text, parent);
+    if (w < 0)
+        w = label->sizeHint().width();
+    label->setGeometry(x, y, w, h);
+    return label;
+}
+
+QFont TahomaFont(int pixels, bool bold)
+{
+    QFont f(QStringLiteral("Tahoma"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+void SetTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString &appDir, Platform &platform, PlayerFactory playerFactory,
+                     const QStringList &args, QWidget *parent)
+    : QMainWindow(parent), m_appDir(AddBackslash(appDir)), m_platform(platform)
+{
+    // The window's design font: 8 points at 96 dots per inch.
+    QFont designFont = font();
+    designFont.setPixelSize(11);
+    setFont(designFont);
+
+    m_outputValues = new ValueListModel(this);
+    m_videoValues = new ValueListModel(this);
+    m_audioValues = new ValueListModel(this);
+    m_advancedValues = new ValueListModel(this);
+    // The designed rows, shown until a profile is loaded.
+    for (const char *key : {"New Filename", "Start Time", "End Time"})
+        m_outputValues->appendRow(QString::fromLatin1(key));
+    for (const char *key :
+         {"Video Codec", "Video Size", "Bit Rate", "Frame Rate", "Aspect", "Disable Video"})
+        m_videoValues->appendRow(QString::fromLatin1(key));
+    for (const char *key :
+         {"Audio Codec", "Audio Bitrate", "Sample Rate", "Channels", "Volumn", "Disable Audio"})
+        m_audioValues->appendRow(QString::fromLatin1(key));
+    for (const char *key : {"Bit Exact Algorithms", "Deinterlace"})
+        m_advancedValues->appendRow(QString::fromLatin1(key));
+
+    m_prober = std::make_unique<Prober>(m_encoder, encoderPath());
+    m_intake = std::make_unique<TaskIntake>(m_tasks, *m_prober, m_platform);
+    m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
+
+    buildToolBar();
+    auto *central = new QWidget(this);
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    setCentralWidget(central);
+    buildMainArea();
+    row->addWidget(panMain, 1);
+    panSplitter = new QLabel(QStringLiteral("<>"), central);
+    panSplitter->setObjectName(QStringLiteral("panSplitter"));
+    panSplitter->setAlignment(Qt::AlignCenter);
+    panSplitter->setFixedWidth(10);
+    panSplitter->setCursor(Qt::SizeHorCursor);
+    panSplitter->installEventFilter(this);
+    row->addWidget(panSplitter);
+    buildProfilePanel(std::move(playerFactory));
+    row->addWidget(panProfile);
+    buildMenu();
+
+    connect(m_intake.get(), &TaskIntake::welcomeHidden, panbg, &QWidget::hide);
+    connect(m_prober.get(), &Prober::chunkRead, Memo1, &QPlainTextEdit::setPlainText);
+    connect(m_batch.get(), &BatchRun::memoChanged, Memo1, &QPlainTextEdit::setPlainText);
+    connect(m_batch.get(), &BatchRun::convertingFileChanged, labConvertingFile, &QLabel::setText);
+    connect(m_batch.get(), &BatchRun::elapsedChanged, labElapsed, &QLabel::setText);
+    connect(m_batch.get(), &BatchRun::remainingChanged, labRemaining, &QLabel::setText);
+    connect(m_batch.get(), &BatchRun::currentProgressChanged, this,
+            [this](int p) { setProgress(pgbCurrent, labCurProgress, p); });
+    connect(m_batch.get(), &BatchRun::totalProgressChanged, this,
+            [this](int p) { setProgress(pgbTotal, labTotalProgress, p); });
+    connect(m_batch.get(), &BatchRun::progressPanelShown, this, [this](bool shown) {
+        panBottomCenter->setVisible(!shown);
+        panBottomLeft->setVisible(shown);
+    });
+
+    FormCreate(args);
+}
+
+TMainForm::~TMainForm()
+{
+    // No encoder outlives the window.
+    m_encoder.TerminateEncoder();
+}
+
+void TMainForm::buildToolBar()
+{
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(75);
+    ToolBar1->setIconSize(QSize(48, 48));
+    ToolBar1->setContentsMargins(5, 5, 5, 5);
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    auto button = [this](const QString &name, const QString &hint, void (TMainForm::*slot)()) {
+        auto *b = new QToolButton(ToolBar1);
+        b->setObjectName(QStringLiteral("tbtn") + name);
+        b->setIcon(ToolIcon(name.toLower()));
+        b->setIconSize(QSize(48, 48));
+        b->setFixedSize(56, 54);
+        b->setAutoRaise(true);
+        b->setToolTip(hint);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        connect(b, &QToolButton::clicked, this, slot);
+        ToolBar1->addWidget(b);
+        return b;
+    };
+    auto separator = [this](int width) {
+        auto *s = new QFrame(ToolBar1);
+        s->setFrameShape(QFrame::VLine);
+        s->setFrameShadow(QFrame::Sunken);
+        s->setFixedSize(width, 44);
+        ToolBar1->addWidget(s);
+    };
+    tbtnAddFile = button(QStringLiteral("AddFile"), QStringLiteral("Add Video Files"),
+                         &TMainForm::tbtnAddFileClick);
+    tbtnAddDir = button(QStringLiteral("AddDir"), QStringLiteral("Add Directory"),
+                        &TMainForm::tbtnAddDirClick);
+    separator(8);
+    tbtnUp = button(QStringLiteral("Up"), QStringLiteral("Move Up"), &TMainForm::tbtnUpClick);
+    tbtnDown =
+        button(QStringLiteral("Down"), QStringLiteral("Move Down"), &TMainForm::tbtnDownClick);
+    tbtnRemove =
+        button(QStringLiteral("Remove"), QStringLiteral("Remove"), &TMainForm::tbtnRemoveClick);
+    tbtnClear =
+        button(QStringLiteral("Clear"), QStringLiteral("Clear"), &TMainForm::tbtnClearClick);
+    separator(8);
+    tbtnStart =
+        button(QStringLiteral("Start"), QStringLiteral("Start"), &TMainForm::tbtnStartClick);
+    tbtnStop = button(QStringLiteral("Stop"), QStringLiteral("Stop"), &TMainForm::tbtnStopClick);
+    separator(12);
+    tbtnSetting =
+        button(QStringLiteral("Setting"), QStringLiteral("Settings"), &TMainForm::tbtnSettingClick);
+    separator(8);
+    tbtnAbout =
+        button(QStringLiteral("About"), QStringLiteral("About"), &TMainForm::tbtnAboutClick);
+    tbtnHelp = button(QStringLiteral("Help"), QStringLiteral("Help"), &TMainForm::tbtnHelpClick);
+    setTaskButtonsEnabled(false);
+    tbtnStop->setEnabled(false);
+}
+
+void TMainForm::buildMainArea()
+{
+    panMain = new QWidget(this);
+    panMain->setObjectName(QStringLiteral("panMain"));
+    panMain->installEventFilter(this);
+    auto *column = new QVBoxLayout(panMain);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *listRow = new QHBoxLayout;
+    listRow->setContentsMargins(10, 0, 0, 0);
+    ltvTask = new QTreeView(panMain);
+    ltvTask->setObjectName(QStringLiteral("ltvTask"));
+    ltvTask->setModel(&m_tasks);
+    ltvTask->setRootIsDecorated(false);
+    ltvTask->setItemsExpandable(false);
+    ltvTask->setUniformRowHeights(true);
+    ltvTask->setAllColumnsShowFocus(true);
+    ltvTask->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ltvTask->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
+    ltvTask->setTextElideMode(Qt::ElideMiddle);
+    QHeaderView *header = ltvTask->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background-color: rgb(243, 243, 243); border: none;"
+        " border-right: 1px solid rgb(210, 210, 210); border-bottom: 1px solid rgb(210, 210, 210);"
+        " padding: 2px 4px; }"));
+    ltvTask->installEventFilter(this);
+    ltvTask->viewport()->installEventFilter(this);
+    connect(ltvTask, &QTreeView::doubleClicked, this, [this] { ltvTaskDblClick(); });
+    listRow->addWidget(ltvTask);
+    column->addLayout(listRow, 1);
+    buildBottomBar();
+    column->addWidget(panBottom);
+    buildWelcomePanel();
+    Memo1 = new QPlainTextEdit(panMain);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->hide();
+}
+
+void TMainForm::buildBottomBar()
+{
+    panBottom = new QWidget(panMain);
+    panBottom->setObjectName(QStringLiteral("panBottom"));
+    panBottom->setFixedHeight(77);
+
+    panBottomCenter = new QWidget(panBottom);
+    panBottomCenter->setObjectName(QStringLiteral("panBottomCenter"));
+    labProfile = MakeLabel(QStringLiteral("Profile:"), panBottomCenter, 4, 15);
+    cmbProfile = new QComboBox(panBottomCenter);
+    cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
+    cmbProfile->setEditable(false);
+    cmbProfile->setGeometry(74, 10, 434, 24);
+    connect(cmbProfile, &QComboBox::activated, this, &TMainForm::cmbProfileChange);
+    bbtnSetting = new QPushButton(QStringLiteral("&Setting"), panBottomCenter);
+    bbtnSetting->setObjectName(QStringLiteral("bbtnSetting"));
+    bbtnSetting->setGeometry(517, 9, 75, 26);
+    connect(bbtnSetting, &QPushButton::clicked, this, &TMainForm::bbtnSettingClick);
+    labOutputPath = MakeLabel(QStringLiteral("Output Path:"), panBottomCenter, 4, 47);
+    edtOutputdir = new QLineEdit(panBottomCenter);
+    edtOutputdir->setObjectName(QStringLiteral("edtOutputdir"));
+    edtOutputdir->setGeometry(75, 42, 349, 24);
+    bbtnBrowser = new QPushButton(QStringLiteral("&Browse"), panBottomCenter);
+    bbtnBrowser->setObjectName(QStringLiteral("bbtnBrowser"));
+    bbtnBrowser->setGeometry(432, 41, 75, 26);
+    connect(bbtnBrowser, &QPushButton::clicked, this, &TMainForm::bbtnBrowserClick);
+    bbtnOpen = new QPushButton(QStringLiteral("&Open"), panBottomCenter);
+    bbtnOpen->setObjectName(QStringLiteral("bbtnOpen"));
+    bbtnOpen->setGeometry(517, 41, 75, 26);
+    connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
+
+    panBottomLeft = new QWidget(panBottom);
+    panBottomLeft->setObjectName(QStringLiteral("panBottomLeft"));
+    MakeLabel(QStringLiteral("Converting:"), panBottomLeft, 8, 4);
+    labConvertingFile = MakeLabel(QStringLiteral("No File"), panBottomLeft, 115, 4, 480);
+    labConvertingFile->setObjectName(QStringLiteral("labConvertingFile"));
+    MakeLabel(QStringLiteral("Time Elapsed:"), panBottomLeft, 8, 21);
+    labElapsed = MakeLabel(QStringLiteral("00:00:00"), panBottomLeft, 115, 21, 90);
+    labElapsed->setObjectName(QStringLiteral("labElapsed"));
+    MakeLabel(QStringLiteral("Time Remaining:"), panBottomLeft, 230, 21);
+    labRemaining = MakeLabel(QStringLiteral("00:00:00"), panBottomLeft, 340, 21, 90);
+    labRemaining->setObjectName(QStringLiteral("labRemaining"));
+    MakeLabel(QStringLiteral("Current Progress:"), panBottomLeft, 8, 39);
+    pgbCurrent = new QProgressBar(panBottomLeft);
+    pgbCurrent->setObjectName(QStringLiteral("pgbCurrent"));
+    pgbCurrent->setRange(0, 100);
+    pgbCurrent->setValue(0);
+    pgbCurrent->setTextVisible(false);
+    pgbCurrent->setGeometry(115, 40, 457, 14);
+    labCurProgress = MakeLabel(QStringLiteral("0%"), panBottomLeft, 580, 39, 30);
+    labCurProgress->setObjectName(QStringLiteral("labCurProgress"));
+    MakeLabel(QStringLiteral("Total Progress:"), panBottomLeft, 8, 57);
+    pgbTotal = new QProgressBar(panBottomLeft);
+    pgbTotal->setObjectName(QStringLiteral("pgbTotal"));
+    pgbTotal->setRange(0, 100);
+    pgbTotal->setValue(0);
+    pgbTotal->setTextVisible(false);
+    pgbTotal->setGeometry(115, 58, 457, 14);
+    labTotalProgress = MakeLabel(QStringLiteral("0%"), panBottomLeft, 580, 57, 30);
+    labTotalProgress->setObjectName(QStringLiteral("labTotalProgress"));
+}
+
+void TMainForm::buildWelcomePanel()
+{
+    panbg = new QFrame(panMain);
+    panbg->setObjectName(QStringLiteral("panbg"));
+    // The panel keeps the plain window colour under the skin.
+    panbg->setProperty("tag", 9999);
+    panbg->setAutoFillBackground(true);
+    QPalette p = panbg->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    panbg->setPalette(p);
+    panbg->setGeometry(11, 1, 568, 350);
+
+    labProductName = new QLabel(Branding::ProductName, panbg);
+    labProductName->setObjectName(QStringLiteral("labProductName"));
+    labProductName->setFont(TahomaFont(31, true));
+    labProductName->setGeometry(32, 24, 500, 40);
+
+    auto *start = new QLabel(QStringLiteral("Getting Start:"), panbg);
+    start->setFont(TahomaFont(16, true));
+    SetTextColour(start, QColor(19, 157, 217));
+    start->setGeometry(36, 88, 300, 22);
+
+    const char *const lines[] = {"1. Add multiple videos to the Task List.",
+                                 "2. Select a profile and output path.",
+                                 "3. Click on the \"Start\" button."};
+    int y = 122;
+    for (const char *line : lines) {
+        auto *l = new QLabel(QString::fromLatin1(line), panbg);
+        l->setFont(TahomaFont(15, true));
+        SetTextColour(l, QColor(112, 112, 112));
+        l->setGeometry(52, y, 320, 22);
+        y += 30;
+    }
+
+    auto *picture = new QLabel(panbg);
+    picture->setObjectName(QStringLiteral("imgWelcome"));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/welcome.svg")).pixmap(QSize(200, 140)));
+    picture->setGeometry(350, 90, 200, 140);
+
+    labLink =
+        new QLabel(QStringLiteral("%1  -  %2").arg(Branding::MakerName, Branding::WebSite), panbg);
+    labLink->setObjectName(QStringLiteral("labLink"));
+    labLink->setFont(TahomaFont(12, false));
+    SetTextColour(labLink, QColor(194, 194, 194));
+    labLink->setCursor(Qt::PointingHandCursor);
+    labLink->setGeometry(36, 310, 500, 18);
+    labLink->installEventFilter(this);
+}
+
+void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
+{
+    panProfile = new QWidget(this);
+    panProfile->setObjectName(QStringLiteral("panProfile"));
+    panProfile->setFixedWidth(200);
+    auto *column = new QVBoxLayout(panProfile);
+    column->setContentsMargins(0, 0, 10, 0);
+    column->setSpacing(0);
+
+    gpbProfile = new QGroupBox(QStringLiteral("Profile Detail"), panProfile);
+    gpbProfile->setObjectName(QStringLiteral("gpbProfile"));
+    auto *inner = new QVBoxLayout(gpbProfile);
+    inner->setContentsMargins(2, 2, 2, 2);
+    ScrollBox1 = new TSectionStack(gpbProfile);
+    inner->addWidget(ScrollBox1);
+
+    auto section = [this](const QString &title, ValueListModel *model, TValueListEditor *&grid,
+                          TGridSection *&panel) {
+        grid = new TValueListEditor(model);
+        grid->setColumnWidths(95, 68);
+        panel = new TGridSection(QStringLiteral("      ") + title, grid, true);
+        ScrollBox1->addSection(panel);
+    };
+    section(QStringLiteral("Output"), m_outputValues, vleOutput, panOutput);
+    section(QStringLiteral("Video"), m_videoValues, vleVideo, panVideo);
+    section(QStringLiteral("Audio"), m_audioValues, vleAudio, panAudio);
+    section(QStringLiteral("Advanced"), m_advancedValues, vleAdvanced, panAdvanced);
+    vleOutput->setGreyLockedRows(false);
+    vleOutput->setNoTaskGuard();
+    vleOutput->setObjectName(QStringLiteral("vleOutput"));
+    vleVideo->setObjectName(QStringLiteral("vleVideo"));
+    vleAudio->setObjectName(QStringLiteral("vleAudio"));
+    vleAdvanced->setObjectName(QStringLiteral("vleAdvanced"));
+
+    // A press in any grid repaints all four, so the focus marker shows in one
+    // grid only.
+    const QList<TValueListEditor *> all{vleOutput, vleVideo, vleAudio, vleAdvanced};
+    for (TValueListEditor *grid : all) {
+        connect(grid, &TValueListEditor::mousePressed, this, [all] {
+            for (TValueListEditor *g : all)
+                g->repaintGrid();
+        });
+    }
+    connect(vleOutput, &TValueListEditor::clicked, this, [all] {
+        for (TValueListEditor *g : all)
+            g->repaintGrid();
+    });
+    connect(vleOutput, &TValueListEditor::validate, this, &TMainForm::vleOutputValidate);
+    connect(m_videoValues, &ValueListModel::stringsChanged, this,
+            &TMainForm::vleVideoStringsChange);
+
+    panPreview = new TPreviewPane(std::move(playerFactory), panProfile);
+    panPreview->setObjectName(QStringLiteral("panPreview"));
+    connect(panPreview, &TPreviewPane::playRequested, this, &TMainForm::sbtnPlayClick);
+
+    splPreview = new QSplitter(Qt::Vertical, panProfile);
+    splPreview->setHandleWidth(4);
+    splPreview->setChildrenCollapsible(false);
+    splPreview->addWidget(gpbProfile);
+    splPreview->addWidget(panPreview);
+    splPreview->setStretchFactor(0, 1);
+    splPreview->setStretchFactor(1, 0);
+    splPreview->setSizes({300, 177});
+    column->addWidget(splPreview);
+}
+
+void TMainForm::buildMenu()
+{
+    ppmTask = new QMenu(this);
+    ppmTask->setObjectName(QStringLiteral("ppmTask"));
+    Open1 = ppmTask->addAction(QStringLiteral("Open"), this, &TMainForm::ltvTaskDblClick);
+    ppmTask->addSeparator();
+    AddFiles1 =
+        ppmTask->addAction(QStringLiteral("Add Files..."), this, &TMainForm::tbtnAddFileClick);
+    AddDirectorys1 =
+        ppmTask->addAction(QStringLiteral("Add Directorys..."), this, &TMainForm::tbtnAddDirClick);
+    ppmTask->addSeparator();
+    Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TMainForm::tbtnRemoveClick);
+    Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TMainForm::tbtnClearClick);
+    connect(ltvTask, &QTreeView::customContextMenuRequested, this, [this](const QPoint &pos) {
+        ppmTaskPopup();
+        ppmTask->popup(ltvTask->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TMainForm::FormCreate(const QStringList &args)
+{
+    // AppDir was fixed by the constructor; the output path until the saved
+    // one is restored at first showing.
+    edtOutputdir->setText(m_appDir);
+    m_version = ReadVersion(preferencesFile());
+    const QString product = Branding::ProductName;
+    QApplication::setApplicationDisplayName(product);
+    labProductName->setText(product);
+    setWindowTitle(product + QStringLiteral(" V") + m_version);
+
+    cmbProfile->addItems(ProfileCatalogue(m_appDir));
+    cmbProfile->setCurrentIndex(-1);
+
+    m_intake->CommandLineIntake(args);
+    enableTaskButtonsIfAny();
+    setAcceptDrops(true);
+
+    panBottomCenter->setGeometry(0, 0, 607, 77);
+    panBottomLeft->setGeometry(0, 0, 607, 77);
+    panBottomLeft->hide();
+
+    const int widths[] = {260, 90, 80, 100};
+    for (int c = 0; c < TaskStore::ColumnCount; ++c)
+        ltvTask->header()->resizeSection(c, widths[c]);
+
     resize(798, 539);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::setSettingForm(TSettingForm *form)
+{
+    m_settingForm = form;
+    if (!form)
+        return;
+    form->setMainOutputDirSource([this] { return edtOutputdir->text(); });
+    connect(form, &TSettingForm::outputPathApplied, edtOutputdir, &QLineEdit::setText);
+    connect(form, &TSettingForm::profileSaved, this, [this](const QString &name) {
+        if (cmbProfile->currentText() == name)
+            cmbProfileChange();
+    });
+}
+
+void TMainForm::setSizeForm(TSizeForm *form)
+{
+    m_sizeForm = form;
+    if (form)
+        form->setVideoGrid(m_videoValues);
+}
+
+void TMainForm::setAboutForm(TAboutForm *form)
+{
+    m_aboutForm = form;
+}
+
+ProfileGrids TMainForm::grids() const
+{
+    return ProfileGrids{m_videoValues, m_audioValues, m_advancedValues};
+}
+
+QString TMainForm::profilePath(const QString &name) const
+{
+    return ProfilePath(m_appDir, name);
+}
+
+QString TMainForm::preferencesFile() const
+{
+    return PreferencesPath(m_appDir);
+}
+
+bool TMainForm::welcomeVisible() const
+{
+    return panbg->isVisibleTo(const_cast<TMainForm *>(this));
+}
+
+QList<int> TMainForm::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ltvTask->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TMainForm::selectRows(const QList<int> &rows)
+{
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(m_tasks.index(row, 0), m_tasks.index(row, TaskStore::ColumnCount - 1));
+    ltvTask->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int TMainForm::firstSelectedRow() const
+{
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+// ---------------------------------------------------------------- RunHost
+
+QString TMainForm::outputDirectory() const
+{
+    return edtOutputdir->text();
+}
+
+bool TMainForm::overwrite() const
+{
+    return m_settingForm ? m_settingForm->rdbOverWrite->isChecked() : true;
+}
+
+bool TMainForm::autoOpenDir() const
+{
+    return m_settingForm ? m_settingForm->chkOpenDir->isChecked() : true;
+}
+
+bool TMainForm::autoExit() const
+{
+    return m_settingForm ? m_settingForm->chkExit->isChecked() : false;
+}
+
+bool TMainForm::autoTurnOff() const
+{
+    return m_settingForm ? m_settingForm->chkTurnoff->isChecked() : false;
+}
+
+void TMainForm::closeMainWindow()
+{
+    // Closing at the end of a run is the run's own completion action: no
+    // question about the run in progress.
+    m_autoClosing = true;
+    close();
+}
+
+// ---------------------------------------------------------------- intake
+
+void TMainForm::tbtnAddFileClick()
+{
+    const QStringList files = m_platform.openFileNames(FileDialogFilter());
+    if (!files.isEmpty())
+        m_intake->AddFromDialog(files);
+    if (m_tasks.count() == 1) {
+        selectRows({0});
+        ltvTaskClick();
+    }
+    ltvTask->setFocus();
+    enableTaskButtonsIfAny();
+}
+
+void TMainForm::tbtnAddDirClick()
+{
+    QString dir;
+    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir))
+        m_intake->AddDirectory(dir);
+    ltvTask->setFocus();
+    enableTaskButtonsIfAny();
+}
+
+void TMainForm::DropPaths(const QStringList &paths)
+{
+    // Drops are refused while the list is disabled (during a run).
+    if (!ltvTask->isEnabled())
+        return;
+    m_intake->AddDropped(paths);
+    enableTaskButtonsIfAny();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (ltvTask->isEnabled() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << QDir::toNativeSeparators(url.toLocalFile());
+    if (!ltvTask->isEnabled() || paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    DropPaths(paths);
+}
+
+void TMainForm::setTaskButtonsEnabled(bool enabled)
+{
+    for (QToolButton *b : {tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart})
+        b->setEnabled(enabled);
+}
+
+void TMainForm::enableTaskButtonsIfAny()
+{
+    if (m_tasks.count() > 0)
+        setTaskButtonsEnabled(true);
+}
+
+// ---------------------------------------------------------------- task list
+
+void TMainForm::clearOutputValues()
+{
+    SetGridValue(0, QStringLiteral("New FileName"), QString());
+    SetGridValue(0, QStringLiteral("Start Time"), QString());
+    SetGridValue(0, QStringLiteral("End Time"), QString());
+}
+
+void TMainForm::SetGridValue(int grid, const QString &key, const QString &value)
+{
+    ValueListModel *models[] = {m_outputValues, m_videoValues, m_audioValues, m_advancedValues};
+    if (grid < 0 || grid > 3)
+        return;
+    models[grid]->setGridValue(key, value);
+}
+
+void TMainForm::tbtnRemoveClick()
+{
+    const QList<int> rows = selectedRows();
+    for (int i = int(rows.size()) - 1; i >= 0; --i)
+        m_tasks.removeRowAt(rows[i]);
+    clearOutputValues();
+    if (m_tasks.count() == 0)
+        setTaskButtonsEnabled(false);
+}
+
+void TMainForm::tbtnClearClick()
+{
+    m_tasks.clearRows();
+    clearOutputValues();
+    setTaskButtonsEnabled(false);
+}
+
+void TMainForm::tbtnUpClick()
+{
+    QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QSet<int> selected(rows.begin(), rows.end());
+    for (int i = 1; i < m_tasks.count(); ++i) {
+        if (!selected.contains(i))
+            continue;
+        ltvItemData upper, lower;
+        m_tasks.GetItemData(i, ItemField::All, lower);
+        m_tasks.GetItemData(i - 1, ItemField::All, upper);
+        m_tasks.SetItemData(i - 1, ItemField::All, lower);
+        m_tasks.SetItemData(i, ItemField::All, upper);
+        selected.insert(i - 1);
+        selected.remove(i);
+    }
+    rows = QList<int>(selected.begin(), selected.end());
+    selectRows(rows);
+}
+
+void TMainForm::tbtnDownClick()
+{
+    QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QSet<int> selected(rows.begin(), rows.end());
+    for (int i = m_tasks.count() - 2; i >= 0; --i) {
+        if (!selected.contains(i))
+            continue;
+        ltvItemData upper, lower;
+        m_tasks.GetItemData(i, ItemField::All, upper);
+        m_tasks.GetItemData(i + 1, ItemField::All, lower);
+        m_tasks.SetItemData(i + 1, ItemField::All, upper);
+        m_tasks.SetItemData(i, ItemField::All, lower);
+        selected.insert(i + 1);
+        selected.remove(i);
+    }
+    rows = QList<int>(selected.begin(), selected.end());
+    selectRows(rows);
+}
+
+void TMainForm::ltvTaskClick()
+{
+    const int row = firstSelectedRow();
+    if (row < 0) {
+        clearOutputValues();
+        return;
+    }
+    ltvItemData d;
+    m_tasks.GetItemData(row, ItemField::All, d);
+    SetGridValue(0, QStringLiteral("New Filename"), d.NewFilename + m_outputExt);
+    SetGridValue(0, QStringLiteral("Start Time"), d.StartTime);
+    SetGridValue(0, QStringLiteral("End Time"), d.EndTime);
+}
+
+void TMainForm::ltvTaskDblClick()
+{
+    const int row = firstSelectedRow();
+    if (row < 0)
+        return;
+    panPreview->PlaySelected(m_tasks.caption(row));
+}
+
+void TMainForm::sbtnPlayClick()
+{
+    if (m_tasks.count() == 0)
+        return;
+    if (firstSelectedRow() < 0)
+        selectRows({0});
+    panPreview->PlaySelected(m_tasks.caption(firstSelectedRow()));
+}
+
+void TMainForm::ppmTaskPopup()
+{
+    const bool anySelected = firstSelectedRow() >= 0;
+    Open1->setEnabled(anySelected);
+    Remove1->setEnabled(anySelected);
+    Clear1->setEnabled(m_tasks.count() > 0);
+    AddFiles1->setEnabled(true);
+    AddDirectorys1->setEnabled(true);
+}
+
+void TMainForm::bbtnBrowserClick()
+{
+    QString dir;
+    if (m_platform.browseForDirectory(QStringLiteral("Select the output directory."), dir))
+        edtOutputdir->setText(AddBackslash(dir));
+}
+
+void TMainForm::bbtnOpenClick()
+{
+    const QString dir = edtOutputdir->text();
+    if (!dir.isEmpty() && QFileInfo(dir).isDir())
+        m_platform.shellOpen(dir);
+}
+
+void TMainForm::tbtnSettingClick()
+{
+    if (m_settingForm)
+        m_settingForm->showPage(0);
+}
+
+void TMainForm::bbtnSettingClick()
+{
+    if (m_settingForm)
+        m_settingForm->showProfile(cmbProfile->currentIndex());
+}
+
+void TMainForm::tbtnAboutClick()
+{
+    if (!m_aboutForm)
+        m_aboutForm = new TAboutForm(this, m_platform, m_version, this);
+    m_aboutForm->show();
+}
+
+void TMainForm::tbtnHelpClick()
+{
+    m_platform.shellOpen(helpFile());
+}
+
+void TMainForm::ltvTaskResized(int newWidth)
+{
+    const int d = newWidth - m_listWidth;
+    m_listWidth = newWidth;
+    if (d == 0)
+        return;
+    QHeaderView *header = ltvTask->header();
+    for (int c = 0; c < TaskStore::ColumnCount; ++c) {
+        // Rounded half to even, like every rounding of this program.
+        const int grow = int(std::nearbyint(d * ColumnShares[c]));
+        header->resizeSection(c, std::max(MinColumnWidth, header->sectionSize(c) + grow));
+    }
+}
+
+// ---------------------------------------------------------------- run
+
+void TMainForm::tbtnStartClick()
+{
+    // An edit still open in the Output grid is validated into its task
+    // before the run reads the tasks.
+    vleOutput->endEdit();
+    ltvTask->setFocus();
+    const BatchRun::StartResult result = m_batch->Start(
+        profilePath(cmbProfile->currentText()), grids(), [this] { EnterRunMode(); },
+        [this] { LeaveRunMode(); });
+    if (result == BatchRun::StartResult::OutputPathMissing)
+        edtOutputdir->setFocus();
+}
+
+void TMainForm::tbtnStopClick()
+{
+    m_batch->requestStop();
+}
+
+void TMainForm::EnterRunMode()
+{
+    panPreview->stopPlayback();
+    tbtnAddFile->setEnabled(false);
+    tbtnAddDir->setEnabled(false);
+    setTaskButtonsEnabled(false);
+    tbtnStop->setEnabled(true);
+    tbtnSetting->setEnabled(false);
+    ltvTask->setEnabled(false);
+    panSplitter->setEnabled(false);
+    gpbProfile->setEnabled(false);
+}
+
+void TMainForm::LeaveRunMode()
+{
+    tbtnAddFile->setEnabled(true);
+    tbtnAddDir->setEnabled(true);
+    setTaskButtonsEnabled(true);
+    tbtnStop->setEnabled(false);
+    tbtnSetting->setEnabled(true);
+    ltvTask->setEnabled(true);
+    panSplitter->setEnabled(true);
+    gpbProfile->setEnabled(true);
+}
+
+void TMainForm::setProgress(QProgressBar *bar, QLabel *label, int percent)
+{
+    bar->setValue(std::clamp(percent, 0, 100));
+    label->setText(QString::number(bar->value()) + u'%');
+}
+
+// ---------------------------------------------------------------- profiles
+
+void TMainForm::cmbProfileChange()
+{
+    const QString name = cmbProfile->currentText();
+    if (name.isEmpty())
+        return;
+    const QString path = profilePath(name);
+    if (!QFileInfo::exists(path))
+        return;
+    LoadProfile(path, grids(), &m_outputExt);
+    m_intake->setOutputExtension(m_outputExt);
+    panVideo->setHeightForProfileLoad(m_videoValues->count());
+    panAudio->setHeightForProfileLoad(m_audioValues->count());
+    panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
+}
+
+void TMainForm::vleOutputValidate(int)
+{
+    const int row = firstSelectedRow();
+    if (row < 0)
+        return;
+    ltvItemData record;
+    m_tasks.GetItemData(row, ItemField::All, record);
+    const ltvItemData edited =
+        ValidateOutputEdit(record, m_outputValues->valueOf(QStringLiteral("New Filename")),
+                           m_outputValues->valueOf(QStringLiteral("Start Time")),
+                           m_outputValues->valueOf(QStringLiteral("End Time")));
+    for (int field : {ItemField::NewFilename, ItemField::NewFileExt, ItemField::ClipLength,
+                      ItemField::StartTime, ItemField::EndTime})
+        m_tasks.SetItemData(row, field, edited);
+}
+
+void TMainForm::vleVideoStringsChange()
+{
+    if (!m_sizeForm)
+        return;
+    const int current = vleVideo->currentIndex().row();
+    if (current < 0 || current >= m_videoValues->count())
+        return;
+    if (m_videoValues->key(current) == QLatin1String("Video Size") &&
+        m_videoValues->valueOf(QStringLiteral("Video Size")) == QLatin1String("Custom Size"))
+        m_sizeForm->open();
+}
+
+// ---------------------------------------------------------------- window
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow()
+{
+    RestorePreferences();
+    FormResize();
+}
+
+void TMainForm::RestorePreferences()
+{
+    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_appDir));
+    if (cmbProfile->count() == 0)
+        return;
+    const int index = ReadProfileIndex(preferencesFile());
+    cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
+    cmbProfileChange();
+}
+
+void TMainForm::StorePreferences()
+{
+    PreferenceValues values;
+    if (m_settingForm) {
+        values = PreferenceValues{QString(),
+                                  m_settingForm->cmbSyn->currentIndex(),
+                                  m_settingForm->chkOpenDir->isChecked(),
+                                  m_settingForm->chkExit->isChecked(),
+                                  m_settingForm->chkTurnoff->isChecked(),
+                                  m_settingForm->rdbOverWrite->isChecked()};
+    } else {
+        values = ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_appDir);
+    }
+    values.outputPath = edtOutputdir->text();
+    ::StorePreferences(preferencesFile(), cmbProfile->currentIndex(), values);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_batch->RunState() != BatchRun::Idle && !m_autoClosing) {
+        const Platform::Answer answer = m_platform.messageBox(
+            QStringLiteral("A conversion is in progress. Do you want to stop it and exit?"),
+            QStringLiteral("Exit"), Platform::Icon::Question, Platform::Buttons::YesNo);
+        if (answer != Platform::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+        m_batch->stopForClose();
+    }
+    StorePreferences();
+    event->accept();
+}
+
+void TMainForm::FormResize()
+{
+    const int w = panMain->width();
+    panBottomCenter->resize(w, panBottomCenter->height());
+    panBottomLeft->resize(w, panBottomLeft->height());
+    bbtnSetting->move(w - 90, bbtnSetting->y());
+    cmbProfile->resize(bbtnSetting->x() - 83, cmbProfile->height());
+    bbtnOpen->move(w - 90, bbtnOpen->y());
+    bbtnBrowser->move(bbtnOpen->x() - 85, bbtnBrowser->y());
+    edtOutputdir->resize(bbtnBrowser->x() - 83, edtOutputdir->height());
+    for (QLabel *label : {labCurProgress, labTotalProgress})
+        label->move(w - 27, label->y());
+    pgbCurrent->resize(labCurProgress->x() - 123, pgbCurrent->height());
+    pgbTotal->resize(labTotalProgress->x() - 123, pgbTotal->height());
+}
+
+void TMainForm::panSplitterMouseMove(int x, Qt::MouseButtons buttons,
+                                     Qt::KeyboardModifiers modifiers)
+{
+    if (buttons != Qt::LeftButton || modifiers != Qt::NoModifier || !panSplitter->isEnabled())
+        return;
+    // The strip's centre follows the pointer; the panel never gets a
+    // negative width nor pushes the main area below zero.
+    const int limit = std::max(0, centralWidget()->width() - panSplitter->width());
+    const int width = std::clamp(panProfile->width() + 5 - x, 0, limit);
+    if (width == panProfile->width())
+        return;
+    panProfile->setFixedWidth(width);
+    centralWidget()->layout()->activate();
+    FormResize();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Events arrive while the window is still being built.
+    if (!ltvTask || !panBottomLeft || !labLink || !panSplitter)
+        return QMainWindow::eventFilter(watched, event);
+    if (watched == ltvTask && event->type() == QEvent::Resize) {
+        ltvTaskResized(static_cast<QResizeEvent *>(event)->size().width());
+    } else if (watched == ltvTask && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Backspace) {
+            tbtnClearClick();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            tbtnRemoveClick();
+            return true;
+        }
+    } else if (watched == ltvTask->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        ltvTaskClick();
+    } else if (watched == panSplitter && event->type() == QEvent::MouseMove) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        panSplitterMouseMove(int(me->position().x()), me->buttons(), me->modifiers());
+        return true;
+    } else if (watched == labLink) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            SetTextColour(labLink, QColor(128, 165, 253));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            SetTextColour(labLink, QColor(194, 194, 194));
+            auto *me = static_cast<QMouseEvent *>(event);
+            if (labLink->rect().contains(me->position().toPoint()))
+                m_platform.shellOpen(Branding::WebSite);
+        }
+    }
+    if (watched == panMain && event->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,17 +1,211 @@
 #pragma once
 
+#include "engine/encoderprocess.h"
+#include "engine/profilegrids.h"
+#include "engine/runhost.h"
+#include "engine/taskstore.h"
+
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
+class BatchRun;
 class Platform;
+class PreviewPlayer;
+class Prober;
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QTreeView;
+class QVideoWidget;
+class TAboutForm;
+class TaskIntake;
+class TGridSection;
+class TPreviewPane;
+class TSectionStack;
+class TSettingForm;
+class TSizeForm;
+class TValueListEditor;
+class ValueListModel;
 
-// The program's main window.
-class TMainForm : public QMainWindow
+// The program's main window: the toolbar, the task list, the profile and
+// output-path bar with the progress panel of a run, the parameter grids and
+// the preview pane. It owns the tasks, the grids' rows, the output extension
+// of the loaded profile, the encoder and the batch run.
+class TMainForm : public QMainWindow, public RunHost
 {
     Q_OBJECT
 public:
-    TMainForm(const QString &appDir, Platform &platform, QWidget *parent = nullptr);
+    using PlayerFactory = std::function<std::unique_ptr<PreviewPlayer>(QVideoWidget *)>;
+
+    // Builds the window and runs the start-up steps, the command-line intake
+    // of args included.
+    TMainForm(const QString &appDir, Platform &platform, PlayerFactory playerFactory,
+              const QStringList &args = {}, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The windows created after this one.
+    void setSettingForm(TSettingForm *form);
+    void setSizeForm(TSizeForm *form);
+    void setAboutForm(TAboutForm *form);
+
+    QString appDir() const { return m_appDir; }
+    QString versionText() const { return m_version; }
+    QString encoderPath() const { return m_appDir + QStringLiteral("wmaspi.dll"); }
+    QString helpFile() const { return m_appDir + QStringLiteral("Quivercast.html"); }
+    QString preferencesFile() const;
+    // The file of the named profile in the profile directory; the extension
+    // is matched ignoring case, as the catalogue lists it.
+    QString profilePath(const QString &name) const;
+
+    TaskStore &tasks() { return m_tasks; }
+    EncoderProcess &encoder() { return m_encoder; }
+    BatchRun &batch() { return *m_batch; }
+    ProfileGrids grids() const;
+    bool welcomeVisible() const;
+    // The selected rows, ascending.
+    QList<int> selectedRows() const;
+    void selectRows(const QList<int> &rows);
+    int firstSelectedRow() const;
+
+    // RunHost
+    QString outputDirectory() const override;
+    QString outputExtension() const override { return m_outputExt; }
+    bool overwrite() const override;
+    bool autoOpenDir() const override;
+    bool autoExit() const override;
+    bool autoTurnOff() const override;
+    void closeMainWindow() override;
+
+    // Controls, named as the window's design names them.
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *tbtnAddFile = nullptr, *tbtnAddDir = nullptr, *tbtnUp = nullptr,
+                *tbtnDown = nullptr, *tbtnRemove = nullptr, *tbtnClear = nullptr,
+                *tbtnStart = nullptr, *tbtnStop = nullptr, *tbtnSetting = nullptr,
+                *tbtnAbout = nullptr, *tbtnHelp = nullptr;
+    QWidget *panMain = nullptr;
+    QTreeView *ltvTask = nullptr;
+    QWidget *panBottom = nullptr;
+    QWidget *panBottomCenter = nullptr;
+    QLabel *labProfile = nullptr;
+    QComboBox *cmbProfile = nullptr;
+    QPushButton *bbtnSetting = nullptr;
+    QLabel *labOutputPath = nullptr;
+    QLineEdit *edtOutputdir = nullptr;
+    QPushButton *bbtnBrowser = nullptr, *bbtnOpen = nullptr;
+    QWidget *panBottomLeft = nullptr;
+    QLabel *labConvertingFile = nullptr, *labElapsed = nullptr, *labRemaining = nullptr;
+    QProgressBar *pgbCurrent = nullptr, *pgbTotal = nullptr;
+    QLabel *labCurProgress = nullptr, *labTotalProgress = nullptr;
+    QFrame *panbg = nullptr;
+    QLabel *labProductName = nullptr, *labLink = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QLabel *panSplitter = nullptr;
+    QWidget *panProfile = nullptr;
+    QGroupBox *gpbProfile = nullptr;
+    QSplitter *splPreview = nullptr;
+    TSectionStack *ScrollBox1 = nullptr;
+    TValueListEditor *vleOutput = nullptr, *vleVideo = nullptr, *vleAudio = nullptr,
+                     *vleAdvanced = nullptr;
+    TGridSection *panOutput = nullptr, *panVideo = nullptr, *panAudio = nullptr,
+                 *panAdvanced = nullptr;
+    TPreviewPane *panPreview = nullptr;
+    QMenu *ppmTask = nullptr;
+    QAction *Open1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr, *Remove1 = nullptr,
+            *Clear1 = nullptr;
+
+    // The width the column rule last saw for the task list.
+    int rememberedListWidth() const { return m_listWidth; }
+
+public slots:
+    // Intake.
+    void tbtnAddFileClick();
+    void tbtnAddDirClick();
+    void DropPaths(const QStringList &paths);
+    // Task list commands.
+    void tbtnRemoveClick();
+    void tbtnClearClick();
+    void tbtnUpClick();
+    void tbtnDownClick();
+    void ltvTaskClick();
+    void ltvTaskDblClick();
+    void ppmTaskPopup();
+    void sbtnPlayClick();
+    void bbtnBrowserClick();
+    void bbtnOpenClick();
+    void tbtnSettingClick();
+    void bbtnSettingClick();
+    void tbtnAboutClick();
+    void tbtnHelpClick();
+    // Run.
+    void tbtnStartClick();
+    void tbtnStopClick();
+    void EnterRunMode();
+    void LeaveRunMode();
+    // Profiles and grids.
+    void cmbProfileChange();
+    void vleOutputValidate(int row);
+    void vleVideoStringsChange();
+    void SetGridValue(int grid, const QString &key, const QString &value);
+    // Layout.
+    void FormResize();
+    // One move step of the pointer over the drag strip, x relative to its
+    // left edge.
+    void panSplitterMouseMove(int x, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildToolBar();
+    void buildMainArea();
+    void buildBottomBar();
+    void buildWelcomePanel();
+    void buildProfilePanel(PlayerFactory playerFactory);
+    void buildMenu();
+    void FormCreate(const QStringList &args);
+    void FormShow();
+    void RestorePreferences();
+    void StorePreferences();
+    void setTaskButtonsEnabled(bool enabled);
+    void enableTaskButtonsIfAny();
+    void clearOutputValues();
+    void ltvTaskResized(int newWidth);
+    void setProgress(QProgressBar *bar, QLabel *label, int percent);
+
     QString m_appDir;
     Platform &m_platform;
+    QString m_version;
+    QString m_outputExt;
+    int m_listWidth = 562;
+    bool m_shown = false;
+    bool m_autoClosing = false;
+
+    TaskStore m_tasks;
+    EncoderProcess m_encoder;
+    ValueListModel *m_outputValues = nullptr;
+    ValueListModel *m_videoValues = nullptr;
+    ValueListModel *m_audioValues = nullptr;
+    ValueListModel *m_advancedValues = nullptr;
+    std::unique_ptr<Prober> m_prober;
+    std::unique_ptr<TaskIntake> m_intake;
+    std::unique_ptr<BatchRun> m_batch;
+
+    TSettingForm *m_settingForm = nullptr;
+    TSizeForm *m_sizeForm = nullptr;
+    TAboutForm *m_aboutForm = nullptr;
 };

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Writes PNG screenshots of the program's windows into the given folder:
+#   scripts/screenshots.sh <outdir>
+# Builds what is needed, then runs the screenshot program under a virtual X
+# server (xvfb-run), so it works on a machine without a display.
+set -euo pipefail
+if [ $# -ne 1 ]; then
+    echo "usage: $0 <outdir>" >&2
+    exit 2
+fi
+cd "$(dirname "$0")/.."
+out=$(mkdir -p "$1" && cd "$1" && pwd)
+if [ ! -f build/build.ninja ]; then
+    cmake -S . -B build -G Ninja >/dev/null
+fi
+cmake --build build --target screenshots quivercast_files
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/screenshots "$out"

@@ -1,0 +1,48 @@
+#include "outputvalidation.h"
+
+#include "tasktext.h"
+
+#include <QDir>
+
+bool IsAcceptableOutputName(const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    if (name.contains(u'/') || name.contains(QDir::separator()) || name.contains(QChar(0)))
+        return false;
+    return true;
+}
+
+ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
+                               const QString &startText, const QString &endText)
+{
+    ltvItemData result = record;
+
+    const QString name = StripFileExt(newFilenameText);
+    if (IsAcceptableOutputName(name)) {
+        result.NewFilename = name;
+        const int dot = newFilenameText.lastIndexOf(u'.');
+        result.NewFileExt = dot < 0 ? QString() : newFilenameText.mid(dot);
+    }
+
+    double start = StrToSeconds(startText);
+    double end = StrToSeconds(endText);
+    if (start == -1.0)
+        start = record.StartSecs;
+    if (end == -1.0)
+        end = record.EndSecs;
+    // The start is checked against the end as typed (or kept), the end
+    // against the start as it stands after its own check.
+    if (!(start >= 0) || start >= end || start >= record.OrigEndSecs)
+        start = record.StartSecs;
+    if (!(end > 0) || end <= start || end <= record.OrigStartSecs)
+        end = record.EndSecs;
+
+    result.StartTime = SecondsToStr(start);
+    result.EndTime = SecondsToStr(end);
+    result.ClipLength = SecondsToStr(end - start);
+    result.StartSecs = start;
+    result.EndSecs = end;
+    result.ClipLengthSecs = end - start;
+    return result;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "itemdata.h"
+
+#include <QString>
+
+// Applies an edit of the Output grid ("New Filename", "Start Time" and
+// "End Time" texts) to a task's record and returns the record to store. Only
+// NewFilename, NewFileExt, ClipLength, StartTime and EndTime change; the
+// caller writes those five fields back into the task's row.
+//
+// Times: a text that is not a time keeps the record's value; a start that is
+// negative, not before the end or not before the original end keeps the old
+// start; an end that is not positive, not after the (checked) start or not
+// after the original start keeps the old end. The end is not bounded by the
+// duration.
+//
+// File name: the text before its last "." becomes the new name and the rest,
+// dot included, the new extension. A text whose name part is empty, or that
+// contains a directory separator or a NUL character, keeps the record's name
+// and extension: the output must stay a plain file in the output directory.
+ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
+                               const QString &startText, const QString &endText);
+
+// True when text can serve as the name part of an output file.
+bool IsAcceptableOutputName(const QString &name);

@@ -1,0 +1,102 @@
+#include "gridsection.h"
+
+#include "engine/valuelistmodel.h"
+#include "valuelisteditor.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool toggleOnDoubleClick,
+                           QWidget *parent)
+    : QWidget(parent), m_grid(grid), m_header(new QFrame(this)), m_title(new QLabel(m_header)),
+      m_button(new QPushButton(QStringLiteral("-"), m_header)),
+      m_toggleOnDoubleClick(toggleOnDoubleClick)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_header->setObjectName(QStringLiteral("gridSectionHeader"));
+    m_header->setFixedHeight(HeaderHeight);
+    m_header->setAutoFillBackground(true);
+    m_header->setBackgroundRole(QPalette::Dark); // the button-shadow colour
+    m_header->setFrameShape(QFrame::NoFrame);
+
+    m_title->setObjectName(QStringLiteral("gridSectionTitle"));
+    m_title->setText(title);
+    m_title->setTextFormat(Qt::PlainText);
+    QFont titleFont = m_title->font();
+    titleFont.setPointSize(8);
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+    QPalette titlePalette = m_title->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::black);
+    m_title->setPalette(titlePalette);
+    m_title->setGeometry(0, 0, 2000, HeaderHeight);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_button->setObjectName(QStringLiteral("gridSectionToggle"));
+    m_button->setGeometry(5, 3, 12, 12);
+    m_button->setFocusPolicy(Qt::NoFocus);
+    QFont buttonFont = m_button->font();
+    buttonFont.setBold(true);
+    buttonFont.setPixelSize(16);
+    m_button->setFont(buttonFont);
+    m_button->raise();
+    connect(m_button, &QPushButton::clicked, this, &TGridSection::toggle);
+
+    m_header->installEventFilter(this);
+    m_title->installEventFilter(this);
+
+    layout->addWidget(m_header);
+    layout->addWidget(grid);
+    // The designed height is the one a profile load gives: 18 x rows.
+    setHeightForProfileLoad(grid->values()->count());
+}
+
+bool TGridSection::isFolded() const
+{
+    return m_button->text() == u"+";
+}
+
+int TGridSection::gridHeight() const
+{
+    return m_grid->height();
+}
+
+void TGridSection::setGridHeight(int height)
+{
+    m_grid->setFixedHeight(height);
+}
+
+void TGridSection::toggle()
+{
+    if (m_button->text() == u"+") {
+        // An empty grid still shows one (empty) row.
+        const int rows = qMax(1, m_grid->values()->count());
+        setGridHeight(TValueListEditor::openHeight(rows));
+        m_button->setText(QStringLiteral("-"));
+    } else {
+        setGridHeight(1);
+        m_button->setText(QStringLiteral("+"));
+    }
+    emit toggled();
+}
+
+void TGridSection::setHeightForProfileLoad(int rows)
+{
+    setGridHeight(qMax(1, rows) * TValueListEditor::RowPitch);
+}
+
+bool TGridSection::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_header || watched == m_title) &&
+        event->type() == QEvent::MouseButtonDblClick && m_toggleOnDoubleClick) {
+        toggle();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

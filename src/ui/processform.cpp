@@ -1,0 +1,36 @@
+#include "processform.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+TProcessForm::TProcessForm(QWidget *mainWindow, QWidget *parent)
+    : QDialog(parent), m_mainWindow(mainWindow)
+{
+    setWindowTitle(QStringLiteral("Process"));
+    setFixedSize(240, 80);
+    btnStop = new QPushButton(QStringLiteral("Stop"), this);
+    btnStop->setGeometry(82, 28, 75, 25);
+}
+
+void TProcessForm::showEvent(QShowEvent *event)
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(false);
+    QDialog::showEvent(event);
+}
+
+void TProcessForm::closeEvent(QCloseEvent *event)
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    QDialog::closeEvent(event);
+}
+
+void TProcessForm::hideEvent(QHideEvent *event)
+{
+    // Hidden by any means (also QDialog::reject): the main window takes
+    // input again.
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    QDialog::hideEvent(event);
+}

@@ -1,0 +1,388 @@
+#include "settingform.h"
+
+#include "engine/profilegrids.h"
+#include "engine/tasktext.h"
+#include "gridsection.h"
+#include "platform/platform.h"
+#include "sectionstack.h"
+#include "settings/preferences.h"
+#include "settings/profiles.h"
+#include "valuelisteditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+constexpr int KeyWidth = 160;
+constexpr int ValueWidth = 200;
+
+// The designed rows of the three parameter grids, shown until a profile is
+// loaded.
+void addDesignedRows(ValueListModel &model, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        model.appendRow(key);
+}
+} // namespace
+
+TSettingForm::TSettingForm(QWidget *mainWindow, const QString &appDir, Platform &platform,
+                           const QStringList &catalogue, QWidget *parent)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      m_mainWindow(mainWindow), m_appDir(AddBackslash(appDir)), m_platform(platform)
+{
+    // Not a child of the main window: disabling that must not disable us.
+    if (parent)
+        connect(parent, &QObject::destroyed, this, [this] { delete this; });
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(391, 498);
+    setModal(false);
+
+    addDesignedRows(m_video, {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
+                              QStringLiteral("Bit Rate"), QStringLiteral("Frame Rate"),
+                              QStringLiteral("Aspect"), QStringLiteral("Disable Video")});
+    addDesignedRows(m_audio, {QStringLiteral("Audio Codec"), QStringLiteral("Audio Bitrate"),
+                              QStringLiteral("Sample Rate"), QStringLiteral("Channels"),
+                              QStringLiteral("Volumn"), QStringLiteral("Disable Audio")});
+    addDesignedRows(m_advanced,
+                    {QStringLiteral("Bit Exact Algorithms"), QStringLiteral("Deinterlace")});
+
+    pgcSetting = new QTabWidget(this);
+    pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
+    pgcSetting->setGeometry(8, 8, 375, 442);
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    pgcSetting->addTab(TabSheet1, QStringLiteral("     General     "));
+    pgcSetting->addTab(TabSheet2, QStringLiteral("     Profiles     "));
+    buildGeneralPage();
+    buildProfilesPage();
+
+    btnDefault = new QPushButton(QStringLiteral("&Load Default"), this);
+    btnDefault->setObjectName(QStringLiteral("btnDefault"));
+    btnDefault->setGeometry(8, 462, 100, 25);
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(218, 462, 80, 25);
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setGeometry(303, 462, 80, 25);
+    connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
+    connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
+
+    FormCreate(catalogue);
+}
+
+TSettingForm::~TSettingForm() = default;
+
+void TSettingForm::buildGeneralPage()
+{
+    // Rows are laid out from the labels' own widths, so no text is clipped
+    // whatever the font.
+    constexpr int Left = 12;
+    constexpr int Right = 357;
+    labOutputDir = new QLabel(QStringLiteral("Default Output Path:"), TabSheet1);
+    labOutputDir->adjustSize();
+    labOutputDir->move(Left, 23);
+    edtOutputDir = new QLineEdit(TabSheet1);
+    edtOutputDir->setObjectName(QStringLiteral("edtOutputDir"));
+    const int editLeft = labOutputDir->geometry().right() + 6;
+    edtOutputDir->setGeometry(editLeft, 19, Right - 29 - editLeft, 23);
+    labOutputDir->setBuddy(edtOutputDir);
+    sbtnBrowse = new QToolButton(TabSheet1);
+    sbtnBrowse->setObjectName(QStringLiteral("sbtnBrowse"));
+    sbtnBrowse->setGeometry(Right - 25, 19, 25, 23);
+    sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    sbtnBrowse->setToolTip(QStringLiteral("Browse"));
+    connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
+
+    Label1 = new QLabel(QStringLiteral("Synchronization Mode:"), TabSheet1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->adjustSize();
+    Label1->move(Left, 63);
+    cmbSyn = new QComboBox(TabSheet1);
+    cmbSyn->setObjectName(QStringLiteral("cmbSyn"));
+    const int comboLeft = Label1->geometry().right() + 6;
+    cmbSyn->setGeometry(comboLeft, 59, qMin(180, Right - comboLeft), 23);
+    cmbSyn->addItems(
+        {QStringLiteral("Auto"), QStringLiteral("Force Mode"), QStringLiteral("Progressive Mode")});
+    Label1->setBuddy(cmbSyn);
+
+    chkOpenDir = new QCheckBox(
+        QStringLiteral("Open the output directory when the task is completed. "), TabSheet1);
+    chkOpenDir->setObjectName(QStringLiteral("chkOpenDir"));
+    chkOpenDir->setGeometry(12, 104, 355, 19);
+    chkExit =
+        new QCheckBox(QStringLiteral("Exit the program when the task is completed."), TabSheet1);
+    chkExit->setObjectName(QStringLiteral("chkExit"));
+    chkExit->setGeometry(12, 132, 355, 19);
+    chkTurnoff = new QCheckBox(QStringLiteral("Turn off the computer when the task is completed."),
+                               TabSheet1);
+    chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
+    chkTurnoff->setGeometry(12, 160, 355, 19);
+
+    gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
+    gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
+    gpbOverWrite->setGeometry(12, 198, 345, 84);
+    rdbOverWrite = new QRadioButton(QStringLiteral("Overwrite"), gpbOverWrite);
+    rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
+    rdbOverWrite->setGeometry(14, 26, 320, 19);
+    rdbOverWrite->setChecked(true);
+    rdbRename = new QRadioButton(QStringLiteral("Not overwrite (Rename to <Filename> + Index"),
+                                 gpbOverWrite);
+    rdbRename->setObjectName(QStringLiteral("rdbRename"));
+    rdbRename->setGeometry(14, 52, 320, 19);
+
+    // Long captions take the width they need.
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
+          static_cast<QAbstractButton *>(chkTurnoff)})
+        b->resize(qMax(b->width(), b->sizeHint().width()),
+                  qMax(b->height(), b->sizeHint().height()));
+}
+
+void TSettingForm::buildProfilesPage()
+{
+    cmbProfile = new QComboBox(TabSheet2);
+    cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
+    cmbProfile->setGeometry(8, 12, 254, 25);
+    btnSaveAs = new QPushButton(QStringLiteral("&Save as..."), TabSheet2);
+    btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
+    btnSaveAs->setGeometry(270, 12, 88, 25);
+    connect(cmbProfile, &QComboBox::activated, this, [this](int) { cmbProfileChange(); });
+    connect(btnSaveAs, &QPushButton::clicked, this, &TSettingForm::btnSaveAsClick);
+
+    ScrollBox1 = new TSectionStack(TabSheet2);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setGeometry(2, 46, 365, 364);
+
+    auto makeGrid = [](ValueListModel *model) {
+        auto *grid = new TValueListEditor(model);
+        grid->setColumnWidths(KeyWidth, ValueWidth);
+        return grid;
+    };
+    vleVideo = makeGrid(&m_video);
+    vleVideo->setObjectName(QStringLiteral("vleVideo"));
+    vleAudio = makeGrid(&m_audio);
+    vleAudio->setObjectName(QStringLiteral("vleAudio"));
+    vleAdvanced = makeGrid(&m_advanced);
+    vleAdvanced->setObjectName(QStringLiteral("vleAdvanced"));
+    // The dialog's headers do not react to double-clicks.
+    panVideo = new TGridSection(QStringLiteral("      Video"), vleVideo, false);
+    panVideo->setObjectName(QStringLiteral("panVideo"));
+    panAudio = new TGridSection(QStringLiteral("      Audio"), vleAudio, false);
+    panAudio->setObjectName(QStringLiteral("panAudio"));
+    panAdvanced = new TGridSection(QStringLiteral("      Advanced"), vleAdvanced, false);
+    panAdvanced->setObjectName(QStringLiteral("panAdvanced"));
+    ScrollBox1->addSection(panVideo);
+    ScrollBox1->addSection(panAudio);
+    ScrollBox1->addSection(panAdvanced);
+
+    // A press in one grid moves the focus marker: redraw all three.
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        connect(grid, &TValueListEditor::mousePressed, ScrollBox1, &TSectionStack::repaintGrids);
+}
+
+void TSettingForm::FormCreate(const QStringList &catalogue)
+{
+    cmbProfile->addItems(catalogue);
+    cmbProfile->setCurrentIndex(-1);
+    LoadPreferences();
+}
+
+void TSettingForm::setMainOutputDirSource(std::function<QString()> source)
+{
+    m_mainOutputDir = std::move(source);
+}
+
+void TSettingForm::centreOnMainWindow()
+{
+    if (m_mainWindow)
+        move(m_mainWindow->frameGeometry().center() - rect().center());
+}
+
+void TSettingForm::showPage(int page)
+{
+    show();
+    raise();
+    activateWindow();
+    pgcSetting->setCurrentIndex(page);
+}
+
+void TSettingForm::showProfile(int index)
+{
+    showPage(1);
+    cmbProfile->setCurrentIndex(index);
+    cmbProfileChange();
+}
+
+void TSettingForm::showEvent(QShowEvent *event)
+{
+    // Kept above the main window, which it disables while shown.
+    if (m_mainWindow && windowHandle() && m_mainWindow->windowHandle())
+        windowHandle()->setTransientParent(m_mainWindow->windowHandle());
+    if (!event->spontaneous())
+        centreOnMainWindow();
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TSettingForm::FormShow()
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(false);
+    if (m_mainOutputDir)
+        edtOutputDir->setText(m_mainOutputDir());
+}
+
+void TSettingForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TSettingForm::FormClose()
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+}
+
+QString TSettingForm::profilePath() const
+{
+    return ProfilePath(m_appDir, cmbProfile->currentText());
+}
+
+ProfileGrids TSettingForm::grids()
+{
+    return ProfileGrids{&m_video, &m_audio, &m_advanced};
+}
+
+void TSettingForm::btnCancelClick()
+{
+    reject();
+}
+
+void TSettingForm::btnOKClick()
+{
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        grid->endEdit();
+    // 1. The main window takes the output path.
+    emit outputPathApplied(edtOutputDir->text());
+    // 2. The preferences.
+    SavePreferences();
+    // 3. The profile shown, when there is one and its file still exists.
+    const QString name = cmbProfile->currentText();
+    if (!name.isEmpty()) {
+        const QString path = profilePath();
+        if (QFileInfo(path).isFile()) {
+            SaveProfile(path, grids());
+            // 4. The main window reloads when it shows the same profile.
+            emit profileSaved(name);
+        }
+    }
+    // 5.
+    accept();
+}
+
+void TSettingForm::btnDefaultClick()
+{
+    if (m_platform.messageBox(QStringLiteral("Are you sure to load the default preferences?"),
+                              QStringLiteral("Load Default"), Platform::Icon::Question,
+                              Platform::Buttons::YesNo) != Platform::Answer::Yes)
+        return;
+    ReadPreferencesFrom(QStringLiteral("Default"));
+}
+
+void TSettingForm::cmbProfileChange()
+{
+    if (cmbProfile->currentText().isEmpty())
+        return;
+    const QString path = profilePath();
+    if (!QFileInfo(path).isFile())
+        return;
+    auto fitGrids = [this] {
+        panVideo->setHeightForProfileLoad(m_video.count());
+        panAudio->setHeightForProfileLoad(m_audio.count());
+        panAdvanced->setHeightForProfileLoad(m_advanced.count());
+    };
+    try {
+        LoadProfile(path, grids());
+    } catch (...) {
+        // The rows are in even when the file could not be rewritten.
+        fitGrids();
+        throw;
+    }
+    fitGrids();
+}
+
+void TSettingForm::btnSaveAsClick()
+{
+    const QString target =
+        m_platform.saveFileName(QStringLiteral("Profiles (*.apf)|*.apf"), QStringLiteral(".apf"));
+    if (target.isEmpty() || cmbProfile->currentText().isEmpty())
+        return;
+    // An open edit belongs to the values saved.
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        grid->endEdit();
+    SaveProfileAs(profilePath(), target, grids());
+}
+
+void TSettingForm::sbtnBrowseClick()
+{
+    QString path;
+    if (m_platform.browseForDirectory(QStringLiteral("Select the output directory."), path))
+        edtOutputDir->setText(AddBackslash(path));
+}
+
+PreferenceValues TSettingForm::preferences() const
+{
+    PreferenceValues v;
+    v.outputPath = edtOutputDir->text();
+    v.synMode = cmbSyn->currentIndex();
+    v.autoOpenDir = chkOpenDir->isChecked();
+    v.autoExit = chkExit->isChecked();
+    v.autoTurnOff = chkTurnoff->isChecked();
+    v.overwrite = rdbOverWrite->isChecked();
+    return v;
+}
+
+void TSettingForm::setPreferences(const PreferenceValues &values)
+{
+    edtOutputDir->setText(values.outputPath);
+    cmbSyn->setCurrentIndex(values.synMode >= 0 && values.synMode < cmbSyn->count() ? values.synMode
+                                                                                    : -1);
+    chkOpenDir->setChecked(values.autoOpenDir);
+    chkExit->setChecked(values.autoExit);
+    chkTurnoff->setChecked(values.autoTurnOff);
+    // Both buttons are set: a group never shows none checked.
+    rdbOverWrite->setChecked(values.overwrite);
+    rdbRename->setChecked(!values.overwrite);
+}
+
+void TSettingForm::LoadPreferences()
+{
+    ReadPreferencesFrom(QStringLiteral("Main"));
+}
+
+void TSettingForm::ReadPreferencesFrom(const QString &section)
+{
+    setPreferences(ReadPreferences(PreferencesPath(m_appDir), section, m_appDir));
+}
+
+void TSettingForm::SavePreferences()
+{
+    ::SavePreferences(PreferencesPath(m_appDir), preferences());
+}

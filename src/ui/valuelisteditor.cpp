@@ -1,0 +1,256 @@
+#include "valuelisteditor.h"
+
+#include "balloontip.h"
+#include "engine/valuelistmodel.h"
+#include "valuelistdelegate.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+constexpr int BorderGrip = 3;
+constexpr int MinColumnWidth = 8;
+} // namespace
+
+TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
+    : QTableView(parent), m_values(model), m_delegate(new TValueListDelegate(this))
+{
+    setModel(model);
+    setItemDelegate(m_delegate);
+    setFrameShape(QFrame::NoFrame);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(RowPitch);
+    horizontalHeader()->setMinimumSectionSize(MinColumnWidth);
+    horizontalHeader()->setStretchLastSection(true);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabKeyNavigation(false);
+    setMouseTracking(true);
+    setColumnWidths(95, 68);
+
+    // The focus marker follows the keyboard focus, also when it moves
+    // between the grid and its editor or leaves for another window part.
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
+            if (inside(old) || inside(now))
+                viewport()->update();
+        });
+}
+
+TValueListEditor::~TValueListEditor()
+{
+    // The widget destructors below move the focus; this grid is no longer
+    // there to react.
+    disconnect(m_focusWatch);
+    delete m_balloon;
+}
+
+void TValueListEditor::setColumnWidths(int keyWidth, int valueWidth)
+{
+    m_keyWidth = keyWidth;
+    setColumnWidth(0, keyWidth);
+    setColumnWidth(1, valueWidth);
+    fitValueColumn();
+}
+
+void TValueListEditor::setGreyLockedRows(bool grey)
+{
+    m_greyLocked = grey;
+    viewport()->update();
+}
+
+void TValueListEditor::setEditGuard(const QString &guardKey, const QString &tipTitle,
+                                    const QString &tipText)
+{
+    m_guardKey = guardKey;
+    m_tipTitle = tipTitle;
+    m_tipText = tipText;
+}
+
+void TValueListEditor::setNoTaskGuard()
+{
+    setEditGuard(QStringLiteral("New Filename"), QStringLiteral("Tip:"),
+                 QStringLiteral("Please select a file in Task List."));
+}
+
+bool TValueListEditor::editRefused() const
+{
+    return !m_guardKey.isEmpty() && m_values && m_values->valueOf(m_guardKey).isEmpty();
+}
+
+void TValueListEditor::repaintGrid()
+{
+    doItemsLayout();
+    viewport()->update();
+    if (QWidget *editor = openEditor())
+        editor->update();
+}
+
+QWidget *TValueListEditor::openEditor() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? indexWidget(current) : nullptr;
+}
+
+void TValueListEditor::endEdit()
+{
+    if (QWidget *editor = openEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TValueListEditor::commitData(QWidget *editor)
+{
+    // The editor knows its row; the current cell may already have moved on.
+    const QVariant editedRow = editor->property(TValueListDelegate::EditorRowProperty);
+    const int row = editedRow.isValid() ? editedRow.toInt() : currentIndex().row();
+    if (!m_values)
+        return;
+    const QString before = m_values->value(row);
+    QTableView::commitData(editor);
+    if (row >= 0 && m_values && m_values->value(row) != before)
+        emit validate(row);
+}
+
+void TValueListEditor::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableView::closeEditor(editor, hint);
+    viewport()->update();
+}
+
+bool TValueListEditor::nearColumnBorder(int x) const
+{
+    const int border = columnViewportPosition(1);
+    return border > 0 && qAbs(x - border) <= BorderGrip;
+}
+
+void TValueListEditor::fitValueColumn()
+{
+    // The last section stretches over what the key column leaves.
+    horizontalHeader()->setStretchLastSection(true);
+    updateGeometries();
+}
+
+void TValueListEditor::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    if (editRefused()) {
+        // No task is shown: explain instead of editing.
+        if (QWidget *editor = openEditor())
+            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        setFocus(Qt::MouseFocusReason);
+        QWidget *target = QApplication::widgetAt(event->globalPosition().toPoint());
+        if (!target || !(target == this || isAncestorOf(target)))
+            target = viewport();
+        m_balloon = ShowBalloonTip(target, TBalloonTip::Icon::Information, m_tipTitle, m_tipText);
+        if (m_balloon)
+            m_balloon->setCondition([this] { return editRefused(); });
+        event->accept();
+        emit editRefusedTipShown();
+        emit mousePressed();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && nearColumnBorder(event->position().toPoint().x())) {
+        m_resizing = true;
+        event->accept();
+        emit mousePressed();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+    emit mousePressed();
+}
+
+void TValueListEditor::mouseMoveEvent(QMouseEvent *event)
+{
+    const int x = event->position().toPoint().x();
+    if (m_resizing) {
+        const int maxWidth = qMax(MinColumnWidth, viewport()->width() - MinColumnWidth);
+        m_keyWidth = qBound(MinColumnWidth, x, maxWidth);
+        setColumnWidth(0, m_keyWidth);
+        fitValueColumn();
+        event->accept();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        if (nearColumnBorder(x))
+            viewport()->setCursor(Qt::SplitHCursor);
+        else
+            viewport()->unsetCursor();
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void TValueListEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (m_resizing) {
+        m_resizing = false;
+        event->accept();
+    } else {
+        QTableView::mouseReleaseEvent(event);
+        // A click on the current value cell opens its editor, also when the
+        // cell was current already (after Enter, say).
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (wasPressed && index.isValid() && index == currentIndex() && !openEditor())
+            edit(index, QAbstractItemView::AllEditTriggers, event);
+    }
+    if (wasPressed && rect().contains(mapFromGlobal(event->globalPosition().toPoint())))
+        emit clicked();
+}
+
+void TValueListEditor::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void TValueListEditor::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+bool TValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (index.column() != 1 || editRefused())
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
+void TValueListEditor::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // The current cell is always a value cell.
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && current.column() == 0) {
+        setCurrentIndex(current.siblingAtColumn(1));
+        return;
+    }
+    viewport()->update();
+}
+
+QModelIndex TValueListEditor::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    return next.isValid() ? next.siblingAtColumn(1) : next;
+}
+
+void TValueListEditor::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    fitValueColumn();
+}

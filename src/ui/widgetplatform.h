@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The program's Platform: real message boxes, file and folder dialogs, the
+// desktop's "open" and the system's power-off.
+class WidgetPlatform : public Platform
+{
+public:
+    // Dialogs and message boxes are owned by this window (may be changed
+    // later, e.g. once the main window exists).
+    explicit WidgetPlatform(QWidget *owner = nullptr);
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    Answer messageBox(const QString &text, const QString &caption, Icon icon,
+                      Buttons buttons = Buttons::Ok) override;
+    QStringList openFileNames(const QString &filter) override;
+    QString saveFileName(const QString &filter, const QString &defaultExt) override;
+    bool browseForDirectory(const QString &title, QString &path) override;
+    void shellOpen(const QString &target) override;
+    void powerOff() override;
+
+    // "Name|*.a;*.b;|Other|*.c" -> {"Name (*.a *.b)", "Other (*.c)"} for the
+    // toolkit's file dialogs; a pattern list in brackets in a name is replaced
+    // by the converted patterns.
+    static QStringList ConvertFilter(const QString &filter);
+    // The address the desktop opens for a target: mail and web addresses as
+    // they are, everything else as a local path.
+    static QUrl TargetUrl(const QString &target);
+
+private:
+    QWidget *owner() const;
+
+    QPointer<QWidget> m_owner;
+};

@@ -1,0 +1,173 @@
+// Builds the program's windows over a temporary program directory with the
+// shipped profiles, brings them into the states worth looking at and writes
+// a PNG of each:
+//   screenshots <outdir>
+#include "engine/valuelistmodel.h"
+#include "support/mainformfixture.h"
+#include "support/testsupport.h"
+#include "ui/aboutform.h"
+#include "ui/gridsection.h"
+#include "ui/mainform.h"
+#include "ui/settingform.h"
+#include "ui/sizeform.h"
+#include "ui/skin.h"
+#include "ui/valuelisteditor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+int g_failures = 0;
+QString g_out;
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+void save(QWidget *w, const QString &name)
+{
+    settle();
+    const QString path = g_out + u'/' + name + QStringLiteral(".png");
+    if (!w->grab().save(path)) {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        ++g_failures;
+        return;
+    }
+    QTextStream(stdout) << path << "\n";
+}
+
+void dialogs(MainFormFixture &f)
+{
+    TSettingForm &settings = *f.settingForm;
+    f.form->tbtnSettingClick();
+    save(&settings, QStringLiteral("settings-general"));
+    settings.close();
+    f.form->bbtnSettingClick();
+    settings.vleVideo->setFocus();
+    settings.vleVideo->setCurrentIndex(settings.vleVideo->model()->index(2, 1));
+    settings.vleVideo->endEdit();
+    save(&settings, QStringLiteral("settings-profiles"));
+    settings.panAudio->toggle();
+    save(&settings, QStringLiteral("settings-profiles-audio-folded"));
+    settings.panAudio->toggle();
+    settings.close();
+
+    f.form->tbtnAboutClick();
+    save(f.aboutForm.get(), QStringLiteral("about"));
+    f.aboutForm->close();
+
+    // "Custom Size" chosen in the main window's Video grid opens the dialog.
+    ValueListModel *video = f.form->vleVideo->values();
+    const int row = video->findRow(QStringLiteral("Video Size"));
+    if (row >= 0) {
+        f.form->vleVideo->setCurrentIndex(video->index(row, 1));
+        f.sizeForm->edtWidth->setText(QStringLiteral("720"));
+        f.sizeForm->edtHeight->setText(QStringLiteral("480"));
+        video->setValue(row, QStringLiteral("Custom Size"));
+        save(f.sizeForm.get(), QStringLiteral("size"));
+        f.sizeForm->btnOKClick();
+        f.form->vleVideo->endEdit();
+    } else {
+        QTextStream(stderr) << "no Video Size row in the loaded profile\n";
+        ++g_failures;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: screenshots <outdir>\n";
+        return 2;
+    }
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(g_out);
+    // As the program does: the design font, then the skin.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    ApplySkin(app);
+
+    // Source clips, long enough for a run to be caught in the middle.
+    QTemporaryDir clips;
+    QStringList sources;
+    for (const QString &name : {QStringLiteral("holiday.avi"), QStringLiteral("birthday.avi"),
+                                QStringLiteral("garden party.avi")}) {
+        const QString path = testsupport::makeStandardClip(clips.filePath(name), 20.0);
+        if (path.isEmpty()) {
+            QTextStream(stderr) << "cannot generate " << name << "\n";
+            return 1;
+        }
+        sources << path;
+    }
+
+    MainFormFixture::Options options;
+    options.withShippedProfiles = true;
+    options.withPreferences = true;
+
+    // The main window at start: the welcome panel.
+    {
+        MainFormFixture f({}, options);
+        f.form->show();
+        settle();
+        save(f.form.get(), QStringLiteral("main-start"));
+        // A press in the Output grid with no task: the tip.
+        TValueListEditor *output = f.form->vleOutput;
+        QTest::mouseClick(output->viewport(), Qt::LeftButton, {},
+                          output->visualRect(output->model()->index(1, 1)).center());
+        if (output->balloonTip())
+            save(output->balloonTip(), QStringLiteral("output-tip"));
+    }
+
+    MainFormFixture f(sources, options);
+    f.form->edtOutputdir->setText(f.dir.path());
+    f.form->show();
+    settle();
+    const int profile = f.form->cmbProfile->findText(QStringLiteral("MKV H.265 + AAC"));
+    if (profile >= 0) {
+        f.form->cmbProfile->setCurrentIndex(profile);
+        f.form->cmbProfileChange();
+    }
+    f.form->selectRows({0});
+    f.form->ltvTaskClick();
+    save(f.form.get(), QStringLiteral("main-idle"));
+
+    dialogs(f);
+
+    // During a run: caught once the current file is under way, then stopped.
+    bool caught = false;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!caught && f.form->pgbCurrent->value() >= 20) {
+            caught = true;
+            save(f.form.get(), QStringLiteral("main-running"));
+            f.form->tbtnStopClick();
+        }
+    });
+    poll.start();
+    f.form->tbtnStartClick();
+    poll.stop();
+    if (!caught) {
+        QTextStream(stderr) << "the run ended before it could be caught\n";
+        ++g_failures;
+    }
+    save(f.form.get(), QStringLiteral("main-after-run"));
+
+    return g_failures == 0 ? 0 : 1;
+}

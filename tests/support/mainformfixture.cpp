@@ -1,0 +1,76 @@
+#include "mainformfixture.h"
+
+#include "recordingplayer.h"
+#include "ui/aboutform.h"
+#include "ui/mainform.h"
+#include "ui/processform.h"
+#include "ui/settingform.h"
+#include "ui/sizeform.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+MainFormFixture::MainFormFixture(const QStringList &args) : MainFormFixture(args, Options()) {}
+
+MainFormFixture::MainFormFixture(const QStringList &args, const Options &options)
+    : dir(options.encoder, options.withShippedProfiles, options.withPreferences)
+{
+    QDir().mkpath(dir.file(QStringLiteral("Profiles")));
+    for (const auto &[name, type] : options.profiles)
+        writeProfile(dir.file(QStringLiteral("Profiles/") + name + QStringLiteral(".apf")), type);
+    if (!options.preferences.isEmpty()) {
+        QFile f(dir.file(QStringLiteral("Preferences.ini")));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(options.preferences.toUtf8());
+    }
+    form = std::make_unique<TMainForm>(
+        dir.path(), platform,
+        [this](QVideoWidget *) -> std::unique_ptr<PreviewPlayer> {
+            auto p = std::make_unique<RecordingPlayer>();
+            player = p.get();
+            return p;
+        },
+        args);
+    processForm = std::make_unique<TProcessForm>(form.get());
+    aboutForm = std::make_unique<TAboutForm>(form.get(), platform, form->versionText());
+    QStringList catalogue;
+    for (int i = 0; i < form->cmbProfile->count(); ++i)
+        catalogue << form->cmbProfile->itemText(i);
+    settingForm = std::make_unique<TSettingForm>(form.get(), dir.path(), platform, catalogue);
+    sizeForm = std::make_unique<TSizeForm>(form.get(), platform);
+    form->setAboutForm(aboutForm.get());
+    form->setSettingForm(settingForm.get());
+    form->setSizeForm(sizeForm.get());
+}
+
+MainFormFixture::~MainFormFixture()
+{
+    // The main window stores the preferences when it closes; tests close it
+    // themselves when they want that.
+    form->setSettingForm(nullptr);
+    form->setSizeForm(nullptr);
+    form->setAboutForm(nullptr);
+}
+
+void MainFormFixture::show()
+{
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCoreApplication::processEvents();
+}
+
+void MainFormFixture::writeProfile(const QString &path, const QString &type)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return;
+    f.write(QStringLiteral("[Main]\r\nType=%1\r\nPara=2\r\n0=Video Codec\r\n1=Bit Rate\r\n"
+                           "[Video Codec]\r\nSort=1\r\nList=1\r\ncmd=-c:v\r\n"
+                           "Caption=MPEG-4,H.264,\r\nValue=mpeg4,libx264,\r\nIndex=0\r\n"
+                           "[Bit Rate]\r\nSort=1\r\nList=0\r\ncmd=-b:v\r\nCaption=800k\r\n"
+                           "Value=800k\r\n")
+                .arg(type)
+                .toUtf8());
+}

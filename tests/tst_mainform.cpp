@@ -1,0 +1,387 @@
+// The main window itself: start-up, the idle and running states, the layout
+// arithmetic on resize, the drag strip, the preferences on close, closing
+// during a run, and whole sessions with the real encoder.
+#include "engine/batchrun.h"
+#include "engine/taskstore.h"
+#include "engine/valuelistmodel.h"
+#include "support/mainformfixture.h"
+#include "support/recordingplayer.h"
+#include "support/testsupport.h"
+#include "ui/mainform.h"
+#include "ui/settingform.h"
+#include "ui/valuelisteditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+using testsupport::ProgramDir;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void sendStripMove(QWidget *strip, int x, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
+{
+    const QPointF local(x, 5);
+    QMouseEvent move(QEvent::MouseMove, local, strip->mapToGlobal(local), Qt::NoButton, buttons,
+                     mods);
+    QCoreApplication::sendEvent(strip, &move);
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+
+private slots:
+    void initTestCase()
+    {
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(m_tmp.isValid());
+    }
+
+    void startWithoutTasks()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("Beta"), QStringLiteral("avi")},
+                      {QStringLiteral("alpha"), QStringLiteral("mkv")}};
+        MainFormFixture f({}, o);
+        TMainForm &form = *f.form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
+        QCOMPARE(form.size(), QSize(798, 539));
+        QCOMPARE(form.edtOutputdir->text(), f.dir.path());
+        f.show();
+
+        QVERIFY(form.welcomeVisible());
+        QVERIFY(form.panBottomCenter->isVisible());
+        QVERIFY(!form.panBottomLeft->isVisible());
+        for (QToolButton *b : {form.tbtnUp, form.tbtnDown, form.tbtnRemove, form.tbtnClear,
+                               form.tbtnStart, form.tbtnStop})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        for (QToolButton *b :
+             {form.tbtnAddFile, form.tbtnAddDir, form.tbtnSetting, form.tbtnAbout, form.tbtnHelp})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+
+        // The toolbar in its order, with its hints.
+        QStringList hints;
+        for (QToolButton *b :
+             form.ToolBar1->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+            if (b->objectName().startsWith(QLatin1String("tbtn")))
+                hints << b->toolTip();
+        QCOMPARE(hints,
+                 QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down", "Remove",
+                              "Clear", "Start", "Stop", "Settings", "About", "Help"}));
+        QCOMPARE(form.tbtnStart->size(), QSize(56, 54));
+        QCOMPARE(form.tbtnStart->iconSize(), QSize(48, 48));
+        QVERIFY(!form.tbtnStart->icon().pixmap(48, QIcon::Disabled).isNull());
+
+        // The catalogue sorted ignoring case; the first profile is loaded at
+        // first showing and gives the output extension.
+        QCOMPARE(form.cmbProfile->count(), 2);
+        QCOMPARE(form.cmbProfile->itemText(0), QStringLiteral("alpha"));
+        QCOMPARE(form.cmbProfile->currentIndex(), 0);
+        QCOMPARE(form.outputExtension(), QStringLiteral(".mkv"));
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
+                 QStringLiteral("MPEG-4"));
+        QCOMPARE(form.panProfile->width(), 200);
+    }
+
+    void noProfilesKeepsDesignedRows()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        QCOMPARE(form.cmbProfile->count(), 0);
+        QCOMPARE(form.outputExtension(), QString());
+        QCOMPARE(form.vleVideo->values()->count(), 6);
+        QCOMPARE(form.vleVideo->values()->key(5), QStringLiteral("Disable Video"));
+        QCOMPARE(form.vleAdvanced->values()->key(0), QStringLiteral("Bit Exact Algorithms"));
+    }
+
+    void runModeTable()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        QList<QWidget *> idleOnly{form.tbtnAddFile, form.tbtnAddDir,  form.tbtnUp,
+                                  form.tbtnDown,    form.tbtnRemove,  form.tbtnClear,
+                                  form.tbtnStart,   form.tbtnSetting, form.ltvTask,
+                                  form.panSplitter, form.gpbProfile,  form.vleVideo};
+        form.EnterRunMode();
+        for (QWidget *w : idleOnly)
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(form.tbtnStop->isEnabled());
+        QVERIFY(form.tbtnAbout->isEnabled());
+        QVERIFY(form.tbtnHelp->isEnabled());
+        // The drag strip does nothing while disabled.
+        const int width = form.panProfile->width();
+        sendStripMove(form.panSplitter, -15, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(form.panProfile->width(), width);
+
+        form.LeaveRunMode();
+        for (QWidget *w : idleOnly)
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(!form.tbtnStop->isEnabled());
+    }
+
+    void resizeArithmetic()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        auto check = [&form] {
+            const int w = form.panMain->width();
+            QCOMPARE(form.panBottomCenter->width(), w);
+            QCOMPARE(form.panBottomLeft->width(), w);
+            QCOMPARE(form.bbtnSetting->x(), w - 90);
+            QCOMPARE(form.cmbProfile->width(), w - 90 - 83);
+            QCOMPARE(form.bbtnOpen->x(), w - 90);
+            QCOMPARE(form.bbtnBrowser->x(), w - 175);
+            QCOMPARE(form.edtOutputdir->width(), w - 175 - 83);
+            QCOMPARE(form.labCurProgress->x(), w - 27);
+            QCOMPARE(form.pgbTotal->width(), w - 27 - 123);
+        };
+        check();
+        const int setting = form.bbtnSetting->x();
+        const int open = form.bbtnOpen->x();
+        const int combo = form.cmbProfile->width();
+        const int edit = form.edtOutputdir->width();
+        const QRect welcome = form.panbg->geometry();
+        form.resize(form.width() + 100, form.height());
+        QTRY_COMPARE(form.bbtnSetting->x(), setting + 100);
+        QCOMPARE(form.bbtnOpen->x(), open + 100);
+        QCOMPARE(form.cmbProfile->width(), combo + 100);
+        QCOMPARE(form.edtOutputdir->width(), edit + 100);
+        QCOMPARE(form.panbg->geometry(), welcome);
+        check();
+    }
+
+    void dragStrip()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        const int width = form.panProfile->width();
+        const int setting = form.bbtnSetting->x();
+        // The pointer 20 pixels left of the strip's centre.
+        sendStripMove(form.panSplitter, 5 - 20, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(form.panProfile->width(), width + 20);
+        QCOMPARE(form.bbtnSetting->x(), setting - 20);
+        QCOMPARE(form.panBottomCenter->width(), form.panMain->width());
+
+        // Shift held, the right button, or no button: nothing changes.
+        sendStripMove(form.panSplitter, -30, Qt::LeftButton, Qt::ShiftModifier);
+        sendStripMove(form.panSplitter, -30, Qt::RightButton, Qt::NoModifier);
+        sendStripMove(form.panSplitter, -30, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        sendStripMove(form.panSplitter, -30, Qt::NoButton, Qt::NoModifier);
+        QCOMPARE(form.panProfile->width(), width + 20);
+
+        // Dragging far right or far left keeps every width non-negative.
+        sendStripMove(form.panSplitter, 5000, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(form.panProfile->width(), 0);
+        sendStripMove(form.panSplitter, -5000, Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(form.panMain->width() >= 0);
+        QVERIFY(form.panProfile->width() <= form.centralWidget()->width());
+    }
+
+    void preferencesStoredOnClose()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        {
+            MainFormFixture f({}, o);
+            f.show();
+            QVERIFY(f.form->close());
+            // The first close without a preferences file writes exactly this.
+            const QByteArray expected =
+                "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\n"
+                "Auto Exit=0\r\nAuto Open Dir=1\r\nSyn Mode=0\r\n"
+                "Output Path=" +
+                f.dir.path().toUtf8() + "\r\nProfile=0\r\n";
+            QCOMPARE(readFile(f.dir.file(QStringLiteral("Preferences.ini"))), expected);
+        }
+        {
+            MainFormFixture f({}, o);
+            f.show();
+            f.form->cmbProfile->setCurrentIndex(1);
+            f.form->cmbProfileChange();
+            f.form->edtOutputdir->setText(m_tmp.path());
+            f.settingForm->chkExit->setChecked(true);
+            QVERIFY(f.form->close());
+            const QByteArray ini = readFile(f.dir.file(QStringLiteral("Preferences.ini")));
+            QVERIFY2(ini.contains("Profile=1\r\n"), ini.constData());
+            QVERIFY(ini.contains("Output Path=" + m_tmp.path().toUtf8() + "\r\n"));
+            QVERIFY(ini.contains("Auto Exit=1\r\n"));
+
+            // The next start restores the path and the profile.
+            const QString prefs = QString::fromUtf8(ini);
+            MainFormFixture::Options again = o;
+            again.preferences = prefs;
+            MainFormFixture g({}, again);
+            g.show();
+            QCOMPARE(g.form->edtOutputdir->text(), m_tmp.path());
+            QCOMPARE(g.form->cmbProfile->currentIndex(), 1);
+            QCOMPARE(g.form->outputExtension(), QStringLiteral(".avi"));
+        }
+    }
+
+    void profileIndexBeyondCatalogue()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        o.preferences = QStringLiteral("[Main]\r\nProfile=5\r\n");
+        MainFormFixture f({}, o);
+        f.show();
+        QCOMPARE(f.form->cmbProfile->currentIndex(), -1);
+        QCOMPARE(f.form->outputExtension(), QString());
+        QVERIFY(f.form->close());
+        QVERIFY(readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("Profile=-1\r\n"));
+    }
+
+    void startWithMissingOutputDirectory()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        const QString clip = m_tmp.filePath(QStringLiteral("s.avi"));
+        QFile(clip).open(QIODevice::WriteOnly);
+        f.form->DropPaths({clip});
+        f.form->edtOutputdir->setText(m_tmp.filePath(QStringLiteral("no/such/dir")));
+        f.form->tbtnStartClick();
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text,
+                 QStringLiteral("The output path does not exist. Please specify another one."));
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Output path does not exist"));
+        QCOMPARE(f.form->tasks().cell(0, 2), QStringLiteral("OK"));
+        QVERIFY(f.form->tbtnStart->isEnabled());
+    }
+
+    void closeDuringRunAsks()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        MainFormFixture f({}, o);
+        f.show();
+        QTemporaryDir out;
+        const QString a = m_tmp.filePath(QStringLiteral("c1.avi"));
+        const QString b = m_tmp.filePath(QStringLiteral("c2.avi"));
+        QFile(a).open(QIODevice::WriteOnly);
+        QFile(b).open(QIODevice::WriteOnly);
+        f.form->DropPaths({a, b});
+        QCOMPARE(f.form->tasks().count(), 2);
+        f.form->edtOutputdir->setText(out.path());
+        // An encoder that reports and then stays silent for a long time.
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"print frame=1 time=00:00:01.00 \\n", "sleep 60000"});
+        f.platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
+        bool stillRunningAfterNo = false;
+        QTimer::singleShot(300, f.form.get(), [&] {
+            QVERIFY(!f.form->close()); // answered No: the run goes on
+            stillRunningAfterNo =
+                f.form->batch().RunState() == BatchRun::Running && f.form->isVisible();
+            QTimer::singleShot(100, f.form.get(), [&] { f.form->close(); });
+        });
+        QElapsedTimer timer;
+        timer.start();
+        f.form->tbtnStartClick();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(timer.elapsed() < 20000);
+        QVERIFY(stillRunningAfterNo);
+        QVERIFY(!f.form->isVisible());
+        QCOMPARE(f.form->tasks().cell(0, 2), QStringLiteral("Stop"));
+        QCOMPARE(f.form->tasks().cell(1, 2), QStringLiteral("OK"));
+        QVERIFY(!f.form->encoder().isRunning());
+        // Two questions, no cancel or completion message.
+        QCOMPARE(f.platform.messages.size(), 2);
+        for (const auto &m : f.platform.messages)
+            QCOMPARE(m.buttons, Platform::Buttons::YesNo);
+        QVERIFY(readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("[Main]"));
+    }
+
+    // The real window started with a directory, a supported file and an
+    // unsupported one, then a real run of the clips through Start.
+    void commandLineIntakeAndRealRun()
+    {
+        QTemporaryDir src;
+        QDir().mkpath(src.filePath(QStringLiteral("folder")));
+        const QString inFolder =
+            testsupport::makeStandardClip(src.filePath(QStringLiteral("folder/b clip.avi")), 2.0);
+        const QString single =
+            testsupport::makeStandardClip(src.filePath(QStringLiteral("ä single.mp4")), 3.0);
+        QVERIFY(!inFolder.isEmpty() && !single.isEmpty());
+        const QString text = src.filePath(QStringLiteral("notes.txt"));
+        QFile(text).open(QIODevice::WriteOnly);
+
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("Test"), QStringLiteral("avi")}};
+        MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text}, o);
+        TMainForm &form = *f.form;
+        QCOMPARE(form.tasks().count(), 2);
+        QCOMPARE(form.tasks().caption(0), inFolder);
+        QCOMPARE(form.tasks().caption(1), single);
+        QVERIFY(form.tasks().cell(0, 0).startsWith(QStringLiteral("00:00:02")));
+        QCOMPARE(form.tasks().cell(0, 1), QStringLiteral(" 320x240"));
+        QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
+        f.show();
+        QVERIFY(!form.welcomeVisible());
+        QVERIFY(form.tbtnStart->isEnabled());
+
+        // Cut the second clip to 1 s through the Output grid, left open.
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        form.selectRows({1});
+        form.ltvTaskClick();
+        form.vleOutput->values()->setGridValue(QStringLiteral("End Time"),
+                                               QStringLiteral("00:00:01"));
+        form.vleOutputValidate(2);
+        // The run reads the live control of the settings dialog.
+        f.settingForm->chkOpenDir->setChecked(true);
+        form.tbtnStartClick();
+
+        QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
+        QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("Complete"));
+        QCOMPARE(form.pgbTotal->value(), 100);
+        QCOMPARE(form.labTotalProgress->text(), QStringLiteral("100%"));
+        QCOMPARE(form.pgbCurrent->value(), 100);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text,
+                 QStringLiteral("The coversion is completed successfully."));
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Complete"));
+        QCOMPARE(f.platform.opened, QStringList({out.path()}));
+        QVERIFY(QFileInfo(out.filePath(QStringLiteral("b clip.avi"))).size() > 0);
+        QVERIFY(QFileInfo(out.filePath(QStringLiteral("ä single.avi"))).size() > 0);
+        // Back in the idle state.
+        QVERIFY(form.panBottomCenter->isVisible());
+        QVERIFY(!form.panBottomLeft->isVisible());
+        QVERIFY(form.tbtnStart->isEnabled());
+        QVERIFY(!form.tbtnStop->isEnabled());
+        QVERIFY(form.ltvTask->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

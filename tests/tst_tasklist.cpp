@@ -1,0 +1,436 @@
+// The commands on the task list: remove, clear, moves, the Output values of
+// the selected task, the pop-up menu, the keys, the column rule, and the
+// output-directory commands of the bottom bar.
+#include "engine/taskstore.h"
+#include "engine/valuelistmodel.h"
+#include "support/mainformfixture.h"
+#include "support/recordingplayer.h"
+#include "support/testsupport.h"
+#include "ui/mainform.h"
+#include "ui/valuelisteditor.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+
+using testsupport::ProgramDir;
+
+class TestTaskList : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_sources;
+
+    // n source files named t1.avi .. tn.avi (empty files: the fake encoder
+    // probes them instantly), added by a drop.
+    std::unique_ptr<MainFormFixture> formWithTasks(int n, bool withProfile = true)
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        if (withProfile)
+            o.profiles = {{QStringLiteral("Test"), QStringLiteral("mp4")}};
+        auto f = std::make_unique<MainFormFixture>(QStringList(), o);
+        f->show();
+        QStringList paths;
+        for (int i = 1; i <= n; ++i) {
+            const QString p = m_sources.filePath(QStringLiteral("t%1.avi").arg(i));
+            QFile file(p);
+            file.open(QIODevice::WriteOnly);
+            paths << p;
+        }
+        f->form->DropPaths(paths);
+        return f;
+    }
+
+    QStringList names(TMainForm &form)
+    {
+        QStringList result;
+        for (int i = 0; i < form.tasks().count(); ++i)
+            result << QFileInfo(form.tasks().caption(i)).completeBaseName();
+        return result;
+    }
+
+    QStringList outputValues(TMainForm &form)
+    {
+        ValueListModel *m = form.vleOutput->values();
+        return {m->valueOf(QStringLiteral("New Filename")),
+                m->valueOf(QStringLiteral("Start Time")), m->valueOf(QStringLiteral("End Time"))};
+    }
+
+    bool taskButtonsEnabled(TMainForm &form)
+    {
+        return form.tbtnUp->isEnabled() && form.tbtnDown->isEnabled() &&
+               form.tbtnRemove->isEnabled() && form.tbtnClear->isEnabled() &&
+               form.tbtnStart->isEnabled();
+    }
+    bool taskButtonsDisabled(TMainForm &form)
+    {
+        return !form.tbtnUp->isEnabled() && !form.tbtnDown->isEnabled() &&
+               !form.tbtnRemove->isEnabled() && !form.tbtnClear->isEnabled() &&
+               !form.tbtnStart->isEnabled();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(m_sources.isValid());
+    }
+
+    void removeScatteredSelection()
+    {
+        auto f = formWithTasks(5);
+        TMainForm &form = *f->form;
+        QCOMPARE(form.tasks().count(), 5);
+        QVERIFY(taskButtonsEnabled(form));
+        form.selectRows({0});
+        form.ltvTaskClick();
+        QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
+
+        form.selectRows({1, 3});
+        form.tbtnRemoveClick();
+        QCOMPARE(names(form), QStringList({"t1", "t3", "t5"}));
+        QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+        // The Output grid keeps its three rows.
+        QCOMPARE(form.vleOutput->values()->count(), 3);
+        QVERIFY(taskButtonsEnabled(form));
+
+        // Removing the rest disables the task buttons; the welcome panel
+        // stays hidden.
+        form.selectRows({0, 1, 2});
+        form.tbtnRemoveClick();
+        QCOMPARE(form.tasks().count(), 0);
+        QVERIFY(taskButtonsDisabled(form));
+        QVERIFY(!form.welcomeVisible());
+    }
+
+    void clearEmptiesListAndOutput()
+    {
+        auto f = formWithTasks(3);
+        TMainForm &form = *f->form;
+        form.selectRows({2});
+        form.ltvTaskClick();
+        QCOMPARE(outputValues(form), QStringList({"t3.mp4", "00:00:00.0", ""}));
+        form.tbtnClearClick();
+        QCOMPARE(form.tasks().count(), 0);
+        QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+        QVERIFY(taskButtonsDisabled(form));
+        QVERIFY(!form.welcomeVisible());
+        QVERIFY(f->platform.messages.isEmpty());
+    }
+
+    void moveUp()
+    {
+        auto f = formWithTasks(4);
+        TMainForm &form = *f->form;
+        // Nothing selected: nothing moves.
+        form.ltvTask->selectionModel()->clear();
+        form.tbtnUpClick();
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3", "t4"}));
+
+        // Rows 2 and 3 move up as a block and stay selected.
+        form.selectRows({1, 2});
+        form.tbtnUpClick();
+        QCOMPARE(names(form), QStringList({"t2", "t3", "t1", "t4"}));
+        QCOMPARE(form.selectedRows(), QList<int>({0, 1}));
+
+        // At the top edge: the first row cannot move, the second swaps with
+        // it, and only the first row stays selected.
+        form.tbtnUpClick();
+        QCOMPARE(names(form), QStringList({"t3", "t2", "t1", "t4"}));
+        QCOMPARE(form.selectedRows(), QList<int>({0}));
+    }
+
+    void moveDown()
+    {
+        auto f = formWithTasks(4);
+        TMainForm &form = *f->form;
+        form.selectRows({3});
+        form.tbtnDownClick();
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3", "t4"}));
+        QCOMPARE(form.selectedRows(), QList<int>({3}));
+
+        form.selectRows({0, 1});
+        form.tbtnDownClick();
+        QCOMPARE(names(form), QStringList({"t3", "t1", "t2", "t4"}));
+        QCOMPARE(form.selectedRows(), QList<int>({1, 2}));
+
+        form.selectRows({2, 3});
+        form.tbtnDownClick();
+        QCOMPARE(names(form), QStringList({"t3", "t1", "t4", "t2"}));
+        QCOMPARE(form.selectedRows(), QList<int>({3}));
+    }
+
+    void movesCarryWholeRecords()
+    {
+        auto f = formWithTasks(2);
+        TMainForm &form = *f->form;
+        ltvItemData d;
+        form.tasks().GetItemData(1, ItemField::All, d);
+        d.NewFilename = QStringLiteral("renamed");
+        d.StartTime = QStringLiteral("00:00:01");
+        d.Status = QStringLiteral("Complete");
+        form.tasks().SetItemData(1, ItemField::All, d);
+        form.selectRows({0});
+        form.ltvTaskClick();
+        const QStringList before = outputValues(form);
+
+        form.selectRows({1});
+        form.tbtnUpClick();
+        ltvItemData moved;
+        form.tasks().GetItemData(0, ItemField::All, moved);
+        QCOMPARE(moved.InputFile, d.InputFile);
+        QCOMPARE(moved.NewFilename, QStringLiteral("renamed"));
+        QCOMPARE(moved.StartTime, QStringLiteral("00:00:01"));
+        QCOMPARE(moved.Status, QStringLiteral("Complete"));
+        ltvItemData other;
+        form.tasks().GetItemData(1, ItemField::All, other);
+        QCOMPARE(other.NewFilename, QStringLiteral("t1"));
+        // A move does not refresh the Output grid.
+        QCOMPARE(outputValues(form), before);
+    }
+
+    void selectShowsOutputValues()
+    {
+        auto f = formWithTasks(2);
+        TMainForm &form = *f->form;
+        ltvItemData d;
+        form.tasks().GetItemData(1, ItemField::All, d);
+        d.NewFilename = QStringLiteral("clip");
+        d.NewFileExt = QStringLiteral(".avi"); // not what the grid shows
+        d.StartTime = QStringLiteral("00:00:05");
+        d.EndTime = QStringLiteral("00:01:00");
+        form.tasks().SetItemData(1, ItemField::All, d);
+
+        // A mouse click selects the row and shows its values, with the loaded
+        // profile's extension.
+        const QRect r = form.ltvTask->visualRect(form.tasks().index(1, 0));
+        QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(form.selectedRows(), QList<int>({1}));
+        QCOMPARE(outputValues(form), QStringList({"clip.mp4", "00:00:05", "00:01:00"}));
+
+        // Moving the selection with the keyboard does not.
+        form.ltvTask->setFocus();
+        QTest::keyClick(form.ltvTask, Qt::Key_Up);
+        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(outputValues(form)[0], QStringLiteral("clip.mp4"));
+
+        // No selection: the values are emptied.
+        form.ltvTask->selectionModel()->clear();
+        form.ltvTaskClick();
+        QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+    }
+
+    void outputEditStoredIntoTask()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        ltvItemData d;
+        form.tasks().GetItemData(0, ItemField::All, d);
+        d.Length = d.OrigEndTime = d.ClipLength = d.EndTime = QStringLiteral("00:02:00");
+        form.tasks().SetItemData(0, ItemField::All, d);
+        form.selectRows({0});
+        form.ltvTaskClick();
+        ValueListModel *m = form.vleOutput->values();
+        m->setGridValue(QStringLiteral("New Filename"), QStringLiteral("holiday.avi"));
+        m->setGridValue(QStringLiteral("Start Time"), QStringLiteral("00:00:30"));
+        form.vleOutputValidate(1);
+        ltvItemData after;
+        form.tasks().GetItemData(0, ItemField::All, after);
+        QCOMPARE(after.NewFilename, QStringLiteral("holiday"));
+        QCOMPARE(after.NewFileExt, QStringLiteral(".avi"));
+        QCOMPARE(after.StartTime, QStringLiteral("00:00:30"));
+        QCOMPARE(after.ClipLength, QStringLiteral("00:01:30"));
+        QCOMPARE(after.Length, QStringLiteral("00:02:00"));
+
+        // With no task selected an edit changes no record.
+        form.ltvTask->selectionModel()->clear();
+        m->setGridValue(QStringLiteral("Start Time"), QStringLiteral("00:00:10"));
+        form.vleOutputValidate(1);
+        form.tasks().GetItemData(0, ItemField::All, after);
+        QCOMPARE(after.StartTime, QStringLiteral("00:00:30"));
+    }
+
+    void popupMenuEnabling()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        const QList<QAction *> actions = form.ppmTask->actions();
+        QStringList texts;
+        for (QAction *a : actions)
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(texts, QStringList({"Open", "-", "Add Files...", "Add Directorys...", "-",
+                                     "Remove", "Clear"}));
+        form.ppmTaskPopup();
+        QVERIFY(!form.Open1->isEnabled());
+        QVERIFY(!form.Remove1->isEnabled());
+        QVERIFY(!form.Clear1->isEnabled());
+        QVERIFY(form.AddFiles1->isEnabled());
+        QVERIFY(form.AddDirectorys1->isEnabled());
+
+        form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi"))});
+        form.ltvTask->selectionModel()->clear();
+        form.ppmTaskPopup();
+        QVERIFY(!form.Open1->isEnabled());
+        QVERIFY(!form.Remove1->isEnabled());
+        QVERIFY(form.Clear1->isEnabled());
+
+        form.selectRows({0});
+        form.ppmTaskPopup();
+        QVERIFY(form.Open1->isEnabled());
+        QVERIFY(form.Remove1->isEnabled());
+        QVERIFY(form.Clear1->isEnabled());
+    }
+
+    void keys()
+    {
+        auto f = formWithTasks(3);
+        TMainForm &form = *f->form;
+        form.ltvTask->setFocus();
+        form.selectRows({1});
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(names(form), QStringList({"t1", "t3"}));
+
+        // Backspace clears the whole list without asking.
+        QTest::keyClick(form.ltvTask, Qt::Key_Backspace);
+        QCOMPARE(form.tasks().count(), 0);
+        QVERIFY(f->platform.messages.isEmpty());
+        QVERIFY(taskButtonsDisabled(form));
+
+        // Delete in an empty list empties the Output values, nothing else.
+        form.vleOutput->values()->setGridValue(QStringLiteral("End Time"), QStringLiteral("x"));
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+        QCOMPARE(form.vleOutput->values()->count(), 3);
+    }
+
+    void columnRule()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        QHeaderView *h = form.ltvTask->header();
+        auto widths = [h] {
+            return QList<int>{h->sectionSize(0), h->sectionSize(1), h->sectionSize(2),
+                              h->sectionSize(3)};
+        };
+        QCOMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        const QList<int> before = widths();
+        const int listWidth = form.ltvTask->width();
+
+        // The window grows by 100: so does the list, and the columns by their
+        // shares.
+        form.resize(form.width() + 100, form.height());
+        QTRY_COMPARE(form.ltvTask->width(), listWidth + 100);
+        const QList<int> after = widths();
+        QCOMPARE(after[0] - before[0], 49);
+        QCOMPARE(after[1] - before[1], 17);
+        QCOMPARE(after[2] - before[2], 15);
+        QCOMPARE(after[3] - before[3], 19);
+
+        // Shrinking far never takes a column below 20 pixels.
+        form.resize(form.width() - 700, form.height());
+        QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        for (int w : widths())
+            QVERIFY2(w >= 20, qPrintable(QString::number(w)));
+    }
+
+    void browseForOutputDirectory()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        const QString before = form.edtOutputdir->text();
+        f->platform.browseAnswers = {QString()}; // cancelled
+        form.bbtnBrowserClick();
+        QCOMPARE(form.edtOutputdir->text(), before);
+        f->platform.browseAnswers = {m_sources.path()};
+        form.bbtnBrowserClick();
+        QCOMPARE(form.edtOutputdir->text(), m_sources.path() + QDir::separator());
+        QCOMPARE(f->platform.browseTitles,
+                 QStringList({"Select the output directory.", "Select the output directory."}));
+    }
+
+    void openOutputDirectory()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        form.edtOutputdir->setText(m_sources.filePath(QStringLiteral("missing")));
+        form.bbtnOpenClick();
+        QVERIFY(f->platform.opened.isEmpty());
+        QVERIFY(f->platform.messages.isEmpty());
+        form.edtOutputdir->setText(m_sources.path());
+        form.bbtnOpenClick();
+        QCOMPARE(f->platform.opened, QStringList({m_sources.path()}));
+    }
+
+    void playAndOpen()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        // Play with an empty list does nothing.
+        form.sbtnPlayClick();
+        QVERIFY(f->player == nullptr || f->player->openedFiles.isEmpty());
+
+        form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi")),
+                        m_sources.filePath(QStringLiteral("t2.avi"))});
+        form.ltvTask->selectionModel()->clear();
+        form.sbtnPlayClick();
+        QVERIFY(f->player);
+        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(0));
+
+        // Open (double click, menu) plays the first selected row; without a
+        // selection it does nothing.
+        form.selectRows({1});
+        form.ltvTaskDblClick();
+        QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(1));
+        const int opened = int(f->player->openedFiles.size());
+        form.ltvTask->selectionModel()->clear();
+        form.Open1->trigger();
+        QCOMPARE(int(f->player->openedFiles.size()), opened);
+    }
+
+    void addFilesFromDialog()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        const QString a = m_sources.filePath(QStringLiteral("t1.avi"));
+        // Cancelled with an empty list: nothing.
+        form.tbtnAddFileClick();
+        QCOMPARE(form.tasks().count(), 0);
+        QVERIFY(taskButtonsDisabled(form));
+        QVERIFY(f->platform.fileDialogFilters.last().startsWith(
+            QStringLiteral("All Support Files(*.avi;")));
+        // One file chosen: it is selected and its values shown.
+        f->platform.fileAnswers = {{a}};
+        form.tbtnAddFileClick();
+        QCOMPARE(form.tasks().count(), 1);
+        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
+        QVERIFY(taskButtonsEnabled(form));
+        QVERIFY(!form.welcomeVisible());
+    }
+
+    void dropsRefusedDuringRun()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        form.EnterRunMode();
+        form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
+        QCOMPARE(form.tasks().count(), 1);
+        form.LeaveRunMode();
+        form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
+                        m_sources.filePath(QStringLiteral("notes.txt"))});
+        QCOMPARE(names(form), QStringList({"t1", "t2"}));
+    }
+};
+
+QTEST_MAIN(TestTaskList)
+#include "tst_tasklist.moc"
