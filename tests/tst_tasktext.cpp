@@ -33,6 +33,12 @@ private slots:
         QTest::newRow("comma fraction") << "00:00:01,5" << -1.0;
         QTest::newRow("negative parts") << "-1:00:00" << -3600.0;
         QTest::newRow("huge hours no overflow") << "1000000:00:00" << 3600000000.0;
+        // Hours near the top of 64 bits: multiplying them by 3600 in an
+        // integer would overflow.
+        QTest::newRow("hours beyond 64-bit seconds")
+            << "999999999999999999:00:00" << 999999999999999999.0 * 3600.0;
+        QTest::newRow("minutes beyond 64-bit seconds")
+            << "0:999999999999999999:00" << 999999999999999999.0 * 60.0;
         QTest::newRow("blank in seconds") << "00:00:01 " << -1.0;
     }
     void strToSeconds()

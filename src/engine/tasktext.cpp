@@ -76,7 +76,9 @@ double StrToSeconds(const QString &text)
         return -1.0;
     if (secondsPart.startsWith(u'.') || !parseDecimal(secondsPart, secs))
         return -1.0;
-    return double(hours * 3600 + minutes * 60) + secs;
+    // Summed as floating point: hours or minutes of many digits would
+    // overflow a 64-bit product.
+    return double(hours) * 3600.0 + double(minutes) * 60.0 + secs;
 }
 
 QString SecondsToStr(double seconds)
