@@ -83,6 +83,26 @@ private slots:
         QCOMPARE(AddBackslash("/out"), QString("/out/"));
         QCOMPARE(AddBackslash("/out/"), QString("/out/"));
         QCOMPARE(AddBackslash("/"), QString("/"));
+        QCOMPARE(FileNamePart("/in/dir.v2/clip.avi"), QString("clip.avi"));
+        QCOMPARE(FileNamePart("clip.avi"), QString("clip.avi"));
+        QCOMPARE(FileNamePart("/in/"), QString(""));
+    }
+
+    void readDecimal()
+    {
+        double v = -7;
+        QVERIFY(ReadDecimal("12.5", v));
+        QCOMPARE(v, 12.5);
+        QVERIFY(ReadDecimal("-3", v));
+        QCOMPARE(v, -3.0);
+        QVERIFY(ReadDecimal("4.", v));
+        QCOMPARE(v, 4.0);
+        // Refused texts leave the value as it was.
+        v = -7;
+        for (const char *bad : {"", ".", "-", "1,5", "1e3", " 1", "1 ", "1.2.3", "abc", "N/A"})
+            QVERIFY2(!ReadDecimal(QString::fromLatin1(bad), v), bad);
+        QVERIFY(!ReadDecimal(QString(400, u'9'), v));
+        QCOMPARE(v, -7.0);
     }
 };
 
