@@ -11,20 +11,6 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
-
 // Lines joined with CR LF, each terminated.
 QByteArray crlf(std::initializer_list<const char *> lines)
 {
@@ -91,7 +77,7 @@ private:
     QString profile(const QString &name, const QByteArray &content)
     {
         const QString path = m_dir.filePath(name);
-        if (!writeAll(path, content))
+        if (!testsupport::writeFile(path, content))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -174,7 +160,7 @@ private slots:
         lf.replace("\r\n", "\n");
         const QString path = profile("lf.apf", lf);
         QVERIFY(LoadProfile(path, m_grids, nullptr));
-        QCOMPARE(readAll(path), kSample);
+        QCOMPARE(testsupport::readFile(path), kSample);
     }
 
     void listIndex_data()
@@ -277,7 +263,7 @@ private slots:
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(ext, QString(".avi"));
         QCOMPARE(m_video.count(), 2);
-        QCOMPARE(readAll(path), kSample);
+        QCOMPARE(testsupport::readFile(path), kSample);
     }
 
     void saveWritesIndexCaptionAndValue()
@@ -300,7 +286,7 @@ private slots:
         expected.replace("Index=1\r\n[Bit Rate]", "Index=0\r\n[Bit Rate]");
         expected.replace("Caption=768\r\nValue=768", "Caption=500\r\nValue=500");
         expected.replace("Value=1,2,\r\nIndex=0", "Value=1,2,\r\nIndex=-1");
-        QCOMPARE(readAll(path), expected);
+        QCOMPARE(testsupport::readFile(path), expected);
     }
 
     void saveSecondItemWritesIndexOne()
@@ -335,7 +321,7 @@ private slots:
         m_video.setValue(1, "1200");
         const QString target = m_dir.filePath("copy.apf");
         SaveProfileAs(source, target, m_grids);
-        QCOMPARE(readAll(source), kSample);
+        QCOMPARE(testsupport::readFile(source), kSample);
         TNewInifile copy(target);
         QCOMPARE(copy.ReadString("Main", "Type", ""), QString("avi"));
         QCOMPARE(copy.ReadString("Video Codec", "cmd", ""), QString("-c:v"));
@@ -376,7 +362,7 @@ private slots:
         QFile::setPermissions(target, QFileDevice::ReadOwner);
         QVERIFY_THROWS_EXCEPTION(TIniFileError, SaveProfileAs(source, target, m_grids));
         QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(readAll(target), other);
+        QCOMPARE(testsupport::readFile(target), other);
 
         const QString missingDir = m_dir.filePath("no/dir/x.apf");
         QVERIFY_THROWS_EXCEPTION(TIniFileError, SaveProfileAs(source, missingDir, m_grids));
@@ -389,7 +375,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir + "D.apf"));
         for (const char *f : {"b.APF", "A.apf", "C.apf.bak", "c.apf", ".hidden.apf", "notes.txt",
                               "Zeta.Apf", "apf", ".apf"})
-            QVERIFY(writeAll(dir + f, "[Main]\r\n"));
+            QVERIFY(testsupport::writeFile(dir + f, "[Main]\r\n"));
         QVERIFY(QFile::link(dir + "missing.apf", dir + "dangling.apf"));
         QVERIFY(QFile::link(dir + "A.apf", dir + "linked.apf"));
         QCOMPARE(ListFilesByExt(dir, ".apf"), (QStringList{".apf", ".hidden.apf", "A.apf", "b.APF",
@@ -427,13 +413,13 @@ private slots:
         QSet<QString> types;
         for (const QString &name : catalogue) {
             const QString path = ProfilePath(app.path(), name);
-            const QByteArray before = readAll(path);
+            const QByteArray before = testsupport::readFile(path);
             QString ext;
             QVERIFY2(LoadProfile(path, m_grids, &ext), qPrintable(name));
             QVERIFY2(ext.size() > 1, qPrintable(name));
             types.insert(ext);
             // Shipped files are already in the store's form: loading changes no byte.
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(testsupport::readFile(path), before);
             QVERIFY2(m_video.count() + m_audio.count() > 0, qPrintable(name));
 
             TNewInifile ini(path);
