@@ -116,6 +116,25 @@ private slots:
         e.TerminateEncoder(); // ended already: no effect
     }
 
+    // An encoder that does not end when asked is killed after three seconds.
+    void terminateKillsAnEncoderThatIgnoresTheRequest()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"ignoreterm", "print ready", "sleep 60000"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QByteArray chunk;
+        // Once it has printed, the request to end is certainly ignored.
+        QVERIFY(e.readChunk(chunk, 4096, 5000));
+        QCOMPARE(chunk, QByteArray("ready"));
+        QElapsedTimer t;
+        t.start();
+        e.TerminateEncoder();
+        const qint64 took = t.elapsed();
+        QVERIFY(!e.isRunning());
+        QVERIFY2(took >= 2900 && took < 10000, QByteArray::number(took));
+        QVERIFY(e.crashed());
+    }
+
     // While waiting for output, the window's timers still run.
     void readProcessingEvents()
     {
