@@ -54,6 +54,12 @@ private:
     QByteArray m_tail;
 };
 
+// Replaces the file's content with data: written to a temporary file beside
+// it and renamed over it, so a failure leaves the previous file whole. A
+// read-only file is left untouched. Throws TIniFileError ("Cannot create
+// file ...") on failure.
+void WriteFileAtomically(const QString &fileName, const QByteArray &data);
+
 class TIniFileError : public std::runtime_error
 {
 public:

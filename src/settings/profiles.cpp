@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -20,12 +19,6 @@ bool hasExtension(const QString &fileName, const QString &ext)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot >= 0 && fileName.mid(dot).compare(ext, Qt::CaseInsensitive) == 0;
-}
-
-QString createError(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Cannot create file \"%1\". %2")
-        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -204,20 +197,7 @@ void SaveProfileAs(const QString &source, const QString &target, const ProfileGr
             throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
                                     .arg(QDir::toNativeSeparators(source), in.errorString())
                                     .toStdString());
-        const QByteArray data = in.readAll();
-        if (targetInfo.isDir())
-            throw TIniFileError(
-                createError(target, QStringLiteral("Is a directory")).toStdString());
-        // A read-only target stays untouched, as the store treats it.
-        if (targetInfo.exists() &&
-            (!targetInfo.isWritable() ||
-             !(targetInfo.permissions() &
-               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther))))
-            throw TIniFileError(
-                createError(target, QStringLiteral("Permission denied")).toStdString());
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-            throw TIniFileError(createError(target, out.errorString()).toStdString());
+        WriteFileAtomically(target, in.readAll());
     }
     SaveProfile(target, grids);
 }
