@@ -60,6 +60,9 @@ private slots:
         QTest::newRow("carry into minute") << 59.96 << "00:01:00";
         QTest::newRow("carry into hour") << 3599.97 << "01:00:00";
         QTest::newRow("probe length") << 125.4 << "00:02:05.4";
+        // Beyond 64-bit whole seconds (an end time typed with a huge hour).
+        QTest::newRow("hours beyond 64-bit seconds") << 3.6e21 << "1000000000000000000:00:00";
+        QTest::newRow("negative beyond 64-bit seconds") << -3.6e21 << "-1000000000000000000:00:00";
     }
     void secondsToStr()
     {

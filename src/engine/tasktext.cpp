@@ -59,6 +59,15 @@ QString SecondsToStr(double seconds)
 {
     if (!std::isfinite(seconds))
         seconds = 0;
+    if (std::fabs(seconds) >= 9.0e18) {
+        // Too large for 64-bit whole seconds (and far beyond any fraction a
+        // double still holds): the parts are taken in floating point.
+        const double t = std::trunc(seconds);
+        const double rest = std::fmod(t, 3600.0);
+        const double minutes = std::trunc(rest / 60.0);
+        return QString::number((t - rest) / 3600.0, 'f', 0) + u':' + twoDigits(qint64(minutes)) +
+               u':' + twoDigits(qint64(rest - minutes * 60.0));
+    }
     qint64 t = qint64(std::trunc(seconds));
     qint64 hours = t / 3600;
     qint64 minutes = (t - hours * 3600) / 60;
