@@ -101,6 +101,9 @@ private slots:
         QTest::newRow("end only, 90.6 s") << "00:00:00.0"
                                           << "00:01:30.6"
                                           << " -t 91";
+        QTest::newRow("end with a huge hour") << "00:00:00.0"
+                                              << "999999999999999999:00:00"
+                                              << " -t 3600000000000000000000";
         QTest::newRow("start written without tenths") << "00:00:00"
                                                       << "00:02:00"
                                                       << "";

@@ -123,8 +123,10 @@ QString TaskOptions(const QString &options, const ltvItemData &task)
     if (task.StartSecs != task.OrigStartSecs && task.StartSecs >= 0)
         result += QStringLiteral(" -ss ") + task.StartTime;
     if (task.ClipLengthSecs != task.LengthSecs && task.ClipLengthSecs >= 0)
+        // Written from the rounded double: a length typed with a huge hour
+        // does not fit a 64-bit integer.
         result +=
-            QStringLiteral(" -t ") + QString::number(qint64(std::nearbyint(task.ClipLengthSecs)));
+            QStringLiteral(" -t ") + QString::number(std::nearbyint(task.ClipLengthSecs), 'f', 0);
     return result;
 }
 
