@@ -5,6 +5,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -192,6 +193,18 @@ private slots:
                                      "[Video]\nSort=1\nList=0\ncmd=-v\n"
                                      "[Second]\nSort=9\nList=0\ncmd=-second\n");
         QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -v 1 -second v2"));
+    }
+
+    // A damaged "Para" far beyond what the file can name does not hang Start.
+    void hugeParameterCount()
+    {
+        m_video.appendRow("Q", "7");
+        const QString path = profile("[Main]\nPara=2147483647\n0=Q\n[Q]\nSort=1\nList=0\n"
+                                     "cmd=-q\n");
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -q 7"));
+        QVERIFY2(t.elapsed() < 5000, QByteArray::number(t.elapsed()));
     }
 
     // A shown item beyond the command values is a broken profile: left out.

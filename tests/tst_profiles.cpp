@@ -4,6 +4,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -228,6 +229,24 @@ private slots:
         QCOMPARE(m_advanced.row(1).value, QString());
         QCOMPARE(m_advanced.row(2).value, QString());
         QVERIFY(!m_advanced.row(2).readOnly);
+    }
+
+    // A damaged "Para" far beyond what the file can name neither hangs the
+    // load nor fills the grids with millions of rows.
+    void hugeParameterCountIsBoundedByTheFile()
+    {
+        const QByteArray text = crlf({"[Main]", "Para=2147483647", "0=A", "1=B", "[A]", "Sort=1",
+                                      "List=0", "Caption=x", "[B]", "List=0", "Caption=y"});
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(LoadProfile(profile("huge.apf", text), m_grids, nullptr));
+        QVERIFY2(t.elapsed() < 5000, QByteArray::number(t.elapsed()));
+        QVERIFY(m_video.count() >= 2);
+        QVERIFY(m_video.count() <= 11); // no more parameters than lines
+        QCOMPARE(m_video.row(0).key, QString("A"));
+        QCOMPARE(m_video.row(0).value, QString("x"));
+        QCOMPARE(m_video.row(1).key, QString("B"));
+        QCOMPARE(m_video.row(1).value, QString("y"));
     }
 
     void firstSortInvalidSkipsUntilAGridIsNamed()

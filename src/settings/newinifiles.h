@@ -36,6 +36,8 @@ public:
     void Release();
 
     const QString &FileName() const { return m_fileName; }
+    // Number of lines the store holds.
+    int LineCount() const { return int(m_lines.size()); }
 
 private:
     // All lines joined, each followed by CR LF.

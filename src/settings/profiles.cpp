@@ -87,7 +87,11 @@ QString ReadProfileType(const TNewInifile &ini)
 QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini)
 {
     QList<ProfileParameter> parameters;
-    const int count = ini.ReadInteger(kMain, QStringLiteral("Para"), 0);
+    // Each parameter is named by a line of "Main", so a count beyond the
+    // file's lines (a damaged file) is cut there: the parameters past it
+    // could only be nameless, and the loop would otherwise run for billions
+    // of them.
+    const int count = std::min(ini.ReadInteger(kMain, QStringLiteral("Para"), 0), ini.LineCount());
     for (int i = 0; i < count; ++i) {
         ProfileParameter p;
         p.name = ini.ReadString(kMain, QString::number(i), QString());
