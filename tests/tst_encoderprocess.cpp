@@ -1,6 +1,7 @@
 #include "engine/encoderprocess.h"
 #include "support/testsupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,6 +134,28 @@ private slots:
         QVERIFY(!e.isRunning());
         QVERIFY2(took >= 2900 && took < 10000, QByteArray::number(took));
         QVERIFY(e.crashed());
+    }
+
+    // Once the application has been told to quit, no event loop runs any
+    // more; the wait still sees the encoder's output and its end.
+    void readProcessingEventsWhileTheApplicationQuits()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"sleep 200", "print done", "sleep 100"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QList<QByteArray> chunks;
+        bool ended = false;
+        QTimer::singleShot(0, this, [&] {
+            QCoreApplication::exit(0);
+            QByteArray chunk;
+            while (e.readChunkProcessingEvents(chunk, 4095))
+                chunks << chunk;
+            ended = true;
+        });
+        QCoreApplication::exec();
+        QVERIFY(ended);
+        QCOMPARE(chunks, QList<QByteArray>{"done"});
+        QVERIFY(!e.isRunning());
     }
 
     // While waiting for output, the window's timers still run.

@@ -81,7 +81,12 @@ bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxByte
         connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
         if (p->bytesAvailable() > 0 || p->state() == QProcess::NotRunning)
             continue;
-        loop.exec();
+        if (loop.exec() < 0) {
+            // The application is quitting and refuses to run event loops:
+            // wait for the encoder directly, or its output and its end would
+            // never be noticed and this would spin for ever.
+            m_process->waitForReadyRead(100);
+        }
         if (!m_process)
             return false;
     }
