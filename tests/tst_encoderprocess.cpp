@@ -158,6 +158,43 @@ private slots:
         QVERIFY(!e.isRunning());
     }
 
+    // The owner going away during the wait ends it; nothing of the
+    // destroyed object is touched afterwards.
+    void destroyedWhileWaiting()
+    {
+        auto *e = new EncoderProcess;
+        setFakeScript(m_tmp.path(), {"sleep 60000"});
+        QVERIFY(e->start(fakeEncoder(), {}));
+        QTimer::singleShot(100, this, [&e] {
+            delete e;
+            e = nullptr;
+        });
+        QByteArray chunk = "stale";
+        EncoderProcess *waiting = e;
+        QVERIFY(!waiting->readChunkProcessingEvents(chunk, 4095));
+        QVERIFY(!e);
+        QVERIFY(chunk.isEmpty());
+    }
+
+    // Starting another encoder during the wait ends the wait for the first.
+    void restartedWhileWaiting()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"sleep 60000"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QTimer::singleShot(100, this, [&] {
+            setFakeScript(m_tmp.path(), {"print second"});
+            QVERIFY(e.start(fakeEncoder(), {}));
+        });
+        QElapsedTimer t;
+        t.start();
+        QByteArray chunk;
+        QVERIFY(!e.readChunkProcessingEvents(chunk, 4095));
+        QVERIFY2(t.elapsed() < 10000, QByteArray::number(t.elapsed()));
+        QVERIFY(e.readChunk(chunk, 4096, 5000));
+        QCOMPARE(chunk, QByteArray("second"));
+    }
+
     // While waiting for output, the window's timers still run.
     void readProcessingEvents()
     {
