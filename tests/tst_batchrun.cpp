@@ -164,13 +164,6 @@ double probeDuration(const QString &path, const QString &of = QStringLiteral("v"
     return ok ? d : -1;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
 } // namespace
 
 class TestBatchRun : public QObject
@@ -609,8 +602,9 @@ private slots:
         ValueListModel video, audio, advanced;
         const ProfileGrids grids{&video, &audio, &advanced};
         const QString profile = h.work.filePath("p.apf");
-        writeFile(profile, "[Main]\r\nType=mp4\r\nPara=1\r\n0=Codec\r\n[Codec]\r\nSort=1\r\n"
-                           "cmd=-c:v\r\nCaption=MPEG-4,\r\nValue=mpeg4,\r\n");
+        QVERIFY(testsupport::writeFile(
+            profile, "[Main]\r\nType=mp4\r\nPara=1\r\n0=Codec\r\n[Codec]\r\nSort=1\r\n"
+                     "cmd=-c:v\r\nCaption=MPEG-4,\r\nValue=mpeg4,\r\n"));
         video.appendRow("Codec", "MPEG-4");
 
         // No tasks: nothing happens.
@@ -660,7 +654,7 @@ private slots:
         Harness h;
         int entered = 0, left = 0;
         const QString profile = h.work.filePath("p.apf");
-        writeFile(profile, "[Main]\r\nPara=0\r\n");
+        QVERIFY(testsupport::writeFile(profile, "[Main]\r\nPara=0\r\n"));
         QVERIFY(QFile::setPermissions(profile, QFile::ReadOwner));
         h.addTask("/src/a.avi", "00:00:10");
         h.script({"touch $last"});

@@ -2,10 +2,13 @@
 #include "engine/tasktext.h"
 #include "engine/valuelistmodel.h"
 #include "settings/newinifiles.h"
+#include "support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 namespace {
@@ -34,13 +37,6 @@ ltvItemData makeTask(const QString &input, const QString &newName, const QString
     return t;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
 } // namespace
 
 class TestCommandLine : public QObject
@@ -55,7 +51,8 @@ class TestCommandLine : public QObject
     {
         static int n = 0;
         const QString path = m_dir.filePath(QStringLiteral("p%1.apf").arg(++n));
-        writeFile(path, content);
+        if (!testsupport::writeFile(path, content))
+            qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
@@ -105,6 +102,9 @@ private slots:
         QTest::newRow("end only, 90.6 s") << "00:00:00.0"
                                           << "00:01:30.6"
                                           << " -t 91";
+        QTest::newRow("end with a huge hour") << "00:00:00.0"
+                                              << "999999999999999999:00:00"
+                                              << " -t 3600000000000000000000";
         QTest::newRow("start written without tenths") << "00:00:00"
                                                       << "00:02:00"
                                                       << "";
@@ -195,6 +195,18 @@ private slots:
         QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -v 1 -second v2"));
     }
 
+    // A damaged "Para" far beyond what the file can name does not hang Start.
+    void hugeParameterCount()
+    {
+        m_video.appendRow("Q", "7");
+        const QString path = profile("[Main]\nPara=2147483647\n0=Q\n[Q]\nSort=1\nList=0\n"
+                                     "cmd=-q\n");
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -q 7"));
+        QVERIFY2(t.elapsed() < 5000, QByteArray::number(t.elapsed()));
+    }
+
     // A shown item beyond the command values is a broken profile: left out.
     void itemBeyondCommandValues()
     {
@@ -245,13 +257,13 @@ private slots:
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", true), d + "clip.mp4");
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", false), d + "clip.mp4");
         // The plain name exists: overwritten, or the index of the third task.
-        writeFile(d + "clip.mp4", "x");
+        QVERIFY(testsupport::writeFile(d + "clip.mp4", "x"));
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", true), d + "clip.mp4");
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", false), d + "clip_3.mp4");
         // The indexed name exists too: never overwritten when renaming.
-        writeFile(d + "clip_3.mp4", "x");
+        QVERIFY(testsupport::writeFile(d + "clip_3.mp4", "x"));
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", false), d + "clip_3_2.mp4");
-        writeFile(d + "clip_3_2.mp4", "x");
+        QVERIFY(testsupport::writeFile(d + "clip_3_2.mp4", "x"));
         QCOMPARE(OutputPath(dir, t, 2, ".mp4", false), d + "clip_3_3.mp4");
         // The output directory given with its separator.
         QCOMPARE(OutputPath(d, t, 0, ".mp4", false), d + "clip_1.mp4");
@@ -268,7 +280,7 @@ private slots:
     {
         QTemporaryDir out;
         const QString d = AddBackslash(out.path());
-        writeFile(d + "clip.mkv", "x");
+        QVERIFY(testsupport::writeFile(d + "clip.mkv", "x"));
         ltvItemData t = makeTask("/in/clip.avi", "clip", "", "00:00:10", "00:00:00.0", "00:00:10");
         QCOMPARE(OutputPath(out.path(), t, 0, ".mkv", false), d + "clip_1.mkv");
         QCOMPARE(OutputPath(out.path(), t, 0, "", false), d + "clip.mp4");
@@ -281,7 +293,7 @@ private slots:
     {
         QTemporaryDir out;
         const QString d = AddBackslash(out.path());
-        writeFile(d + "clip.mp4", "source");
+        QVERIFY(testsupport::writeFile(d + "clip.mp4", "source"));
         ltvItemData t =
             makeTask(d + "clip.mp4", "clip", ".mp4", "00:00:10", "00:00:00.0", "00:00:10");
         QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", true), d + "clip_1.mp4");
@@ -299,7 +311,7 @@ private slots:
         t.InputFile = d + "clip.mp4";
         QCOMPARE(OutputPath(d + "sub/alias", t, 0, ".mp4", true), d + "sub/alias/clip_1.mp4");
         // The indexed name being the source as well moves on to the next one.
-        writeFile(d + "clip_1.mp4", "other");
+        QVERIFY(testsupport::writeFile(d + "clip_1.mp4", "other"));
         t.InputFile = d + "clip_1.mp4";
         t.NewFilename = "clip_1";
         QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", true), d + "clip_1_1.mp4");

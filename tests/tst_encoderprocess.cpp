@@ -1,6 +1,7 @@
 #include "engine/encoderprocess.h"
 #include "support/testsupport.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,84 @@ private slots:
         QVERIFY(!e.readChunk(chunk, 4096));
         QVERIFY(!e.timedOut());
         e.TerminateEncoder(); // ended already: no effect
+    }
+
+    // An encoder that does not end when asked is killed after three seconds.
+    void terminateKillsAnEncoderThatIgnoresTheRequest()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"ignoreterm", "print ready", "sleep 60000"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QByteArray chunk;
+        // Once it has printed, the request to end is certainly ignored.
+        QVERIFY(e.readChunk(chunk, 4096, 5000));
+        QCOMPARE(chunk, QByteArray("ready"));
+        QElapsedTimer t;
+        t.start();
+        e.TerminateEncoder();
+        const qint64 took = t.elapsed();
+        QVERIFY(!e.isRunning());
+        QVERIFY2(took >= 2900 && took < 10000, QByteArray::number(took));
+        QVERIFY(e.crashed());
+    }
+
+    // Once the application has been told to quit, no event loop runs any
+    // more; the wait still sees the encoder's output and its end.
+    void readProcessingEventsWhileTheApplicationQuits()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"sleep 200", "print done", "sleep 100"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QList<QByteArray> chunks;
+        bool ended = false;
+        QTimer::singleShot(0, this, [&] {
+            QCoreApplication::exit(0);
+            QByteArray chunk;
+            while (e.readChunkProcessingEvents(chunk, 4095))
+                chunks << chunk;
+            ended = true;
+        });
+        QCoreApplication::exec();
+        QVERIFY(ended);
+        QCOMPARE(chunks, QList<QByteArray>{"done"});
+        QVERIFY(!e.isRunning());
+    }
+
+    // The owner going away during the wait ends it; nothing of the
+    // destroyed object is touched afterwards.
+    void destroyedWhileWaiting()
+    {
+        auto *e = new EncoderProcess;
+        setFakeScript(m_tmp.path(), {"sleep 60000"});
+        QVERIFY(e->start(fakeEncoder(), {}));
+        QTimer::singleShot(100, this, [&e] {
+            delete e;
+            e = nullptr;
+        });
+        QByteArray chunk = "stale";
+        EncoderProcess *waiting = e;
+        QVERIFY(!waiting->readChunkProcessingEvents(chunk, 4095));
+        QVERIFY(!e);
+        QVERIFY(chunk.isEmpty());
+    }
+
+    // Starting another encoder during the wait ends the wait for the first.
+    void restartedWhileWaiting()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"sleep 60000"});
+        QVERIFY(e.start(fakeEncoder(), {}));
+        QTimer::singleShot(100, this, [&] {
+            setFakeScript(m_tmp.path(), {"print second"});
+            QVERIFY(e.start(fakeEncoder(), {}));
+        });
+        QElapsedTimer t;
+        t.start();
+        QByteArray chunk;
+        QVERIFY(!e.readChunkProcessingEvents(chunk, 4095));
+        QVERIFY2(t.elapsed() < 10000, QByteArray::number(t.elapsed()));
+        QVERIFY(e.readChunk(chunk, 4096, 5000));
+        QCOMPARE(chunk, QByteArray("second"));
     }
 
     // While waiting for output, the window's timers still run.

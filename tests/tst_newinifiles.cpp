@@ -1,4 +1,5 @@
 #include "settings/newinifiles.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,25 +8,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(data), data.size());
-}
-
-} // namespace
 
 class TestNewInifiles : public QObject
 {
@@ -38,13 +20,14 @@ private:
     // A store over a file holding exactly the given bytes.
     TNewInifile storeOver(const QByteArray &content)
     {
-        writeAll(m_path, content);
+        if (!testsupport::writeFile(m_path, content))
+            qFatal("cannot write %s", qPrintable(m_path));
         return TNewInifile(m_path);
     }
     QByteArray releaseAndRead(TNewInifile &store)
     {
         store.Release();
-        return readAll(m_path);
+        return testsupport::readFile(m_path);
     }
 
 private slots:
@@ -200,27 +183,27 @@ private slots:
         QVERIFY(!QFile::exists(m_path));
         s.Release();
         QVERIFY(QFile::exists(m_path));
-        QCOMPARE(readAll(m_path), QByteArray());
+        QCOMPARE(testsupport::readFile(m_path), QByteArray());
     }
 
     void notReleasedWritesNothing()
     {
-        writeAll(m_path, "[A]\nK=1\n");
+        QVERIFY(testsupport::writeFile(m_path, "[A]\nK=1\n"));
         {
             TNewInifile s(m_path);
             s.WriteString("A", "K", "2");
         }
-        QCOMPARE(readAll(m_path), QByteArray("[A]\nK=1\n"));
+        QCOMPARE(testsupport::readFile(m_path), QByteArray("[A]\nK=1\n"));
     }
 
     void storeSeesFileAtCreation()
     {
-        writeAll(m_path, "[A]\r\nK=1\r\n");
+        QVERIFY(testsupport::writeFile(m_path, "[A]\r\nK=1\r\n"));
         TNewInifile s(m_path);
-        writeAll(m_path, "[A]\r\nK=2\r\n");
+        QVERIFY(testsupport::writeFile(m_path, "[A]\r\nK=2\r\n"));
         QCOMPARE(s.ReadString("A", "K", ""), QString("1"));
         s.Release(); // overwrites what the file held meanwhile
-        QCOMPARE(readAll(m_path), QByteArray("[A]\r\nK=1\r\n"));
+        QCOMPARE(testsupport::readFile(m_path), QByteArray("[A]\r\nK=1\r\n"));
     }
 
     void readInteger_data()
@@ -381,13 +364,13 @@ private slots:
         s.Release();
         QByteArray expected = big;
         expected.replace("\n", "\r\n");
-        QCOMPARE(readAll(m_path), expected);
+        QCOMPARE(testsupport::readFile(m_path), expected);
     }
 
     void unwritableFileKeepsOldContent()
     {
         const QByteArray content("[Main]\nProfile=1\n");
-        writeAll(m_path, content);
+        QVERIFY(testsupport::writeFile(m_path, content));
         QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
         TNewInifile s(m_path);
         s.WriteInteger("Main", "Profile", 2);
@@ -399,7 +382,7 @@ private slots:
                                    .arg(QDir::toNativeSeparators(m_path)));
         }
         QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(readAll(m_path), content);
+        QCOMPARE(testsupport::readFile(m_path), content);
         QStringList leftovers = QDir(m_dir.path()).entryList(QDir::Files);
         QCOMPARE(leftovers, QStringList{"test.ini"});
     }
@@ -438,14 +421,14 @@ private slots:
     void symbolicLinkStaysALink()
     {
         const QString real = m_dir.filePath("real.ini");
-        writeAll(real, "[A]\nK=1\n");
+        QVERIFY(testsupport::writeFile(real, "[A]\nK=1\n"));
         QFile::remove(m_path);
         QVERIFY(QFile::link(real, m_path));
         TNewInifile s(m_path);
         s.WriteString("A", "K", "2");
         s.Release();
         QVERIFY(QFileInfo(m_path).isSymLink());
-        QCOMPARE(readAll(real), QByteArray("[A]\r\nK=2\r\n"));
+        QCOMPARE(testsupport::readFile(real), QByteArray("[A]\r\nK=2\r\n"));
         QFile::remove(m_path);
     }
 
@@ -461,11 +444,11 @@ private slots:
 
     void rewriteAfterReadsOnly()
     {
-        writeAll(m_path, "[Main]\nVersion=1.8\n;note\n  spaced = x \n");
+        QVERIFY(testsupport::writeFile(m_path, "[Main]\nVersion=1.8\n;note\n  spaced = x \n"));
         TNewInifile s(m_path);
         QCOMPARE(s.ReadString("Main", "Version", ""), QString("1.8"));
         s.Release();
-        QCOMPARE(readAll(m_path),
+        QCOMPARE(testsupport::readFile(m_path),
                  QByteArray("[Main]\r\nVersion=1.8\r\n;note\r\n  spaced = x \r\n"));
     }
 };

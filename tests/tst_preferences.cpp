@@ -7,24 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    return f.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
-
-} // namespace
-
 class TestPreferences : public QObject
 {
     Q_OBJECT
@@ -57,7 +39,7 @@ private slots:
         // Start-up: main window, settings dialog, main window shown.
         QCOMPARE(ReadVersion(m_ini), QString("1.8"));
         QVERIFY(QFile::exists(m_ini));
-        QCOMPARE(readAll(m_ini), QByteArray());
+        QCOMPARE(testsupport::readFile(m_ini), QByteArray());
         const PreferenceValues v = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(v.outputPath, m_appDir);
         QCOMPARE(v.synMode, 0);
@@ -67,17 +49,17 @@ private slots:
         QVERIFY(v.overwrite);
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), m_appDir);
         QCOMPARE(ReadProfileIndex(m_ini), 0);
-        QCOMPARE(readAll(m_ini), QByteArray());
+        QCOMPARE(testsupport::readFile(m_ini), QByteArray());
         // Closing without other changes.
         StorePreferences(m_ini, profile, v);
         const QByteArray expected = "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\nAuto Exit=0\r\n"
                                     "Auto Open Dir=1\r\nSyn Mode=0\r\nOutput Path=" +
                                     m_appDir.toUtf8() +
                                     "\r\nProfile=" + QByteArray::number(profile) + "\r\n";
-        QCOMPARE(readAll(m_ini), expected);
+        QCOMPARE(testsupport::readFile(m_ini), expected);
         // A second close finds every key and changes nothing.
         StorePreferences(m_ini, profile, ReadPreferences(m_ini, "Main", m_appDir));
-        QCOMPARE(readAll(m_ini), expected);
+        QCOMPARE(testsupport::readFile(m_ini), expected);
     }
 
     void valuesRoundTrip()
@@ -110,7 +92,7 @@ private slots:
         PreferenceValues v;
         v.outputPath = "/o";
         SavePreferences(m_ini, v);
-        QCOMPARE(readAll(m_ini),
+        QCOMPARE(testsupport::readFile(m_ini),
                  QByteArray("[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\nAuto Exit=0\r\n"
                             "Auto Open Dir=1\r\nSyn Mode=0\r\nOutput Path=/o\r\n"));
     }
@@ -128,12 +110,12 @@ private slots:
         const PreferenceValues m = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(m.outputPath, m_appDir);
         QVERIFY(m.autoOpenDir);
-        const QByteArray before = readAll(m_ini);
+        const QByteArray before = testsupport::readFile(m_ini);
         PreferenceValues changed = m;
         changed.autoExit = true;
         StorePreferences(m_ini, 1, changed);
         // The Default section and the version stay as they were.
-        QVERIFY(readAll(m_ini).endsWith(before.mid(before.indexOf("Version="))));
+        QVERIFY(testsupport::readFile(m_ini).endsWith(before.mid(before.indexOf("Version="))));
         QCOMPARE(ReadVersion(m_ini), QString("1.8"));
         QVERIFY(!ReadPreferences(m_ini, "Default", m_appDir).autoExit);
         QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);
@@ -141,7 +123,8 @@ private slots:
 
     void defaultSectionMissing()
     {
-        QVERIFY(writeAll(m_ini, "[Main]\r\nAuto Open Dir=1\r\nAuto Exit=1\r\nOverwrite=0\r\n"));
+        QVERIFY(testsupport::writeFile(
+            m_ini, "[Main]\r\nAuto Open Dir=1\r\nAuto Exit=1\r\nOverwrite=0\r\n"));
         const PreferenceValues d = ReadPreferences(m_ini, "Default", m_appDir);
         QCOMPARE(d.outputPath, m_appDir);
         QCOMPARE(d.synMode, 0);
@@ -171,7 +154,7 @@ private slots:
         QFETCH(int, synMode);
         QFETCH(bool, autoExit);
         QFETCH(bool, overwrite);
-        QVERIFY(writeAll(m_ini, "[Main]\r\n" + line + "\r\n"));
+        QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\n" + line + "\r\n"));
         const PreferenceValues v = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(v.synMode, synMode);
         QCOMPARE(v.autoExit, autoExit);
@@ -180,14 +163,14 @@ private slots:
 
     void synModeOutOfRangeIsWrittenAsNone()
     {
-        QVERIFY(writeAll(m_ini, "[Main]\r\nSyn Mode=7\r\n"));
+        QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nSyn Mode=7\r\n"));
         SavePreferences(m_ini, ReadPreferences(m_ini, "Main", m_appDir));
-        QVERIFY(readAll(m_ini).contains("\r\nSyn Mode=-1\r\n"));
+        QVERIFY(testsupport::readFile(m_ini).contains("\r\nSyn Mode=-1\r\n"));
     }
 
     void profileIndexKeptAsStored()
     {
-        QVERIFY(writeAll(m_ini, "[Main]\r\nProfile=42\r\n"));
+        QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nProfile=42\r\n"));
         QCOMPARE(ReadProfileIndex(m_ini), 42);
         StorePreferences(m_ini, -1, PreferenceValues{});
         QCOMPARE(ReadProfileIndex(m_ini), -1);
@@ -204,16 +187,16 @@ private slots:
         QCOMPARE(r.outputPath, v.outputPath);
         QCOMPARE(r.synMode, 1);
         QCOMPARE(ReadProfileIndex(m_ini), 2);
-        QVERIFY(!readAll(m_ini).contains("[HD]"));
+        QVERIFY(!testsupport::readFile(m_ini).contains("[HD]"));
         // A path written by hand without escapes reads as it stands.
-        QVERIFY(writeAll(m_ini, "[Main]\r\nOutput Path=/srv/50%/\r\n"));
+        QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nOutput Path=/srv/50%/\r\n"));
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), QString("/srv/50%/"));
     }
 
     void readOnlyFileReportsAndKeepsContent()
     {
         const QByteArray content("[Main]\r\nProfile=1\r\nAuto Exit=1\r\n");
-        QVERIFY(writeAll(m_ini, content));
+        QVERIFY(testsupport::writeFile(m_ini, content));
         QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
         const QString message = QStringLiteral("Cannot create file \"%1\". Permission denied")
                                     .arg(QDir::toNativeSeparators(m_ini));
@@ -230,7 +213,7 @@ private slots:
         QCOMPARE(expectError([&] { ReadPreferences(m_ini, "Main", m_appDir); }), message);
         QCOMPARE(expectError([&] { ReadVersion(m_ini); }), message);
         QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QCOMPARE(readAll(m_ini), content);
+        QCOMPARE(testsupport::readFile(m_ini), content);
         // Nothing is left behind and the next action works again.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Preferences.ini"});
         QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);

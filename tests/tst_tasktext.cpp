@@ -33,6 +33,12 @@ private slots:
         QTest::newRow("comma fraction") << "00:00:01,5" << -1.0;
         QTest::newRow("negative parts") << "-1:00:00" << -3600.0;
         QTest::newRow("huge hours no overflow") << "1000000:00:00" << 3600000000.0;
+        // Hours near the top of 64 bits: multiplying them by 3600 in an
+        // integer would overflow.
+        QTest::newRow("hours beyond 64-bit seconds")
+            << "999999999999999999:00:00" << 999999999999999999.0 * 3600.0;
+        QTest::newRow("minutes beyond 64-bit seconds")
+            << "0:999999999999999999:00" << 999999999999999999.0 * 60.0;
         QTest::newRow("blank in seconds") << "00:00:01 " << -1.0;
     }
     void strToSeconds()
@@ -54,6 +60,9 @@ private slots:
         QTest::newRow("carry into minute") << 59.96 << "00:01:00";
         QTest::newRow("carry into hour") << 3599.97 << "01:00:00";
         QTest::newRow("probe length") << 125.4 << "00:02:05.4";
+        // Beyond 64-bit whole seconds (an end time typed with a huge hour).
+        QTest::newRow("hours beyond 64-bit seconds") << 3.6e21 << "1000000000000000000:00:00";
+        QTest::newRow("negative beyond 64-bit seconds") << -3.6e21 << "-1000000000000000000:00:00";
     }
     void secondsToStr()
     {
@@ -77,6 +86,26 @@ private slots:
         QCOMPARE(AddBackslash("/out"), QString("/out/"));
         QCOMPARE(AddBackslash("/out/"), QString("/out/"));
         QCOMPARE(AddBackslash("/"), QString("/"));
+        QCOMPARE(FileNamePart("/in/dir.v2/clip.avi"), QString("clip.avi"));
+        QCOMPARE(FileNamePart("clip.avi"), QString("clip.avi"));
+        QCOMPARE(FileNamePart("/in/"), QString(""));
+    }
+
+    void readDecimal()
+    {
+        double v = -7;
+        QVERIFY(ReadDecimal("12.5", v));
+        QCOMPARE(v, 12.5);
+        QVERIFY(ReadDecimal("-3", v));
+        QCOMPARE(v, -3.0);
+        QVERIFY(ReadDecimal("4.", v));
+        QCOMPARE(v, 4.0);
+        // Refused texts leave the value as it was.
+        v = -7;
+        for (const char *bad : {"", ".", "-", "1,5", "1e3", " 1", "1 ", "1.2.3", "abc", "N/A"})
+            QVERIFY2(!ReadDecimal(QString::fromLatin1(bad), v), bad);
+        QVERIFY(!ReadDecimal(QString(400, u'9'), v));
+        QCOMPARE(v, -7.0);
     }
 };
 

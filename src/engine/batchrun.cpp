@@ -10,7 +10,6 @@
 #include "tasktext.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cmath>
 #include <limits>
@@ -29,38 +28,6 @@ int barPosition(double percent)
     if (percent >= 100)
         return 100;
     return int(std::nearbyint(percent));
-}
-
-// A plain decimal number as the encoder prints it: optional sign, digits,
-// at most one ".", at least one digit.
-bool plainDecimal(const QString &text, double &out)
-{
-    int i = 0;
-    if (!text.isEmpty() && (text[0] == u'+' || text[0] == u'-'))
-        ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9')
-            ++digits;
-        else if (c == u'.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    if (digits == 0)
-        return false;
-    bool ok = false;
-    out = text.toDouble(&ok);
-    return ok && std::isfinite(out);
-}
-
-// The file-name part of a path, as shown beside "Converting:".
-QString fileNamePart(const QString &path)
-{
-    const int cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
-    return path.mid(cut + 1);
 }
 
 // Releases the window from its running state however Start is left.
@@ -208,7 +175,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
     setStatus(index, TaskStatus::Converting);
-    emit convertingFileChanged(fileNamePart(task.InputFile));
+    emit convertingFileChanged(FileNamePart(task.InputFile));
 
     const QString output = OutputPath(m_host.outputDirectory(), task, index,
                                       m_host.outputExtension(), m_host.overwrite());
@@ -276,7 +243,7 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
             value = StrToSeconds(candidate);
             if (value < 0)
                 continue;
-        } else if (!plainDecimal(candidate, value)) {
+        } else if (!ReadDecimal(candidate, value)) {
             continue;
         }
         seconds = value;

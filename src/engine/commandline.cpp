@@ -12,25 +12,22 @@ namespace {
 
 // The command value of one parameter, or an empty text when it contributes
 // nothing.
-QString parameterValue(bool readOnly, bool list, const QString &caption, const QString &value,
-                       const QString &shown)
+QString parameterValue(const ProfileParameter &p, const QString &shown)
 {
-    if (list) {
-        const QStringList display = SplitCommaList(caption);
-        const QStringList commands = SplitCommaList(value);
-        for (int j = 0; j < display.size(); ++j) {
-            if (display[j].compare(shown, Qt::CaseInsensitive) == 0) {
+    if (p.list) {
+        for (int j = 0; j < p.displayItems.size(); ++j) {
+            if (p.displayItems[j].compare(shown, Qt::CaseInsensitive) == 0) {
                 // A display item without a command value is a fault of the
                 // profile file: the parameter is left out rather than passing
                 // a display text to the encoder.
-                return j < commands.size() ? commands[j] : QString();
+                return j < p.commandValues.size() ? p.commandValues[j] : QString();
             }
         }
         // Not one of the items (a custom size typed by the user, say): the
         // text goes to the encoder as it is.
         return shown;
     }
-    return readOnly ? value : shown;
+    return p.readOnly ? p.value : shown;
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -65,27 +62,19 @@ QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grid
     if (!QFileInfo(profilePath).isFile())
         return result;
     TNewInifile ini(profilePath);
-    const int count = ini.ReadInteger(QStringLiteral("Main"), QStringLiteral("Para"), 0);
     ValueListModel *grid = nullptr;
-    for (int k = 0; k < count; ++k) {
-        const QString name = ini.ReadString(QStringLiteral("Main"), QString::number(k), QString());
-        grid = ChooseProfileGrid(grids, ini.ReadInteger(name, QStringLiteral("Sort"), -1), grid);
+    for (const ProfileParameter &p : ReadProfileParameters(ini)) {
+        grid = ChooseProfileGrid(grids, p.sort, grid);
         // Before any parameter has named a grid, a parameter is shown
         // nowhere; what the user cannot see does not reach the encoder.
         if (!grid)
             continue;
-        const bool readOnly = ini.ReadBool(name, QStringLiteral("ReadOnly"), false);
-        const QString cmd = ini.ReadString(name, QStringLiteral("cmd"), QString());
-        const bool list = ini.ReadBool(name, QStringLiteral("List"), true);
-        const QString caption = ini.ReadString(name, QStringLiteral("Caption"), QString());
-        const QString value = ini.ReadString(name, QStringLiteral("Value"), QString());
-        const QString shown = grid->valueOf(name);
-        QString v = parameterValue(readOnly, list, caption, value, shown);
-        if (cmd.isEmpty() || v.isEmpty())
+        QString v = parameterValue(p, grid->valueOf(p.name));
+        if (p.cmd.isEmpty() || v.isEmpty())
             continue;
         if (v == QStringLiteral("\\"))
             v.clear();
-        result += u' ' + cmd + u' ' + v;
+        result += u' ' + p.cmd + u' ' + v;
     }
     ini.Release();
     return result;
@@ -123,8 +112,10 @@ QString TaskOptions(const QString &options, const ltvItemData &task)
     if (task.StartSecs != task.OrigStartSecs && task.StartSecs >= 0)
         result += QStringLiteral(" -ss ") + task.StartTime;
     if (task.ClipLengthSecs != task.LengthSecs && task.ClipLengthSecs >= 0)
+        // Written from the rounded double: a length typed with a huge hour
+        // does not fit a 64-bit integer.
         result +=
-            QStringLiteral(" -t ") + QString::number(qint64(std::nearbyint(task.ClipLengthSecs)));
+            QStringLiteral(" -t ") + QString::number(std::nearbyint(task.ClipLengthSecs), 'f', 0);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QPointer>
 
 EncoderProcess::EncoderProcess(QObject *parent) : QObject(parent) {}
 
@@ -67,6 +68,9 @@ bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxByte
     m_timedOut = false;
     if (!m_process)
         return false;
+    // Handlers run during the wait may destroy this object or start another
+    // encoder; either ends the output being waited for.
+    const QPointer<EncoderProcess> alive(this);
     for (;;) {
         if (takeAvailable(chunk, maxBytes))
             return true;
@@ -78,12 +82,18 @@ bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxByte
         connect(p, &QProcess::readyRead, &loop, &QEventLoop::quit);
         connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
         connect(p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+        connect(p, &QObject::destroyed, &loop, &QEventLoop::quit);
         if (p->bytesAvailable() > 0 || p->state() == QProcess::NotRunning)
             continue;
-        loop.exec();
-        if (!m_process)
+        const int result = loop.exec();
+        if (!alive || m_process.get() != p)
             return false;
+        if (result < 0) {
+            // The application is quitting and refuses to run event loops:
+            // wait for the encoder directly, or its output and its end would
+            // never be noticed and this would spin for ever.
+            p->waitForReadyRead(100);
+        }
     }
 }
 

@@ -14,18 +14,11 @@
 
 namespace {
 
-// The file-name part of a path: the text after its last separator.
-QString fileNamePart(const QString &path)
-{
-    const qsizetype sep = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
-    return path.mid(sep + 1);
-}
-
 // The lower-cased extension of the path's file name, dot included; empty
 // when the name has no ".".
 QString lowerExt(const QString &path)
 {
-    const QString name = fileNamePart(path);
+    const QString name = FileNamePart(path);
     const qsizetype dot = name.lastIndexOf(u'.');
     return dot < 0 ? QString() : name.mid(dot).toLower();
 }
@@ -113,7 +106,7 @@ bool TaskIntake::AddFile(const QString &path)
     d.Length = m_prober.duration();
     d.Size = m_prober.frameSize();
     d.Status = TaskStatus::OK;
-    d.NewFilename = StripFileExt(fileNamePart(path));
+    d.NewFilename = StripFileExt(FileNamePart(path));
     d.NewFileExt = m_outputExt;
     d.OrigStartTime = m_prober.rangeStart();
     d.OrigEndTime = m_prober.rangeEnd();

@@ -1,6 +1,7 @@
 #include "tasktext.h"
 
 #include <QDir>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,33 +21,6 @@ bool parseWhole(const QString &text, qint64 &out)
             return false;
     bool ok = false;
     out = text.toLongLong(&ok);
-    return ok;
-}
-
-// A decimal number written with ".": optional sign, digits, optional
-// fraction. Exponents, blanks and other letters are refused.
-bool parseDecimal(const QString &text, double &out)
-{
-    if (text.isEmpty())
-        return false;
-    int i = 0;
-    if (text[0] == u'+' || text[0] == u'-')
-        ++i;
-    int digits = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() >= '0' && c.unicode() <= '9')
-            ++digits;
-        else if (c == u'.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    if (digits == 0)
-        return false;
-    bool ok = false;
-    out = text.toDouble(&ok); // QString::toDouble always uses the C locale
     return ok;
 }
 
@@ -74,15 +48,26 @@ double StrToSeconds(const QString &text)
     double secs = 0;
     if (!parseWhole(hoursPart, hours) || !parseWhole(minutesPart, minutes))
         return -1.0;
-    if (secondsPart.startsWith(u'.') || !parseDecimal(secondsPart, secs))
+    if (secondsPart.startsWith(u'.') || !ReadDecimal(secondsPart, secs))
         return -1.0;
-    return double(hours * 3600 + minutes * 60) + secs;
+    // Summed as floating point: hours or minutes of many digits would
+    // overflow a 64-bit product.
+    return double(hours) * 3600.0 + double(minutes) * 60.0 + secs;
 }
 
 QString SecondsToStr(double seconds)
 {
     if (!std::isfinite(seconds))
         seconds = 0;
+    if (std::fabs(seconds) >= 9.0e18) {
+        // Too large for 64-bit whole seconds (and far beyond any fraction a
+        // double still holds): the parts are taken in floating point.
+        const double t = std::trunc(seconds);
+        const double rest = std::fmod(t, 3600.0);
+        const double minutes = std::trunc(rest / 60.0);
+        return QString::number((t - rest) / 3600.0, 'f', 0) + u':' + twoDigits(qint64(minutes)) +
+               u':' + twoDigits(qint64(rest - minutes * 60.0));
+    }
     qint64 t = qint64(std::trunc(seconds));
     qint64 hours = t / 3600;
     qint64 minutes = (t - hours * 3600) / 60;
@@ -101,6 +86,38 @@ QString SecondsToStr(double seconds)
     if (tenths != 0)
         text += u'.' + QString::number(tenths < 0 ? -tenths : tenths);
     return text;
+}
+
+bool ReadDecimal(const QString &text, double &value)
+{
+    int i = 0;
+    if (!text.isEmpty() && (text[0] == u'+' || text[0] == u'-'))
+        ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    if (digits == 0)
+        return false;
+    bool ok = false;
+    const double number = text.toDouble(&ok); // QString::toDouble always uses the C locale
+    if (!ok || !std::isfinite(number))
+        return false;
+    value = number;
+    return true;
+}
+
+QString FileNamePart(const QString &path)
+{
+    const qsizetype sep = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
+    return path.mid(sep + 1);
 }
 
 QString StripFileExt(const QString &name)

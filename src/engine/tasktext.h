@@ -11,6 +11,13 @@
 double StrToSeconds(const QString &text);
 // Time text of a number of seconds.
 QString SecondsToStr(double seconds);
+// A decimal number written with ".": an optional sign, digits and at most
+// one point, at least one digit; no blanks, exponents or other letters.
+// False (value untouched) for anything else, and for numbers too large to
+// hold.
+bool ReadDecimal(const QString &text, double &value);
+// The file-name part of a path: the text after its last directory separator.
+QString FileNamePart(const QString &path);
 // The name without its extension (the text before its last ".").
 QString StripFileExt(const QString &name);
 // The path with a trailing directory separator.

@@ -345,12 +345,17 @@ double TNewInifile::ReadFloat(const QString &section, const QString &key, double
 
 void TNewInifile::Release()
 {
-    const auto fail = [this](const QString &reason) {
+    WriteFileAtomically(m_fileName, text() + m_tail);
+}
+
+void WriteFileAtomically(const QString &fileName, const QByteArray &data)
+{
+    const auto fail = [&fileName](const QString &reason) {
         throw TIniFileError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(m_fileName), reason)
+                                .arg(QDir::toNativeSeparators(fileName), reason)
                                 .toStdString());
     };
-    const QFileInfo info(m_fileName);
+    const QFileInfo info(fileName);
     if (info.isDir())
         fail(systemReason(EISDIR));
     // A file marked read-only stays untouched, for every user: replacing it
@@ -362,10 +367,9 @@ void TNewInifile::Release()
 
     // Written to a temporary file beside the target and renamed over it, so
     // a crash or a full disk leaves the previous file whole.
-    QSaveFile file(m_fileName);
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
-    const QByteArray data = text() + m_tail;
     if (file.write(data) != data.size())
         fail(file.errorString());
     if (!file.commit())

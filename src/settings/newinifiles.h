@@ -36,6 +36,8 @@ public:
     void Release();
 
     const QString &FileName() const { return m_fileName; }
+    // Number of lines the store holds.
+    int LineCount() const { return int(m_lines.size()); }
 
 private:
     // All lines joined, each followed by CR LF.
@@ -53,6 +55,12 @@ private:
     // Bytes from a NUL on: not part of the text, written back unchanged.
     QByteArray m_tail;
 };
+
+// Replaces the file's content with data: written to a temporary file beside
+// it and renamed over it, so a failure leaves the previous file whole. A
+// read-only file is left untouched. Throws TIniFileError ("Cannot create
+// file ...") on failure.
+void WriteFileAtomically(const QString &fileName, const QByteArray &data);
 
 class TIniFileError : public std::runtime_error
 {

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -20,12 +19,6 @@ bool hasExtension(const QString &fileName, const QString &ext)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot >= 0 && fileName.mid(dot).compare(ext, Qt::CaseInsensitive) == 0;
-}
-
-QString createError(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Cannot create file \"%1\". %2")
-        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -94,7 +87,11 @@ QString ReadProfileType(const TNewInifile &ini)
 QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini)
 {
     QList<ProfileParameter> parameters;
-    const int count = ini.ReadInteger(kMain, QStringLiteral("Para"), 0);
+    // Each parameter is named by a line of "Main", so a count beyond the
+    // file's lines (a damaged file) is cut there: the parameters past it
+    // could only be nameless, and the loop would otherwise run for billions
+    // of them.
+    const int count = std::min(ini.ReadInteger(kMain, QStringLiteral("Para"), 0), ini.LineCount());
     for (int i = 0; i < count; ++i) {
         ProfileParameter p;
         p.name = ini.ReadString(kMain, QString::number(i), QString());
@@ -204,20 +201,7 @@ void SaveProfileAs(const QString &source, const QString &target, const ProfileGr
             throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
                                     .arg(QDir::toNativeSeparators(source), in.errorString())
                                     .toStdString());
-        const QByteArray data = in.readAll();
-        if (targetInfo.isDir())
-            throw TIniFileError(
-                createError(target, QStringLiteral("Is a directory")).toStdString());
-        // A read-only target stays untouched, as the store treats it.
-        if (targetInfo.exists() &&
-            (!targetInfo.isWritable() ||
-             !(targetInfo.permissions() &
-               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther))))
-            throw TIniFileError(
-                createError(target, QStringLiteral("Permission denied")).toStdString());
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-            throw TIniFileError(createError(target, out.errorString()).toStdString());
+        WriteFileAtomically(target, in.readAll());
     }
     SaveProfile(target, grids);
 }

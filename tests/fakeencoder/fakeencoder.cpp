@@ -8,6 +8,7 @@
 //   args            write the received arguments, one per line, as "arg:<text>"
 //   touch PATH      create an empty file (PATH "$last" is the last argument)
 //   crash           end by SIGSEGV
+//   ignoreterm      ignore SIGTERM from now on (only SIGKILL ends it)
 //   exit N          end with exit code N
 // Without a script it prints its arguments and exits 0.
 #include <chrono>
@@ -75,6 +76,8 @@ int main(int argc, char **argv)
         } else if (cmd == "crash") {
             std::fflush(nullptr);
             std::raise(SIGSEGV);
+        } else if (cmd == "ignoreterm") {
+            std::signal(SIGTERM, SIG_IGN);
         } else if (cmd == "exit") {
             return std::atoi(arg.c_str());
         }

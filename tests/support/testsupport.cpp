@@ -65,6 +65,21 @@ QString ProgramDir::path() const
     return m_dir.path() + QDir::separator();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return f.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size() &&
+           f.flush();
+}
+
 QString setFakeScript(const QString &dir, const QStringList &lines)
 {
     static int n = 0;

@@ -35,6 +35,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The bytes of a file, or "<unreadable>" when it cannot be read.
+QByteArray readFile(const QString &path);
+// Creates or truncates a file with exactly these bytes; false on failure.
+bool writeFile(const QString &path, const QByteArray &data);
+
 // Writes a script for the fake encoder and returns its path; the fake reads
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
 QString setFakeScript(const QString &dir, const QStringList &lines);
