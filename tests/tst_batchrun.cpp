@@ -1,4 +1,5 @@
 #include "engine/batchrun.h"
+#include "engine/commandline.h"
 #include "engine/encoderprocess.h"
 #include "engine/itemdata.h"
 #include "engine/runhost.h"
@@ -6,6 +7,7 @@
 #include "engine/tasktext.h"
 #include "engine/valuelistmodel.h"
 #include "platform/recordingplatform.h"
+#include "settings/profiles.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -144,14 +146,17 @@ bool isRoot()
     return ::geteuid() == 0;
 }
 
-// Duration of the video stream of a media file in seconds as the real
-// encoder's prober sees it, or -1.
-double probeDuration(const QString &path)
+// Duration in seconds of the video stream of a media file (of the whole
+// file with "format") as the real encoder's prober sees it, or -1.
+double probeDuration(const QString &path, const QString &of = QStringLiteral("v"))
 {
     QProcess p;
+    const QStringList what = of == "format" ? QStringList{"-show_entries", "format=duration"}
+                                            : QStringList{"-select_streams", of + ":0",
+                                                          "-show_entries", "stream=duration"};
     p.start(QFileInfo(testsupport::ffmpeg()).absolutePath() + "/ffprobe",
-            {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=duration", "-of",
-             "default=noprint_wrappers=1:nokey=1", path});
+            QStringList{"-v", "error"} + what +
+                QStringList{"-of", "default=noprint_wrappers=1:nokey=1", path});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return -1;
     bool ok = false;
@@ -697,6 +702,41 @@ private slots:
         QVERIFY2(qAbs(first - source) <= 0.041, qPrintable(QString::number(first)));
         QVERIFY2(qAbs(second - 2.0) <= 0.041, qPrintable(QString::number(second)));
         QVERIFY(!h.encoder.isRunning());
+    }
+
+    void everyShippedProfile_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QDir dir(testsupport::sourceDir() + "/resources/Profiles");
+        const QStringList files = dir.entryList({"*.apf"}, QDir::Files);
+        QVERIFY(files.size() >= 8);
+        for (const QString &f : files)
+            QTest::newRow(qPrintable(f)) << StripFileExt(f);
+    }
+    // One clip converted with every shipped profile, as Start does it.
+    void everyShippedProfile()
+    {
+        QFETCH(QString, name);
+        static QTemporaryDir clips;
+        static const QString clip = testsupport::makeStandardClip(clips.filePath("clip.avi"), 2.0);
+        QVERIFY(!clip.isEmpty());
+        testsupport::ProgramDir program;
+        Harness h(program.file("wmaspi.dll"));
+        ValueListModel video, audio, advanced;
+        const ProfileGrids grids{&video, &audio, &advanced};
+        const QString path = ProfilePath(program.path(), name);
+        QVERIFY(LoadProfile(path, grids, &h.host.ext));
+        QVERIFY(!h.host.ext.isEmpty());
+        QVERIFY(!BuildProfileOptions(path, grids).trimmed().isEmpty());
+        h.addTask(clip, "00:00:02");
+        QCOMPARE(h.run->Start(path, grids, {}, {}), BatchRun::StartResult::Ran);
+        QCOMPARE(h.statuses(), (QStringList{"Complete"}));
+        const QString output = h.outDir + "/clip" + h.host.ext;
+        QVERIFY2(QFileInfo(output).size() > 0, qPrintable(h.run->memoText()));
+        const double source = probeDuration(clip, "format");
+        const double converted = probeDuration(output, "format");
+        QVERIFY2(qAbs(converted - source) < 0.15,
+                 qPrintable(QString("%1 vs %2").arg(converted).arg(source)));
     }
 
     // Bad input with the real encoder: a clear status, the run goes on.

@@ -180,18 +180,19 @@ private slots:
         QCOMPARE(BuildProfileOptions(path, grids()), QString());
     }
 
-    // Sort outside 1..3 keeps the previous grid; before any grid is named
-    // there is no row, so only a read-only free value can contribute.
+    // Sort outside 1..3 keeps the previous grid; parameters before the first
+    // grid are shown nowhere and contribute nothing, not even a fixed value.
     void sortWithoutGrid()
     {
         m_video.appendRow("Second", "v2");
+        m_video.appendRow("Video", "1");
         m_audio.appendRow("First", "shown");
         const QString path = profile("[Main]\nPara=4\n0=First\n1=Fixed\n2=Video\n3=Second\n"
                                      "[First]\nSort=7\nList=0\ncmd=-first\n"
                                      "[Fixed]\nList=0\nReadOnly=1\ncmd=-fixed\nValue=42\n"
                                      "[Video]\nSort=1\nList=0\ncmd=-v\n"
                                      "[Second]\nSort=9\nList=0\ncmd=-second\n");
-        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -fixed 42 -second v2"));
+        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -v 1 -second v2"));
     }
 
     // A shown item beyond the command values is a broken profile: left out.

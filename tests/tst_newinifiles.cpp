@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -432,6 +433,30 @@ private slots:
                                              .arg(QDir::toNativeSeparators(path))),
                      qPrintable(e.text()));
         }
+    }
+
+    void symbolicLinkStaysALink()
+    {
+        const QString real = m_dir.filePath("real.ini");
+        writeAll(real, "[A]\nK=1\n");
+        QFile::remove(m_path);
+        QVERIFY(QFile::link(real, m_path));
+        TNewInifile s(m_path);
+        s.WriteString("A", "K", "2");
+        s.Release();
+        QVERIFY(QFileInfo(m_path).isSymLink());
+        QCOMPARE(readAll(real), QByteArray("[A]\r\nK=2\r\n"));
+        QFile::remove(m_path);
+    }
+
+    void lineBreaksInValuesCannotAddLines()
+    {
+        TNewInifile s(m_path);
+        s.WriteString("Main", "Output Path", "/a\r\nProfile=7\n[X]");
+        s.WriteString("Main", "Other", QString("x") + QChar(0) + "y");
+        QCOMPARE(s.ReadInteger("Main", "Profile", -1), -1);
+        QCOMPARE(releaseAndRead(s),
+                 QByteArray("[Main]\r\nOther=x y\r\nOutput Path=/a  Profile=7 [X]\r\n"));
     }
 
     void rewriteAfterReadsOnly()

@@ -196,7 +196,7 @@ private slots:
     void outputPathWithBracketSurvives()
     {
         PreferenceValues v;
-        v.outputPath = "/media/Video [HD]/100% done/";
+        v.outputPath = "/media/Video [HD]/100% done/odd\nname\r/";
         v.synMode = 1;
         StorePreferences(m_ini, 2, v);
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), v.outputPath);

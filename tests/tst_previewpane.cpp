@@ -131,6 +131,21 @@ private slots:
         QVERIFY(!p.TrackBar->timerRunning());
     }
 
+    void videoAreaStaysBlackUnderAnyPalette()
+    {
+        Rig rig;
+        // A skin may hand the area a light palette of its own.
+        QPalette light = rig.pane.VideoWindow1->palette();
+        light.setColor(QPalette::Window, Qt::white);
+        light.setColor(QPalette::Base, Qt::white);
+        rig.pane.VideoWindow1->setPalette(light);
+        const QImage shot = rig.pane.VideoWindow1->grab().toImage();
+        QCOMPARE(shot.pixelColor(1, 1), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(Qt::black));
+        // The still picture is drawn in the middle.
+        QVERIFY(shot.pixelColor(shot.rect().center()) != QColor(Qt::black));
+    }
+
     void graphIsCreatedOnceAndReusedPerFile()
     {
         Rig rig;

@@ -1,5 +1,9 @@
+#include "engine/commandline.h"
+#include "engine/profilegrids.h"
 #include "engine/valuelistmodel.h"
 #include "platform/recordingplatform.h"
+#include "settings/profiles.h"
+#include "support/testsupport.h"
 #include "ui/sizeform.h"
 
 #include <QLineEdit>
@@ -188,6 +192,25 @@ private slots:
         m_form->open();
         m_form->close();
         QCOMPARE(videoSize(), QStringLiteral("320x240"));
+    }
+
+    void customSizeReachesTheCommandLine()
+    {
+        // A shipped profile in the main window's grids; the typed size is
+        // passed on to the encoder as it stands.
+        testsupport::ProgramDir dir;
+        ValueListModel audio, advanced;
+        const QString profile = dir.file(QStringLiteral("Profiles/MP4 H.264 + AAC.apf"));
+        QVERIFY(LoadProfile(profile, ProfileGrids{m_video, &audio, &advanced}));
+        QVERIFY(m_video->findRow(QStringLiteral("Video Size")) >= 0);
+        chooseCustomSize();
+        m_form->edtWidth->setText(QStringLiteral("352"));
+        m_form->edtHeight->setText(QStringLiteral("288"));
+        QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
+        QCOMPARE(videoSize(), QStringLiteral("352x288"));
+        const QString options =
+            BuildProfileOptions(profile, ProfileGrids{m_video, &audio, &advanced});
+        QVERIFY2(options.contains(QStringLiteral(" -s 352x288 ")), qPrintable(options));
     }
 
     void integerText()

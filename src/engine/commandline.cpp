@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "settings/newinifiles.h"
+#include "settings/profiles.h"
 #include "tasktext.h"
 #include "valuelistmodel.h"
 
@@ -9,29 +10,14 @@
 
 namespace {
 
-// Items of a comma list in which every item ends with a comma; text after the
-// last comma is not an item.
-QStringList commaItems(const QString &text)
-{
-    QStringList items;
-    int start = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == u',') {
-            items.append(text.mid(start, i - start));
-            start = i + 1;
-        }
-    }
-    return items;
-}
-
 // The command value of one parameter, or an empty text when it contributes
 // nothing.
 QString parameterValue(bool readOnly, bool list, const QString &caption, const QString &value,
                        const QString &shown)
 {
     if (list) {
-        const QStringList display = commaItems(caption);
-        const QStringList commands = commaItems(value);
+        const QStringList display = SplitCommaList(caption);
+        const QStringList commands = SplitCommaList(value);
         for (int j = 0; j < display.size(); ++j) {
             if (display[j].compare(shown, Qt::CaseInsensitive) == 0) {
                 // A display item without a command value is a fault of the
@@ -83,17 +69,17 @@ QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grid
     ValueListModel *grid = nullptr;
     for (int k = 0; k < count; ++k) {
         const QString name = ini.ReadString(QStringLiteral("Main"), QString::number(k), QString());
-        if (ValueListModel *chosen =
-                grids.bySort(ini.ReadInteger(name, QStringLiteral("Sort"), -1)))
-            grid = chosen;
+        grid = ChooseProfileGrid(grids, ini.ReadInteger(name, QStringLiteral("Sort"), -1), grid);
+        // Before any parameter has named a grid, a parameter is shown
+        // nowhere; what the user cannot see does not reach the encoder.
+        if (!grid)
+            continue;
         const bool readOnly = ini.ReadBool(name, QStringLiteral("ReadOnly"), false);
         const QString cmd = ini.ReadString(name, QStringLiteral("cmd"), QString());
         const bool list = ini.ReadBool(name, QStringLiteral("List"), true);
         const QString caption = ini.ReadString(name, QStringLiteral("Caption"), QString());
         const QString value = ini.ReadString(name, QStringLiteral("Value"), QString());
-        // Before any parameter has named a grid there is no row to read: the
-        // shown value is empty, as for a parameter whose row is missing.
-        const QString shown = grid ? grid->valueOf(name) : QString();
+        const QString shown = grid->valueOf(name);
         QString v = parameterValue(readOnly, list, caption, value, shown);
         if (cmd.isEmpty() || v.isEmpty())
             continue;

@@ -45,12 +45,8 @@ QPixmap stillPicture()
 TVideoWindow::TVideoWindow(QWidget *parent) : QWidget(parent), m_image(new QLabel(this))
 {
     setObjectName(QStringLiteral("VideoWindow1"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    // The skin leaves the black area alone.
-    setProperty("tag", 9999);
+    // Black whatever the palette and the skin say: painted, not filled.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->setFixedSize(ImageWidth, ImageHeight);
@@ -81,6 +77,12 @@ void TVideoWindow::showVideo(bool show)
 bool TVideoWindow::videoShown() const
 {
     return m_renderer && !m_renderer->isHidden();
+}
+
+void TVideoWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
 }
 
 void TVideoWindow::resizeEvent(QResizeEvent *event)

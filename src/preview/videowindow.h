@@ -24,6 +24,7 @@ public:
     bool videoShown() const;
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -270,7 +270,13 @@ QString TNewInifile::ReadString(const QString &section, const QString &key,
 
 void TNewInifile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    const QByteArray line = key.toUtf8() + '=' + value.toUtf8();
+    // Keys and values are single-line text. A line break or NUL in them
+    // would split the line or end the text on the next read, turning part of
+    // a value into keys of its own; each becomes a blank instead.
+    QByteArray line = key.toUtf8() + '=' + value.toUtf8();
+    for (char &c : line)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
     const int h = findSection(section);
     if (h < 0) {
         m_lines.append(headerOf(section));

@@ -13,14 +13,17 @@ const QString kAutoTurnOff = QStringLiteral("Auto Turn Off");
 const QString kOverwrite = QStringLiteral("Overwrite");
 const QString kProfile = QStringLiteral("Profile");
 
-// In the file a "[" ends a section wherever it stands, so a directory name
-// holding one would be cut short when read back. The output path is stored
-// with "%" and "[" escaped; any other text reads back unchanged.
+// In the file a "[" ends a section wherever it stands and a line break ends
+// the line, so a directory name holding one would be cut short when read
+// back. The output path is stored with "%", "[", CR and LF escaped; any other
+// text reads back unchanged.
 QString encodePath(const QString &path)
 {
     QString out = path;
     out.replace(u'%', QStringLiteral("%25"));
     out.replace(u'[', QStringLiteral("%5B"));
+    out.replace(u'\r', QStringLiteral("%0D"));
+    out.replace(u'\n', QStringLiteral("%0A"));
     return out;
 }
 
@@ -32,6 +35,12 @@ QString decodePath(const QString &text)
         const QStringView rest = QStringView(text).mid(i, 3);
         if (rest.compare(u"%5B", Qt::CaseInsensitive) == 0) {
             out += u'[';
+            i += 2;
+        } else if (rest.compare(u"%0D", Qt::CaseInsensitive) == 0) {
+            out += u'\r';
+            i += 2;
+        } else if (rest.compare(u"%0A", Qt::CaseInsensitive) == 0) {
+            out += u'\n';
             i += 2;
         } else if (rest == u"%25") {
             out += u'%';

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 const char *const LinkTarget = "linkTarget";
@@ -162,8 +163,6 @@ void TAboutForm::btnSalesClick()
 
 void TAboutForm::open()
 {
-    if (m_mainWindow)
-        move(m_mainWindow->frameGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();
@@ -171,6 +170,9 @@ void TAboutForm::open()
 
 void TAboutForm::showEvent(QShowEvent *event)
 {
+    // Centred on the main window however it is shown.
+    if (m_mainWindow && !event->spontaneous())
+        move(m_mainWindow->frameGeometry().center() - rect().center());
     QDialog::showEvent(event);
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);

@@ -5,6 +5,8 @@
 #include "gridsection.h"
 #include "platform/platform.h"
 #include "sectionstack.h"
+#include "settings/preferences.h"
+#include "settings/profiles.h"
 #include "valuelisteditor.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -141,6 +144,13 @@ void TSettingForm::buildGeneralPage()
                                  gpbOverWrite);
     rdbRename->setObjectName(QStringLiteral("rdbRename"));
     rdbRename->setGeometry(14, 52, 320, 19);
+
+    // Long captions take the width they need.
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
+          static_cast<QAbstractButton *>(chkTurnoff)})
+        b->resize(qMax(b->width(), b->sizeHint().width()),
+                  qMax(b->height(), b->sizeHint().height()));
 }
 
 void TSettingForm::buildProfilesPage()
@@ -205,7 +215,6 @@ void TSettingForm::centreOnMainWindow()
 
 void TSettingForm::showPage(int page)
 {
-    centreOnMainWindow();
     show();
     raise();
     activateWindow();
@@ -221,6 +230,8 @@ void TSettingForm::showProfile(int index)
 
 void TSettingForm::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        centreOnMainWindow();
     QDialog::showEvent(event);
     FormShow();
 }
@@ -247,8 +258,12 @@ void TSettingForm::FormClose()
 
 QString TSettingForm::profilePath() const
 {
-    return m_appDir + QStringLiteral("Profiles/") + cmbProfile->currentText() +
-           QStringLiteral(".apf");
+    return ProfilePath(m_appDir, cmbProfile->currentText());
+}
+
+ProfileGrids TSettingForm::grids()
+{
+    return ProfileGrids{&m_video, &m_audio, &m_advanced};
 }
 
 void TSettingForm::btnCancelClick()
@@ -258,13 +273,23 @@ void TSettingForm::btnCancelClick()
 
 void TSettingForm::btnOKClick()
 {
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        grid->endEdit();
+    // 1. The main window takes the output path.
     emit outputPathApplied(edtOutputDir->text());
+    // 2. The preferences.
     SavePreferences();
+    // 3. The profile shown, when there is one and its file still exists.
     const QString name = cmbProfile->currentText();
-    if (!name.isEmpty() && QFileInfo(profilePath()).isFile()) {
-        // Profile writing arrives with the settings store.
-        emit profileSaved(name);
+    if (!name.isEmpty()) {
+        const QString path = profilePath();
+        if (QFileInfo(path).isFile()) {
+            SaveProfile(path, grids());
+            // 4. The main window reloads when it shows the same profile.
+            emit profileSaved(name);
+        }
     }
+    // 5.
     accept();
 }
 
@@ -279,16 +304,36 @@ void TSettingForm::btnDefaultClick()
 
 void TSettingForm::cmbProfileChange()
 {
-    // Profile loading arrives with the settings store.
+    if (cmbProfile->currentText().isEmpty())
+        return;
+    const QString path = profilePath();
+    if (!QFileInfo(path).isFile())
+        return;
+    auto fitGrids = [this] {
+        panVideo->setHeightForProfileLoad(m_video.count());
+        panAudio->setHeightForProfileLoad(m_audio.count());
+        panAdvanced->setHeightForProfileLoad(m_advanced.count());
+    };
+    try {
+        LoadProfile(path, grids());
+    } catch (...) {
+        // The rows are in even when the file could not be rewritten.
+        fitGrids();
+        throw;
+    }
+    fitGrids();
 }
 
 void TSettingForm::btnSaveAsClick()
 {
     const QString target =
         m_platform.saveFileName(QStringLiteral("Profiles (*.apf)|*.apf"), QStringLiteral(".apf"));
-    if (target.isEmpty())
+    if (target.isEmpty() || cmbProfile->currentText().isEmpty())
         return;
-    // Save as arrives with the settings store.
+    // An open edit belongs to the values saved.
+    for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
+        grid->endEdit();
+    SaveProfileAs(profilePath(), target, grids());
 }
 
 void TSettingForm::sbtnBrowseClick()
@@ -298,17 +343,42 @@ void TSettingForm::sbtnBrowseClick()
         edtOutputDir->setText(AddBackslash(path));
 }
 
+PreferenceValues TSettingForm::preferences() const
+{
+    PreferenceValues v;
+    v.outputPath = edtOutputDir->text();
+    v.synMode = cmbSyn->currentIndex();
+    v.autoOpenDir = chkOpenDir->isChecked();
+    v.autoExit = chkExit->isChecked();
+    v.autoTurnOff = chkTurnoff->isChecked();
+    v.overwrite = rdbOverWrite->isChecked();
+    return v;
+}
+
+void TSettingForm::setPreferences(const PreferenceValues &values)
+{
+    edtOutputDir->setText(values.outputPath);
+    cmbSyn->setCurrentIndex(values.synMode >= 0 && values.synMode < cmbSyn->count() ? values.synMode
+                                                                                    : -1);
+    chkOpenDir->setChecked(values.autoOpenDir);
+    chkExit->setChecked(values.autoExit);
+    chkTurnoff->setChecked(values.autoTurnOff);
+    // Both buttons are set: a group never shows none checked.
+    rdbOverWrite->setChecked(values.overwrite);
+    rdbRename->setChecked(!values.overwrite);
+}
+
 void TSettingForm::LoadPreferences()
 {
     ReadPreferencesFrom(QStringLiteral("Main"));
 }
 
-void TSettingForm::ReadPreferencesFrom(const QString &)
+void TSettingForm::ReadPreferencesFrom(const QString &section)
 {
-    // Reading arrives with the settings store.
+    setPreferences(ReadPreferences(PreferencesPath(m_appDir), section, m_appDir));
 }
 
 void TSettingForm::SavePreferences()
 {
-    // Writing arrives with the settings store.
+    ::SavePreferences(PreferencesPath(m_appDir), preferences());
 }

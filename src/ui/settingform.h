@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/profilegrids.h"
 #include "engine/valuelistmodel.h"
+#include "settings/preferences.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -54,6 +56,12 @@ public:
 
     // Path of the profile the Profiles page's chooser names.
     QString profilePath() const;
+    // The General page's values as they stand (the live preferences; the
+    // output path is the dialog's box).
+    PreferenceValues preferences() const;
+    void setPreferences(const PreferenceValues &values);
+    // The Profiles page's three grids.
+    ProfileGrids grids();
 
     QTabWidget *pgcSetting;
     QWidget *TabSheet1;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 const QString VideoSizeKey = QStringLiteral("Video Size");
@@ -72,10 +73,6 @@ bool TSizeForm::IsIntegerText(const QString &text)
 
 void TSizeForm::open()
 {
-    if (m_mainWindow) {
-        const QRect frame = m_mainWindow->frameGeometry();
-        move(frame.center() - rect().center());
-    }
     show();
     raise();
     activateWindow();
@@ -83,6 +80,9 @@ void TSizeForm::open()
 
 void TSizeForm::showEvent(QShowEvent *event)
 {
+    // Centred on the main window however it is shown.
+    if (m_mainWindow && !event->spontaneous())
+        move(m_mainWindow->frameGeometry().center() - rect().center());
     QDialog::showEvent(event);
     m_closing = false;
     if (m_mainWindow)
