@@ -9,7 +9,6 @@
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
-#include "preview/videowindow.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
 #include "ui/aboutform.h"
@@ -438,9 +437,6 @@ void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
 
     panPreview = new TPreviewPane(std::move(playerFactory), panProfile);
     panPreview->setObjectName(QStringLiteral("panPreview"));
-    // Under the skin's style sheet the video area's black comes from the
-    // sheet, which a plain widget only paints with a styled background.
-    panPreview->VideoWindow1->setAttribute(Qt::WA_StyledBackground);
     connect(panPreview, &TPreviewPane::playRequested, this, &TMainForm::sbtnPlayClick);
 
     splPreview = new QSplitter(Qt::Vertical, panProfile);
