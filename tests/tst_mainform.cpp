@@ -2,11 +2,14 @@
 // arithmetic on resize, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
+#include "engine/prober.h"
 #include "engine/taskstore.h"
+#include "engine/tasktext.h"
 #include "engine/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
+#include "ui/aboutform.h"
 #include "ui/mainform.h"
 #include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
@@ -21,6 +24,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -215,11 +219,10 @@ private slots:
             f.show();
             QVERIFY(f.form->close());
             // The first close without a preferences file writes exactly this.
-            const QByteArray expected =
-                "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\n"
-                "Auto Exit=0\r\nAuto Open Dir=1\r\nSyn Mode=0\r\n"
-                "Output Path=" +
-                f.dir.path().toUtf8() + "\r\nProfile=0\r\n";
+            const QByteArray expected = "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\n"
+                                        "Auto Exit=0\r\nAuto Open Dir=1\r\nSyn Mode=0\r\n"
+                                        "Output Path=" +
+                                        f.dir.path().toUtf8() + "\r\nProfile=0\r\n";
             QCOMPARE(readFile(f.dir.file(QStringLiteral("Preferences.ini"))), expected);
         }
         {
@@ -277,6 +280,76 @@ private slots:
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Output path does not exist"));
         QCOMPARE(f.form->tasks().cell(0, 2), QStringLiteral("OK"));
         QVERIFY(f.form->tbtnStart->isEnabled());
+    }
+
+    void dialogsFromMainWindow()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+
+        // Settings: the General page, the main window disabled meanwhile and
+        // the output path copied in.
+        form.edtOutputdir->setText(m_tmp.path());
+        form.tbtnSettingClick();
+        QVERIFY(f.settingForm->isVisible());
+        QCOMPARE(f.settingForm->pgcSetting->currentIndex(), 0);
+        QVERIFY(!form.isEnabled());
+        QCOMPARE(f.settingForm->edtOutputDir->text(), m_tmp.path());
+        // OK hands the path back to the main window.
+        f.settingForm->edtOutputDir->setText(f.dir.path());
+        f.settingForm->btnOKClick();
+        QVERIFY(!f.settingForm->isVisible());
+        QVERIFY(form.isEnabled());
+        QCOMPARE(form.edtOutputdir->text(), f.dir.path());
+
+        // "&Setting": the Profiles page with the main window's profile.
+        form.cmbProfile->setCurrentIndex(1);
+        form.cmbProfileChange();
+        form.bbtnSettingClick();
+        QCOMPARE(f.settingForm->pgcSetting->currentIndex(), 1);
+        QCOMPARE(f.settingForm->cmbProfile->currentText(), QStringLiteral("B"));
+        // OK on the profile the main window shows reloads its grids.
+        form.vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("1k"));
+        f.settingForm->vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"),
+                                                        QStringLiteral("2500k"));
+        f.settingForm->btnOKClick();
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Bit Rate")),
+                 QStringLiteral("2500k"));
+        QVERIFY(form.isEnabled());
+
+        // About box: disables the window, even during a run, until closed.
+        form.EnterRunMode();
+        form.tbtnAboutClick();
+        QVERIFY(f.aboutForm->isVisible());
+        QVERIFY(!form.isEnabled());
+        f.aboutForm->btnOK->click();
+        QVERIFY(!f.aboutForm->isVisible());
+        QVERIFY(form.isEnabled());
+        form.LeaveRunMode();
+
+        // Help opens the manual beside the program, nothing else.
+        form.tbtnHelpClick();
+        QCOMPARE(f.platform.opened,
+                 QStringList({f.dir.path() + QStringLiteral("Quivercast.html")}));
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    void welcomeLink()
+    {
+        MainFormFixture f;
+        f.show();
+        QLabel *link = f.form->labLink;
+        const QPoint inside = link->rect().center();
+        QTest::mousePress(link, Qt::LeftButton, {}, inside);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(128, 165, 253));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, inside);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(194, 194, 194));
+        QCOMPARE(f.platform.opened.size(), 1);
+        QVERIFY(f.platform.opened[0].startsWith(QLatin1String("https://")));
     }
 
     void closeDuringRunAsks()
@@ -355,9 +428,14 @@ private slots:
         form.edtOutputdir->setText(out.path());
         form.selectRows({1});
         form.ltvTaskClick();
-        form.vleOutput->values()->setGridValue(QStringLiteral("End Time"),
-                                               QStringLiteral("00:00:01"));
-        form.vleOutputValidate(2);
+        // The edit is still open when Start is pressed.
+        form.vleOutput->setFocus();
+        const QModelIndex endCell = form.vleOutput->model()->index(2, 1);
+        form.vleOutput->setCurrentIndex(endCell);
+        form.vleOutput->QAbstractItemView::edit(endCell);
+        auto *editor = qobject_cast<QLineEdit *>(form.vleOutput->openEditor());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("00:00:01"));
         // The run reads the live control of the settings dialog.
         f.settingForm->chkOpenDir->setChecked(true);
         form.tbtnStartClick();
@@ -373,7 +451,16 @@ private slots:
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Complete"));
         QCOMPARE(f.platform.opened, QStringList({out.path()}));
         QVERIFY(QFileInfo(out.filePath(QStringLiteral("b clip.avi"))).size() > 0);
-        QVERIFY(QFileInfo(out.filePath(QStringLiteral("ä single.avi"))).size() > 0);
+        // The edit reached the task and its encoder: one second converted.
+        QCOMPARE(form.tasks().cell(1, ItemField::EndTime), QStringLiteral("00:00:01"));
+        QCOMPARE(form.tasks().cell(1, ItemField::ClipLength), QStringLiteral("00:00:01"));
+        EncoderProcess encoder;
+        Prober prober(encoder, testsupport::ffmpeg());
+        prober.ProbeFile(out.filePath(QStringLiteral("ä single.avi")));
+        const double seconds = StrToSeconds(prober.duration());
+        QVERIFY2(seconds > 0.8 && seconds < 1.3, qPrintable(prober.duration()));
+        prober.ProbeFile(out.filePath(QStringLiteral("b clip.avi")));
+        QVERIFY2(StrToSeconds(prober.duration()) > 1.8, qPrintable(prober.duration()));
         // Back in the idle state.
         QVERIFY(form.panBottomCenter->isVisible());
         QVERIFY(!form.panBottomLeft->isVisible());

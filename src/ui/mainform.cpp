@@ -817,7 +817,7 @@ void TMainForm::tbtnAboutClick()
 {
     if (!m_aboutForm)
         m_aboutForm = new TAboutForm(this, m_platform, m_version, this);
-    m_aboutForm->show();
+    m_aboutForm->open();
 }
 
 void TMainForm::tbtnHelpClick()
