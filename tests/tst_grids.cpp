@@ -1,18 +1,25 @@
+#include "engine/taskstore.h"
 #include "engine/valuelistmodel.h"
+#include "support/mainformfixture.h"
 #include "ui/balloontip.h"
 #include "ui/gridsection.h"
+#include "ui/mainform.h"
 #include "ui/sectionstack.h"
 #include "ui/valuelistdelegate.h"
 #include "ui/valuelisteditor.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -445,6 +452,50 @@ private slots:
         QTest::mouseDClick(secAdvanced->header(), Qt::LeftButton, {}, QPoint(100, 9));
         QCOMPARE(secAdvanced->toggleButton()->text(), QStringLiteral("-"));
         QCOMPARE(secAdvanced->gridHeight(), 2 * 18);
+    }
+
+    void editOpenWhenStartIsPressed()
+    {
+        // The main window: a task selected, "End Time" typed but not yet
+        // left, then Start. The run must convert the trimmed clip.
+        QTemporaryDir clips;
+        const QString source = testsupport::makeStandardClip(clips.filePath("clip.avi"), 3.0);
+        QVERIFY(!source.isEmpty());
+        MainFormFixture::Options options;
+        options.profiles = {{QStringLiteral("Plain"), QStringLiteral("avi")}};
+        MainFormFixture f({source}, options);
+        f.form->show();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.form->edtOutputdir->setText(clips.path() + QStringLiteral("/"));
+        f.form->selectRows({0});
+        f.form->ltvTaskClick();
+        TValueListEditor *output = f.form->vleOutput;
+        QCOMPARE(output->values()->value(0), QStringLiteral("clip.avi"));
+
+        press(*output, 2, 1);
+        auto *edit = qobject_cast<QLineEdit *>(output->openEditor());
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("00:00:01"));
+        QVERIFY(output->openEditor());
+        f.form->tbtnStartClick();
+
+        ltvItemData task;
+        f.form->tasks().GetItemData(0, ItemField::All, task);
+        QCOMPARE(task.EndTime, QStringLiteral("00:00:01"));
+        QCOMPARE(task.ClipLength, QStringLiteral("00:00:01"));
+        QCOMPARE(task.Status, QStringLiteral("Complete"));
+        QCOMPARE(output->openEditor(), nullptr);
+        // The converted file is about one second long, not three.
+        const QString converted = clips.filePath(QStringLiteral("clip_1.avi"));
+        QVERIFY2(QFile::exists(converted), qPrintable(QDir(clips.path()).entryList().join(u' ')));
+        QProcess ffprobe;
+        ffprobe.start(testsupport::ffmpeg(),
+                      {QStringLiteral("-hide_banner"), QStringLiteral("-i"), converted});
+        QVERIFY(ffprobe.waitForFinished(30000));
+        const QString report = QString::fromUtf8(ffprobe.readAllStandardError());
+        QVERIFY2(report.contains(QStringLiteral("Duration: 00:00:01")), qPrintable(report));
     }
 
     void repaintAllOnPress()

@@ -3,8 +3,10 @@
 #include "platform/recordingplatform.h"
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"
+#include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/gridsection.h"
+#include "ui/mainform.h"
 #include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
 
@@ -443,6 +445,45 @@ private slots:
         m_platform->browseAnswers << QStringLiteral("/");
         QTest::mouseClick(m_form->sbtnBrowse, Qt::LeftButton);
         QCOMPARE(m_form->edtOutputDir->text(), QStringLiteral("/"));
+    }
+
+    void mainGridsReloadOnlyForTheSameProfile()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        MainFormFixture f({}, o);
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        QCOMPARE(f.form->cmbProfile->currentText(), QStringLiteral("A"));
+        ValueListModel *mainVideo = f.form->vleVideo->values();
+        mainVideo->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("unsaved"));
+
+        // The same profile: saved and reloaded into the main window.
+        f.form->bbtnSettingClick();
+        TSettingForm &dialog = *f.settingForm;
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!f.form->isEnabled());
+        QCOMPARE(dialog.cmbProfile->currentText(), QStringLiteral("A"));
+        dialog.vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"),
+                                                QStringLiteral("1200k"));
+        dialog.btnOKClick();
+        QVERIFY(f.form->isEnabled());
+        QCOMPARE(mainVideo->valueOf(QStringLiteral("Bit Rate")), QStringLiteral("1200k"));
+
+        // Another profile: its file is written, the main grids stay.
+        mainVideo->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("unsaved again"));
+        f.form->tbtnSettingClick();
+        dialog.cmbProfile->setCurrentIndex(dialog.cmbProfile->findText(QStringLiteral("B")));
+        dialog.cmbProfileChange();
+        dialog.vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("900k"));
+        dialog.btnOKClick();
+        QCOMPARE(mainVideo->valueOf(QStringLiteral("Bit Rate")), QStringLiteral("unsaved again"));
+        TNewInifile b(f.dir.file(QStringLiteral("Profiles/B.apf")));
+        QCOMPARE(b.ReadString(QStringLiteral("Bit Rate"), QStringLiteral("Caption"), {}),
+                 QStringLiteral("900k"));
+        // The output path box of the dialog went to the main window.
+        QCOMPARE(f.form->edtOutputdir->text(), dialog.edtOutputDir->text());
     }
 
     void reopeningWithTheToolbarKeepsTheShownProfile()

@@ -1,11 +1,13 @@
-// Builds the program's windows in a temporary program directory, brings
-// them into the states worth looking at and writes a PNG of each:
+// Builds the program's windows over a temporary program directory with the
+// shipped profiles, brings them into the states worth looking at and writes
+// a PNG of each:
 //   screenshots <outdir>
 #include "engine/valuelistmodel.h"
-#include "platform/recordingplatform.h"
+#include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/gridsection.h"
+#include "ui/mainform.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/skin.h"
@@ -15,13 +17,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
 int g_failures = 0;
+QString g_out;
 
 void settle()
 {
@@ -31,16 +37,53 @@ void settle()
     }
 }
 
-void save(QWidget *w, const QString &dir, const QString &name)
+void save(QWidget *w, const QString &name)
 {
     settle();
-    const QString path = dir + u'/' + name + QStringLiteral(".png");
+    const QString path = g_out + u'/' + name + QStringLiteral(".png");
     if (!w->grab().save(path)) {
         QTextStream(stderr) << "cannot write " << path << "\n";
         ++g_failures;
         return;
     }
     QTextStream(stdout) << path << "\n";
+}
+
+void dialogs(MainFormFixture &f)
+{
+    TSettingForm &settings = *f.settingForm;
+    f.form->tbtnSettingClick();
+    save(&settings, QStringLiteral("settings-general"));
+    settings.close();
+    f.form->bbtnSettingClick();
+    settings.vleVideo->setFocus();
+    settings.vleVideo->setCurrentIndex(settings.vleVideo->model()->index(2, 1));
+    settings.vleVideo->endEdit();
+    save(&settings, QStringLiteral("settings-profiles"));
+    settings.panAudio->toggle();
+    save(&settings, QStringLiteral("settings-profiles-audio-folded"));
+    settings.panAudio->toggle();
+    settings.close();
+
+    f.form->tbtnAboutClick();
+    save(f.aboutForm.get(), QStringLiteral("about"));
+    f.aboutForm->close();
+
+    // "Custom Size" chosen in the main window's Video grid opens the dialog.
+    ValueListModel *video = f.form->vleVideo->values();
+    const int row = video->findRow(QStringLiteral("Video Size"));
+    if (row >= 0) {
+        f.form->vleVideo->setCurrentIndex(video->index(row, 1));
+        f.sizeForm->edtWidth->setText(QStringLiteral("720"));
+        f.sizeForm->edtHeight->setText(QStringLiteral("480"));
+        video->setValue(row, QStringLiteral("Custom Size"));
+        save(f.sizeForm.get(), QStringLiteral("size"));
+        f.sizeForm->btnOKClick();
+        f.form->vleVideo->endEdit();
+    } else {
+        QTextStream(stderr) << "no Video Size row in the loaded profile\n";
+        ++g_failures;
+    }
 }
 
 } // namespace
@@ -52,72 +95,79 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "usage: screenshots <outdir>\n";
         return 2;
     }
-    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(out);
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(g_out);
+    // As the program does: the design font, then the skin.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
     ApplySkin(app);
 
-    testsupport::ProgramDir programDir(testsupport::ffmpeg(), true, true);
-    RecordingPlatform platform;
-    QWidget mainWindow;
-    mainWindow.resize(798, 539);
-    mainWindow.show();
+    // Source clips, long enough for a run to be caught in the middle.
+    QTemporaryDir clips;
+    QStringList sources;
+    for (const QString &name : {QStringLiteral("holiday.avi"), QStringLiteral("birthday.avi"),
+                                QStringLiteral("garden party.avi")}) {
+        const QString path = testsupport::makeStandardClip(clips.filePath(name), 20.0);
+        if (path.isEmpty()) {
+            QTextStream(stderr) << "cannot generate " << name << "\n";
+            return 1;
+        }
+        sources << path;
+    }
 
-    QStringList catalogue;
-    for (const QString &f : QDir(programDir.path() + QStringLiteral("Profiles"))
-                                .entryList({QStringLiteral("*.apf")}, QDir::Files, QDir::Name))
-        catalogue << f.chopped(4);
+    MainFormFixture::Options options;
+    options.withShippedProfiles = true;
+    options.withPreferences = true;
 
-    // Settings dialog, both pages.
-    TSettingForm settings(&mainWindow, programDir.path(), platform, catalogue);
-    settings.setMainOutputDirSource([&] { return programDir.path() + QStringLiteral("out/"); });
-    settings.showPage(0);
-    save(&settings, out, QStringLiteral("settings-general"));
-    settings.showProfile(0);
-    settings.vleVideo->setFocus();
-    settings.vleVideo->setCurrentIndex(settings.vleVideo->model()->index(2, 1));
-    settings.vleVideo->endEdit();
-    save(&settings, out, QStringLiteral("settings-profiles"));
-    settings.panAudio->toggle();
-    save(&settings, out, QStringLiteral("settings-profiles-audio-folded"));
-    settings.panAudio->toggle();
-    settings.close();
+    // The main window at start: the welcome panel.
+    {
+        MainFormFixture f({}, options);
+        f.form->show();
+        settle();
+        save(f.form.get(), QStringLiteral("main-start"));
+        // A press in the Output grid with no task: the tip.
+        TValueListEditor *output = f.form->vleOutput;
+        QTest::mouseClick(output->viewport(), Qt::LeftButton, {},
+                          output->visualRect(output->model()->index(1, 1)).center());
+        if (output->balloonTip())
+            save(output->balloonTip(), QStringLiteral("output-tip"));
+    }
 
-    // About box.
-    TAboutForm about(&mainWindow, platform, QStringLiteral("1.8"));
-    about.open();
-    save(&about, out, QStringLiteral("about"));
-    about.close();
-
-    // Custom size dialog with a typed size.
-    ValueListModel video;
-    video.appendRow(QStringLiteral("Video Size"), QStringLiteral("Custom Size"));
-    TSizeForm size(&mainWindow, platform);
-    size.setVideoGrid(&video);
-    size.edtWidth->setText(QStringLiteral("720"));
-    size.edtHeight->setText(QStringLiteral("480"));
-    size.open();
-    save(&size, out, QStringLiteral("size"));
-    size.close();
-
-    // The Output grid's tip with no task selected.
-    ValueListModel output;
-    output.appendRow(QStringLiteral("New Filename"));
-    output.appendRow(QStringLiteral("Start Time"));
-    output.appendRow(QStringLiteral("End Time"));
-    QWidget outputHost;
-    auto *grid = new TValueListEditor(&output);
-    grid->setColumnWidths(95, 68);
-    grid->setNoTaskGuard();
-    grid->setGreyLockedRows(false);
-    auto *section = new TGridSection(QStringLiteral("      Output"), grid, true, &outputHost);
-    section->setGeometry(0, 0, 165, 18 + 3 * 18);
-    outputHost.resize(165, 18 + 3 * 18);
-    outputHost.show();
+    MainFormFixture f(sources, options);
+    f.form->edtOutputdir->setText(f.dir.path());
+    f.form->show();
     settle();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(120, 25));
-    if (grid->balloonTip())
-        save(grid->balloonTip(), out, QStringLiteral("output-tip"));
-    save(&outputHost, out, QStringLiteral("output-grid"));
+    const int profile = f.form->cmbProfile->findText(QStringLiteral("MKV H.265 + AAC"));
+    if (profile >= 0) {
+        f.form->cmbProfile->setCurrentIndex(profile);
+        f.form->cmbProfileChange();
+    }
+    f.form->selectRows({0});
+    f.form->ltvTaskClick();
+    save(f.form.get(), QStringLiteral("main-idle"));
+
+    dialogs(f);
+
+    // During a run: caught once the current file is under way, then stopped.
+    bool caught = false;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!caught && f.form->pgbCurrent->value() >= 20) {
+            caught = true;
+            save(f.form.get(), QStringLiteral("main-running"));
+            f.form->tbtnStopClick();
+        }
+    });
+    poll.start();
+    f.form->tbtnStartClick();
+    poll.stop();
+    if (!caught) {
+        QTextStream(stderr) << "the run ended before it could be caught\n";
+        ++g_failures;
+    }
+    save(f.form.get(), QStringLiteral("main-after-run"));
 
     return g_failures == 0 ? 0 : 1;
 }
