@@ -217,6 +217,12 @@ private slots:
         QCOMPARE(form.selectedRows(), QList<int>({1}));
         QCOMPARE(outputValues(form), QStringList({"clip.mp4", "00:00:05", "00:01:00"}));
 
+        // A right click (the menu's) does not run it either.
+        const QRect r0 = form.ltvTask->visualRect(form.tasks().index(0, 0));
+        QTest::mouseClick(form.ltvTask->viewport(), Qt::RightButton, {}, r0.center());
+        QCOMPARE(outputValues(form)[0], QStringLiteral("clip.mp4"));
+        form.ltvTask->setCurrentIndex(form.tasks().index(1, 0));
+
         // Moving the selection with the keyboard does not.
         form.ltvTask->setFocus();
         QTest::keyClick(form.ltvTask, Qt::Key_Up);

@@ -1045,7 +1045,9 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (watched == ltvTask->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        ltvTaskClick();
+        // A click of the left button; a right click opens the menu instead.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            ltvTaskClick();
     } else if (watched == panSplitter && event->type() == QEvent::MouseMove) {
         auto *me = static_cast<QMouseEvent *>(event);
         panSplitterMouseMove(int(me->position().x()), me->buttons(), me->modifiers());
