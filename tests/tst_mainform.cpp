@@ -12,6 +12,7 @@
 #include "ui/aboutform.h"
 #include "ui/mainform.h"
 #include "ui/settingform.h"
+#include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
 
 #include <QCheckBox>
@@ -336,6 +337,93 @@ private slots:
         QCOMPARE(f.platform.opened,
                  QStringList({f.dir.path() + QStringLiteral("Quivercast.html")}));
         QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    void customVideoSize()
+    {
+        MainFormFixture::Options o;
+        o.withShippedProfiles = true;
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        ValueListModel *video = form.vleVideo->values();
+        const int row = video->findRow(QStringLiteral("Video Size"));
+        QVERIFY(row >= 0);
+        QVERIFY(video->row(row).pickList.contains(QStringLiteral("Custom Size")));
+        // Another row changing does not open the dialog.
+        form.vleVideo->setCurrentIndex(video->index(row, 1));
+        video->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("900k"));
+        QVERIFY(!f.sizeForm->isVisible());
+        // Choosing "Custom Size" in the current row does, and disables the
+        // main window until it is closed.
+        video->setValue(row, QStringLiteral("Custom Size"));
+        QVERIFY(f.sizeForm->isVisible());
+        QVERIFY(!form.isEnabled());
+        f.sizeForm->btnCancelClick();
+        QVERIFY(form.isEnabled());
+        QCOMPARE(video->value(row), QStringLiteral("Original Size"));
+        video->setValue(row, QStringLiteral("Custom Size"));
+        f.sizeForm->edtWidth->setText(QStringLiteral("720"));
+        f.sizeForm->edtHeight->setText(QStringLiteral("480"));
+        f.sizeForm->btnOKClick();
+        QCOMPARE(video->value(row), QStringLiteral("720x480"));
+        QVERIFY(form.isEnabled());
+    }
+
+    void outputGridWithoutTask()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        // No task shown: a press gives the tip and opens no editor.
+        const QRect cell = form.vleOutput->visualRect(form.vleOutput->model()->index(1, 1));
+        QTest::mousePress(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(form.vleOutput->editRefused());
+        QVERIFY(form.vleOutput->balloonTip());
+        QVERIFY(!form.vleOutput->openEditor());
+    }
+
+    void stopButton()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        QTemporaryDir out;
+        QStringList paths;
+        for (const char *name : {"s1.avi", "s2.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        form.DropPaths(paths);
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"print frame=1 time=00:00:01.00 \\n", "sleep 60000"});
+        bool progressShown = false;
+        QTimer::singleShot(300, &form, [&] {
+            progressShown = form.panBottomLeft->isVisible() && !form.panBottomCenter->isVisible();
+            QVERIFY(form.tbtnStop->isEnabled());
+            form.tbtnStop->click();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        form.tbtnStartClick();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(timer.elapsed() < 20000);
+        QVERIFY(progressShown);
+        QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Stop"));
+        QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text, QStringLiteral("The Coversion is canceled."));
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Cancel"));
+        QVERIFY(form.panBottomCenter->isVisible());
+        QVERIFY(!form.panBottomLeft->isVisible());
+        QVERIFY(!form.tbtnStop->isEnabled());
+        QVERIFY(form.tbtnStart->isEnabled());
+        QVERIFY(!form.encoder().isRunning());
     }
 
     void welcomeLink()
