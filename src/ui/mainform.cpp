@@ -396,7 +396,7 @@ void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
     gpbProfile = new QGroupBox(QStringLiteral("Profile Detail"), panProfile);
     gpbProfile->setObjectName(QStringLiteral("gpbProfile"));
     auto *inner = new QVBoxLayout(gpbProfile);
-    inner->setContentsMargins(2, 2, 2, 2);
+    inner->setContentsMargins(2, 8, 2, 2);
     ScrollBox1 = new TSectionStack(gpbProfile);
     inner->addWidget(ScrollBox1);
 
