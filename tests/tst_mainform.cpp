@@ -332,6 +332,13 @@ private slots:
         QVERIFY(form.isEnabled());
         form.LeaveRunMode();
 
+        // Closing the main window while a dialog is open closes the dialog
+        // too, so the program ends.
+        form.tbtnSettingClick();
+        QVERIFY(f.settingForm->isVisible());
+        QVERIFY(form.close());
+        QVERIFY(!f.settingForm->isVisible());
+
         // Help opens the manual beside the program, nothing else.
         form.tbtnHelpClick();
         QCOMPARE(f.platform.opened,

@@ -993,6 +993,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     StorePreferences();
     event->accept();
+    // The program ends with this window: a dialog still open would keep it
+    // running without a main window.
+    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm};
+    for (QWidget *dialog : dialogs)
+        if (dialog && dialog->isVisible())
+            dialog->close();
 }
 
 void TMainForm::FormResize()
