@@ -397,6 +397,11 @@ private slots:
         form.selectRows({1});
         form.ltvTaskDblClick();
         QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(1));
+        // A run starting stops the preview.
+        QCOMPARE(f->player->state(), PreviewPlayer::State::Playing);
+        form.EnterRunMode();
+        QCOMPARE(f->player->state(), PreviewPlayer::State::Stopped);
+        form.LeaveRunMode();
         const int opened = int(f->player->openedFiles.size());
         form.ltvTask->selectionModel()->clear();
         form.Open1->trigger();
