@@ -476,7 +476,9 @@ void TMainForm::FormCreate(const QStringList &args)
     edtOutputdir->setText(m_appDir);
     m_version = ReadVersion(preferencesFile());
     const QString product = Branding::ProductName;
-    QApplication::setApplicationDisplayName(product);
+    // The application title; not the display name, which the desktop would
+    // append to every window caption.
+    QCoreApplication::setApplicationName(product);
     labProductName->setText(product);
     setWindowTitle(product + QStringLiteral(" V") + m_version);
 
