@@ -64,6 +64,27 @@ QColor pixel(TValueListEditor &grid, int row, int column)
     return image.pixelColor(r.right() - 3, r.center().y());
 }
 
+void settlePaints()
+{
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(10);
+    }
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 // A window with a grid and a neighbour to move the focus to.
 struct GridWindow
 {
@@ -170,11 +191,10 @@ private slots:
         QCOMPARE(w.model.value(3), QStringLiteral("25"));
         QCOMPARE(w.grid->openEditor(), nullptr);
 
-        // Text row: typed text lands in the row.
+        // Text row: typed text replaces the value.
         press(*w.grid, 2, 1);
         auto *edit = qobject_cast<QLineEdit *>(w.grid->openEditor());
         QVERIFY(edit);
-        edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("1500"));
         w.grid->endEdit();
         QCOMPARE(w.model.value(2), QStringLiteral("1500"));
@@ -500,7 +520,8 @@ private slots:
 
     void repaintAllOnPress()
     {
-        // The stack redraws each grid's rows without touching values.
+        // A press in one grid redraws the other grids of the stack (which
+        // would otherwise keep a stale focus marker), without touching values.
         ValueListModel a, b;
         fillVideo(a);
         fillVideo(b);
@@ -513,10 +534,23 @@ private slots:
         stack.resize(200, 300);
         stack.show();
         QVERIFY(QTest::qWaitForWindowExposed(&stack));
+        settlePaints();
+
+        PaintCounter paints(gb->viewport());
         QSignalSpy changed(&b, &ValueListModel::stringsChanged);
         press(*ga, 2, 1);
+        QTRY_VERIFY(paints.count > 0);
         QCOMPARE(changed.size(), 0);
         QCOMPARE(b.value(2), QStringLiteral("768"));
+
+        // Without the stack's repaint, the same kind of press leaves the
+        // other grid alone: the paints above came from it.
+        disconnect(ga, &TValueListEditor::mousePressed, &stack, &TSectionStack::repaintGrids);
+        settlePaints();
+        PaintCounter quiet(gb->viewport());
+        press(*ga, 3, 1);
+        settlePaints();
+        QCOMPARE(quiet.count, 0);
     }
 };
 

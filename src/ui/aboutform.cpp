@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace {
 const char *const LinkTarget = "linkTarget";
@@ -170,6 +171,9 @@ void TAboutForm::open()
 
 void TAboutForm::showEvent(QShowEvent *event)
 {
+    // Kept above the main window, which it disables while shown.
+    if (m_mainWindow && windowHandle() && m_mainWindow->windowHandle())
+        windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     // Centred on the main window however it is shown.
     if (m_mainWindow && !event->spontaneous())
         move(m_mainWindow->frameGeometry().center() - rect().center());

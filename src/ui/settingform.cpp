@@ -20,6 +20,7 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 constexpr int KeyWidth = 160;
@@ -230,6 +231,9 @@ void TSettingForm::showProfile(int index)
 
 void TSettingForm::showEvent(QShowEvent *event)
 {
+    // Kept above the main window, which it disables while shown.
+    if (m_mainWindow && windowHandle() && m_mainWindow->windowHandle())
+        windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     if (!event->spontaneous())
         centreOnMainWindow();
     QDialog::showEvent(event);

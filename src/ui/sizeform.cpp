@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace {
 const QString VideoSizeKey = QStringLiteral("Video Size");
@@ -80,6 +81,9 @@ void TSizeForm::open()
 
 void TSizeForm::showEvent(QShowEvent *event)
 {
+    // Kept above the main window, which it disables while shown.
+    if (m_mainWindow && windowHandle() && m_mainWindow->windowHandle())
+        windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     // Centred on the main window however it is shown.
     if (m_mainWindow && !event->spontaneous())
         move(m_mainWindow->frameGeometry().center() - rect().center());

@@ -95,8 +95,11 @@ void TValueListDelegate::setEditorData(QWidget *editor, const QModelIndex &index
         return;
     }
     if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
-        if (edit->text() != value)
+        if (edit->text() != value) {
             edit->setText(value);
+            // Typing replaces the value; a click into the text places the caret.
+            edit->selectAll();
+        }
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

@@ -42,15 +42,19 @@ TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
 
     // The focus marker follows the keyboard focus, also when it moves
     // between the grid and its editor or leaves for another window part.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-        auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
-        if (inside(old) || inside(now))
-            viewport()->update();
-    });
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            auto inside = [this](QWidget *w) { return w && (w == this || isAncestorOf(w)); };
+            if (inside(old) || inside(now))
+                viewport()->update();
+        });
 }
 
 TValueListEditor::~TValueListEditor()
 {
+    // The widget destructors below move the focus; this grid is no longer
+    // there to react.
+    disconnect(m_focusWatch);
     delete m_balloon;
 }
 

@@ -99,4 +99,5 @@ private:
     int m_keyWidth = 95;
     bool m_resizing = false;
     bool m_pressed = false;
+    QMetaObject::Connection m_focusWatch;
 };
