@@ -11,6 +11,7 @@
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/mainform.h"
+#include "ui/processform.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
@@ -431,6 +432,23 @@ private slots:
         QVERIFY(!form.tbtnStop->isEnabled());
         QVERIFY(form.tbtnStart->isEnabled());
         QVERIFY(!form.encoder().isRunning());
+    }
+
+    void processDialog()
+    {
+        MainFormFixture f;
+        f.show();
+        TProcessForm &process = *f.processForm;
+        QCOMPARE(process.windowTitle(), QStringLiteral("Process"));
+        QCOMPARE(process.btnStop->text(), QStringLiteral("Stop"));
+        // Never shown by the program; shown, it takes the main window's input.
+        QVERIFY(!process.isVisible());
+        process.show();
+        QVERIFY(!f.form->isEnabled());
+        process.btnStop->click(); // has no action
+        QVERIFY(process.isVisible());
+        process.close();
+        QVERIFY(f.form->isEnabled());
     }
 
     void welcomeLink()
