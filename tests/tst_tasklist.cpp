@@ -16,10 +16,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QUrl>
 
 using testsupport::ProgramDir;
 
@@ -425,6 +427,34 @@ private slots:
         QCOMPARE(form.tasks().count(), 1);
         QCOMPARE(form.selectedRows(), QList<int>({0}));
         QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
+        QVERIFY(taskButtonsEnabled(form));
+        QVERIFY(!form.welcomeVisible());
+    }
+
+    void dropEvents()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t1.avi"))),
+                      QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t2.avi"))),
+                      QUrl(QStringLiteral("https://example.org/clip.avi"))});
+        auto drop = [&] {
+            const QPoint at = form.ltvTask->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&form, &enter);
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&form, &dropped);
+            return enter.isAccepted();
+        };
+        // Refused while a run has the list disabled.
+        form.EnterRunMode();
+        QVERIFY(!drop());
+        QCOMPARE(form.tasks().count(), 0);
+        form.LeaveRunMode();
+        // Accepted otherwise; only local files are taken.
+        QVERIFY(drop());
+        QCOMPARE(names(form), QStringList({"t1", "t2"}));
         QVERIFY(taskButtonsEnabled(form));
         QVERIFY(!form.welcomeVisible());
     }
