@@ -2,13 +2,18 @@
 // arithmetic on resize, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
+#include "engine/prober.h"
 #include "engine/taskstore.h"
+#include "engine/tasktext.h"
 #include "engine/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
+#include "ui/aboutform.h"
 #include "ui/mainform.h"
+#include "ui/processform.h"
 #include "ui/settingform.h"
+#include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
 
 #include <QCheckBox>
@@ -21,6 +26,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -215,11 +221,10 @@ private slots:
             f.show();
             QVERIFY(f.form->close());
             // The first close without a preferences file writes exactly this.
-            const QByteArray expected =
-                "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\n"
-                "Auto Exit=0\r\nAuto Open Dir=1\r\nSyn Mode=0\r\n"
-                "Output Path=" +
-                f.dir.path().toUtf8() + "\r\nProfile=0\r\n";
+            const QByteArray expected = "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\n"
+                                        "Auto Exit=0\r\nAuto Open Dir=1\r\nSyn Mode=0\r\n"
+                                        "Output Path=" +
+                                        f.dir.path().toUtf8() + "\r\nProfile=0\r\n";
             QCOMPARE(readFile(f.dir.file(QStringLiteral("Preferences.ini"))), expected);
         }
         {
@@ -277,6 +282,187 @@ private slots:
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Output path does not exist"));
         QCOMPARE(f.form->tasks().cell(0, 2), QStringLiteral("OK"));
         QVERIFY(f.form->tbtnStart->isEnabled());
+    }
+
+    void dialogsFromMainWindow()
+    {
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+
+        // Settings: the General page, the main window disabled meanwhile and
+        // the output path copied in.
+        form.edtOutputdir->setText(m_tmp.path());
+        form.tbtnSettingClick();
+        QVERIFY(f.settingForm->isVisible());
+        QCOMPARE(f.settingForm->pgcSetting->currentIndex(), 0);
+        QVERIFY(!form.isEnabled());
+        QCOMPARE(f.settingForm->edtOutputDir->text(), m_tmp.path());
+        // OK hands the path back to the main window.
+        f.settingForm->edtOutputDir->setText(f.dir.path());
+        f.settingForm->btnOKClick();
+        QVERIFY(!f.settingForm->isVisible());
+        QVERIFY(form.isEnabled());
+        QCOMPARE(form.edtOutputdir->text(), f.dir.path());
+
+        // "&Setting": the Profiles page with the main window's profile.
+        form.cmbProfile->setCurrentIndex(1);
+        form.cmbProfileChange();
+        form.bbtnSettingClick();
+        QCOMPARE(f.settingForm->pgcSetting->currentIndex(), 1);
+        QCOMPARE(f.settingForm->cmbProfile->currentText(), QStringLiteral("B"));
+        // OK on the profile the main window shows reloads its grids.
+        form.vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("1k"));
+        f.settingForm->vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"),
+                                                        QStringLiteral("2500k"));
+        f.settingForm->btnOKClick();
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Bit Rate")),
+                 QStringLiteral("2500k"));
+        QVERIFY(form.isEnabled());
+
+        // About box: disables the window, even during a run, until closed.
+        form.EnterRunMode();
+        form.tbtnAboutClick();
+        QVERIFY(f.aboutForm->isVisible());
+        QVERIFY(!form.isEnabled());
+        f.aboutForm->btnOK->click();
+        QVERIFY(!f.aboutForm->isVisible());
+        QVERIFY(form.isEnabled());
+        form.LeaveRunMode();
+
+        // Closing the main window while a dialog is open closes the dialog
+        // too, so the program ends.
+        form.tbtnSettingClick();
+        QVERIFY(f.settingForm->isVisible());
+        QVERIFY(form.close());
+        QVERIFY(!f.settingForm->isVisible());
+
+        // Help opens the manual beside the program, nothing else.
+        form.tbtnHelpClick();
+        QCOMPARE(f.platform.opened,
+                 QStringList({f.dir.path() + QStringLiteral("Quivercast.html")}));
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    void customVideoSize()
+    {
+        MainFormFixture::Options o;
+        o.withShippedProfiles = true;
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        ValueListModel *video = form.vleVideo->values();
+        const int row = video->findRow(QStringLiteral("Video Size"));
+        QVERIFY(row >= 0);
+        QVERIFY(video->row(row).pickList.contains(QStringLiteral("Custom Size")));
+        // Another row changing does not open the dialog.
+        form.vleVideo->setCurrentIndex(video->index(row, 1));
+        video->setGridValue(QStringLiteral("Bit Rate"), QStringLiteral("900k"));
+        QVERIFY(!f.sizeForm->isVisible());
+        // Choosing "Custom Size" in the current row does, and disables the
+        // main window until it is closed.
+        video->setValue(row, QStringLiteral("Custom Size"));
+        QVERIFY(f.sizeForm->isVisible());
+        QVERIFY(!form.isEnabled());
+        f.sizeForm->btnCancelClick();
+        QVERIFY(form.isEnabled());
+        QCOMPARE(video->value(row), QStringLiteral("Original Size"));
+        video->setValue(row, QStringLiteral("Custom Size"));
+        f.sizeForm->edtWidth->setText(QStringLiteral("720"));
+        f.sizeForm->edtHeight->setText(QStringLiteral("480"));
+        f.sizeForm->btnOKClick();
+        QCOMPARE(video->value(row), QStringLiteral("720x480"));
+        QVERIFY(form.isEnabled());
+    }
+
+    void outputGridWithoutTask()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        // No task shown: a press gives the tip and opens no editor.
+        const QRect cell = form.vleOutput->visualRect(form.vleOutput->model()->index(1, 1));
+        QTest::mousePress(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form.vleOutput->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(form.vleOutput->editRefused());
+        QVERIFY(form.vleOutput->balloonTip());
+        QVERIFY(!form.vleOutput->openEditor());
+    }
+
+    void stopButton()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        QTemporaryDir out;
+        QStringList paths;
+        for (const char *name : {"s1.avi", "s2.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        form.DropPaths(paths);
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"print frame=1 time=00:00:01.00 \\n", "sleep 60000"});
+        bool progressShown = false;
+        QTimer::singleShot(300, &form, [&] {
+            progressShown = form.panBottomLeft->isVisible() && !form.panBottomCenter->isVisible();
+            QVERIFY(form.tbtnStop->isEnabled());
+            form.tbtnStop->click();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        form.tbtnStartClick();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(timer.elapsed() < 20000);
+        QVERIFY(progressShown);
+        QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Stop"));
+        QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text, QStringLiteral("The Coversion is canceled."));
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Cancel"));
+        QVERIFY(form.panBottomCenter->isVisible());
+        QVERIFY(!form.panBottomLeft->isVisible());
+        QVERIFY(!form.tbtnStop->isEnabled());
+        QVERIFY(form.tbtnStart->isEnabled());
+        QVERIFY(!form.encoder().isRunning());
+    }
+
+    void processDialog()
+    {
+        MainFormFixture f;
+        f.show();
+        TProcessForm &process = *f.processForm;
+        QCOMPARE(process.windowTitle(), QStringLiteral("Process"));
+        QCOMPARE(process.btnStop->text(), QStringLiteral("Stop"));
+        // Never shown by the program; shown, it takes the main window's input.
+        QVERIFY(!process.isVisible());
+        process.show();
+        QVERIFY(!f.form->isEnabled());
+        process.btnStop->click(); // has no action
+        QVERIFY(process.isVisible());
+        process.close();
+        QVERIFY(f.form->isEnabled());
+    }
+
+    void welcomeLink()
+    {
+        MainFormFixture f;
+        f.show();
+        QLabel *link = f.form->labLink;
+        const QPoint inside = link->rect().center();
+        QTest::mousePress(link, Qt::LeftButton, {}, inside);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(128, 165, 253));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, inside);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(194, 194, 194));
+        QCOMPARE(f.platform.opened.size(), 1);
+        QVERIFY(f.platform.opened[0].startsWith(QLatin1String("https://")));
     }
 
     void closeDuringRunAsks()
@@ -355,9 +541,14 @@ private slots:
         form.edtOutputdir->setText(out.path());
         form.selectRows({1});
         form.ltvTaskClick();
-        form.vleOutput->values()->setGridValue(QStringLiteral("End Time"),
-                                               QStringLiteral("00:00:01"));
-        form.vleOutputValidate(2);
+        // The edit is still open when Start is pressed.
+        form.vleOutput->setFocus();
+        const QModelIndex endCell = form.vleOutput->model()->index(2, 1);
+        form.vleOutput->setCurrentIndex(endCell);
+        form.vleOutput->QAbstractItemView::edit(endCell);
+        auto *editor = qobject_cast<QLineEdit *>(form.vleOutput->openEditor());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("00:00:01"));
         // The run reads the live control of the settings dialog.
         f.settingForm->chkOpenDir->setChecked(true);
         form.tbtnStartClick();
@@ -373,7 +564,16 @@ private slots:
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Complete"));
         QCOMPARE(f.platform.opened, QStringList({out.path()}));
         QVERIFY(QFileInfo(out.filePath(QStringLiteral("b clip.avi"))).size() > 0);
-        QVERIFY(QFileInfo(out.filePath(QStringLiteral("ä single.avi"))).size() > 0);
+        // The edit reached the task and its encoder: one second converted.
+        QCOMPARE(form.tasks().cell(1, ItemField::EndTime), QStringLiteral("00:00:01"));
+        QCOMPARE(form.tasks().cell(1, ItemField::ClipLength), QStringLiteral("00:00:01"));
+        EncoderProcess encoder;
+        Prober prober(encoder, testsupport::ffmpeg());
+        prober.ProbeFile(out.filePath(QStringLiteral("ä single.avi")));
+        const double seconds = StrToSeconds(prober.duration());
+        QVERIFY2(seconds > 0.8 && seconds < 1.3, qPrintable(prober.duration()));
+        prober.ProbeFile(out.filePath(QStringLiteral("b clip.avi")));
+        QVERIFY2(StrToSeconds(prober.duration()) > 1.8, qPrintable(prober.duration()));
         // Back in the idle state.
         QVERIFY(form.panBottomCenter->isVisible());
         QVERIFY(!form.panBottomLeft->isVisible());

@@ -16,10 +16,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QUrl>
 
 using testsupport::ProgramDir;
 
@@ -217,6 +219,12 @@ private slots:
         QCOMPARE(form.selectedRows(), QList<int>({1}));
         QCOMPARE(outputValues(form), QStringList({"clip.mp4", "00:00:05", "00:01:00"}));
 
+        // A right click (the menu's) does not run it either.
+        const QRect r0 = form.ltvTask->visualRect(form.tasks().index(0, 0));
+        QTest::mouseClick(form.ltvTask->viewport(), Qt::RightButton, {}, r0.center());
+        QCOMPARE(outputValues(form)[0], QStringLiteral("clip.mp4"));
+        form.ltvTask->setCurrentIndex(form.tasks().index(1, 0));
+
         // Moving the selection with the keyboard does not.
         form.ltvTask->setFocus();
         QTest::keyClick(form.ltvTask, Qt::Key_Up);
@@ -391,6 +399,11 @@ private slots:
         form.selectRows({1});
         form.ltvTaskDblClick();
         QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(1));
+        // A run starting stops the preview.
+        QCOMPARE(f->player->state(), PreviewPlayer::State::Playing);
+        form.EnterRunMode();
+        QCOMPARE(f->player->state(), PreviewPlayer::State::Stopped);
+        form.LeaveRunMode();
         const int opened = int(f->player->openedFiles.size());
         form.ltvTask->selectionModel()->clear();
         form.Open1->trigger();
@@ -414,6 +427,34 @@ private slots:
         QCOMPARE(form.tasks().count(), 1);
         QCOMPARE(form.selectedRows(), QList<int>({0}));
         QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
+        QVERIFY(taskButtonsEnabled(form));
+        QVERIFY(!form.welcomeVisible());
+    }
+
+    void dropEvents()
+    {
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t1.avi"))),
+                      QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t2.avi"))),
+                      QUrl(QStringLiteral("https://example.org/clip.avi"))});
+        auto drop = [&] {
+            const QPoint at = form.ltvTask->geometry().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&form, &enter);
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&form, &dropped);
+            return enter.isAccepted();
+        };
+        // Refused while a run has the list disabled.
+        form.EnterRunMode();
+        QVERIFY(!drop());
+        QCOMPARE(form.tasks().count(), 0);
+        form.LeaveRunMode();
+        // Accepted otherwise; only local files are taken.
+        QVERIFY(drop());
+        QCOMPARE(names(form), QStringList({"t1", "t2"}));
         QVERIFY(taskButtonsEnabled(form));
         QVERIFY(!form.welcomeVisible());
     }

@@ -396,7 +396,7 @@ void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
     gpbProfile = new QGroupBox(QStringLiteral("Profile Detail"), panProfile);
     gpbProfile->setObjectName(QStringLiteral("gpbProfile"));
     auto *inner = new QVBoxLayout(gpbProfile);
-    inner->setContentsMargins(2, 2, 2, 2);
+    inner->setContentsMargins(2, 8, 2, 2);
     ScrollBox1 = new TSectionStack(gpbProfile);
     inner->addWidget(ScrollBox1);
 
@@ -476,7 +476,9 @@ void TMainForm::FormCreate(const QStringList &args)
     edtOutputdir->setText(m_appDir);
     m_version = ReadVersion(preferencesFile());
     const QString product = Branding::ProductName;
-    QApplication::setApplicationDisplayName(product);
+    // The application title; not the display name, which the desktop would
+    // append to every window caption.
+    QCoreApplication::setApplicationName(product);
     labProductName->setText(product);
     setWindowTitle(product + QStringLiteral(" V") + m_version);
 
@@ -817,7 +819,7 @@ void TMainForm::tbtnAboutClick()
 {
     if (!m_aboutForm)
         m_aboutForm = new TAboutForm(this, m_platform, m_version, this);
-    m_aboutForm->show();
+    m_aboutForm->open();
 }
 
 void TMainForm::tbtnHelpClick()
@@ -993,6 +995,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     StorePreferences();
     event->accept();
+    // The program ends with this window: a dialog still open would keep it
+    // running without a main window.
+    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm};
+    for (QWidget *dialog : dialogs)
+        if (dialog && dialog->isVisible())
+            dialog->close();
 }
 
 void TMainForm::FormResize()
@@ -1045,7 +1053,9 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (watched == ltvTask->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        ltvTaskClick();
+        // A click of the left button; a right click opens the menu instead.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            ltvTaskClick();
     } else if (watched == panSplitter && event->type() == QEvent::MouseMove) {
         auto *me = static_cast<QMouseEvent *>(event);
         panSplitterMouseMove(int(me->position().x()), me->buttons(), me->modifiers());

@@ -28,7 +28,8 @@ protected:
             if (auto *w = qobject_cast<QWidget *>(watched);
                 w && IsUnskinned(w) && !w->property("quivercastPlain").toBool()) {
                 w->setProperty("quivercastPlain", true);
-                w->setPalette(PlainPalette());
+                // Colours the widget set itself (the black video area) stay.
+                w->setPalette(w->palette().resolve(PlainPalette()));
                 w->setAutoFillBackground(true);
                 w->style()->unpolish(w);
                 w->style()->polish(w);
