@@ -365,14 +365,14 @@ void TMainForm::buildWelcomePanel()
         auto *l = new QLabel(QString::fromLatin1(line), panbg);
         l->setFont(TahomaFont(15, true));
         SetTextColour(l, QColor(112, 112, 112));
-        l->setGeometry(52, y, 320, 22);
+        l->setGeometry(52, y, 400, 22);
         y += 30;
     }
 
     auto *picture = new QLabel(panbg);
     picture->setObjectName(QStringLiteral("imgWelcome"));
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/welcome.svg")).pixmap(QSize(200, 140)));
-    picture->setGeometry(350, 90, 200, 140);
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/welcome.svg")).pixmap(QSize(150, 105)));
+    picture->setGeometry(390, 200, 150, 105);
 
     labLink =
         new QLabel(QStringLiteral("%1  -  %2").arg(Branding::MakerName, Branding::WebSite), panbg);
@@ -380,7 +380,7 @@ void TMainForm::buildWelcomePanel()
     labLink->setFont(TahomaFont(12, false));
     SetTextColour(labLink, QColor(194, 194, 194));
     labLink->setCursor(Qt::PointingHandCursor);
-    labLink->setGeometry(36, 310, 500, 18);
+    labLink->setGeometry(36, 318, 500, 18);
     labLink->installEventFilter(this);
 }
 
