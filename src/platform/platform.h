@@ -11,9 +11,25 @@
 class Platform
 {
 public:
-    enum class Icon { None, Information, Question, Warning, Error };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Warning,
+        Error
+    };
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     virtual ~Platform() = default;
 

@@ -7,10 +7,22 @@
 
 namespace testsupport {
 
-QString fakeEncoder() { return QStringLiteral(QC_FAKE_ENCODER); }
-QString ffmpeg() { return QStringLiteral(QC_FFMPEG); }
-QString binDir() { return QStringLiteral(QC_BIN_DIR); }
-QString sourceDir() { return QStringLiteral(QC_SOURCE_DIR); }
+QString fakeEncoder()
+{
+    return QStringLiteral(QC_FAKE_ENCODER);
+}
+QString ffmpeg()
+{
+    return QStringLiteral(QC_FFMPEG);
+}
+QString binDir()
+{
+    return QStringLiteral(QC_BIN_DIR);
+}
+QString sourceDir()
+{
+    return QStringLiteral(QC_SOURCE_DIR);
+}
 
 QString makeClip(const QString &path, const QStringList &encoderArgs)
 {
@@ -34,14 +46,29 @@ QString makeStandardClip(const QString &path, double seconds)
                      "-f", "lavfi", "-i", "sine=frequency=440:duration=" + d};
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == "wmv" || ext == "asf")
-        args << "-c:v" << "wmv2" << "-c:a" << "wmav2";
+        args << "-c:v"
+             << "wmv2"
+             << "-c:a"
+             << "wmav2";
     else if (ext == "mpg" || ext == "mpeg" || ext == "vob")
-        args << "-c:v" << "mpeg2video" << "-c:a" << "mp2";
+        args << "-c:v"
+             << "mpeg2video"
+             << "-c:a"
+             << "mp2";
     else if (ext == "mp4" || ext == "mov")
-        args << "-c:v" << "libx264" << "-preset" << "ultrafast" << "-pix_fmt" << "yuv420p"
-             << "-c:a" << "aac";
+        args << "-c:v"
+             << "libx264"
+             << "-preset"
+             << "ultrafast"
+             << "-pix_fmt"
+             << "yuv420p"
+             << "-c:a"
+             << "aac";
     else
-        args << "-c:v" << "mpeg4" << "-c:a" << "mp3";
+        args << "-c:v"
+             << "mpeg4"
+             << "-c:a"
+             << "mp3";
     args << "-shortest";
     return makeClip(path, args);
 }
