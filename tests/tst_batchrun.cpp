@@ -648,6 +648,24 @@ private slots:
         QCOMPARE(left, 2);
     }
 
+    // With overwriting on, a task's output never replaces the source of
+    // another task of the list: that source would be lost before its turn.
+    void otherTasksSourcesAreKept()
+    {
+        Harness h;
+        QVERIFY(QDir().mkpath(h.work.filePath("in")));
+        const QString later = h.outDir + "/clip.mp4";
+        QVERIFY(testsupport::writeFile(later, "source of the second task"));
+        h.addTask(h.work.filePath("in/clip.avi"), "00:00:10");
+        h.addTask(later, "00:00:10");
+        h.script({"args"});
+        h.run->RunBatch(QString());
+        const QString encoderSaw = h.memos.join(QString());
+        QVERIFY2(encoderSaw.contains("arg:" + h.outDir + "/clip_1.mp4\n"), qPrintable(encoderSaw));
+        QVERIFY2(encoderSaw.contains("arg:" + h.outDir + "/clip_2.mp4\n"), qPrintable(encoderSaw));
+        QCOMPARE(h.statuses(), QStringList({"Complete", "Complete"}));
+    }
+
     // A profile that cannot be rewritten: reported, and the window returns to idle.
     void startWithBrokenProfile()
     {

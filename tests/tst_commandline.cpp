@@ -319,6 +319,22 @@ private slots:
         QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", true), d + "clip.mp4");
         QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", false), d + "clip_1_2.mp4");
     }
+
+    // Another task's source is protected like the task's own, in both modes.
+    void otherSourcesAreNeverOverwritten()
+    {
+        QTemporaryDir out;
+        const QString d = AddBackslash(out.path());
+        QVERIFY(testsupport::writeFile(d + "clip.mp4", "source of another task"));
+        QVERIFY(testsupport::writeFile(d + "clip_1.mp4", "and one more"));
+        const ltvItemData t =
+            makeTask("/in/clip.avi", "clip", ".mp4", "00:00:10", "00:00:00.0", "00:00:10");
+        const QStringList others{d + "sub/../clip.mp4", d + "clip_1.mp4"};
+        QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", true, others), d + "clip_1_2.mp4");
+        QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", false, others), d + "clip_1_2.mp4");
+        // Without them in the list the plain name is overwritten as before.
+        QCOMPARE(OutputPath(out.path(), t, 0, ".mp4", true), d + "clip.mp4");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -177,8 +177,14 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
 
+    // No task's output may replace the source of another task of the list,
+    // converted already or still waiting.
+    QStringList otherSources;
+    for (int i = 0; i < m_tasks.count(); ++i)
+        if (i != index)
+            otherSources.append(m_tasks.caption(i));
     const QString output = OutputPath(m_host.outputDirectory(), task, index,
-                                      m_host.outputExtension(), m_host.overwrite());
+                                      m_host.outputExtension(), m_host.overwrite(), otherSources);
     const QStringList args = EncoderArguments(task, options, output);
 
     if (!m_encoder.start(m_encoderPath, args)) {

@@ -42,12 +42,16 @@ bool sameFile(const QString &a, const QString &b)
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
-// A name the encoder may write: not the source, not a directory, and not an
-// existing file unless overwriting is allowed.
-bool usable(const QString &path, const QString &source, bool overwrite)
+// A name the encoder may write: not the source nor another task's source, not
+// a directory, and not an existing file unless overwriting is allowed.
+bool usable(const QString &path, const QString &source, const QStringList &otherSources,
+            bool overwrite)
 {
     if (sameFile(path, source))
         return false;
+    for (const QString &other : otherSources)
+        if (sameFile(path, other))
+            return false;
     const QFileInfo info(path);
     if (info.isDir())
         return false;
@@ -81,7 +85,7 @@ QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grid
 }
 
 QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
-                   const QString &outputExt, bool overwrite)
+                   const QString &outputExt, bool overwrite, const QStringList &otherSources)
 {
     const QString dir = AddBackslash(outputDir);
     // Both the plain and the indexed name take the profile's extension; the
@@ -94,14 +98,14 @@ QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
         ext = QStringLiteral(".mp4");
 
     const QString plain = dir + task.NewFilename + ext;
-    if (usable(plain, task.InputFile, overwrite))
+    if (usable(plain, task.InputFile, otherSources, overwrite))
         return plain;
     const QString indexed = dir + task.NewFilename + u'_' + QString::number(index + 1);
-    if (usable(indexed + ext, task.InputFile, overwrite))
+    if (usable(indexed + ext, task.InputFile, otherSources, overwrite))
         return indexed + ext;
     for (int k = 2;; ++k) {
         const QString candidate = indexed + u'_' + QString::number(k) + ext;
-        if (usable(candidate, task.InputFile, overwrite))
+        if (usable(candidate, task.InputFile, otherSources, overwrite))
             return candidate;
     }
 }

@@ -18,9 +18,10 @@ QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grid
 // source file under any spelling, it is a directory, or it exists and
 // overwrite is off) the name takes the index: NewFilename_<index+1>, then
 // NewFilename_<index+1>_2, _3, ... With overwrite off no existing file is
-// ever chosen.
+// ever chosen. The source files of the other tasks (otherSources) are never
+// written over either, whatever overwrite says.
 QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
-                   const QString &outputExt, bool overwrite);
+                   const QString &outputExt, bool overwrite, const QStringList &otherSources = {});
 
 // The task's own options appended to the profile's: " -ss <StartTime>" when
 // the start was moved, " -t <whole seconds>" when the length was cut.
