@@ -5,7 +5,7 @@
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
 #include "settings/profiles.h"
 #include "support/testsupport.h"

@@ -1,6 +1,6 @@
 #include "engine/commandline.h"
 #include "engine/tasktext.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "settings/newinifiles.h"
 #include "support/testsupport.h"
 

@@ -1,5 +1,5 @@
 #include "engine/taskstore.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "ui/balloontip.h"
 #include "ui/gridsection.h"

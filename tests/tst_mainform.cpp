@@ -5,7 +5,7 @@
 #include "engine/prober.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"

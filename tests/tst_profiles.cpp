@@ -1,4 +1,4 @@
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"
 #include "support/testsupport.h"

@@ -1,5 +1,5 @@
-#include "engine/profilegrids.h"
-#include "engine/valuelistmodel.h"
+#include "settings/profilegrids.h"
+#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"

@@ -1,6 +1,6 @@
 #include "engine/commandline.h"
-#include "engine/profilegrids.h"
-#include "engine/valuelistmodel.h"
+#include "settings/profilegrids.h"
+#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
 #include "settings/profiles.h"
 #include "support/testsupport.h"

@@ -2,7 +2,7 @@
 // the selected task, the pop-up menu, the keys, the column rule, and the
 // output-directory commands of the bottom bar.
 #include "engine/taskstore.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profilegrids.h"
+#include "settings/profilegrids.h"
 
 #include <QObject>
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "tasktext.h"
-#include "valuelistmodel.h"
 
 #include <QFileInfo>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "itemdata.h"
-#include "profilegrids.h"
+#include "settings/profilegrids.h"
 
 #include <QString>
 #include <QStringList>

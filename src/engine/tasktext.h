@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pathtext.h"
+
 #include <QString>
 
 // Time texts: hours, minutes and seconds, each with at least two digits,
@@ -16,9 +18,3 @@ QString SecondsToStr(double seconds);
 // False (value untouched) for anything else, and for numbers too large to
 // hold.
 bool ReadDecimal(const QString &text, double &value);
-// The file-name part of a path: the text after its last directory separator.
-QString FileNamePart(const QString &path);
-// The name without its extension (the text before its last ".").
-QString StripFileExt(const QString &name);
-// The path with a trailing directory separator.
-QString AddBackslash(const QString &path);

@@ -1,8 +1,8 @@
 #include "profiles.h"
 
-#include "engine/tasktext.h"
-#include "engine/valuelistmodel.h"
 #include "newinifiles.h"
+#include "platform/pathtext.h"
+#include "settings/valuelistmodel.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/profilegrids.h"
+#include "settings/profilegrids.h"
 
 #include <QList>
 #include <QString>

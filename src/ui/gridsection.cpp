@@ -1,6 +1,6 @@
 #include "gridsection.h"
 
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "valuelisteditor.h"
 
 #include <QEvent>

@@ -5,7 +5,7 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/encoderprocess.h"
-#include "engine/profilegrids.h"
+#include "settings/profilegrids.h"
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
 

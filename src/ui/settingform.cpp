@@ -1,6 +1,6 @@
 #include "settingform.h"
 
-#include "engine/profilegrids.h"
+#include "settings/profilegrids.h"
 #include "engine/tasktext.h"
 #include "gridsection.h"
 #include "platform/platform.h"

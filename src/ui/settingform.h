@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/profilegrids.h"
-#include "engine/valuelistmodel.h"
+#include "settings/profilegrids.h"
+#include "settings/valuelistmodel.h"
 #include "settings/preferences.h"
 
 #include <QDialog>

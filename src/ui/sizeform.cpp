@@ -1,6 +1,6 @@
 #include "sizeform.h"
 
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>

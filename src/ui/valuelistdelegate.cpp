@@ -1,6 +1,6 @@
 #include "valuelistdelegate.h"
 
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "valuelisteditor.h"
 
 #include <QApplication>

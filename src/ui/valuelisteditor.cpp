@@ -1,7 +1,7 @@
 #include "valuelisteditor.h"
 
 #include "balloontip.h"
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "valuelistdelegate.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "balloontip.h"
 
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 
 #include <QPointer>
 #include <QTableView>

@@ -2,7 +2,7 @@
 // shipped profiles, brings them into the states worth looking at and writes
 // a PNG of each:
 //   screenshots <outdir>
-#include "engine/valuelistmodel.h"
+#include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
