@@ -187,6 +187,30 @@ private slots:
         store.clearRows();
         QCOMPARE(store.count(), 0);
     }
+
+    // A task keeps its identity wherever its record moves; an identity is
+    // never given twice, also not after its row is gone.
+    void identities()
+    {
+        TaskStore store;
+        const auto a = store.appendRow("/v/a.avi");
+        const auto b = store.appendRow("/v/b.avi");
+        const auto c = store.appendRow("/v/c.avi");
+        QVERIFY(a != b && b != c && a != 0);
+        store.swapRecords(0, 2);
+        QCOMPARE(store.caption(0), QStringLiteral("/v/c.avi"));
+        QCOMPARE(store.rowOf(a), 2);
+        QCOMPARE(store.rowOf(c), 0);
+        QCOMPARE(store.taskId(1), b);
+        store.removeRowAt(1);
+        QCOMPARE(store.rowOf(b), -1);
+        QCOMPARE(store.rowOf(a), 1);
+        store.clearRows();
+        const auto d = store.appendRow("/v/a.avi");
+        QVERIFY(d != a && d != b && d != c);
+        QCOMPARE(store.rowOf(a), -1);
+        QCOMPARE(store.taskId(5), TaskStore::TaskId(0));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTaskStore)

@@ -4,12 +4,37 @@
 
 TaskStore::TaskStore(QObject *parent) : QAbstractTableModel(parent) {}
 
-void TaskStore::appendRow(const QString &caption)
+TaskStore::TaskId TaskStore::appendRow(const QString &caption)
 {
     const int row = count();
     beginInsertRows({}, row, row);
-    m_rows.append(Row{caption, {}});
+    m_rows.append(Row{caption, {}, ++m_lastId});
     endInsertRows();
+    return m_lastId;
+}
+
+void TaskStore::swapRecords(int a, int b)
+{
+    if (a == b || a < 0 || b < 0 || a >= count() || b >= count())
+        return;
+    m_rows.swapItemsAt(a, b);
+    emit dataChanged(index(a, 0), index(a, ColumnCount - 1));
+    emit dataChanged(index(b, 0), index(b, ColumnCount - 1));
+}
+
+TaskStore::TaskId TaskStore::taskId(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].id : 0;
+}
+
+int TaskStore::rowOf(TaskId id) const
+{
+    if (id == 0)
+        return -1;
+    for (int i = 0; i < count(); ++i)
+        if (m_rows[i].id == id)
+            return i;
+    return -1;
 }
 
 void TaskStore::removeRowAt(int index)

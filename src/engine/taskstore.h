@@ -17,13 +17,26 @@ public:
     static constexpr int CellCount = 10;
     static constexpr int ColumnCount = 4;
 
+    // A task's identity: given when its row is appended, moved with its
+    // record, never reused. Results that arrive later (a probe, a log) find
+    // their task by it, wherever the row has moved meanwhile.
+    using TaskId = quint64;
+
     explicit TaskStore(QObject *parent = nullptr);
 
     int count() const { return int(m_rows.size()); }
-    // Appends a row with the given caption and ten empty cells.
-    void appendRow(const QString &caption);
+    // Appends a row with the given caption and ten empty cells; returns the
+    // new task's identity.
+    TaskId appendRow(const QString &caption);
     void removeRowAt(int index);
     void clearRows();
+    // Exchanges the whole records of two rows, identities included.
+    void swapRecords(int a, int b);
+
+    // Identity of the task in row index (0 for no such row).
+    TaskId taskId(int index) const;
+    // Row of the task with that identity, or -1 when it is no longer listed.
+    int rowOf(TaskId id) const;
 
     QString caption(int index) const;
     QString cell(int index, int cell) const;
@@ -49,8 +62,10 @@ private:
     {
         QString caption;
         std::array<QString, CellCount> cells;
+        TaskId id = 0;
     };
     void setText(int index, int field, const QString &text);
 
     QList<Row> m_rows;
+    TaskId m_lastId = 0;
 };

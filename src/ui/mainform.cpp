@@ -5,12 +5,12 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
 #include "ui/gridsection.h"
@@ -715,11 +715,7 @@ void TMainForm::tbtnUpClick()
     for (int i = 1; i < m_tasks.count(); ++i) {
         if (!selected.contains(i))
             continue;
-        ltvItemData upper, lower;
-        m_tasks.GetItemData(i, ItemField::All, lower);
-        m_tasks.GetItemData(i - 1, ItemField::All, upper);
-        m_tasks.SetItemData(i - 1, ItemField::All, lower);
-        m_tasks.SetItemData(i, ItemField::All, upper);
+        m_tasks.swapRecords(i, i - 1);
         selected.insert(i - 1);
         selected.remove(i);
     }
@@ -736,11 +732,7 @@ void TMainForm::tbtnDownClick()
     for (int i = m_tasks.count() - 2; i >= 0; --i) {
         if (!selected.contains(i))
             continue;
-        ltvItemData upper, lower;
-        m_tasks.GetItemData(i, ItemField::All, upper);
-        m_tasks.GetItemData(i + 1, ItemField::All, lower);
-        m_tasks.SetItemData(i + 1, ItemField::All, upper);
-        m_tasks.SetItemData(i, ItemField::All, lower);
+        m_tasks.swapRecords(i, i + 1);
         selected.insert(i + 1);
         selected.remove(i);
     }
