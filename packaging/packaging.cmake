@@ -1,5 +1,6 @@
 # The Debian package, built by scripts/package.sh with CPack from a release
-# build: everything under /usr, the program in /usr/lib/quivercast.
+# build configured for the prefix /usr (installed into a staging DESTDIR):
+# the program in /usr/lib/quivercast.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION share/doc/quivercast)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
     COMMAND ${QC_GZIP} -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog > changelog.gz
@@ -14,14 +15,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Larkspur Media Works")
 set(CPACK_PACKAGE_CONTACT "Larkspur Media Works <support@larkspur-media.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch video converter with conversion profiles")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "batch video converter with conversion profiles
- Quivercast converts many videos in one run. Collect source videos in a task
- list, pick a conversion profile and an output folder, optionally give each
- task a new name and start and end times, and start the run. The profiles'
- settings are edited in grids; a preview pane plays the selected source.
- .
- The conversions are done by the ffmpeg command-line program.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The summary is the first line of the package's description; this text
+# follows it, paragraphs separated by an empty line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quivercast converts many videos in one run. Collect source videos in a task
+list, pick a conversion profile and an output folder, optionally give each
+task a new name and start and end times, and start the run. The profiles'
+settings are edited in grids; a preview pane plays the selected source.
+
+The conversions are done by the ffmpeg command-line program.")
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -14,7 +14,7 @@ dir=build-package
 # Built with the distribution's hardening flags, as Debian's own packages are.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DQC_FFMPEG=/usr/bin/ffmpeg \
+    -DCMAKE_INSTALL_PREFIX=/usr -DQC_FFMPEG=/usr/bin/ffmpeg \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$dir"
