@@ -68,6 +68,7 @@ private slots:
             m_program, installed ? AppPaths::Mode::Installed : AppPaths::Mode::Portable);
         QCOMPARE(paths.mode(), installed ? AppPaths::Mode::Installed : AppPaths::Mode::Portable);
         QCOMPARE(paths.preferencesFile(), expand(preferences));
+        QCOMPARE(paths.userConfigDir() + QStringLiteral("Preferences.ini"), expand(preferences));
         QCOMPARE(paths.userProfileDir(), expand(profiles));
         QCOMPARE(paths.factoryOutputPath(), expand(output));
         // What comes with the program is beside it in both layouts.

@@ -55,6 +55,7 @@ AppPaths AppPaths::portable(const QString &programDir)
     AppPaths p;
     p.m_mode = Mode::Portable;
     p.m_programDir = AddBackslash(programDir);
+    p.m_userConfigDir = p.m_programDir;
     p.m_preferencesFile = p.m_programDir + kPreferences;
     p.m_userProfileDir = p.shippedProfileDir();
     p.m_factoryOutputPath = p.m_programDir;
@@ -67,7 +68,8 @@ AppPaths AppPaths::installed(const QString &programDir, const QString &configDir
     AppPaths p;
     p.m_mode = Mode::Installed;
     p.m_programDir = AddBackslash(programDir);
-    p.m_preferencesFile = AddBackslash(configDir) + kPreferences;
+    p.m_userConfigDir = AddBackslash(configDir);
+    p.m_preferencesFile = p.m_userConfigDir + kPreferences;
     p.m_userProfileDir = AddBackslash(profileDir);
     p.m_factoryOutputPath = AddBackslash(factoryOutputDir);
     return p;
@@ -143,7 +145,7 @@ QStringList AppPaths::prepareUserFiles()
         m_preferencesFile = shipped;
     };
 
-    const QString configDir = QFileInfo(m_preferencesFile).path();
+    const QString configDir = m_userConfigDir;
     const QFileInfo user(m_preferencesFile);
     if (const QString reason = makeFolder(configDir); !reason.isEmpty()) {
         fallBack(folderError(configDir, reason));

@@ -41,6 +41,9 @@ public:
     QString programDir() const { return m_programDir; }
     QString encoderPath() const;
     QString helpFile() const;
+    // The folder of the user's own settings files: the program's directory
+    // when portable, the user's configuration folder when installed.
+    QString userConfigDir() const { return m_userConfigDir; }
     // The Preferences.ini the program reads and writes.
     QString preferencesFile() const { return m_preferencesFile; }
     // The Preferences.ini that came with the program: the source of the
@@ -78,6 +81,7 @@ private:
 
     Mode m_mode = Mode::Portable;
     QString m_programDir;
+    QString m_userConfigDir;
     QString m_preferencesFile;
     QString m_userProfileDir;
     QString m_factoryOutputPath;
