@@ -154,17 +154,15 @@ QStringList AppPaths::prepareUserFiles()
                      .arg(QDir::toNativeSeparators(m_preferencesFile), systemReason(EISDIR)));
     } else if (!user.exists() && !user.isSymLink() && QFileInfo(shipped).isFile()) {
         // The first start: the user's settings begin as the shipped ones.
+        // When the shipped file cannot be read they begin empty.
         QFile source(shipped);
         QFile target(m_preferencesFile);
         QByteArray data;
-        bool ok = source.open(QIODevice::ReadOnly);
-        if (ok)
+        if (source.open(QIODevice::ReadOnly))
             data = source.readAll();
-        const QString readError = source.errorString();
-        ok = ok && source.error() == QFileDevice::NoError;
-        if (!ok) {
-            fallBack(QStringLiteral("Cannot open file \"%1\". %2")
-                         .arg(QDir::toNativeSeparators(shipped), readError));
+        if (source.error() != QFileDevice::NoError) {
+            problems << QStringLiteral("Cannot open file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(shipped), source.errorString());
         } else if (!target.open(QIODevice::NewOnly)) {
             fallBack(QStringLiteral("Cannot create file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(m_preferencesFile), target.errorString()));
