@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and its tests need,
-# and only when something is missing.
+# and only when something is missing. Packages named as arguments are
+# installed too (scripts/package.sh adds its tools this way).
 set -euo pipefail
 QC_PACKAGES=(
     build-essential cmake ninja-build clang-format pkg-config
@@ -9,6 +10,7 @@ QC_PACKAGES=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-plugins-ugly gstreamer1.0-libav
     xvfb xauth dbus fonts-dejavu-core
+    "$@"
 )
 missing=()
 for p in "${QC_PACKAGES[@]}"; do

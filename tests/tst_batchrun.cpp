@@ -5,9 +5,10 @@
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
+#include "settings/apppaths.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -751,7 +752,7 @@ private slots:
         Harness h(program.file("wmaspi.dll"));
         ValueListModel video, audio, advanced;
         const ProfileGrids grids{&video, &audio, &advanced};
-        const QString path = ProfilePath(program.path(), name);
+        const QString path = ProfilePath(AppPaths::portable(program.path()), name);
         QVERIFY(LoadProfile(path, grids, &h.host.ext));
         QVERIFY(!h.host.ext.isEmpty());
         QVERIFY(!BuildProfileOptions(path, grids).trimmed().isEmpty());

@@ -19,13 +19,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -250,6 +254,101 @@ private slots:
             QCOMPARE(g.form->cmbProfile->currentIndex(), 1);
             QCOMPARE(g.form->outputExtension(), QStringLiteral(".avi"));
         }
+    }
+
+    // An installed copy: the shipped files are read and never written; the
+    // user's settings and profiles are kept in the user's own folders.
+    void installedCopy_data()
+    {
+        QTest::addColumn<bool>("usable"); // the user's Preferences.ini can be had
+        QTest::newRow("user's folders") << true;
+        QTest::newRow("Preferences.ini a folder") << false;
+    }
+    void installedCopy()
+    {
+        QFETCH(bool, usable);
+        MainFormFixture::Options o;
+        o.installed = true;
+        o.withShippedProfiles = true;
+        o.withPreferences = true;
+        QMap<QString, QByteArray> shipped; // every shipped file, with LF line ends
+        MainFormFixture f({}, o, [&](MainFormFixture &f) {
+            // A rewrite through the store would bring back CR LF.
+            QDirIterator it(f.dir.path(), QDir::Files | QDir::NoSymLinks,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                shipped[path] = readFile(path).replace("\r\n", "\n");
+                QVERIFY(testsupport::writeFile(path, shipped[path]));
+            }
+            const QString config = f.home.path() + QStringLiteral("/config/Quivercast/");
+            QVERIFY(QDir().mkpath(config));
+            if (usable)
+                QVERIFY(testsupport::writeFile(config + QStringLiteral("Preferences.ini"),
+                                               "[Main]\r\nVersion=0.9\r\n[Default]\r\n"
+                                               "Overwrite=0\r\n"));
+            else
+                QVERIFY(QDir().mkpath(config + QStringLiteral("Preferences.ini")));
+            // The user's own profile hides the shipped one of its name.
+            QDir().mkpath(f.paths.userProfileDir());
+            MainFormFixture::writeProfile(f.paths.userProfileDir() +
+                                              QStringLiteral("mp4 h.264 + aac.apf"),
+                                          QStringLiteral("mkv"));
+        });
+        const QString user = f.paths.userProfileDir();
+        QCOMPARE(f.pathProblems.size(), usable ? 0 : 1);
+        f.show();
+        TMainForm &form = *f.form;
+        // The version comes with the program, the output path is the user's
+        // Videos folder, the catalogue holds both kinds of profile.
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
+        QCOMPARE(form.edtOutputdir->text(), f.home.path() + QStringLiteral("/Videos/"));
+        QCOMPARE(form.cmbProfile->currentText(), QStringLiteral("AVI MPEG-4 + MP3"));
+        QVERIFY(form.cmbProfile->findText(QStringLiteral("mp4 h.264 + aac")) >= 0);
+        QCOMPARE(form.cmbProfile->findText(QStringLiteral("MP4 H.264 + AAC")), -1);
+
+        // Save as onto a shipped profile writes the user's copy of it; the
+        // dialog opens in the user's folder.
+        QTest::mouseClick(form.bbtnSetting, Qt::LeftButton);
+        TSettingForm &settings = *f.settingForm;
+        QVERIFY(settings.isVisible());
+        f.platform.saveAnswers = {f.dir.file(QStringLiteral("Profiles/WMV + WMA.apf"))};
+        QTest::mouseClick(settings.btnSaveAs, Qt::LeftButton);
+        QCOMPARE(f.platform.saveDirectories, QStringList{user});
+        QVERIFY(readFile(user + QStringLiteral("WMV + WMA.apf")).contains("Type=avi"));
+        // Load Default takes the factory values that came with the program.
+        QTest::mouseClick(settings.btnDefault, Qt::LeftButton);
+        QVERIFY(settings.rdbOverWrite->isChecked());
+        QCOMPARE(settings.edtOutputDir->text(), f.home.path() + QStringLiteral("/Videos/"));
+        // OK on a shipped profile saves the user's copy, which the main
+        // window then shows.
+        settings.vleVideo->values()->setGridValue(QStringLiteral("Bit Rate"),
+                                                  QStringLiteral("5000 kbps"));
+        QTest::mouseClick(settings.btnOK, Qt::LeftButton);
+        QVERIFY(!settings.isVisible());
+        QVERIFY(QFileInfo(user + QStringLiteral("AVI MPEG-4 + MP3.apf")).isFile());
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Bit Rate")),
+                 QStringLiteral("5000 kbps"));
+
+        QVERIFY(form.close());
+        const QByteArray prefs =
+            readFile(f.home.path() + QStringLiteral("/config/Quivercast/Preferences.ini"));
+        if (usable) {
+            QVERIFY2(prefs.contains("Output Path=" + f.home.path().toUtf8() + "/Videos/\r\n"),
+                     prefs.constData());
+            QVERIFY(prefs.contains("Profile=0\r\n"));
+        }
+        // Nothing shipped was written, and nothing was added beside it.
+        QDirIterator it(f.dir.path(), QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
+        QStringList after;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            after << path;
+            QVERIFY2(readFile(path) == shipped.value(path), qPrintable(path));
+        }
+        QCOMPARE(after.size(), shipped.size());
+        for (const RecordingPlatform::Message &m : f.platform.messages)
+            QCOMPARE(m.caption, QStringLiteral("Load Default")); // no error on the way
     }
 
     void profileIndexBeyondCatalogue()

@@ -1,3 +1,4 @@
+#include "settings/apppaths.h"
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "support/testsupport.h"
@@ -21,7 +22,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_appDir = m_dir.path() + QDir::separator();
-        m_ini = PreferencesPath(m_appDir);
+        m_ini = AppPaths::portable(m_appDir).preferencesFile();
         QFile::remove(m_ini);
     }
 

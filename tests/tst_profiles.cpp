@@ -1,6 +1,7 @@
-#include "settings/valuelistmodel.h"
+#include "settings/apppaths.h"
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -407,14 +408,41 @@ private slots:
         QVERIFY(QFile::link(dir + "A.apf", dir + "linked.apf"));
         QCOMPARE(ListFilesByExt(dir, ".apf"), (QStringList{".apf", ".hidden.apf", "A.apf", "b.APF",
                                                            "c.apf", "linked.apf", "Zeta.Apf"}));
-        const QString appDir = app.path() + "/";
+        const AppPaths appDir = AppPaths::portable(app.path());
         QCOMPARE(ProfileCatalogue(appDir),
                  (QStringList{".hidden", "A", "b", "c", "linked", "Zeta"}));
         QCOMPARE(ProfilePath(appDir, "A"), dir + "A.apf");
         QCOMPARE(ProfilePath(appDir, "b"), dir + "b.APF");
         QCOMPARE(ProfilePath(appDir, "Zeta"), dir + "Zeta.Apf");
         QCOMPARE(ProfilePath(appDir, "nothing"), dir + "nothing.apf");
-        QCOMPARE(ProfileCatalogue(appDir + "nowhere/"), QStringList{});
+        QCOMPARE(ProfileCatalogue(AppPaths::portable(app.path() + "/nowhere")), QStringList{});
+    }
+
+    void catalogueOfShippedAndUserProfiles()
+    {
+        QTemporaryDir app, user;
+        const QString shipped = app.path() + "/Profiles/";
+        const QString own = user.path() + "/";
+        QVERIFY(QDir().mkpath(shipped));
+        // LF line ends: a rewrite through the store would change them.
+        for (const char *f : {"Alpha.apf", "beta.apf", "Gamma.APF", "Alpha B.apf"})
+            QVERIFY(testsupport::writeFile(shipped + f, "[Main]\nType=avi\n"));
+        for (const char *f : {"ALPHA.apf", "delta.apf", "gamma.apf"})
+            QVERIFY(testsupport::writeFile(own + f, "[Main]\nType=mkv\n"));
+        const AppPaths paths = AppPaths::installed(app.path(), user.path(), own, user.path());
+        // A user profile hides the shipped one of the same name in any case;
+        // all in one order, by file name.
+        QCOMPARE(ProfileCatalogue(paths),
+                 (QStringList{"Alpha B", "ALPHA", "beta", "delta", "gamma"}));
+        QCOMPARE(ProfilePath(paths, "ALPHA"), own + "ALPHA.apf");
+        QCOMPARE(ProfilePath(paths, "beta"), shipped + "beta.apf");
+        QCOMPARE(ProfilePath(paths, "Gamma"), shipped + "Gamma.APF");
+        QCOMPARE(ProfilePath(paths, "new"), own + "new.apf");
+        // A shipped profile is read and left as it came.
+        QString ext;
+        QVERIFY(LoadProfile(ProfilePath(paths, "beta"), m_grids, &ext, false));
+        QCOMPARE(ext, ".avi");
+        QCOMPARE(testsupport::readFile(shipped + "beta.apf"), QByteArray("[Main]\nType=avi\n"));
     }
 
     void shippedProfilesLoad()
@@ -435,11 +463,11 @@ private slots:
                                      "Deinterlace",
                                      "Format"};
         testsupport::ProgramDir app;
-        const QStringList catalogue = ProfileCatalogue(app.path());
+        const QStringList catalogue = ProfileCatalogue(AppPaths::portable(app.path()));
         QVERIFY2(catalogue.size() >= 8, qPrintable(catalogue.join(", ")));
         QSet<QString> types;
         for (const QString &name : catalogue) {
-            const QString path = ProfilePath(app.path(), name);
+            const QString path = ProfilePath(AppPaths::portable(app.path()), name);
             const QByteArray before = testsupport::readFile(path);
             QString ext;
             QVERIFY2(LoadProfile(path, m_grids, &ext), qPrintable(name));

@@ -1,8 +1,9 @@
-#include "settings/profilegrids.h"
-#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
+#include "settings/apppaths.h"
 #include "settings/newinifiles.h"
+#include "settings/profilegrids.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/gridsection.h"
@@ -76,8 +77,8 @@ class TestSettingForm : public QObject
         m_main = new QWidget;
         m_main->show();
         m_platform = new RecordingPlatform;
-        m_form = new TSettingForm(m_main, m_dir->path(), *m_platform,
-                                  ProfileCatalogue(m_dir->path()), m_main);
+        const AppPaths paths = AppPaths::portable(m_dir->path());
+        m_form = new TSettingForm(m_main, paths, *m_platform, ProfileCatalogue(paths), m_main);
         m_mainOutput = QStringLiteral("/srv/videos/out/");
         m_form->setMainOutputDirSource([this] { return m_mainOutput; });
     }
@@ -138,7 +139,7 @@ private slots:
     void createCopiesTheCatalogueAndReadsPreferences()
     {
         create(false);
-        const QStringList catalogue = ProfileCatalogue(m_dir->path());
+        const QStringList catalogue = ProfileCatalogue(AppPaths::portable(m_dir->path()));
         QVERIFY(catalogue.size() >= 9);
         QCOMPARE(m_form->cmbProfile->count(), catalogue.size());
         for (int i = 0; i < catalogue.size(); ++i)
@@ -417,7 +418,8 @@ private slots:
         // The chooser does not list the new file before the next start.
         QCOMPARE(m_form->cmbProfile->count(), entries);
         QCOMPARE(m_form->cmbProfile->findText(QStringLiteral("Copy")), -1);
-        QVERIFY(ProfileCatalogue(m_dir->path()).contains(QStringLiteral("Copy")));
+        QVERIFY(
+            ProfileCatalogue(AppPaths::portable(m_dir->path())).contains(QStringLiteral("Copy")));
     }
 
     void saveAsWithoutProfileWritesNothing()

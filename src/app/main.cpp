@@ -8,13 +8,31 @@
 #include "ui/skin.h"
 #include "ui/widgetplatform.h"
 
-#include "engine/tasktext.h"
+#include "platform/terminationsignals.h"
+#include "settings/apppaths.h"
 
 #include <QComboBox>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
+    // SIGTERM and SIGINT close the windows as the user would, so the
+    // settings are saved when the session ends or the terminal is
+    // interrupted. Until the main window has been shown only a message box
+    // is closed: a window cannot be closed from within its own showing.
+    TerminationSignals terminationSignals;
+    bool shown = false;
+    bool closeRequested = false;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &app, [&] {
+        if (shown) {
+            QApplication::closeAllWindows();
+            return;
+        }
+        closeRequested = true;
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
     WidgetPlatform platform;
     app.setPlatform(&platform);
     // The program's default font: 8 points at 96 dots per inch. Set on the
@@ -25,25 +43,40 @@ int main(int argc, char **argv)
     QApplication::setFont(font);
     ApplySkin(app);
 
-    const QString appDir = AddBackslash(QCoreApplication::applicationDirPath());
+    // The directory of the real executable, whatever link started it.
+    AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
+    const QStringList pathProblems = paths.prepareUserFiles();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
     // The windows, in their creation order; the main window takes in the
     // command line while it is created.
-    TMainForm mainForm(appDir, platform, &QtPreviewPlayer::create, args);
+    TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
     platform.setOwner(&mainForm);
     TProcessForm processForm(&mainForm, &mainForm);
     TAboutForm aboutForm(&mainForm, platform, mainForm.versionText(), &mainForm);
     QStringList catalogue;
     for (int i = 0; i < mainForm.cmbProfile->count(); ++i)
         catalogue << mainForm.cmbProfile->itemText(i);
-    TSettingForm settingForm(&mainForm, appDir, platform, catalogue, &mainForm);
+    TSettingForm settingForm(&mainForm, paths, platform, catalogue, &mainForm);
     TSizeForm sizeForm(&mainForm, platform, &mainForm);
     mainForm.setAboutForm(&aboutForm);
     mainForm.setSettingForm(&settingForm);
     mainForm.setSizeForm(&sizeForm);
 
-    mainForm.show();
+    // Shown from the event loop, so that the messages of its first showing
+    // are covered by the application's handler and a close requested
+    // meanwhile ends the program.
+    QTimer::singleShot(0, &mainForm, [&] {
+        mainForm.show();
+        shown = true;
+        if (closeRequested) {
+            QApplication::closeAllWindows();
+            return;
+        }
+        if (!pathProblems.isEmpty())
+            platform.messageBox(pathProblems.join(u'\n'), QStringLiteral("Personal Settings"),
+                                Platform::Icon::Warning);
+    });
     return app.exec();
 }

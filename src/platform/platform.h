@@ -39,8 +39,10 @@ public:
     // The open-files dialog. filter uses the "Name|*.a;*.b|Name|*.c" form;
     // several files may be chosen and must exist. Empty when cancelled.
     virtual QStringList openFileNames(const QString &filter) = 0;
-    // The save-file dialog; empty when cancelled.
-    virtual QString saveFileName(const QString &filter, const QString &defaultExt) = 0;
+    // The save-file dialog, opened in directory (the toolkit's choice when
+    // empty); empty when cancelled.
+    virtual QString saveFileName(const QString &filter, const QString &defaultExt,
+                                 const QString &directory = QString()) = 0;
     // The folder chooser with a title, file-system folders only. False when
     // cancelled.
     virtual bool browseForDirectory(const QString &title, QString &path) = 0;

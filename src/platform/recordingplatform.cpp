@@ -17,9 +17,11 @@ QStringList RecordingPlatform::openFileNames(const QString &filter)
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
-QString RecordingPlatform::saveFileName(const QString &filter, const QString &)
+QString RecordingPlatform::saveFileName(const QString &filter, const QString &,
+                                        const QString &directory)
 {
     fileDialogFilters.append(filter);
+    saveDirectories.append(directory);
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 

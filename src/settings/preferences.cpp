@@ -70,17 +70,12 @@ QStringList SynModeNames()
             QStringLiteral("Progressive Mode")};
 }
 
-QString PreferencesPath(const QString &appDir)
-{
-    return appDir + QStringLiteral("Preferences.ini");
-}
-
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &appDir)
+                                 const QString &defaultOutputPath, bool rewrite)
 {
     TNewInifile ini(iniPath);
     PreferenceValues v;
-    v.outputPath = decodePath(ini.ReadString(section, kOutputPath, encodePath(appDir)));
+    v.outputPath = decodePath(ini.ReadString(section, kOutputPath, encodePath(defaultOutputPath)));
     v.synMode = ini.ReadInteger(section, kSynMode, 0);
     if (v.synMode < 0 || v.synMode >= SynModeNames().size())
         v.synMode = -1;
@@ -89,7 +84,8 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
     v.autoExit = ini.ReadBool(section, kAutoExit, false);
     v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, false);
     v.overwrite = ini.ReadBool(section, kOverwrite, true);
-    ini.Release();
+    if (rewrite)
+        ini.Release();
     return v;
 }
 
@@ -108,26 +104,30 @@ void StorePreferences(const QString &iniPath, int profileIndex, const Preference
     ini.Release();
 }
 
-int ReadProfileIndex(const QString &iniPath)
+int ReadProfileIndex(const QString &iniPath, bool rewrite)
 {
     TNewInifile ini(iniPath);
     const int index = ini.ReadInteger(kMain, kProfile, 0);
-    ini.Release();
+    if (rewrite)
+        ini.Release();
     return index;
 }
 
-QString ReadOutputPath(const QString &iniPath, const QString &appDir)
+QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath, bool rewrite)
 {
     TNewInifile ini(iniPath);
-    const QString path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(appDir)));
-    ini.Release();
+    const QString path =
+        decodePath(ini.ReadString(kMain, kOutputPath, encodePath(defaultOutputPath)));
+    if (rewrite)
+        ini.Release();
     return path;
 }
 
-QString ReadVersion(const QString &iniPath)
+QString ReadVersion(const QString &iniPath, bool rewrite)
 {
     TNewInifile ini(iniPath);
     const QString version = ini.ReadString(kMain, QStringLiteral("Version"), QStringLiteral("1.8"));
-    ini.Release();
+    if (rewrite)
+        ini.Release();
     return version;
 }

@@ -8,7 +8,8 @@
 // between the controls and the file. Each call opens its own store and
 // releases it, so every call, a read included, rewrites the file; file
 // errors throw TIniFileError ("Cannot open file ..." / "Cannot create
-// file ...").
+// file ..."). The readers leave the file as it is when rewrite is false (a
+// file that came with the program).
 struct PreferenceValues
 {
     QString outputPath;
@@ -22,15 +23,12 @@ struct PreferenceValues
 // The choices of the synchronisation mode, in index order.
 QStringList SynModeNames();
 
-// appDir + "Preferences.ini".
-QString PreferencesPath(const QString &appDir);
-
 // Reads the six General page values from "Main" or "Default". Defaults:
-// outputPath appDir, synMode 0, autoOpenDir true (false when reading
+// outputPath defaultOutputPath, synMode 0, autoOpenDir true (false when reading
 // "Default"), autoExit false, autoTurnOff false, overwrite true. A "Syn
 // Mode" outside 0..2 reads as -1 (nothing selected).
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &appDir);
+                                 const QString &defaultOutputPath, bool rewrite = true);
 
 // Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
 // Off", "Overwrite" into "Main", in that order.
@@ -42,10 +40,11 @@ void StorePreferences(const QString &iniPath, int profileIndex, const Preference
 
 // "Profile" of "Main" (default 0), as stored; the caller checks it against
 // the catalogue.
-int ReadProfileIndex(const QString &iniPath);
+int ReadProfileIndex(const QString &iniPath, bool rewrite = true);
 
-// "Output Path" of "Main" (default appDir).
-QString ReadOutputPath(const QString &iniPath, const QString &appDir);
+// "Output Path" of "Main" (default defaultOutputPath).
+QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
+                       bool rewrite = true);
 
 // "Version" of "Main" (default "1.8"); never written.
-QString ReadVersion(const QString &iniPath);
+QString ReadVersion(const QString &iniPath, bool rewrite = true);

@@ -1,5 +1,6 @@
 #include "profiles.h"
 
+#include "apppaths.h"
 #include "newinifiles.h"
 #include "platform/pathtext.h"
 #include "settings/valuelistmodel.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -19,6 +21,14 @@ bool hasExtension(const QString &fileName, const QString &ext)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot >= 0 && fileName.mid(dot).compare(ext, Qt::CaseInsensitive) == 0;
+}
+
+// By name ignoring case, then exactly, so the order (and a stored index into
+// it) is the same on every machine.
+bool fileNameLess(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
 
 } // namespace
@@ -47,18 +57,24 @@ QStringList ListFilesByExt(const QString &dir, const QString &ext)
         if (hasExtension(info.fileName(), ext))
             names.append(info.fileName());
     }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(), fileNameLess);
     return names;
 }
 
-QStringList ProfileCatalogue(const QString &appDir)
+QStringList ProfileCatalogue(const AppPaths &paths)
 {
+    QStringList files = ListFilesByExt(paths.userProfileDir(), kProfileExt);
+    if (paths.shippedProfileDir() != paths.userProfileDir()) {
+        QSet<QString> hidden;
+        for (const QString &file : files)
+            hidden.insert(StripFileExt(file).toCaseFolded());
+        for (const QString &file : ListFilesByExt(paths.shippedProfileDir(), kProfileExt))
+            if (!hidden.contains(StripFileExt(file).toCaseFolded()))
+                files.append(file);
+        std::sort(files.begin(), files.end(), fileNameLess);
+    }
     QStringList names;
-    for (const QString &file :
-         ListFilesByExt(AddBackslash(appDir) + QStringLiteral("Profiles"), kProfileExt)) {
+    for (const QString &file : files) {
         const QString name = StripFileExt(file);
         if (!name.isEmpty())
             names.append(name);
@@ -66,16 +82,17 @@ QStringList ProfileCatalogue(const QString &appDir)
     return names;
 }
 
-QString ProfilePath(const QString &appDir, const QString &name)
+QString ProfilePath(const AppPaths &paths, const QString &name)
 {
-    const QString dir = AddBackslash(appDir) + QStringLiteral("Profiles");
-    const QString path = AddBackslash(dir) + name + kProfileExt;
-    if (QFileInfo(path).isFile())
-        return path;
-    for (const QString &file : ListFilesByExt(dir, kProfileExt))
-        if (StripFileExt(file) == name)
-            return AddBackslash(dir) + file;
-    return path;
+    for (const QString &dir : {paths.userProfileDir(), paths.shippedProfileDir()}) {
+        const QString path = dir + name + kProfileExt;
+        if (QFileInfo(path).isFile())
+            return path;
+        for (const QString &file : ListFilesByExt(dir, kProfileExt))
+            if (StripFileExt(file) == name)
+                return dir + file;
+    }
+    return paths.userProfileDir() + name + kProfileExt;
 }
 
 QString ReadProfileType(const TNewInifile &ini)
@@ -118,7 +135,7 @@ ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueList
     return current;
 }
 
-bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt)
+bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt, bool rewrite)
 {
     if (!QFileInfo(path).isFile())
         return false;
@@ -156,7 +173,8 @@ bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *output
             model->setRows(*rows);
     if (outputExt)
         *outputExt = u'.' + type;
-    ini.Release();
+    if (rewrite)
+        ini.Release();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class AppPaths;
 class TNewInifile;
 class ValueListModel;
 
@@ -49,15 +50,17 @@ QStringList SplitCommaList(const QString &text);
 // stored index into it) is the same on every machine.
 QStringList ListFilesByExt(const QString &dir, const QString &ext);
 
-// The catalogue: profile names (file names without extension) of
-// appDir + "Profiles/", in ListFilesByExt order.
-QStringList ProfileCatalogue(const QString &appDir);
+// The catalogue: the names (file names without extension) of the shipped
+// profiles and of the user's, in ListFilesByExt order. A user profile hides
+// a shipped one whose name differs at most in letter case.
+QStringList ProfileCatalogue(const AppPaths &paths);
 
-// The path of the named profile: appDir + "Profiles/" + name + ".apf". When
-// no file of exactly that name exists but one differing only in the letter
-// case of its extension does (B.APF), that file's path is returned, so every
-// catalogue entry can be opened on a case-sensitive file system.
-QString ProfilePath(const QString &appDir, const QString &name);
+// The path of the named profile: the user's file of that name when there is
+// one, else the shipped one, else userProfileDir + name + ".apf". In each
+// folder a file differing only in the letter case of its extension (B.APF)
+// is found too, so every catalogue entry can be opened on a case-sensitive
+// file system.
+QString ProfilePath(const AppPaths &paths, const QString &name);
 
 // The parameter definitions of the profile held by a store (no release).
 QString ReadProfileType(const TNewInifile &ini);
@@ -72,11 +75,12 @@ ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueList
 // Replaces the rows of the three grids with the profile's parameters (pick
 // lists, read-only flags, shown values). When outputExt is given it becomes
 // "." + the profile's type. Returns false, changing nothing, when the file
-// does not exist. The file is rewritten by the store's release afterwards;
-// a failure there throws TIniFileError after the grids were filled.
-// A list parameter whose "Index" is outside its display items shows an
-// empty value.
-bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt = nullptr);
+// does not exist. The file is rewritten by the store's release afterwards
+// unless rewrite is false (a shipped profile); a failure there throws
+// TIniFileError after the grids were filled. A list parameter whose "Index"
+// is outside its display items shows an empty value.
+bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt = nullptr,
+                 bool rewrite = true);
 
 // Writes the grids' values into the profile file: the position of a list
 // row's value in its pick list as "Index" (-1 when not there), a free row's

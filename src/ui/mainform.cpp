@@ -99,9 +99,9 @@ void SetTextColour(QWidget *w, const QColor &colour)
 
 } // namespace
 
-TMainForm::TMainForm(const QString &appDir, Platform &platform, PlayerFactory playerFactory,
+TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory playerFactory,
                      const QStringList &args, QWidget *parent)
-    : QMainWindow(parent), m_appDir(AddBackslash(appDir)), m_platform(platform)
+    : QMainWindow(parent), m_paths(paths), m_platform(platform)
 {
     // The window's design font: 8 points at 96 dots per inch.
     QFont designFont = font();
@@ -471,10 +471,12 @@ void TMainForm::buildMenu()
 
 void TMainForm::FormCreate(const QStringList &args)
 {
-    // AppDir was fixed by the constructor; the output path until the saved
-    // one is restored at first showing.
-    edtOutputdir->setText(m_appDir);
-    m_version = ReadVersion(preferencesFile());
+    // The paths were fixed by the constructor; the output path until the
+    // saved one is restored at first showing. The version text comes with the
+    // program.
+    edtOutputdir->setText(m_paths.factoryOutputPath());
+    const QString versionFile = m_paths.shippedPreferencesFile();
+    m_version = ReadVersion(versionFile, !m_paths.isShipped(versionFile));
     const QString product = Branding::ProductName;
     // The application title; not the display name, which the desktop would
     // append to every window caption.
@@ -482,7 +484,7 @@ void TMainForm::FormCreate(const QStringList &args)
     labProductName->setText(product);
     setWindowTitle(product + QStringLiteral(" V") + m_version);
 
-    cmbProfile->addItems(ProfileCatalogue(m_appDir));
+    cmbProfile->addItems(ProfileCatalogue(m_paths));
     cmbProfile->setCurrentIndex(-1);
 
     m_intake->CommandLineIntake(args);
@@ -534,12 +536,7 @@ ProfileGrids TMainForm::grids() const
 
 QString TMainForm::profilePath(const QString &name) const
 {
-    return ProfilePath(m_appDir, name);
-}
-
-QString TMainForm::preferencesFile() const
-{
-    return PreferencesPath(m_appDir);
+    return ProfilePath(m_paths, name);
 }
 
 bool TMainForm::welcomeVisible() const
@@ -894,7 +891,7 @@ void TMainForm::cmbProfileChange()
     const QString path = profilePath(name);
     if (!QFileInfo::exists(path))
         return;
-    LoadProfile(path, grids(), &m_outputExt);
+    LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path));
     m_intake->setOutputExtension(m_outputExt);
     panVideo->setHeightForProfileLoad(m_videoValues->count());
     panAudio->setHeightForProfileLoad(m_audioValues->count());
@@ -948,16 +945,19 @@ void TMainForm::FormShow()
 
 void TMainForm::RestorePreferences()
 {
-    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_appDir));
+    const bool rewrite = !m_paths.isShipped(preferencesFile());
+    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite));
     if (cmbProfile->count() == 0)
         return;
-    const int index = ReadProfileIndex(preferencesFile());
+    const int index = ReadProfileIndex(preferencesFile(), rewrite);
     cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
     cmbProfileChange();
 }
 
 void TMainForm::StorePreferences()
 {
+    if (m_paths.isShipped(preferencesFile()))
+        return; // the user was told at start-up that settings are not saved
     PreferenceValues values;
     if (m_settingForm) {
         values = PreferenceValues{QString(),
@@ -967,7 +967,8 @@ void TMainForm::StorePreferences()
                                   m_settingForm->chkTurnoff->isChecked(),
                                   m_settingForm->rdbOverWrite->isChecked()};
     } else {
-        values = ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_appDir);
+        values =
+            ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_paths.factoryOutputPath());
     }
     values.outputPath = edtOutputdir->text();
     ::StorePreferences(preferencesFile(), cmbProfile->currentIndex(), values);

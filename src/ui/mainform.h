@@ -1,9 +1,10 @@
 #pragma once
 
 #include "engine/encoderprocess.h"
-#include "settings/profilegrids.h"
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
+#include "settings/apppaths.h"
+#include "settings/profilegrids.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -49,8 +50,8 @@ public:
     using PlayerFactory = std::function<std::unique_ptr<PreviewPlayer>(QVideoWidget *)>;
 
     // Builds the window and runs the start-up steps, the command-line intake
-    // of args included.
-    TMainForm(const QString &appDir, Platform &platform, PlayerFactory playerFactory,
+    // of args included. paths says where the program's files are.
+    TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory playerFactory,
               const QStringList &args = {}, QWidget *parent = nullptr);
     ~TMainForm() override;
 
@@ -59,13 +60,13 @@ public:
     void setSizeForm(TSizeForm *form);
     void setAboutForm(TAboutForm *form);
 
-    QString appDir() const { return m_appDir; }
+    const AppPaths &paths() const { return m_paths; }
     QString versionText() const { return m_version; }
-    QString encoderPath() const { return m_appDir + QStringLiteral("wmaspi.dll"); }
-    QString helpFile() const { return m_appDir + QStringLiteral("Quivercast.html"); }
-    QString preferencesFile() const;
-    // The file of the named profile in the profile directory; the extension
-    // is matched ignoring case, as the catalogue lists it.
+    QString encoderPath() const { return m_paths.encoderPath(); }
+    QString helpFile() const { return m_paths.helpFile(); }
+    QString preferencesFile() const { return m_paths.preferencesFile(); }
+    // The file of the named profile (the user's, else the shipped one); the
+    // extension is matched ignoring case, as the catalogue lists it.
     QString profilePath(const QString &name) const;
 
     TaskStore &tasks() { return m_tasks; }
@@ -187,7 +188,7 @@ private:
     void ltvTaskResized(int newWidth);
     void setProgress(QProgressBar *bar, QLabel *label, int percent);
 
-    QString m_appDir;
+    AppPaths m_paths;
     Platform &m_platform;
     QString m_version;
     QString m_outputExt;

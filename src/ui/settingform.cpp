@@ -35,11 +35,11 @@ void addDesignedRows(ValueListModel &model, const QStringList &keys)
 }
 } // namespace
 
-TSettingForm::TSettingForm(QWidget *mainWindow, const QString &appDir, Platform &platform,
+TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform &platform,
                            const QStringList &catalogue, QWidget *parent)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_appDir(AddBackslash(appDir)), m_platform(platform)
+      m_mainWindow(mainWindow), m_paths(paths), m_platform(platform)
 {
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
@@ -262,7 +262,7 @@ void TSettingForm::FormClose()
 
 QString TSettingForm::profilePath() const
 {
-    return ProfilePath(m_appDir, cmbProfile->currentText());
+    return ProfilePath(m_paths, cmbProfile->currentText());
 }
 
 ProfileGrids TSettingForm::grids()
@@ -288,7 +288,13 @@ void TSettingForm::btnOKClick()
     if (!name.isEmpty()) {
         const QString path = profilePath();
         if (QFileInfo(path).isFile()) {
-            SaveProfile(path, grids());
+            // A shipped profile stays as it came: the values go into the
+            // user's copy, which takes its place in the catalogue.
+            const QString target = m_paths.profileSaveTarget(path);
+            if (target == path)
+                SaveProfile(path, grids());
+            else
+                SaveProfileAs(path, target, grids());
             // 4. The main window reloads when it shows the same profile.
             emit profileSaved(name);
         }
@@ -319,7 +325,7 @@ void TSettingForm::cmbProfileChange()
         panAdvanced->setHeightForProfileLoad(m_advanced.count());
     };
     try {
-        LoadProfile(path, grids());
+        LoadProfile(path, grids(), nullptr, !m_paths.isShipped(path));
     } catch (...) {
         // The rows are in even when the file could not be rewritten.
         fitGrids();
@@ -330,14 +336,15 @@ void TSettingForm::cmbProfileChange()
 
 void TSettingForm::btnSaveAsClick()
 {
-    const QString target =
-        m_platform.saveFileName(QStringLiteral("Profiles (*.apf)|*.apf"), QStringLiteral(".apf"));
+    const QString target = m_platform.saveFileName(QStringLiteral("Profiles (*.apf)|*.apf"),
+                                                   QStringLiteral(".apf"), m_paths.saveAsFolder());
     if (target.isEmpty() || cmbProfile->currentText().isEmpty())
         return;
     // An open edit belongs to the values saved.
     for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
         grid->endEdit();
-    SaveProfileAs(profilePath(), target, grids());
+    // A shipped profile chosen as the target is saved as the user's copy.
+    SaveProfileAs(profilePath(), m_paths.profileSaveTarget(target), grids());
 }
 
 void TSettingForm::sbtnBrowseClick()
@@ -379,10 +386,18 @@ void TSettingForm::LoadPreferences()
 
 void TSettingForm::ReadPreferencesFrom(const QString &section)
 {
-    setPreferences(ReadPreferences(PreferencesPath(m_appDir), section, m_appDir));
+    // The factory values come with the program; the user's own from the
+    // user's file.
+    const QString file = section.compare(QStringLiteral("Default"), Qt::CaseInsensitive) == 0
+                             ? m_paths.shippedPreferencesFile()
+                             : m_paths.preferencesFile();
+    setPreferences(
+        ReadPreferences(file, section, m_paths.factoryOutputPath(), !m_paths.isShipped(file)));
 }
 
 void TSettingForm::SavePreferences()
 {
-    ::SavePreferences(PreferencesPath(m_appDir), preferences());
+    if (m_paths.isShipped(m_paths.preferencesFile()))
+        return; // the user was told at start-up that settings are not saved
+    ::SavePreferences(m_paths.preferencesFile(), preferences());
 }

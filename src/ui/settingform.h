@@ -1,8 +1,9 @@
 #pragma once
 
+#include "settings/apppaths.h"
+#include "settings/preferences.h"
 #include "settings/profilegrids.h"
 #include "settings/valuelistmodel.h"
-#include "settings/preferences.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -34,7 +35,7 @@ class TSettingForm : public QDialog
 public:
     // catalogue: the profile names in the main window's chooser, in order.
     // The dialog is deleted with parent when one is given.
-    TSettingForm(QWidget *mainWindow, const QString &appDir, Platform &platform,
+    TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform &platform,
                  const QStringList &catalogue, QWidget *parent = nullptr);
     ~TSettingForm() override;
 
@@ -54,7 +55,8 @@ public:
     void btnSaveAsClick();
     void sbtnBrowseClick();
 
-    // Path of the profile the Profiles page's chooser names.
+    // Path of the profile the Profiles page's chooser names (the user's
+    // file, else the shipped one).
     QString profilePath() const;
     // The General page's values as they stand (the live preferences; the
     // output path is the dialog's box).
@@ -113,7 +115,7 @@ private:
     void centreOnMainWindow();
 
     QPointer<QWidget> m_mainWindow;
-    QString m_appDir;
+    AppPaths m_paths;
     Platform &m_platform;
     std::function<QString()> m_mainOutputDir;
     ValueListModel m_video;

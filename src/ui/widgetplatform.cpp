@@ -94,10 +94,11 @@ QStringList WidgetPlatform::openFileNames(const QString &filter)
     return dialog.selectedFiles();
 }
 
-QString WidgetPlatform::saveFileName(const QString &filter, const QString &defaultExt)
+QString WidgetPlatform::saveFileName(const QString &filter, const QString &defaultExt,
+                                     const QString &directory)
 {
     const QStringList filters = ConvertFilter(filter);
-    QFileDialog dialog(owner());
+    QFileDialog dialog(owner(), QString(), directory);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);

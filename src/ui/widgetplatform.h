@@ -18,7 +18,8 @@ public:
     Answer messageBox(const QString &text, const QString &caption, Icon icon,
                       Buttons buttons = Buttons::Ok) override;
     QStringList openFileNames(const QString &filter) override;
-    QString saveFileName(const QString &filter, const QString &defaultExt) override;
+    QString saveFileName(const QString &filter, const QString &defaultExt,
+                         const QString &directory = QString()) override;
     bool browseForDirectory(const QString &title, QString &path) override;
     void shellOpen(const QString &target) override;
     void powerOff() override;

@@ -14,8 +14,25 @@
 
 MainFormFixture::MainFormFixture(const QStringList &args) : MainFormFixture(args, Options()) {}
 
-MainFormFixture::MainFormFixture(const QStringList &args, const Options &options)
-    : dir(options.encoder, options.withShippedProfiles, options.withPreferences)
+namespace {
+
+AppPaths layout(const MainFormFixture::Options &options, const QString &programDir,
+                const QString &home)
+{
+    if (!options.installed)
+        return AppPaths::portable(programDir);
+    QDir().mkpath(home + QStringLiteral("/Videos"));
+    return AppPaths::installed(programDir, home + QStringLiteral("/config/Quivercast"),
+                               home + QStringLiteral("/data/Quivercast/Profiles"),
+                               home + QStringLiteral("/Videos"));
+}
+
+} // namespace
+
+MainFormFixture::MainFormFixture(const QStringList &args, const Options &options,
+                                 const std::function<void(MainFormFixture &)> &prepare)
+    : dir(options.encoder, options.withShippedProfiles, options.withPreferences),
+      paths(layout(options, dir.path(), home.path()))
 {
     QDir().mkpath(dir.file(QStringLiteral("Profiles")));
     for (const auto &[name, type] : options.profiles)
@@ -25,8 +42,11 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
         if (f.open(QIODevice::WriteOnly))
             f.write(options.preferences.toUtf8());
     }
+    if (prepare)
+        prepare(*this);
+    pathProblems = paths.prepareUserFiles();
     form = std::make_unique<TMainForm>(
-        dir.path(), platform,
+        paths, platform,
         [this](QVideoWidget *) -> std::unique_ptr<PreviewPlayer> {
             auto p = std::make_unique<RecordingPlayer>();
             player = p.get();
@@ -38,7 +58,7 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
     QStringList catalogue;
     for (int i = 0; i < form->cmbProfile->count(); ++i)
         catalogue << form->cmbProfile->itemText(i);
-    settingForm = std::make_unique<TSettingForm>(form.get(), dir.path(), platform, catalogue);
+    settingForm = std::make_unique<TSettingForm>(form.get(), paths, platform, catalogue);
     sizeForm = std::make_unique<TSizeForm>(form.get(), platform);
     form->setAboutForm(aboutForm.get());
     form->setSettingForm(settingForm.get());

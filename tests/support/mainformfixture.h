@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/recordingplatform.h"
+#include "settings/apppaths.h"
 #include "testsupport.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class RecordingPlayer;
@@ -26,10 +29,16 @@ public:
         // Extra profiles written before the window is created: name -> type.
         QList<std::pair<QString, QString>> profiles;
         QString preferences; // content of Preferences.ini when not empty
+        // The installed layout: dir holds the shipped files, home the user's
+        // (config/Quivercast, data/Quivercast/Profiles, Videos).
+        bool installed = false;
     };
 
     explicit MainFormFixture(const QStringList &args = {});
-    MainFormFixture(const QStringList &args, const Options &options);
+    // prepare runs when the files are laid out, before the user's files are
+    // prepared and the windows created.
+    MainFormFixture(const QStringList &args, const Options &options,
+                    const std::function<void(MainFormFixture &)> &prepare = {});
     ~MainFormFixture();
 
     // Shows the main window (first showing: preferences and profile load)
@@ -37,6 +46,9 @@ public:
     void show();
 
     testsupport::ProgramDir dir;
+    QTemporaryDir home;
+    AppPaths paths;
+    QStringList pathProblems; // what preparing the user's files reported
     RecordingPlatform platform;
     RecordingPlayer *player = nullptr; // the preview's graph once created
     std::unique_ptr<TMainForm> form;

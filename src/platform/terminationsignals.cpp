@@ -1,0 +1,62 @@
+#include "terminationsignals.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// The write end of the pipe, for the handler, which may use nothing else.
+volatile sig_atomic_t g_writeFd = -1;
+
+constexpr int kSignals[] = {SIGTERM, SIGINT};
+
+extern "C" void onTerminationSignal(int signalNumber)
+{
+    const int savedErrno = errno;
+    const unsigned char byte = static_cast<unsigned char>(signalNumber);
+    if (g_writeFd >= 0 && ::write(g_writeFd, &byte, 1) < 0) {
+        // The pipe is full: signals are already waiting to be handled.
+    }
+    errno = savedErrno;
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+{
+    if (g_writeFd >= 0 || ::pipe2(m_fds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    g_writeFd = m_fds[1];
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int s : kSignals)
+        ::sigaction(s, &action, nullptr);
+    m_notifier = new QSocketNotifier(m_fds[0], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    if (!m_notifier)
+        return;
+    for (int s : kSignals)
+        ::signal(s, SIG_DFL);
+    g_writeFd = -1;
+    ::close(m_fds[0]);
+    ::close(m_fds[1]);
+}
+
+void TerminationSignals::readPipe()
+{
+    unsigned char bytes[16];
+    ssize_t n;
+    while ((n = ::read(m_fds[0], bytes, sizeof bytes)) > 0)
+        for (ssize_t i = 0; i < n; ++i)
+            emit received(bytes[i]);
+}

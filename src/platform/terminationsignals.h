@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM and SIGINT into a Qt signal delivered by the event loop, so
+// that the program can end as if its window had been closed (a desktop
+// session ends its programs this way at logout). The system's handler only
+// writes the signal's number into a pipe; received() is emitted from the
+// event loop. Signals that arrive before the loop runs wait in the pipe.
+// One object at a time; its destruction restores the default actions.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    ~TerminationSignals() override;
+
+    // False when the pipe or the handlers could not be set up; the signals
+    // then keep their default action.
+    bool isActive() const { return m_notifier != nullptr; }
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void readPipe();
+
+    int m_fds[2] = {-1, -1};
+    QSocketNotifier *m_notifier = nullptr;
+};
