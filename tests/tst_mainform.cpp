@@ -265,6 +265,63 @@ private slots:
         QVERIFY(readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("Profile=-1\r\n"));
     }
 
+    // Settings the start cannot use: it goes on with what it read and the
+    // defaults for the rest, and keeps the errors for one message each.
+    void startWithUnusableSettings_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<bool>("directory"); // else made read-only
+        QTest::addColumn<QString>("outputPath");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("autoExit");
+        QTest::newRow("read-only preferences") << "Preferences.ini" << false << "/videos/"
+                                               << "2.0"
+                                               << ".avi" << true;
+        QTest::newRow("preferences a directory") << "Preferences.ini" << true << QString() << "1.8"
+                                                 << ".mp4" << false;
+        QTest::newRow("read-only profile") << "Profiles/B.apf" << false << "/videos/"
+                                           << "2.0"
+                                           << ".avi" << true;
+    }
+    void startWithUnusableSettings()
+    {
+        QFETCH(QString, broken);
+        QFETCH(bool, directory);
+        QFETCH(QString, outputPath);
+        QFETCH(QString, version);
+        QFETCH(QString, extension);
+        QFETCH(bool, autoExit);
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        o.preferences = QStringLiteral(
+            "[Main]\r\nOutput Path=/videos/\r\nProfile=1\r\nAuto Exit=1\r\nVersion=2.0\r\n");
+        o.prepare = [&](const QString &dir) {
+            const QString path = dir + broken;
+            if (directory)
+                QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+            else
+                QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        };
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        QCOMPARE(form.edtOutputdir->text(), outputPath.isEmpty() ? f.dir.path() : outputPath);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V") + version);
+        QCOMPARE(form.outputExtension(), extension);
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
+                 QStringLiteral("MPEG-4"));
+        QCOMPARE(f.settingForm->chkExit->isChecked(), autoExit);
+        QStringList errors = form.takeStartupErrors() + f.settingForm->takeStartupErrors();
+        QVERIFY(!errors.isEmpty());
+        for (const QString &error : errors)
+            QVERIFY2(error.contains(QDir::toNativeSeparators(f.dir.file(broken))),
+                     qPrintable(error));
+        QVERIFY(form.takeStartupErrors().isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+
     void startWithMissingOutputDirectory()
     {
         MainFormFixture::Options o;

@@ -11,20 +11,13 @@
 #include "engine/tasktext.h"
 
 #include <QComboBox>
+#include <exception>
 
-int main(int argc, char **argv)
+namespace {
+
+// Creates the windows, shows the main window and runs the event loop.
+int Run(TApplication &app, WidgetPlatform &platform)
 {
-    TApplication app(argc, argv);
-    WidgetPlatform platform;
-    app.setPlatform(&platform);
-    // The program's default font: 8 points at 96 dots per inch. Set on the
-    // application so that it reaches every window under the skin's style
-    // sheet, which does not pass a window's own font on to its children.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
-    ApplySkin(app);
-
     const QString appDir = AddBackslash(QCoreApplication::applicationDirPath());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
@@ -45,5 +38,38 @@ int main(int argc, char **argv)
     mainForm.setSizeForm(&sizeForm);
 
     mainForm.show();
+    // Settings files the start could not use: the windows went on without
+    // them; each error is shown once.
+    QStringList errors = mainForm.takeStartupErrors() + settingForm.takeStartupErrors();
+    errors.removeDuplicates();
+    for (const QString &error : errors)
+        app.ShowException(error);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TApplication app(argc, argv);
+    WidgetPlatform platform;
+    app.setPlatform(&platform);
+    // The program's default font: 8 points at 96 dots per inch. Set on the
+    // application so that it reaches every window under the skin's style
+    // sheet, which does not pass a window's own font on to its children.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    ApplySkin(app);
+
+    // The top-level handler covers the start too: an error that ends it is
+    // shown, and the program ends.
+    try {
+        return Run(app, platform);
+    } catch (const std::exception &e) {
+        app.ShowException(QString::fromUtf8(e.what()));
+    } catch (...) {
+        app.ShowException(QStringLiteral("Unknown error."));
+    }
+    return 1;
 }

@@ -9,6 +9,11 @@
 // releases it, so every call, a read included, rewrites the file; file
 // errors throw TIniFileError ("Cannot open file ..." / "Cannot create
 // file ...").
+//
+// The readers also take an optional error list, for the start of the
+// program, which must not end on a file it cannot use: with errors given, a
+// file error is appended to it instead of thrown, and the reader returns what
+// it read before the error (the defaults where it read nothing).
 struct PreferenceValues
 {
     QString outputPath;
@@ -30,7 +35,7 @@ QString PreferencesPath(const QString &appDir);
 // "Default"), autoExit false, autoTurnOff false, overwrite true. A "Syn
 // Mode" outside 0..2 reads as -1 (nothing selected).
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &appDir);
+                                 const QString &appDir, QStringList *errors = nullptr);
 
 // Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
 // Off", "Overwrite" into "Main", in that order.
@@ -42,10 +47,11 @@ void StorePreferences(const QString &iniPath, int profileIndex, const Preference
 
 // "Profile" of "Main" (default 0), as stored; the caller checks it against
 // the catalogue.
-int ReadProfileIndex(const QString &iniPath);
+int ReadProfileIndex(const QString &iniPath, QStringList *errors = nullptr);
 
 // "Output Path" of "Main" (default appDir).
-QString ReadOutputPath(const QString &iniPath, const QString &appDir);
+QString ReadOutputPath(const QString &iniPath, const QString &appDir,
+                       QStringList *errors = nullptr);
 
 // "Version" of "Main" (default "1.8"); never written.
-QString ReadVersion(const QString &iniPath);
+QString ReadVersion(const QString &iniPath, QStringList *errors = nullptr);

@@ -5,12 +5,13 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
+#include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
 #include "ui/gridsection.h"
@@ -39,6 +40,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
@@ -47,6 +49,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -474,7 +477,7 @@ void TMainForm::FormCreate(const QStringList &args)
     // AppDir was fixed by the constructor; the output path until the saved
     // one is restored at first showing.
     edtOutputdir->setText(m_appDir);
-    m_version = ReadVersion(preferencesFile());
+    m_version = ReadVersion(preferencesFile(), &m_startupErrors);
     const QString product = Branding::ProductName;
     // The application title; not the display name, which the desktop would
     // append to every window caption.
@@ -902,11 +905,15 @@ void TMainForm::cmbProfileChange()
     const QString path = profilePath(name);
     if (!QFileInfo::exists(path))
         return;
+    // The rows and the extension the load gave are taken over also when the
+    // file could not be rewritten afterwards.
+    const auto takeOver = qScopeGuard([this] {
+        m_intake->setOutputExtension(m_outputExt);
+        panVideo->setHeightForProfileLoad(m_videoValues->count());
+        panAudio->setHeightForProfileLoad(m_audioValues->count());
+        panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
+    });
     LoadProfile(path, grids(), &m_outputExt);
-    m_intake->setOutputExtension(m_outputExt);
-    panVideo->setHeightForProfileLoad(m_videoValues->count());
-    panAudio->setHeightForProfileLoad(m_audioValues->count());
-    panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
 }
 
 void TMainForm::vleOutputValidate(int)
@@ -956,12 +963,24 @@ void TMainForm::FormShow()
 
 void TMainForm::RestorePreferences()
 {
-    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_appDir));
+    // Part of the start: a settings file that cannot be used leaves what was
+    // read, the defaults for the rest, and its error for the message shown
+    // once the windows are up.
+    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_appDir, &m_startupErrors));
     if (cmbProfile->count() == 0)
         return;
-    const int index = ReadProfileIndex(preferencesFile());
+    const int index = ReadProfileIndex(preferencesFile(), &m_startupErrors);
     cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
-    cmbProfileChange();
+    try {
+        cmbProfileChange();
+    } catch (const TIniFileError &e) {
+        m_startupErrors << e.text();
+    }
+}
+
+QStringList TMainForm::takeStartupErrors()
+{
+    return std::exchange(m_startupErrors, {});
 }
 
 void TMainForm::StorePreferences()

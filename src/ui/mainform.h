@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/encoderprocess.h"
-#include "settings/profilegrids.h"
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
+#include "settings/profilegrids.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -58,6 +58,11 @@ public:
     void setSettingForm(TSettingForm *form);
     void setSizeForm(TSizeForm *form);
     void setAboutForm(TAboutForm *form);
+
+    // The texts of the settings errors met while the window was created and
+    // first shown (the start goes on without the file's values); emptied by
+    // the call.
+    QStringList takeStartupErrors();
 
     QString appDir() const { return m_appDir; }
     QString versionText() const { return m_version; }
@@ -194,6 +199,7 @@ private:
     int m_listWidth = 562;
     bool m_shown = false;
     bool m_autoClosing = false;
+    QStringList m_startupErrors;
 
     TaskStore m_tasks;
     EncoderProcess m_encoder;

@@ -1,11 +1,11 @@
 #include "settingform.h"
 
-#include "settings/profilegrids.h"
 #include "engine/tasktext.h"
 #include "gridsection.h"
 #include "platform/platform.h"
 #include "sectionstack.h"
 #include "settings/preferences.h"
+#include "settings/profilegrids.h"
 #include "settings/profiles.h"
 #include "valuelisteditor.h"
 
@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
+#include <utility>
 
 namespace {
 constexpr int KeyWidth = 160;
@@ -374,7 +375,15 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
 
 void TSettingForm::LoadPreferences()
 {
-    ReadPreferencesFrom(QStringLiteral("Main"));
+    // Part of the start: a file that cannot be used leaves what was read and
+    // the defaults for the rest; its error is shown once the windows are up.
+    setPreferences(ReadPreferences(PreferencesPath(m_appDir), QStringLiteral("Main"), m_appDir,
+                                   &m_startupErrors));
+}
+
+QStringList TSettingForm::takeStartupErrors()
+{
+    return std::exchange(m_startupErrors, {});
 }
 
 void TSettingForm::ReadPreferencesFrom(const QString &section)

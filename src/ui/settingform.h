@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/preferences.h"
 #include "settings/profilegrids.h"
 #include "settings/valuelistmodel.h"
-#include "settings/preferences.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -37,6 +37,10 @@ public:
     TSettingForm(QWidget *mainWindow, const QString &appDir, Platform &platform,
                  const QStringList &catalogue, QWidget *parent = nullptr);
     ~TSettingForm() override;
+
+    // The texts of the settings errors met while the dialog was created (it
+    // goes on with the defaults); emptied by the call.
+    QStringList takeStartupErrors();
 
     // Where FormShow reads the main window's output path from.
     void setMainOutputDirSource(std::function<QString()> source);
@@ -119,4 +123,5 @@ private:
     ValueListModel m_video;
     ValueListModel m_audio;
     ValueListModel m_advanced;
+    QStringList m_startupErrors;
 };

@@ -25,6 +25,8 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
         if (f.open(QIODevice::WriteOnly))
             f.write(options.preferences.toUtf8());
     }
+    if (options.prepare)
+        options.prepare(dir.path());
     form = std::make_unique<TMainForm>(
         dir.path(), platform,
         [this](QVideoWidget *) -> std::unique_ptr<PreviewPlayer> {

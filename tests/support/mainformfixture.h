@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class RecordingPlayer;
@@ -26,6 +27,8 @@ public:
         // Extra profiles written before the window is created: name -> type.
         QList<std::pair<QString, QString>> profiles;
         QString preferences; // content of Preferences.ini when not empty
+        // Called with the program directory before the windows are created.
+        std::function<void(const QString &)> prepare;
     };
 
     explicit MainFormFixture(const QStringList &args = {});
