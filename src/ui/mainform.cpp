@@ -170,6 +170,10 @@ TMainForm::TMainForm(const QString &appDir, Platform &platform, PlayerFactory pl
 
 TMainForm::~TMainForm()
 {
+    // The task store goes before the list and the grid that show it: no
+    // selection change and no edit reaches it from here on.
+    QObject::disconnect(ltvTask->selectionModel(), nullptr, this, nullptr);
+    QObject::disconnect(vleOutput, nullptr, this, nullptr);
     // No encoder outlives the window.
     m_encoder.TerminateEncoder();
 }
@@ -265,6 +269,13 @@ void TMainForm::buildMainArea()
     ltvTask->installEventFilter(this);
     ltvTask->viewport()->installEventFilter(this);
     connect(ltvTask, &QTreeView::doubleClicked, this, [this] { ltvTaskDblClick(); });
+    // The Output grid shows the first selected task whatever moves the
+    // selection: mouse, keys, commands. An open edit first goes to the task
+    // it was made on.
+    connect(ltvTask->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        vleOutput->endEdit();
+        ltvTaskClick();
+    });
     listRow->addWidget(ltvTask);
     column->addLayout(listRow, 1);
     buildBottomBar();
@@ -694,18 +705,21 @@ void TMainForm::SetGridValue(int grid, const QString &key, const QString &value)
 
 void TMainForm::tbtnRemoveClick()
 {
+    vleOutput->endEdit();
     const QList<int> rows = selectedRows();
     for (int i = int(rows.size()) - 1; i >= 0; --i)
         m_tasks.removeRowAt(rows[i]);
-    clearOutputValues();
+    // Every selected task is gone: the Output values are emptied.
+    ltvTaskClick();
     if (m_tasks.count() == 0)
         setTaskButtonsEnabled(false);
 }
 
 void TMainForm::tbtnClearClick()
 {
+    vleOutput->endEdit();
     m_tasks.clearRows();
-    clearOutputValues();
+    ltvTaskClick();
     setTaskButtonsEnabled(false);
 }
 
@@ -714,6 +728,8 @@ void TMainForm::tbtnUpClick()
     QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
+    // An open edit goes to its task before the records move.
+    vleOutput->endEdit();
     QSet<int> selected(rows.begin(), rows.end());
     for (int i = 1; i < m_tasks.count(); ++i) {
         if (!selected.contains(i))
@@ -728,6 +744,7 @@ void TMainForm::tbtnUpClick()
     }
     rows = QList<int>(selected.begin(), selected.end());
     selectRows(rows);
+    ltvTaskClick();
 }
 
 void TMainForm::tbtnDownClick()
@@ -735,6 +752,8 @@ void TMainForm::tbtnDownClick()
     QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
+    // An open edit goes to its task before the records move.
+    vleOutput->endEdit();
     QSet<int> selected(rows.begin(), rows.end());
     for (int i = m_tasks.count() - 2; i >= 0; --i) {
         if (!selected.contains(i))
@@ -749,11 +768,13 @@ void TMainForm::tbtnDownClick()
     }
     rows = QList<int>(selected.begin(), selected.end());
     selectRows(rows);
+    ltvTaskClick();
 }
 
 void TMainForm::ltvTaskClick()
 {
     const int row = firstSelectedRow();
+    m_outputRow = row;
     if (row < 0) {
         clearOutputValues();
         return;
@@ -918,8 +939,9 @@ void TMainForm::cmbProfileChange()
 
 void TMainForm::vleOutputValidate(int)
 {
-    const int row = firstSelectedRow();
-    if (row < 0)
+    // The edit belongs to the task whose values the grid showed.
+    const int row = m_outputRow;
+    if (row < 0 || row >= m_tasks.count())
         return;
     ltvItemData record;
     m_tasks.GetItemData(row, ItemField::All, record);

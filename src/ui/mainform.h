@@ -199,6 +199,9 @@ private:
     int m_listWidth = 562;
     bool m_shown = false;
     bool m_autoClosing = false;
+    // The row whose values the Output grid shows (the first selected one),
+    // -1 for none.
+    int m_outputRow = -1;
     QStringList m_startupErrors;
 
     TaskStore m_tasks;
