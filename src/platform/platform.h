@@ -37,12 +37,15 @@ public:
     virtual Answer messageBox(const QString &text, const QString &caption, Icon icon,
                               Buttons buttons = Buttons::Ok) = 0;
     // The open-files dialog. filter uses the "Name|*.a;*.b|Name|*.c" form;
-    // several files may be chosen and must exist. Empty when cancelled.
+    // several files may be chosen and must exist. Empty when cancelled. The
+    // files come in the order the user chose them, as the dialog's file name
+    // box lists them; a platform whose dialog returns the focused file first
+    // puts it back in its place here.
     virtual QStringList openFileNames(const QString &filter) = 0;
     // The save-file dialog; empty when cancelled.
     virtual QString saveFileName(const QString &filter, const QString &defaultExt) = 0;
-    // The folder chooser with a title, file-system folders only. False when
-    // cancelled.
+    // The folder chooser with a title, file-system folders only, starting at
+    // the user's desktop folder. False when cancelled.
     virtual bool browseForDirectory(const QString &title, QString &path) = 0;
     // Opens a folder, a file or an address ("mailto:...", "https://...")
     // with the desktop's program for it.
