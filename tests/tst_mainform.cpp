@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -402,6 +403,43 @@ private slots:
         QCOMPARE(f.platform.opened,
                  QStringList({f.dir.path() + QStringLiteral("Quivercast.html")}));
         QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    // The dialogs of fixed size have no minimise or maximise button and open
+    // centred on the main window every time, not lower at each opening.
+    void fixedDialogsCentred_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::newRow("settings") << 0;
+        QTest::newRow("about") << 1;
+        QTest::newRow("size") << 2;
+        QTest::newRow("process") << 3;
+    }
+    void fixedDialogsCentred()
+    {
+        QFETCH(int, dialog);
+        MainFormFixture f;
+        f.show();
+        QDialog *dialogs[] = {f.settingForm.get(), f.aboutForm.get(), f.sizeForm.get(),
+                              f.processForm.get()};
+        QDialog *d = dialogs[dialog];
+        const Qt::WindowFlags flags = d->windowFlags();
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        if (d == f.processForm.get())
+            return; // never shown by the program
+        QList<QRect> shown;
+        for (int i = 0; i < 3; ++i) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            shown << d->geometry();
+            d->close();
+            QTRY_VERIFY(f.form->isEnabled());
+        }
+        QVERIFY((shown[0].center() - f.form->geometry().center()).manhattanLength() <= 1);
+        QCOMPARE(shown[1], shown[0]);
+        QCOMPARE(shown[2], shown[0]);
     }
 
     void customVideoSize()

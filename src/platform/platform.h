@@ -38,9 +38,8 @@ public:
                               Buttons buttons = Buttons::Ok) = 0;
     // The open-files dialog. filter uses the "Name|*.a;*.b|Name|*.c" form;
     // several files may be chosen and must exist. Empty when cancelled. The
-    // files come in the order the user chose them, as the dialog's file name
-    // box lists them; a platform whose dialog returns the focused file first
-    // puts it back in its place here.
+    // files are added as tasks in the order given here; a platform whose
+    // dialog returns the focused file first puts it back in its place.
     virtual QStringList openFileNames(const QString &filter) = 0;
     // The save-file dialog; empty when cancelled.
     virtual QString saveFileName(const QString &filter, const QString &defaultExt) = 0;

@@ -1,6 +1,7 @@
 #include "settingform.h"
 
 #include "engine/tasktext.h"
+#include "fixeddialog.h"
 #include "gridsection.h"
 #include "platform/platform.h"
 #include "sectionstack.h"
@@ -38,9 +39,8 @@ void addDesignedRows(ValueListModel &model, const QStringList &keys)
 
 TSettingForm::TSettingForm(QWidget *mainWindow, const QString &appDir, Platform &platform,
                            const QStringList &catalogue, QWidget *parent)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_appDir(AddBackslash(appDir)), m_platform(platform)
+    : QDialog(nullptr, FixedDialogFlags), m_mainWindow(mainWindow), m_appDir(AddBackslash(appDir)),
+      m_platform(platform)
 {
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
@@ -212,7 +212,7 @@ void TSettingForm::setMainOutputDirSource(std::function<QString()> source)
 void TSettingForm::centreOnMainWindow()
 {
     if (m_mainWindow)
-        move(m_mainWindow->frameGeometry().center() - rect().center());
+        CentreOnWindow(this, m_mainWindow);
 }
 
 void TSettingForm::showPage(int page)
