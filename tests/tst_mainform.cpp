@@ -166,8 +166,15 @@ private slots:
             QCOMPARE(form.bbtnOpen->x(), w - 90);
             QCOMPARE(form.bbtnBrowser->x(), w - 175);
             QCOMPARE(form.edtOutputdir->width(), w - 175 - 83);
-            QCOMPARE(form.labCurProgress->x(), w - 27);
-            QCOMPARE(form.pgbTotal->width(), w - 27 - 123);
+            // The percentage labels show "100%" whole at the right edge.
+            for (QLabel *label : {form.labCurProgress, form.labTotalProgress}) {
+                QVERIFY(label->width() >= 27);
+                QVERIFY(label->width() >=
+                        label->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+                QCOMPARE(label->geometry().right(), w - 1);
+            }
+            QCOMPARE(form.pgbCurrent->width(), form.labCurProgress->x() - 123);
+            QCOMPARE(form.pgbTotal->width(), form.labTotalProgress->x() - 123);
         };
         check();
         const int setting = form.bbtnSetting->x();

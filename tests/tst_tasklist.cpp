@@ -16,9 +16,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -415,11 +417,29 @@ private slots:
         QCOMPARE(after[2] - before[2], 15);
         QCOMPARE(after[3] - before[3], 19);
 
-        // Shrinking far never takes a column below 20 pixels.
+        // The window keeps its designed size at least.
+        QCOMPARE(form.minimumSize(), QSize(798, 539));
         form.resize(form.width() - 700, form.height());
+        QTRY_COMPARE(form.width(), 798);
+
+        // Shrinking the list far with the drag strip never takes a column
+        // below 20 pixels, and dragging back gives the columns their widths
+        // again.
+        const QList<int> wide = widths();
+        const int panel = form.panProfile->width();
+        auto drag = [&](int x) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5),
+                             form.panSplitter->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.panSplitter, &move);
+        };
+        drag(-2000);
         QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
         for (int w : widths())
             QVERIFY2(w >= 20, qPrintable(QString::number(w)));
+        drag(form.panProfile->width() + 5 - panel);
+        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QCOMPARE(widths(), wide);
     }
 
     void browseForOutputDirectory()

@@ -41,6 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
@@ -266,6 +267,11 @@ void TMainForm::buildMainArea()
         "QHeaderView::section { background-color: rgb(243, 243, 243); border: none;"
         " border-right: 1px solid rgb(210, 210, 210); border-bottom: 1px solid rgb(210, 210, 210);"
         " padding: 2px 4px; }"));
+    // A column the user drags keeps the width given.
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!m_applyingColumnRule && column >= 0 && column < TaskStore::ColumnCount)
+            m_columnWidths[column] = width;
+    });
     ltvTask->installEventFilter(this);
     ltvTask->viewport()->installEventFilter(this);
     connect(ltvTask, &QTreeView::doubleClicked, this, [this] { ltvTaskDblClick(); });
@@ -512,6 +518,8 @@ void TMainForm::FormCreate(const QStringList &args)
         ltvTask->header()->resizeSection(c, widths[c]);
 
     resize(798, 539);
+    // Narrower, the bottom bar would hide the output path box.
+    setMinimumSize(798, 539);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -858,10 +866,13 @@ void TMainForm::ltvTaskResized(int newWidth)
     if (d == 0)
         return;
     QHeaderView *header = ltvTask->header();
+    // The rule works on the widths it would give without the lower bound,
+    // so the columns get their proportions back when the list grows again.
+    const QScopedValueRollback applying(m_applyingColumnRule, true);
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         // Rounded half to even, like every rounding of this program.
-        const int grow = int(std::nearbyint(d * ColumnShares[c]));
-        header->resizeSection(c, std::max(MinColumnWidth, header->sectionSize(c) + grow));
+        m_columnWidths[c] += int(std::nearbyint(d * ColumnShares[c]));
+        header->resizeSection(c, std::max(MinColumnWidth, m_columnWidths[c]));
     }
 }
 
@@ -1054,8 +1065,13 @@ void TMainForm::FormResize()
     bbtnOpen->move(w - 90, bbtnOpen->y());
     bbtnBrowser->move(bbtnOpen->x() - 85, bbtnBrowser->y());
     edtOutputdir->resize(bbtnBrowser->x() - 83, edtOutputdir->height());
-    for (QLabel *label : {labCurProgress, labTotalProgress})
-        label->move(w - 27, label->y());
+    // The percentage labels take the width "100%" needs in their font, at
+    // least the designed 27 pixels, at the right edge.
+    for (QLabel *label : {labCurProgress, labTotalProgress}) {
+        const int width =
+            std::max(27, label->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 1);
+        label->setGeometry(w - width, label->y(), width, label->height());
+    }
     pgbCurrent->resize(labCurProgress->x() - 123, pgbCurrent->height());
     pgbTotal->resize(labTotalProgress->x() - 123, pgbTotal->height());
 }

@@ -197,6 +197,10 @@ private:
     QString m_version;
     QString m_outputExt;
     int m_listWidth = 562;
+    // The columns' widths as the column rule gives them, before the lower
+    // bound; a drag by the user sets them too.
+    int m_columnWidths[TaskStore::ColumnCount] = {260, 90, 80, 100};
+    bool m_applyingColumnRule = false;
     bool m_shown = false;
     bool m_autoClosing = false;
     // The row whose values the Output grid shows (the first selected one),
