@@ -559,6 +559,11 @@ QString TMainForm::profilePath(const QString &name) const
     return ProfilePath(m_appDir, name);
 }
 
+QString TMainForm::helpFile() const
+{
+    return m_appDir + Branding::HelpFileName;
+}
+
 QString TMainForm::preferencesFile() const
 {
     return PreferencesPath(m_appDir);

@@ -67,7 +67,7 @@ public:
     QString appDir() const { return m_appDir; }
     QString versionText() const { return m_version; }
     QString encoderPath() const { return m_appDir + QStringLiteral("wmaspi.dll"); }
-    QString helpFile() const { return m_appDir + QStringLiteral("Quivercast.html"); }
+    QString helpFile() const;
     QString preferencesFile() const;
     // The file of the named profile in the profile directory; the extension
     // is matched ignoring case, as the catalogue lists it.
