@@ -264,6 +264,18 @@ private slots:
         QVERIFY(w.grid->openEditor());
         QVERIFY(w.grid->openEditor()->hasFocus());
         QCOMPARE(delegate->cellColors(w.model.index(2, 0)).background, QColor(49, 106, 197));
+
+        // Disabled (a run, a dialog over the window): no cell looks live.
+        w.grid->setEnabled(false);
+        const QPalette pal = w.grid->palette();
+        for (int row : {2, 3}) {
+            QCOMPARE(delegate->cellColors(w.model.index(row, 0)).background,
+                     pal.color(QPalette::Disabled, QPalette::Button));
+            QCOMPARE(delegate->cellColors(w.model.index(row, 0)).text,
+                     pal.color(QPalette::Disabled, QPalette::ButtonText));
+            QCOMPARE(delegate->cellColors(w.model.index(row, 1)).text,
+                     pal.color(QPalette::Disabled, QPalette::Text));
+        }
     }
 
     void markerInOneGridAtATime()

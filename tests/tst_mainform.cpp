@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -169,8 +170,15 @@ private slots:
             QCOMPARE(form.bbtnOpen->x(), w - 90);
             QCOMPARE(form.bbtnBrowser->x(), w - 175);
             QCOMPARE(form.edtOutputdir->width(), w - 175 - 83);
-            QCOMPARE(form.labCurProgress->x(), w - 27);
-            QCOMPARE(form.pgbTotal->width(), w - 27 - 123);
+            // The percentage labels show "100%" whole at the right edge.
+            for (QLabel *label : {form.labCurProgress, form.labTotalProgress}) {
+                QVERIFY(label->width() >= 27);
+                QVERIFY(label->width() >=
+                        label->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
+                QCOMPARE(label->geometry().right(), w - 1);
+            }
+            QCOMPARE(form.pgbCurrent->width(), form.labCurProgress->x() - 123);
+            QCOMPARE(form.pgbTotal->width(), form.labTotalProgress->x() - 123);
         };
         check();
         const int setting = form.bbtnSetting->x();
@@ -364,6 +372,62 @@ private slots:
         QVERIFY(readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("Profile=-1\r\n"));
     }
 
+    // Settings the start cannot use: it goes on with what it read and the
+    // defaults for the rest, and keeps the errors for one message each.
+    void startWithUnusableSettings_data()
+    {
+        QTest::addColumn<QString>("broken");
+        QTest::addColumn<bool>("directory"); // else made read-only
+        QTest::addColumn<QString>("outputPath");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<bool>("autoExit");
+        QTest::newRow("read-only preferences") << "Preferences.ini" << false << "/videos/"
+                                               << "2.0"
+                                               << ".avi" << true;
+        QTest::newRow("preferences a directory") << "Preferences.ini" << true << QString() << "1.8"
+                                                 << ".mp4" << false;
+        QTest::newRow("read-only profile") << "Profiles/B.apf" << false << "/videos/"
+                                           << "2.0"
+                                           << ".avi" << true;
+    }
+    void startWithUnusableSettings()
+    {
+        QFETCH(QString, broken);
+        QFETCH(bool, directory);
+        QFETCH(QString, outputPath);
+        QFETCH(QString, version);
+        QFETCH(QString, extension);
+        QFETCH(bool, autoExit);
+        MainFormFixture::Options o;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")},
+                      {QStringLiteral("B"), QStringLiteral("avi")}};
+        o.preferences = QStringLiteral(
+            "[Main]\r\nOutput Path=/videos/\r\nProfile=1\r\nAuto Exit=1\r\nVersion=2.0\r\n");
+        MainFormFixture f({}, o, [&](MainFormFixture &fixture) {
+            const QString path = fixture.dir.path() + broken;
+            if (directory)
+                QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+            else
+                QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        });
+        f.show();
+        TMainForm &form = *f.form;
+        QCOMPARE(form.edtOutputdir->text(), outputPath.isEmpty() ? f.dir.path() : outputPath);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V") + version);
+        QCOMPARE(form.outputExtension(), extension);
+        QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
+                 QStringLiteral("MPEG-4"));
+        QCOMPARE(f.settingForm->chkExit->isChecked(), autoExit);
+        QStringList errors = form.takeStartupErrors() + f.settingForm->takeStartupErrors();
+        QVERIFY(!errors.isEmpty());
+        for (const QString &error : errors)
+            QVERIFY2(error.contains(QDir::toNativeSeparators(f.dir.file(broken))),
+                     qPrintable(error));
+        QVERIFY(form.takeStartupErrors().isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
+    }
+
     void startWithMissingOutputDirectory()
     {
         MainFormFixture::Options o;
@@ -444,6 +508,43 @@ private slots:
         QCOMPARE(f.platform.opened,
                  QStringList({f.dir.path() + QStringLiteral("Quivercast.html")}));
         QVERIFY(f.platform.messages.isEmpty());
+    }
+
+    // The dialogs of fixed size have no minimise or maximise button and open
+    // centred on the main window every time, not lower at each opening.
+    void fixedDialogsCentred_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::newRow("settings") << 0;
+        QTest::newRow("about") << 1;
+        QTest::newRow("size") << 2;
+        QTest::newRow("process") << 3;
+    }
+    void fixedDialogsCentred()
+    {
+        QFETCH(int, dialog);
+        MainFormFixture f;
+        f.show();
+        QDialog *dialogs[] = {f.settingForm.get(), f.aboutForm.get(), f.sizeForm.get(),
+                              f.processForm.get()};
+        QDialog *d = dialogs[dialog];
+        const Qt::WindowFlags flags = d->windowFlags();
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        if (d == f.processForm.get())
+            return; // never shown by the program
+        QList<QRect> shown;
+        for (int i = 0; i < 3; ++i) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            shown << d->geometry();
+            d->close();
+            QTRY_VERIFY(f.form->isEnabled());
+        }
+        QVERIFY((shown[0].center() - f.form->geometry().center()).manhattanLength() <= 1);
+        QCOMPARE(shown[1], shown[0]);
+        QCOMPARE(shown[2], shown[0]);
     }
 
     void customVideoSize()

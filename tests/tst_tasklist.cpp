@@ -2,6 +2,7 @@
 // the selected task, the pop-up menu, the keys, the column rule, and the
 // output-directory commands of the bottom bar.
 #include "engine/taskstore.h"
+#include "preview/previewpane.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
@@ -10,13 +11,16 @@
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -181,10 +185,6 @@ private slots:
         d.StartTime = QStringLiteral("00:00:01");
         d.Status = QStringLiteral("Complete");
         form.tasks().SetItemData(1, ItemField::All, d);
-        form.selectRows({0});
-        form.ltvTaskClick();
-        const QStringList before = outputValues(form);
-
         form.selectRows({1});
         form.tbtnUpClick();
         ltvItemData moved;
@@ -196,8 +196,8 @@ private slots:
         ltvItemData other;
         form.tasks().GetItemData(1, ItemField::All, other);
         QCOMPARE(other.NewFilename, QStringLiteral("t1"));
-        // A move does not refresh the Output grid.
-        QCOMPARE(outputValues(form), before);
+        // The Output grid shows the moved task, still the first selected.
+        QCOMPARE(outputValues(form)[0], QStringLiteral("renamed.mp4"));
     }
 
     void selectShowsOutputValues()
@@ -219,22 +219,96 @@ private slots:
         QCOMPARE(form.selectedRows(), QList<int>({1}));
         QCOMPARE(outputValues(form), QStringList({"clip.mp4", "00:00:05", "00:01:00"}));
 
-        // A right click (the menu's) does not run it either.
-        const QRect r0 = form.ltvTask->visualRect(form.tasks().index(0, 0));
-        QTest::mouseClick(form.ltvTask->viewport(), Qt::RightButton, {}, r0.center());
-        QCOMPARE(outputValues(form)[0], QStringLiteral("clip.mp4"));
-        form.ltvTask->setCurrentIndex(form.tasks().index(1, 0));
-
-        // Moving the selection with the keyboard does not.
-        form.ltvTask->setFocus();
-        QTest::keyClick(form.ltvTask, Qt::Key_Up);
-        QCOMPARE(form.selectedRows(), QList<int>({0}));
-        QCOMPARE(outputValues(form)[0], QStringLiteral("clip.mp4"));
-
         // No selection: the values are emptied.
         form.ltvTask->selectionModel()->clear();
-        form.ltvTaskClick();
         QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+    }
+
+    // Whatever changes the selection, the Output grid shows the first
+    // selected task, and an edit lands in the task whose values it was made
+    // on: one still open when the selection moves goes to its own task first.
+    void outputGridFollowsSelection_data()
+    {
+        QTest::addColumn<QStringList>("names"); // New Filename of each row afterwards
+        QTest::addColumn<int>("shown");         // the row shown, -1 none
+        const QStringList unmoved{"t1", "edited", "t3"};
+        QTest::newRow("left click") << unmoved << 2;
+        QTest::newRow("right click") << unmoved << 0;
+        QTest::newRow("arrow key") << unmoved << 2;
+        QTest::newRow("empty space") << unmoved << -1;
+        QTest::newRow("play") << unmoved << 0; // after a click on empty space
+        QTest::newRow("move up") << QStringList{"edited", "t1", "t3"} << 0;
+        QTest::newRow("move down") << QStringList{"t1", "t3", "edited"} << 2;
+        QTest::newRow("remove") << QStringList{"t1", "t3"} << -1;
+    }
+    void outputGridFollowsSelection()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, shown);
+        auto f = formWithTasks(3);
+        TMainForm &form = *f->form;
+        QTreeView *list = form.ltvTask;
+        auto click = [&](QWidget *w, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton) {
+            QTest::mouseClick(w, button, {}, at);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+        };
+        auto row = [&](int r) { return list->visualRect(form.tasks().index(r, 0)).center(); };
+        auto editNewFilename = [&](const QString &text) {
+            click(form.vleOutput->viewport(),
+                  form.vleOutput->visualRect(form.vleOutput->model()->index(0, 1)).center());
+            if (QWidget *editor = form.vleOutput->openEditor())
+                QTest::keyClicks(editor, text);
+        };
+        auto newFilenames = [&] {
+            QStringList result;
+            ltvItemData d;
+            for (int i = 0; i < form.tasks().count(); ++i) {
+                form.tasks().GetItemData(i, ItemField::All, d);
+                result << d.NewFilename;
+            }
+            return result;
+        };
+        click(list->viewport(), row(1));
+        editNewFilename(QStringLiteral("edited"));
+        QVERIFY(form.vleOutput->openEditor());
+
+        const QByteArray action = QTest::currentDataTag();
+        const QPoint empty(5, list->viewport()->height() - 5);
+        if (action == "left click")
+            click(list->viewport(), row(2));
+        else if (action == "right click")
+            click(list->viewport(), row(0), Qt::RightButton);
+        else if (action == "arrow key")
+            QTest::keyClick(list, Qt::Key_Down);
+        else if (action == "empty space")
+            click(list->viewport(), empty);
+        else if (action == "play")
+            click(list->viewport(), empty), click(form.panPreview->sbtnPlay);
+        else
+            click(action == "move up"     ? form.tbtnUp
+                  : action == "move down" ? form.tbtnDown
+                                          : form.tbtnRemove);
+        QCOMPARE(newFilenames(), names);
+        QCOMPARE(form.selectedRows().value(0, -1), shown);
+        if (shown < 0) {
+            // Nothing to show: the grid is empty and refuses edits.
+            QCOMPARE(outputValues(form), QStringList({"", "", ""}));
+            editNewFilename(QStringLiteral("lost"));
+            QVERIFY(!form.vleOutput->openEditor());
+            QVERIFY(form.vleOutput->balloonTip());
+            QCOMPARE(newFilenames(), names);
+            return;
+        }
+        ltvItemData d;
+        form.tasks().GetItemData(shown, ItemField::All, d);
+        QCOMPARE(outputValues(form), QStringList({d.NewFilename + ".mp4", d.StartTime, d.EndTime}));
+        // The next edit goes to the task shown, and only there.
+        editNewFilename(QStringLiteral("again"));
+        QVERIFY(form.vleOutput->openEditor());
+        QTest::keyClick(form.vleOutput->openEditor(), Qt::Key_Return);
+        names[shown] = QStringLiteral("again");
+        QTRY_COMPARE(newFilenames(), names);
     }
 
     void outputEditStoredIntoTask()
@@ -343,11 +417,29 @@ private slots:
         QCOMPARE(after[2] - before[2], 15);
         QCOMPARE(after[3] - before[3], 19);
 
-        // Shrinking far never takes a column below 20 pixels.
+        // The window keeps its designed size at least.
+        QCOMPARE(form.minimumSize(), QSize(798, 539));
         form.resize(form.width() - 700, form.height());
+        QTRY_COMPARE(form.width(), 798);
+
+        // Shrinking the list far with the drag strip never takes a column
+        // below 20 pixels, and dragging back gives the columns their widths
+        // again.
+        const QList<int> wide = widths();
+        const int panel = form.panProfile->width();
+        auto drag = [&](int x) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5),
+                             form.panSplitter->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.panSplitter, &move);
+        };
+        drag(-2000);
         QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
         for (int w : widths())
             QVERIFY2(w >= 20, qPrintable(QString::number(w)));
+        drag(form.panProfile->width() + 5 - panel);
+        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QCOMPARE(widths(), wide);
     }
 
     void browseForOutputDirectory()

@@ -13,10 +13,13 @@
 
 #include <QComboBox>
 #include <QTimer>
+#include <exception>
 
-int main(int argc, char **argv)
+namespace {
+
+// Creates the windows, shows the main window and runs the event loop.
+int Run(TApplication &app, WidgetPlatform &platform)
 {
-    TApplication app(argc, argv);
     // SIGTERM and SIGINT close the windows as the user would, so the
     // settings are saved when the session ends or the terminal is
     // interrupted. Until the main window has been shown only a message box
@@ -33,15 +36,6 @@ int main(int argc, char **argv)
         if (QWidget *box = QApplication::activeModalWidget())
             box->close();
     });
-    WidgetPlatform platform;
-    app.setPlatform(&platform);
-    // The program's default font: 8 points at 96 dots per inch. Set on the
-    // application so that it reaches every window under the skin's style
-    // sheet, which does not pass a window's own font on to its children.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
-    ApplySkin(app);
 
     // The directory of the real executable, whatever link started it.
     AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
@@ -77,6 +71,39 @@ int main(int argc, char **argv)
         if (!pathProblems.isEmpty())
             platform.messageBox(pathProblems.join(u'\n'), QStringLiteral("Personal Settings"),
                                 Platform::Icon::Warning);
+        // Settings files the start could not use: the windows went on
+        // without them; each error is shown once.
+        QStringList errors = mainForm.takeStartupErrors() + settingForm.takeStartupErrors();
+        errors.removeDuplicates();
+        for (const QString &error : errors)
+            app.ShowException(error);
     });
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TApplication app(argc, argv);
+    WidgetPlatform platform;
+    app.setPlatform(&platform);
+    // The program's default font: 8 points at 96 dots per inch. Set on the
+    // application so that it reaches every window under the skin's style
+    // sheet, which does not pass a window's own font on to its children.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    ApplySkin(app);
+
+    // The top-level handler covers the start too: an error that ends it is
+    // shown, and the program ends.
+    try {
+        return Run(app, platform);
+    } catch (const std::exception &e) {
+        app.ShowException(QString::fromUtf8(e.what()));
+    } catch (...) {
+        app.ShowException(QStringLiteral("Unknown error."));
+    }
+    return 1;
 }

@@ -131,11 +131,9 @@ void TaskIntake::AddDirectory(const QString &dir)
 
 void TaskIntake::AddFromDialog(const QStringList &files)
 {
-    // The dialog returns the file the user clicked last first.
-    for (qsizetype i = 1; i < files.size(); ++i)
-        AddFile(files[i]);
-    if (!files.isEmpty())
-        AddFile(files[0]);
+    // The Platform hands the files over in the order the user chose them.
+    for (const QString &file : files)
+        AddFile(file);
 }
 
 bool TaskIntake::AddFilesByDialog()

@@ -49,7 +49,7 @@ public:
     // Adds the accepted files of dir (ListDirectory order), letting the
     // window process its events before each one.
     void AddDirectory(const QString &dir);
-    // Adds what the file dialog returned: files 1..n-1 in order, then file 0.
+    // Adds what the file dialog returned, in its order.
     void AddFromDialog(const QStringList &files);
     // Shows the file dialog with FileDialogFilter() and adds the choice.
     // False when the user cancelled.

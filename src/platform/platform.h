@@ -37,14 +37,16 @@ public:
     virtual Answer messageBox(const QString &text, const QString &caption, Icon icon,
                               Buttons buttons = Buttons::Ok) = 0;
     // The open-files dialog. filter uses the "Name|*.a;*.b|Name|*.c" form;
-    // several files may be chosen and must exist. Empty when cancelled.
+    // several files may be chosen and must exist. Empty when cancelled. The
+    // files are added as tasks in the order given here; a platform whose
+    // dialog returns the focused file first puts it back in its place.
     virtual QStringList openFileNames(const QString &filter) = 0;
     // The save-file dialog, opened in directory (the toolkit's choice when
     // empty); empty when cancelled.
     virtual QString saveFileName(const QString &filter, const QString &defaultExt,
                                  const QString &directory = QString()) = 0;
-    // The folder chooser with a title, file-system folders only. False when
-    // cancelled.
+    // The folder chooser with a title, file-system folders only, starting at
+    // the user's desktop folder. False when cancelled.
     virtual bool browseForDirectory(const QString &title, QString &path) = 0;
     // Opens a folder, a file or an address ("mailto:...", "https://...")
     // with the desktop's program for it.

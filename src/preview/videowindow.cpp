@@ -1,5 +1,7 @@
 #include "videowindow.h"
 
+#include "ui/branding.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -35,8 +37,7 @@ QPixmap stillPicture()
     font.setPixelSize(15);
     font.setBold(true);
     p.setFont(font);
-    p.drawText(QRect(0, 12, ImageWidth, ImageHeight - 24), Qt::AlignCenter,
-               QStringLiteral("Quivercast"));
+    p.drawText(QRect(0, 12, ImageWidth, ImageHeight - 24), Qt::AlignCenter, Branding::ProductName);
     return pixmap;
 }
 

@@ -101,7 +101,7 @@ QString AppPaths::encoderPath() const
 
 QString AppPaths::helpFile() const
 {
-    return m_programDir + QStringLiteral("Quivercast.html");
+    return m_programDir + HelpFileName;
 }
 
 QString AppPaths::shippedPreferencesFile() const

@@ -22,6 +22,9 @@ public:
         Installed
     };
 
+    // The user manual beside the program, opened by Help.
+    static inline const QString HelpFileName = QStringLiteral("Quivercast.html");
+
     // Everything in programDir.
     static AppPaths portable(const QString &programDir);
     // The shipped files in programDir; the user's Preferences.ini in

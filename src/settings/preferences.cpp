@@ -62,6 +62,27 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     ini.WriteBool(kMain, kOverwrite, v.overwrite);
 }
 
+// One store over iniPath: read fills value (which holds the defaults), then
+// the store is released (unless rewrite is false: a file that came with the
+// program is read as it stands). With errors given, a file error is appended
+// to it and value keeps what was read before it; without, the error is
+// thrown.
+template <typename T, typename Read>
+T readStore(const QString &iniPath, T value, bool rewrite, QStringList *errors, Read read)
+{
+    try {
+        TNewInifile ini(iniPath);
+        read(ini, value);
+        if (rewrite)
+            ini.Release();
+    } catch (const TIniFileError &e) {
+        if (!errors)
+            throw;
+        errors->append(e.text());
+    }
+    return value;
+}
+
 } // namespace
 
 QStringList SynModeNames()
@@ -71,22 +92,23 @@ QStringList SynModeNames()
 }
 
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &defaultOutputPath, bool rewrite)
+                                 const QString &defaultOutputPath, bool rewrite,
+                                 QStringList *errors)
 {
-    TNewInifile ini(iniPath);
-    PreferenceValues v;
-    v.outputPath = decodePath(ini.ReadString(section, kOutputPath, encodePath(defaultOutputPath)));
-    v.synMode = ini.ReadInteger(section, kSynMode, 0);
-    if (v.synMode < 0 || v.synMode >= SynModeNames().size())
-        v.synMode = -1;
     const bool isMain = section.compare(kMain, Qt::CaseInsensitive) == 0;
-    v.autoOpenDir = ini.ReadBool(section, kAutoOpenDir, isMain);
-    v.autoExit = ini.ReadBool(section, kAutoExit, false);
-    v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, false);
-    v.overwrite = ini.ReadBool(section, kOverwrite, true);
-    if (rewrite)
-        ini.Release();
-    return v;
+    PreferenceValues defaults;
+    defaults.outputPath = defaultOutputPath;
+    defaults.autoOpenDir = isMain;
+    return readStore(iniPath, defaults, rewrite, errors, [&section](const TNewInifile &ini, auto &v) {
+        v.outputPath = decodePath(ini.ReadString(section, kOutputPath, encodePath(v.outputPath)));
+        v.synMode = ini.ReadInteger(section, kSynMode, v.synMode);
+        if (v.synMode < 0 || v.synMode >= SynModeNames().size())
+            v.synMode = -1;
+        v.autoOpenDir = ini.ReadBool(section, kAutoOpenDir, v.autoOpenDir);
+        v.autoExit = ini.ReadBool(section, kAutoExit, v.autoExit);
+        v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, v.autoTurnOff);
+        v.overwrite = ini.ReadBool(section, kOverwrite, v.overwrite);
+    });
 }
 
 void SavePreferences(const QString &iniPath, const PreferenceValues &values)
@@ -104,30 +126,25 @@ void StorePreferences(const QString &iniPath, int profileIndex, const Preference
     ini.Release();
 }
 
-int ReadProfileIndex(const QString &iniPath, bool rewrite)
+int ReadProfileIndex(const QString &iniPath, bool rewrite, QStringList *errors)
 {
-    TNewInifile ini(iniPath);
-    const int index = ini.ReadInteger(kMain, kProfile, 0);
-    if (rewrite)
-        ini.Release();
-    return index;
+    return readStore(iniPath, 0, rewrite, errors, [](const TNewInifile &ini, int &index) {
+        index = ini.ReadInteger(kMain, kProfile, index);
+    });
 }
 
-QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath, bool rewrite)
+QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath, bool rewrite,
+                                 QStringList *errors)
 {
-    TNewInifile ini(iniPath);
-    const QString path =
-        decodePath(ini.ReadString(kMain, kOutputPath, encodePath(defaultOutputPath)));
-    if (rewrite)
-        ini.Release();
-    return path;
+    return readStore(iniPath, defaultOutputPath, rewrite, errors, [](const TNewInifile &ini, QString &path) {
+        path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
+    });
 }
 
-QString ReadVersion(const QString &iniPath, bool rewrite)
+QString ReadVersion(const QString &iniPath, bool rewrite, QStringList *errors)
 {
-    TNewInifile ini(iniPath);
-    const QString version = ini.ReadString(kMain, QStringLiteral("Version"), QStringLiteral("1.8"));
-    if (rewrite)
-        ini.Release();
-    return version;
+    return readStore(iniPath, QStringLiteral("1.8"), rewrite, errors,
+                     [](const TNewInifile &ini, QString &version) {
+                         version = ini.ReadString(kMain, QStringLiteral("Version"), version);
+                     });
 }

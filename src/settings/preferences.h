@@ -10,6 +10,11 @@
 // errors throw TIniFileError ("Cannot open file ..." / "Cannot create
 // file ..."). The readers leave the file as it is when rewrite is false (a
 // file that came with the program).
+//
+// The readers also take an optional error list, for the start of the
+// program, which must not end on a file it cannot use: with errors given, a
+// file error is appended to it instead of thrown, and the reader returns what
+// it read before the error (the defaults where it read nothing).
 struct PreferenceValues
 {
     QString outputPath;
@@ -28,7 +33,8 @@ QStringList SynModeNames();
 // "Default"), autoExit false, autoTurnOff false, overwrite true. A "Syn
 // Mode" outside 0..2 reads as -1 (nothing selected).
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
-                                 const QString &defaultOutputPath, bool rewrite = true);
+                                 const QString &defaultOutputPath, bool rewrite = true,
+                                 QStringList *errors = nullptr);
 
 // Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
 // Off", "Overwrite" into "Main", in that order.
@@ -40,11 +46,11 @@ void StorePreferences(const QString &iniPath, int profileIndex, const Preference
 
 // "Profile" of "Main" (default 0), as stored; the caller checks it against
 // the catalogue.
-int ReadProfileIndex(const QString &iniPath, bool rewrite = true);
+int ReadProfileIndex(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
 
 // "Output Path" of "Main" (default defaultOutputPath).
 QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
-                       bool rewrite = true);
+                       bool rewrite = true, QStringList *errors = nullptr);
 
 // "Version" of "Main" (default "1.8"); never written.
-QString ReadVersion(const QString &iniPath, bool rewrite = true);
+QString ReadVersion(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);

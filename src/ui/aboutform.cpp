@@ -1,6 +1,7 @@
 #include "aboutform.h"
 
 #include "branding.h"
+#include "fixeddialog.h"
 #include "platform/platform.h"
 
 #include <QEvent>
@@ -18,9 +19,7 @@ constexpr int UpperHeight = 167;
 
 TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &version,
                        QWidget *parent)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_platform(platform)
+    : QDialog(nullptr, FixedDialogFlags), m_mainWindow(mainWindow), m_platform(platform)
 {
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
@@ -176,7 +175,7 @@ void TAboutForm::showEvent(QShowEvent *event)
         windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     // Centred on the main window however it is shown.
     if (m_mainWindow && !event->spontaneous())
-        move(m_mainWindow->frameGeometry().center() - rect().center());
+        CentreOnWindow(this, m_mainWindow);
     QDialog::showEvent(event);
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);

@@ -20,16 +20,13 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
 
 void TApplication::ShowException(const QString &text)
 {
-    if (!m_platform) {
-        qWarning("%s", qUtf8Printable(text));
-        return;
-    }
+    // Every error also goes to the standard error output, which the desktop
+    // session keeps in its log.
+    qWarning("%s", qUtf8Printable(text));
     // An error raised while the box for an earlier one is open is only
     // logged; a chain of boxes would never end.
-    if (m_showing) {
-        qWarning("%s", qUtf8Printable(text));
+    if (!m_platform || m_showing)
         return;
-    }
     m_showing = true;
     try {
         m_platform->messageBox(text, applicationDisplayName(), Platform::Icon::Error);

@@ -16,7 +16,8 @@ public:
     void setPlatform(Platform *platform) { m_platform = platform; }
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Shows the text of an error that ended a user action.
+    // Shows the text of an error that ended a user action, and writes it to
+    // the standard error output.
     void ShowException(const QString &text);
 
 private:

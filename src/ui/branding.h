@@ -11,8 +11,6 @@ inline const QString Year = QStringLiteral("2026");
 inline const QString WebSite = QStringLiteral("https://www.larkspur-media.example");
 inline const QString TechSupportMail = QStringLiteral("support@larkspur-media.example");
 inline const QString SalesMail = QStringLiteral("sales@larkspur-media.example");
-// The user manual beside the program (AppDir + HelpFileName), opened by Help.
-inline const QString HelpFileName = QStringLiteral("Quivercast.html");
 
 struct OtherProduct
 {

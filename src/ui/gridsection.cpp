@@ -1,5 +1,6 @@
 #include "gridsection.h"
 
+#include "settings/profiles.h"
 #include "settings/valuelistmodel.h"
 #include "valuelisteditor.h"
 
@@ -86,9 +87,12 @@ void TGridSection::toggle()
     emit toggled();
 }
 
+// A loaded profile's grid shows its rows exactly, each with its line.
+static_assert(kProfileRowHeight == TValueListEditor::RowPitch);
+
 void TGridSection::setHeightForProfileLoad(int rows)
 {
-    setGridHeight(qMax(1, rows) * TValueListEditor::RowPitch);
+    setGridHeight(ProfileGridHeight(rows));
 }
 
 bool TGridSection::eventFilter(QObject *watched, QEvent *event)

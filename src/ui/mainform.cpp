@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
+#include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
 #include "settings/valuelistmodel.h"
@@ -39,6 +40,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
@@ -47,6 +50,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -167,6 +171,10 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
 
 TMainForm::~TMainForm()
 {
+    // The task store goes before the list and the grid that show it: no
+    // selection change and no edit reaches it from here on.
+    QObject::disconnect(ltvTask->selectionModel(), nullptr, this, nullptr);
+    QObject::disconnect(vleOutput, nullptr, this, nullptr);
     // No encoder outlives the window.
     m_encoder.TerminateEncoder();
 }
@@ -259,9 +267,21 @@ void TMainForm::buildMainArea()
         "QHeaderView::section { background-color: rgb(243, 243, 243); border: none;"
         " border-right: 1px solid rgb(210, 210, 210); border-bottom: 1px solid rgb(210, 210, 210);"
         " padding: 2px 4px; }"));
+    // A column the user drags keeps the width given.
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!m_applyingColumnRule && column >= 0 && column < TaskStore::ColumnCount)
+            m_columnWidths[column] = width;
+    });
     ltvTask->installEventFilter(this);
     ltvTask->viewport()->installEventFilter(this);
     connect(ltvTask, &QTreeView::doubleClicked, this, [this] { ltvTaskDblClick(); });
+    // The Output grid shows the first selected task whatever moves the
+    // selection: mouse, keys, commands. An open edit first goes to the task
+    // it was made on.
+    connect(ltvTask->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        vleOutput->endEdit();
+        ltvTaskClick();
+    });
     listRow->addWidget(ltvTask);
     column->addLayout(listRow, 1);
     buildBottomBar();
@@ -476,7 +496,7 @@ void TMainForm::FormCreate(const QStringList &args)
     // program.
     edtOutputdir->setText(m_paths.factoryOutputPath());
     const QString versionFile = m_paths.shippedPreferencesFile();
-    m_version = ReadVersion(versionFile, !m_paths.isShipped(versionFile));
+    m_version = ReadVersion(versionFile, !m_paths.isShipped(versionFile), &m_startupErrors);
     const QString product = Branding::ProductName;
     // The application title; not the display name, which the desktop would
     // append to every window caption.
@@ -500,6 +520,8 @@ void TMainForm::FormCreate(const QStringList &args)
         ltvTask->header()->resizeSection(c, widths[c]);
 
     resize(798, 539);
+    // Narrower, the bottom bar would hide the output path box.
+    setMinimumSize(798, 539);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -688,18 +710,21 @@ void TMainForm::SetGridValue(int grid, const QString &key, const QString &value)
 
 void TMainForm::tbtnRemoveClick()
 {
+    vleOutput->endEdit();
     const QList<int> rows = selectedRows();
     for (int i = int(rows.size()) - 1; i >= 0; --i)
         m_tasks.removeRowAt(rows[i]);
-    clearOutputValues();
+    // Every selected task is gone: the Output values are emptied.
+    ltvTaskClick();
     if (m_tasks.count() == 0)
         setTaskButtonsEnabled(false);
 }
 
 void TMainForm::tbtnClearClick()
 {
+    vleOutput->endEdit();
     m_tasks.clearRows();
-    clearOutputValues();
+    ltvTaskClick();
     setTaskButtonsEnabled(false);
 }
 
@@ -708,6 +733,8 @@ void TMainForm::tbtnUpClick()
     QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
+    // An open edit goes to its task before the records move.
+    vleOutput->endEdit();
     QSet<int> selected(rows.begin(), rows.end());
     for (int i = 1; i < m_tasks.count(); ++i) {
         if (!selected.contains(i))
@@ -718,6 +745,7 @@ void TMainForm::tbtnUpClick()
     }
     rows = QList<int>(selected.begin(), selected.end());
     selectRows(rows);
+    ltvTaskClick();
 }
 
 void TMainForm::tbtnDownClick()
@@ -725,6 +753,8 @@ void TMainForm::tbtnDownClick()
     QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
+    // An open edit goes to its task before the records move.
+    vleOutput->endEdit();
     QSet<int> selected(rows.begin(), rows.end());
     for (int i = m_tasks.count() - 2; i >= 0; --i) {
         if (!selected.contains(i))
@@ -735,11 +765,13 @@ void TMainForm::tbtnDownClick()
     }
     rows = QList<int>(selected.begin(), selected.end());
     selectRows(rows);
+    ltvTaskClick();
 }
 
 void TMainForm::ltvTaskClick()
 {
     const int row = firstSelectedRow();
+    m_outputRow = row;
     if (row < 0) {
         clearOutputValues();
         return;
@@ -823,10 +855,13 @@ void TMainForm::ltvTaskResized(int newWidth)
     if (d == 0)
         return;
     QHeaderView *header = ltvTask->header();
+    // The rule works on the widths it would give without the lower bound,
+    // so the columns get their proportions back when the list grows again.
+    const QScopedValueRollback applying(m_applyingColumnRule, true);
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         // Rounded half to even, like every rounding of this program.
-        const int grow = int(std::nearbyint(d * ColumnShares[c]));
-        header->resizeSection(c, std::max(MinColumnWidth, header->sectionSize(c) + grow));
+        m_columnWidths[c] += int(std::nearbyint(d * ColumnShares[c]));
+        header->resizeSection(c, std::max(MinColumnWidth, m_columnWidths[c]));
     }
 }
 
@@ -891,17 +926,22 @@ void TMainForm::cmbProfileChange()
     const QString path = profilePath(name);
     if (!QFileInfo::exists(path))
         return;
+    // The rows and the extension the load gave are taken over also when the
+    // file could not be rewritten afterwards.
+    const auto takeOver = qScopeGuard([this] {
+        m_intake->setOutputExtension(m_outputExt);
+        panVideo->setHeightForProfileLoad(m_videoValues->count());
+        panAudio->setHeightForProfileLoad(m_audioValues->count());
+        panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
+    });
     LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path));
-    m_intake->setOutputExtension(m_outputExt);
-    panVideo->setHeightForProfileLoad(m_videoValues->count());
-    panAudio->setHeightForProfileLoad(m_audioValues->count());
-    panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
 }
 
 void TMainForm::vleOutputValidate(int)
 {
-    const int row = firstSelectedRow();
-    if (row < 0)
+    // The edit belongs to the task whose values the grid showed.
+    const int row = m_outputRow;
+    if (row < 0 || row >= m_tasks.count())
         return;
     ltvItemData record;
     m_tasks.GetItemData(row, ItemField::All, record);
@@ -945,13 +985,26 @@ void TMainForm::FormShow()
 
 void TMainForm::RestorePreferences()
 {
+    // Part of the start: a settings file that cannot be used leaves what was
+    // read, the defaults for the rest, and its error for the message shown
+    // once the windows are up.
     const bool rewrite = !m_paths.isShipped(preferencesFile());
-    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite));
+    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite,
+                                         &m_startupErrors));
     if (cmbProfile->count() == 0)
         return;
-    const int index = ReadProfileIndex(preferencesFile(), rewrite);
+    const int index = ReadProfileIndex(preferencesFile(), rewrite, &m_startupErrors);
     cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
-    cmbProfileChange();
+    try {
+        cmbProfileChange();
+    } catch (const TIniFileError &e) {
+        m_startupErrors << e.text();
+    }
+}
+
+QStringList TMainForm::takeStartupErrors()
+{
+    return std::exchange(m_startupErrors, {});
 }
 
 void TMainForm::StorePreferences()
@@ -1006,8 +1059,13 @@ void TMainForm::FormResize()
     bbtnOpen->move(w - 90, bbtnOpen->y());
     bbtnBrowser->move(bbtnOpen->x() - 85, bbtnBrowser->y());
     edtOutputdir->resize(bbtnBrowser->x() - 83, edtOutputdir->height());
-    for (QLabel *label : {labCurProgress, labTotalProgress})
-        label->move(w - 27, label->y());
+    // The percentage labels take the width "100%" needs in their font, at
+    // least the designed 27 pixels, at the right edge.
+    for (QLabel *label : {labCurProgress, labTotalProgress}) {
+        const int width =
+            std::max(27, label->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 1);
+        label->setGeometry(w - width, label->y(), width, label->height());
+    }
     pgbCurrent->resize(labCurProgress->x() - 123, pgbCurrent->height());
     pgbTotal->resize(labTotalProgress->x() - 123, pgbTotal->height());
 }

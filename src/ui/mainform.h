@@ -60,6 +60,11 @@ public:
     void setSizeForm(TSizeForm *form);
     void setAboutForm(TAboutForm *form);
 
+    // The texts of the settings errors met while the window was created and
+    // first shown (the start goes on without the file's values); emptied by
+    // the call.
+    QStringList takeStartupErrors();
+
     const AppPaths &paths() const { return m_paths; }
     QString versionText() const { return m_version; }
     QString encoderPath() const { return m_paths.encoderPath(); }
@@ -193,8 +198,16 @@ private:
     QString m_version;
     QString m_outputExt;
     int m_listWidth = 562;
+    // The columns' widths as the column rule gives them, before the lower
+    // bound; a drag by the user sets them too.
+    int m_columnWidths[TaskStore::ColumnCount] = {260, 90, 80, 100};
+    bool m_applyingColumnRule = false;
     bool m_shown = false;
     bool m_autoClosing = false;
+    // The row whose values the Output grid shows (the first selected one),
+    // -1 for none.
+    int m_outputRow = -1;
+    QStringList m_startupErrors;
 
     TaskStore m_tasks;
     EncoderProcess m_encoder;

@@ -1,10 +1,12 @@
 #include "processform.h"
 
+#include "fixeddialog.h"
+
 #include <QCloseEvent>
 #include <QPushButton>
 
 TProcessForm::TProcessForm(QWidget *mainWindow, QWidget *parent)
-    : QDialog(parent), m_mainWindow(mainWindow)
+    : QDialog(parent, FixedDialogFlags), m_mainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Process"));
     setFixedSize(240, 80);

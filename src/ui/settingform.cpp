@@ -1,11 +1,12 @@
 #include "settingform.h"
 
-#include "settings/profilegrids.h"
 #include "engine/tasktext.h"
+#include "fixeddialog.h"
 #include "gridsection.h"
 #include "platform/platform.h"
 #include "sectionstack.h"
 #include "settings/preferences.h"
+#include "settings/profilegrids.h"
 #include "settings/profiles.h"
 #include "valuelisteditor.h"
 
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
+#include <utility>
 
 namespace {
 constexpr int KeyWidth = 160;
@@ -37,9 +39,8 @@ void addDesignedRows(ValueListModel &model, const QStringList &keys)
 
 TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform &platform,
                            const QStringList &catalogue, QWidget *parent)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_paths(paths), m_platform(platform)
+    : QDialog(nullptr, FixedDialogFlags), m_mainWindow(mainWindow), m_paths(paths),
+      m_platform(platform)
 {
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
@@ -211,7 +212,7 @@ void TSettingForm::setMainOutputDirSource(std::function<QString()> source)
 void TSettingForm::centreOnMainWindow()
 {
     if (m_mainWindow)
-        move(m_mainWindow->frameGeometry().center() - rect().center());
+        CentreOnWindow(this, m_mainWindow);
 }
 
 void TSettingForm::showPage(int page)
@@ -381,18 +382,25 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
 
 void TSettingForm::LoadPreferences()
 {
-    ReadPreferencesFrom(QStringLiteral("Main"));
+    // Part of the start: a file that cannot be used leaves what was read and
+    // the defaults for the rest; its error is shown once the windows are up.
+    ReadPreferencesFrom(QStringLiteral("Main"), &m_startupErrors);
 }
 
-void TSettingForm::ReadPreferencesFrom(const QString &section)
+QStringList TSettingForm::takeStartupErrors()
+{
+    return std::exchange(m_startupErrors, {});
+}
+
+void TSettingForm::ReadPreferencesFrom(const QString &section, QStringList *errors)
 {
     // The factory values come with the program; the user's own from the
     // user's file.
     const QString file = section.compare(QStringLiteral("Default"), Qt::CaseInsensitive) == 0
                              ? m_paths.shippedPreferencesFile()
                              : m_paths.preferencesFile();
-    setPreferences(
-        ReadPreferences(file, section, m_paths.factoryOutputPath(), !m_paths.isShipped(file)));
+    setPreferences(ReadPreferences(file, section, m_paths.factoryOutputPath(),
+                                   !m_paths.isShipped(file), errors));
 }
 
 void TSettingForm::SavePreferences()

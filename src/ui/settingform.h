@@ -39,6 +39,10 @@ public:
                  const QStringList &catalogue, QWidget *parent = nullptr);
     ~TSettingForm() override;
 
+    // The texts of the settings errors met while the dialog was created (it
+    // goes on with the defaults); emptied by the call.
+    QStringList takeStartupErrors();
+
     // Where FormShow reads the main window's output path from.
     void setMainOutputDirSource(std::function<QString()> source);
     // Shows the dialog (centred on the main window) on the given page.
@@ -108,7 +112,7 @@ private:
     void FormShow();
     void FormClose();
     void LoadPreferences();
-    void ReadPreferencesFrom(const QString &section);
+    void ReadPreferencesFrom(const QString &section, QStringList *errors = nullptr);
     void SavePreferences();
     void buildGeneralPage();
     void buildProfilesPage();
@@ -121,4 +125,5 @@ private:
     ValueListModel m_video;
     ValueListModel m_audio;
     ValueListModel m_advanced;
+    QStringList m_startupErrors;
 };

@@ -1,7 +1,8 @@
 #include "sizeform.h"
 
-#include "settings/valuelistmodel.h"
+#include "fixeddialog.h"
 #include "platform/platform.h"
+#include "settings/valuelistmodel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,9 +18,7 @@ const QString OriginalSize = QStringLiteral("Original Size");
 } // namespace
 
 TSizeForm::TSizeForm(QWidget *mainWindow, Platform &platform, QWidget *parent)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_platform(platform)
+    : QDialog(nullptr, FixedDialogFlags), m_mainWindow(mainWindow), m_platform(platform)
 {
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
@@ -86,7 +85,7 @@ void TSizeForm::showEvent(QShowEvent *event)
         windowHandle()->setTransientParent(m_mainWindow->windowHandle());
     // Centred on the main window however it is shown.
     if (m_mainWindow && !event->spontaneous())
-        move(m_mainWindow->frameGeometry().center() - rect().center());
+        CentreOnWindow(this, m_mainWindow);
     QDialog::showEvent(event);
     m_closing = false;
     if (m_mainWindow)

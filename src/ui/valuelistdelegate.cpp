@@ -20,6 +20,13 @@ TValueListDelegate::CellColors TValueListDelegate::cellColors(const QModelIndex 
     const QModelIndex current = m_grid->currentIndex();
     const bool currentRow = current.isValid() && current.row() == index.row();
 
+    // A disabled grid (during a run, under a dialog) shows no live cell.
+    if (!m_grid->isEnabled()) {
+        const bool key = index.column() == 0;
+        return {pal.color(QPalette::Disabled, key ? QPalette::Button : QPalette::Base),
+                pal.color(QPalette::Disabled, key ? QPalette::ButtonText : QPalette::Text)};
+    }
+
     if (index.column() == 0) {
         if (!currentRow)
             return {pal.color(QPalette::Button), pal.color(QPalette::ButtonText)};

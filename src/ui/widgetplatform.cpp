@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 WidgetPlatform::WidgetPlatform(QWidget *owner) : m_owner(owner) {}
@@ -113,8 +116,13 @@ QString WidgetPlatform::saveFileName(const QString &filter, const QString &defau
 
 bool WidgetPlatform::browseForDirectory(const QString &title, QString &path)
 {
+    // The chooser starts at the desktop folder, or at the home folder where
+    // the user has none; nothing is preselected.
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QDir::homePath();
     const QString chosen =
-        QFileDialog::getExistingDirectory(owner(), title, QString(), QFileDialog::ShowDirsOnly);
+        QFileDialog::getExistingDirectory(owner(), title, start, QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return false;
     path = chosen;

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -157,6 +158,10 @@ int main(int argc, char **argv)
         if (!caught && f.form->pgbCurrent->value() >= 20) {
             caught = true;
             save(f.form.get(), QStringLiteral("main-running"));
+            // The widest the percentage labels get.
+            f.form->labCurProgress->setText(QStringLiteral("100%"));
+            f.form->labTotalProgress->setText(QStringLiteral("100%"));
+            save(f.form->panBottomLeft, QStringLiteral("progress-100"));
             f.form->tbtnStopClick();
         }
     });

@@ -1,0 +1,25 @@
+# Fails when a lower layer includes a higher one. The layers read top to
+# bottom: ui -> engine -> settings -> platform, so the settings never include
+# the engine or the windows, and the platform layer includes none of them.
+#   cmake -DSRC=<source>/src -P checklayers.cmake
+set(forbidden_settings engine ui preview app)
+set(forbidden_platform engine settings ui preview app)
+set(failures 0)
+foreach(layer settings platform)
+    file(GLOB files ${SRC}/${layer}/*.h ${SRC}/${layer}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line ${includes})
+            foreach(higher ${forbidden_${layer}})
+                if(line MATCHES "\"${higher}/")
+                    message(NOTICE "${file}: ${line}")
+                    math(EXPR failures "${failures} + 1")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endforeach()
+if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} include(s) against the layers")
+endif()
+message(STATUS "layers: 0 includes against the layers")
