@@ -99,16 +99,18 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
     PreferenceValues defaults;
     defaults.outputPath = defaultOutputPath;
     defaults.autoOpenDir = isMain;
-    return readStore(iniPath, defaults, rewrite, errors, [&section](const TNewInifile &ini, auto &v) {
-        v.outputPath = decodePath(ini.ReadString(section, kOutputPath, encodePath(v.outputPath)));
-        v.synMode = ini.ReadInteger(section, kSynMode, v.synMode);
-        if (v.synMode < 0 || v.synMode >= SynModeNames().size())
-            v.synMode = -1;
-        v.autoOpenDir = ini.ReadBool(section, kAutoOpenDir, v.autoOpenDir);
-        v.autoExit = ini.ReadBool(section, kAutoExit, v.autoExit);
-        v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, v.autoTurnOff);
-        v.overwrite = ini.ReadBool(section, kOverwrite, v.overwrite);
-    });
+    return readStore(
+        iniPath, defaults, rewrite, errors, [&section](const TNewInifile &ini, auto &v) {
+            v.outputPath =
+                decodePath(ini.ReadString(section, kOutputPath, encodePath(v.outputPath)));
+            v.synMode = ini.ReadInteger(section, kSynMode, v.synMode);
+            if (v.synMode < 0 || v.synMode >= SynModeNames().size())
+                v.synMode = -1;
+            v.autoOpenDir = ini.ReadBool(section, kAutoOpenDir, v.autoOpenDir);
+            v.autoExit = ini.ReadBool(section, kAutoExit, v.autoExit);
+            v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, v.autoTurnOff);
+            v.overwrite = ini.ReadBool(section, kOverwrite, v.overwrite);
+        });
 }
 
 void SavePreferences(const QString &iniPath, const PreferenceValues &values)
@@ -134,11 +136,12 @@ int ReadProfileIndex(const QString &iniPath, bool rewrite, QStringList *errors)
 }
 
 QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath, bool rewrite,
-                                 QStringList *errors)
+                       QStringList *errors)
 {
-    return readStore(iniPath, defaultOutputPath, rewrite, errors, [](const TNewInifile &ini, QString &path) {
-        path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
-    });
+    return readStore(iniPath, defaultOutputPath, rewrite, errors,
+                     [](const TNewInifile &ini, QString &path) {
+                         path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
+                     });
 }
 
 QString ReadVersion(const QString &iniPath, bool rewrite, QStringList *errors)
