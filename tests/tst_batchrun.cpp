@@ -5,9 +5,9 @@
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -80,6 +80,7 @@ struct Harness
     QList<bool> panels;
     QStringList files;
     QStringList memos;
+    bool keepMemos = true;
 
     explicit Harness(const QString &encoderPath = testsupport::fakeEncoder())
     {
@@ -94,8 +95,10 @@ struct Harness
                          [this](bool shown) { panels.append(shown); });
         QObject::connect(run.get(), &BatchRun::convertingFileChanged, run.get(),
                          [this](const QString &f) { files.append(f); });
-        QObject::connect(run.get(), &BatchRun::memoChanged, run.get(),
-                         [this](const QString &m) { memos.append(m); });
+        QObject::connect(run.get(), &BatchRun::memoChanged, run.get(), [this](const QString &m) {
+            if (keepMemos)
+                memos.append(m);
+        });
     }
 
     // A task as intake adds it; start/end edited when given.
@@ -144,6 +147,25 @@ QStringList chunks(const QStringList &texts, int pauseMs = 150)
 bool isRoot()
 {
     return ::geteuid() == 0;
+}
+
+// This process's resident memory in kB: "VmRSS" now, "VmHWM" its peak.
+qint64 residentKb(const QByteArray &field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Lets the peak ("VmHWM") start again from the present.
+bool resetPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
 }
 
 // Duration in seconds of the video stream of a media file (of the whole
@@ -584,27 +606,53 @@ private slots:
         QCOMPARE(texts.first().at(0).toString(), QString());
     }
 
-    // Megabytes of output: read in bounded chunks, nothing lost of the
-    // reports, no crash.
-    void verboseEncoder()
+    // Floods of output, from megabytes of lines to an encoder that prints
+    // without pause: read as they come with only the latest chunk kept, so
+    // memory stays bounded, the last report still counts, and Stop acts
+    // within a second.
+    void floodingEncoder_data()
     {
-        Harness h;
-        h.addTask("/src/a.avi", "00:01:40");
-        const QString line = QString(1000, u'x');
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("stopAfterMs"); // -1: no Stop
+        QTest::addColumn<QString>("status");
         QStringList lines;
         for (int i = 0; i < 3000; ++i)
-            lines << QStringLiteral("print ") + line + QStringLiteral("\\n");
-        lines << "sleep 100"
-              << "print time=50.0 \\n";
-        h.script(lines);
+            lines << QStringLiteral("print ") + QString(1000, u'x') + QStringLiteral("\\n");
+        const QStringList end{"sleep 100", "print time=50.0 \\n"};
+        QTest::newRow("3 MB of lines") << lines + end << -1 << "Complete";
+        QTest::newRow("200 MB without pause") << QStringList{"flood 200"} + end << -1 << "Complete";
+        QTest::newRow("Stop while flooding") << QStringList{"flood 0"} << 1000 << "Stop";
+    }
+    void floodingEncoder()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(int, stopAfterMs);
+        QFETCH(QString, status);
+        Harness h;
+        h.keepMemos = false;
+        h.addTask("/src/a.avi", "00:01:40");
+        h.script(script);
+        int longestMemo = 0;
+        QObject::connect(h.run.get(), &BatchRun::memoChanged, h.run.get(), [&](const QString &m) {
+            longestMemo = std::max(longestMemo, int(m.size()));
+        });
+        QElapsedTimer sinceStop;
+        if (stopAfterMs >= 0)
+            QTimer::singleShot(stopAfterMs, h.run.get(), [&] {
+                sinceStop.start();
+                h.run->requestStop();
+            });
+        const qint64 idle = residentKb("VmRSS");
+        QVERIFY(resetPeakMemory());
         h.run->RunBatch(QString());
-        QCOMPARE(h.status(0), "Complete");
-        int biggest = 0;
-        for (const QString &m : h.memos)
-            biggest = std::max(biggest, int(m.size()));
-        QVERIFY(biggest <= 4095);
-        QVERIFY(h.memos.size() >= 3000 * 1001 / 4095);
-        QVERIFY(h.snapshots.contains(Snapshot{50, 50}));
+        const qint64 grown = residentKb("VmHWM") - idle;
+        QCOMPARE(h.status(0), status);
+        if (stopAfterMs >= 0)
+            QVERIFY2(sinceStop.elapsed() < 1000, QByteArray::number(sinceStop.elapsed()));
+        else
+            QVERIFY(h.snapshots.contains(Snapshot{50, 50}));
+        QVERIFY(longestMemo > 0 && longestMemo <= 4095);
+        QVERIFY2(grown < 100 * 1024, QByteArray::number(grown) + " kB");
     }
 
     // The encoder receives the argument list whole; Start checks first.

@@ -187,7 +187,12 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
                                       m_host.outputExtension(), m_host.overwrite(), otherSources);
     const QStringList args = EncoderArguments(task, options, output);
 
-    if (!m_encoder.start(m_encoderPath, args)) {
+    m_taskSecs = task.ClipLengthSecs;
+    m_chunkCount = 0;
+    m_latestChunk.clear();
+    m_evaluated = false;
+    if (!m_encoder.start(m_encoderPath, args, ChunkBytes,
+                         [this](const QByteArray &chunk) { takeOutput(chunk); })) {
         // The channels could not be set up (out of file descriptors), as
         // opposed to a program that cannot be started.
         const QString error = m_encoder.errorString();
@@ -198,18 +203,16 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
         return TaskEnd::StartFailed;
     }
 
-    int chunkCount = 0;
-    m_taskSecs = task.ClipLengthSecs;
-    QByteArray chunk;
+    // Output is taken as it comes (takeOutput); after each wait the window
+    // shows the latest chunk and the progress once. Stop is looked at
+    // between the waits, so a flood of output cannot hold it up.
     for (;;) {
         QCoreApplication::processEvents();
-        if (!m_encoder.readChunkProcessingEvents(chunk, ChunkBytes))
+        if (m_runState != Running)
             break;
-        m_memo = QString::fromLocal8Bit(chunk);
-        emit memoChanged(m_memo);
-        if (chunkCount >= 2)
-            evaluateChunk(m_memo);
-        ++chunkCount;
+        if (!m_encoder.waitForOutputProcessingEvents())
+            break;
+        showOutput();
     }
 
     if (m_runState == StopRequested)
@@ -258,11 +261,27 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
     return false;
 }
 
-void BatchRun::evaluateChunk(const QString &text)
+void BatchRun::takeOutput(const QByteArray &chunk)
 {
-    double reported = 0;
-    if (ReportedTime(text, reported) && reported > m_positionSecs)
-        m_positionSecs = reported;
+    // Every read of the task's encoder comes here, in order. Only the latest
+    // chunk is kept; the first two chunks of a task are never evaluated.
+    m_latestChunk = chunk;
+    if (m_chunkCount >= 2) {
+        double reported = 0;
+        if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > m_positionSecs)
+            m_positionSecs = reported;
+        m_evaluated = true;
+    }
+    ++m_chunkCount;
+}
+
+void BatchRun::showOutput()
+{
+    m_memo = QString::fromLocal8Bit(m_latestChunk);
+    emit memoChanged(m_memo);
+    if (!m_evaluated)
+        return;
+    m_evaluated = false;
     const int current =
         m_taskSecs != 0 ? barPosition(m_positionSecs * 100.0 / m_taskSecs) : m_currentBar;
     const int total = m_totalSecs != 0

@@ -2,6 +2,7 @@
 
 #include "settings/profilegrids.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -99,7 +100,10 @@ private:
     };
 
     TaskEnd runTask(int index, const QString &options);
-    void evaluateChunk(const QString &text);
+    // The sink of the task's encoder: every chunk as it is read.
+    void takeOutput(const QByteArray &chunk);
+    // The latest chunk and the progress it brought, once after each wait.
+    void showOutput();
     void setBars(int current, int total);
     void setRunState(State state);
     void endAfterStop(int index);
@@ -126,6 +130,10 @@ private:
     double m_doneSecs = 0;
     double m_taskSecs = 0;
     double m_positionSecs = 0;
+    // Per task.
+    int m_chunkCount = 0;
+    QByteArray m_latestChunk;
+    bool m_evaluated = false; // a chunk was evaluated since the last showOutput
     int m_failedCount = 0;
     int m_taskCount = 0;
     bool m_closing = false;
