@@ -443,6 +443,44 @@ private slots:
         QVERIFY(!form.encoder().isRunning());
     }
 
+    // A profile that cannot be written back (read-only, as an installed one
+    // is for its users): loading and every Start convert with the values
+    // shown, and the failed save is told once.
+    void readOnlyProfile()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("Fixed"), QStringLiteral("mkv")}};
+        MainFormFixture f({}, o);
+        const QString profile = f.dir.file(QStringLiteral("Profiles/Fixed.apf"));
+        QVERIFY(QFile::setPermissions(profile, QFile::ReadOwner | QFile::ReadGroup));
+        const QByteArray content = readFile(profile);
+        f.show();
+        TMainForm &form = *f.form;
+        QCOMPARE(form.cmbProfile->currentText(), QStringLiteral("Fixed"));
+        QCOMPARE(form.grids().video->valueOf(QStringLiteral("Bit Rate")), QStringLiteral("800k"));
+        QTemporaryDir out;
+        const QString source = m_tmp.filePath(QStringLiteral("ro.avi"));
+        QFile(source).open(QIODevice::WriteOnly);
+        form.DropPaths({source});
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(m_tmp.path(), {"touch $last"});
+        for (int run = 0; run < 2; ++run) {
+            QVERIFY(QFile::remove(out.filePath(QStringLiteral("ro.mkv"))) || run == 0);
+            QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+            QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
+            QVERIFY(QFile::exists(out.filePath(QStringLiteral("ro.mkv"))));
+        }
+        qunsetenv("QC_FAKE_SCRIPT");
+        QStringList captions;
+        for (const auto &m : f.platform.messages)
+            captions << m.caption;
+        QCOMPARE(captions, (QStringList{"Profile Not Saved", "Complete", "Complete"}));
+        QVERIFY2(f.platform.messages[0].text.contains(profile),
+                 qPrintable(f.platform.messages[0].text));
+        QCOMPARE(readFile(profile), content);
+    }
+
     void processDialog()
     {
         MainFormFixture f;

@@ -83,14 +83,17 @@ BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileG
     if (enterRunMode)
         enterRunMode();
     LeaveGuard guard{leaveRunMode};
-    QString options;
+    EncoderOptions options;
+    QString notSaved;
     try {
-        options = BuildProfileOptions(profilePath, grids);
+        options = BuildProfileOptions(profilePath, grids, &notSaved);
     } catch (const TIniFileError &e) {
-        // The profile could not be read or rewritten: nothing is converted.
+        // The profile could not be read: nothing is converted.
         m_platform.messageBox(e.text(), QStringLiteral("Error"), Platform::Icon::Error);
         return StartResult::OptionsFailed;
     }
+    if (!notSaved.isEmpty())
+        emit profileNotSaved(profilePath, notSaved);
     RunBatch(options);
     return StartResult::Ran;
 }
@@ -118,7 +121,7 @@ void BatchRun::setBars(int current, int total)
     emit totalProgressChanged(total);
 }
 
-void BatchRun::RunBatch(const QString &options)
+void BatchRun::RunBatch(const EncoderOptions &options)
 {
     if (m_runState != Idle)
         return;
@@ -163,7 +166,7 @@ void BatchRun::RunBatch(const QString &options)
         endAfterStop(-1); // the stop came after the last encoder had ended
 }
 
-BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
+BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
 {
     QCoreApplication::processEvents();
     // A stop given before this task's turn ends the run without starting it.

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+class EncoderOptions;
 class EncoderProcess;
 class Platform;
 class RunHost;
@@ -52,7 +53,7 @@ public:
 
     // Converts all tasks with the profile option string; returns when the run
     // has ended in any way.
-    void RunBatch(const QString &options);
+    void RunBatch(const EncoderOptions &options);
     // The Stop command: only while running, asks the encoder to end.
     void requestStop();
     // Closing the main window during a run: the encoder is ended, the task in
@@ -89,6 +90,10 @@ signals:
     // Text of the last chunk read from the encoder.
     void memoChanged(const QString &text);
     void runStateChanged(int state);
+    // Start built the options from the profile, but the store could not
+    // write the file back (a read-only profile): error is the store's
+    // message. The run goes ahead with the values shown.
+    void profileNotSaved(const QString &profilePath, const QString &error);
 
 private:
     enum class TaskEnd
@@ -99,7 +104,7 @@ private:
         StartFailed
     };
 
-    TaskEnd runTask(int index, const QString &options);
+    TaskEnd runTask(int index, const EncoderOptions &options);
     // The sink of the task's encoder: every chunk as it is read.
     void takeOutput(const QByteArray &chunk);
     // The latest chunk and the progress it brought, once after each wait.

@@ -118,7 +118,8 @@ ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueList
     return current;
 }
 
-bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt)
+bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt,
+                 QString *rewriteError)
 {
     if (!QFileInfo(path).isFile())
         return false;
@@ -156,7 +157,16 @@ bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *output
             model->setRows(*rows);
     if (outputExt)
         *outputExt = u'.' + type;
-    ini.Release();
+    if (!rewriteError) {
+        ini.Release();
+        return true;
+    }
+    rewriteError->clear();
+    try {
+        ini.Release();
+    } catch (const TIniFileError &e) {
+        *rewriteError = e.text();
+    }
     return true;
 }
 

@@ -5,12 +5,12 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
 #include "ui/gridsection.h"
@@ -150,6 +150,7 @@ TMainForm::TMainForm(const QString &appDir, Platform &platform, PlayerFactory pl
     connect(m_intake.get(), &TaskIntake::welcomeHidden, panbg, &QWidget::hide);
     connect(m_prober.get(), &Prober::chunkRead, Memo1, &QPlainTextEdit::setPlainText);
     connect(m_batch.get(), &BatchRun::memoChanged, Memo1, &QPlainTextEdit::setPlainText);
+    connect(m_batch.get(), &BatchRun::profileNotSaved, this, &TMainForm::reportProfileNotSaved);
     connect(m_batch.get(), &BatchRun::convertingFileChanged, labConvertingFile, &QLabel::setText);
     connect(m_batch.get(), &BatchRun::elapsedChanged, labElapsed, &QLabel::setText);
     connect(m_batch.get(), &BatchRun::remainingChanged, labRemaining, &QLabel::setText);
@@ -902,11 +903,24 @@ void TMainForm::cmbProfileChange()
     const QString path = profilePath(name);
     if (!QFileInfo::exists(path))
         return;
-    LoadProfile(path, grids(), &m_outputExt);
+    QString notSaved;
+    LoadProfile(path, grids(), &m_outputExt, &notSaved);
     m_intake->setOutputExtension(m_outputExt);
     panVideo->setHeightForProfileLoad(m_videoValues->count());
     panAudio->setHeightForProfileLoad(m_audioValues->count());
     panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
+    if (!notSaved.isEmpty())
+        reportProfileNotSaved(path, notSaved);
+}
+
+void TMainForm::reportProfileNotSaved(const QString &path, const QString &error)
+{
+    if (m_notSavedReported.contains(path))
+        return;
+    m_notSavedReported.insert(path);
+    m_platform.messageBox(
+        error + QStringLiteral(". The profile's values are used as shown, but it cannot be saved."),
+        QStringLiteral("Profile Not Saved"), Platform::Icon::Information);
 }
 
 void TMainForm::vleOutputValidate(int)

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "engine/encoderprocess.h"
-#include "settings/profilegrids.h"
 #include "engine/runhost.h"
 #include "engine/taskstore.h"
+#include "settings/profilegrids.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -186,6 +187,10 @@ private:
     void clearOutputValues();
     void ltvTaskResized(int newWidth);
     void setProgress(QProgressBar *bar, QLabel *label, int percent);
+    // A profile whose file could not be written back (loading and Start
+    // rewrite it): told once per file while the program runs, since a
+    // read-only profile would otherwise bring the same message every time.
+    void reportProfileNotSaved(const QString &path, const QString &error);
 
     QString m_appDir;
     Platform &m_platform;
@@ -194,6 +199,7 @@ private:
     int m_listWidth = 562;
     bool m_shown = false;
     bool m_autoClosing = false;
+    QSet<QString> m_notSavedReported; // profile paths
 
     TaskStore m_tasks;
     EncoderProcess m_encoder;
