@@ -3,6 +3,7 @@
 #include "engine/itemdata.h"
 #include "engine/prober.h"
 #include "engine/taskstore.h"
+#include "platform/filenames.h"
 #include "platform/recordingplatform.h"
 #include "support/testsupport.h"
 
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -286,6 +289,92 @@ private slots:
         m_intake->CommandLineIntake({list, other});
         QCOMPARE(captions(), (QStringList{avi, dir + "/in.mpeg"}));
         QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void decodeFileName_data()
+    {
+        // Lone surrogates cannot be written as literals: the text as code units.
+        const auto units = [](std::initializer_list<char16_t> u) {
+            return QString(reinterpret_cast<const QChar *>(u.begin()), qsizetype(u.size()));
+        };
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("undecodable");
+        QTest::newRow("plain") << QByteArray("a.avi") << "a.avi" << false;
+        QTest::newRow("letters beyond ASCII")
+            << QByteArray("\xc3\xa9\xf0\x9f\x8e\xac") << "\u00e9\U0001F3AC" << false;
+        QTest::newRow("U+FFFD itself") << QByteArray("\xef\xbf\xbd") << "\uFFFD" << false;
+        QTest::newRow("stray byte") << QByteArray("a\xff"
+                                                  "b")
+                                    << units({u'a', 0xDCFF, u'b'}) << true;
+        QTest::newRow("cut sequence") << QByteArray("\xc3.") << units({0xDCC3, u'.'}) << true;
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf") << units({0xDCC0, 0xDCAF}) << true;
+        QTest::newRow("encoded surrogate")
+            << QByteArray("\xed\xa0\x80") << units({0xDCED, 0xDCA0, 0xDC80}) << true;
+    }
+    void decodeFileName()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, undecodable);
+        QCOMPARE(DecodeFileName(bytes), text);
+        QCOMPARE(IsUndecodableName(DecodeFileName(bytes)), undecodable);
+    }
+
+    // Names that are not valid UTF-8 cannot be added: every way in counts
+    // them and tells the user once. A valid name holding U+FFFD, which such
+    // a name would look like when decoded with replacement, is added.
+    void undecodableNames_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"directory", "command line", "list file", "drop"})
+            QTest::newRow(way) << way;
+    }
+    void undecodableNames()
+    {
+        QFETCH(QString, way);
+        const QString dir = m_tmp.filePath("raw " + way);
+        QVERIFY(QDir().mkpath(dir));
+        const QByteArray base = QFile::encodeName(dir) + '/';
+        const QList<QByteArray> bad{"a\xff.avi", "b\xc3.mpg"};
+        for (const QByteArray &name : bad + QList<QByteArray>{"c\xff.txt", ".\xff.avi"}) {
+            const int fd = ::open((base + name).constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        const QString good = touch("raw " + way + "/good.avi");
+        const QString replacement = touch("raw " + way + "/a\uFFFD.avi");
+        QCOMPARE(ListDirectory(dir), (QStringList{"a\uFFFD.avi", "good.avi"}));
+
+        QStringList paths{replacement, good};
+        for (const QByteArray &name : bad)
+            paths << DecodeFileName(base + name);
+        QVERIFY(IsUndecodableName(paths.last()) && !IsUndecodableName(replacement));
+        if (way == "directory") {
+            m_intake->AddDirectory(dir);
+        } else if (way == "command line") {
+            m_intake->CommandLineIntake(paths);
+        } else if (way == "list file") {
+            QByteArray lines;
+            for (const QString &path : paths.mid(0, 2))
+                lines += QFile::encodeName(path) + '\n';
+            for (const QByteArray &name : bad)
+                lines += base + name + "\r\n";
+            QVERIFY(writeFile(m_tmp.filePath("raw.tmp"), lines));
+            m_intake->CommandLineIntake({m_tmp.filePath("raw.tmp")});
+        } else {
+            // A dropped folder and a dropped name count in one intake.
+            m_intake->AddDropped({dir, paths.last()});
+        }
+        QCOMPARE(captions(), (QStringList{replacement, good}));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
+        QCOMPARE(m_platform->messages[0].text,
+                 way == "drop" ? "3 files could not be added because their names are not valid "
+                                 "UTF-8. Rename them to add them."
+                               : "2 files could not be added because their names are not valid "
+                                 "UTF-8. Rename them to add them.");
+        QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
     }
 
     // Decided: an unreadable list file is reported; start-up goes on.

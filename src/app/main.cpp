@@ -9,6 +9,7 @@
 #include "ui/widgetplatform.h"
 
 #include "engine/tasktext.h"
+#include "platform/filenames.h"
 
 #include <QComboBox>
 
@@ -26,8 +27,12 @@ int main(int argc, char **argv)
     ApplySkin(app);
 
     const QString appDir = AddBackslash(QCoreApplication::applicationDirPath());
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // The paths as the system gives them (Qt's own options were taken out
+    // by the application): names that are not valid UTF-8 stay recognisable,
+    // so that intake can tell the user about them.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << DecodeFileName(QByteArray(argv[i]));
 
     // The windows, in their creation order; the main window takes in the
     // command line while it is created.

@@ -5,6 +5,7 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
+#include "platform/filenames.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
@@ -650,9 +651,17 @@ void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 void TMainForm::dropEvent(QDropEvent *event)
 {
     QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            paths << QDir::toNativeSeparators(url.toLocalFile());
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        QString path = url.toLocalFile();
+        // A name that is not valid UTF-8 comes percent-encoded byte by byte;
+        // decoded as text it would turn into another name.
+        if (path.contains(QChar::ReplacementCharacter) && url.host().isEmpty())
+            path = DecodeFileName(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+        paths << QDir::toNativeSeparators(path);
+    }
     if (!ltvTask->isEnabled() || paths.isEmpty()) {
         event->ignore();
         return;
