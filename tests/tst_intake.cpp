@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -322,23 +323,29 @@ private slots:
     }
 
     // Names that are not valid UTF-8 cannot be added: every way in counts
-    // them and tells the user once. A valid name holding U+FFFD, which such
-    // a name would look like when decoded with replacement, is added.
+    // the files they name and tells the user once. A valid name holding
+    // U+FFFD, which such a name looks like when decoded with replacement,
+    // is added.
     void undecodableNames_data()
     {
         QTest::addColumn<QString>("way");
-        for (const char *way : {"directory", "command line", "list file", "drop"})
-            QTest::newRow(way) << way;
+        QTest::addColumn<int>("notAdded");
+        QTest::newRow("directory") << "directory" << 2;
+        QTest::newRow("command line") << "command line" << 3;
+        QTest::newRow("list file") << "list file" << 3;
+        QTest::newRow("drop") << "drop" << 3;
     }
     void undecodableNames()
     {
         QFETCH(QString, way);
+        QFETCH(int, notAdded);
         const QString dir = m_tmp.filePath("raw " + way);
         QVERIFY(QDir().mkpath(dir));
         const QByteArray base = QFile::encodeName(dir) + '/';
-        const QList<QByteArray> bad{"a\xff.avi", "b\xc3.mpg"};
-        for (const QByteArray &name : bad + QList<QByteArray>{"c\xff.txt", ".\xff.avi"}) {
-            const int fd = ::open((base + name).constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(::mkdir(base + "d\xff", 0755) == 0);
+        for (const char *name :
+             {"a\xff.avi", "b\xc3.mpg", "c\xff.txt", ".\xff.avi", "d\xff/x.avi", "d\xff/y.txt"}) {
+            const int fd = ::open(base + name, O_CREAT | O_WRONLY, 0644);
             QVERIFY(fd >= 0);
             ::close(fd);
         }
@@ -346,35 +353,37 @@ private slots:
         const QString replacement = touch("raw " + way + "/a\uFFFD.avi");
         QCOMPARE(ListDirectory(dir), (QStringList{"a\uFFFD.avi", "good.avi"}));
 
+        // Two files, a missing one and a directory with one accepted file.
+        const QList<QByteArray> raw{base + "a\xff.avi", base + "b\xc3.mpg", base + "gone\xff.avi",
+                                    base + "d\xff"};
         QStringList paths{replacement, good};
-        for (const QByteArray &name : bad)
-            paths << DecodeFileName(base + name);
+        for (const QByteArray &path : raw)
+            paths << DecodeFileName(path);
         QVERIFY(IsUndecodableName(paths.last()) && !IsUndecodableName(replacement));
         if (way == "directory") {
             m_intake->AddDirectory(dir);
         } else if (way == "command line") {
             m_intake->CommandLineIntake(paths);
         } else if (way == "list file") {
-            QByteArray lines;
-            for (const QString &path : paths.mid(0, 2))
-                lines += QFile::encodeName(path) + '\n';
-            for (const QByteArray &name : bad)
-                lines += base + name + "\r\n";
+            QByteArray lines = QFile::encodeName(replacement) + '\n' + QFile::encodeName(good);
+            for (const QByteArray &path : raw)
+                lines += "\r\n" + path;
             QVERIFY(writeFile(m_tmp.filePath("raw.tmp"), lines));
             m_intake->CommandLineIntake({m_tmp.filePath("raw.tmp")});
         } else {
-            // A dropped folder and a dropped name count in one intake.
-            m_intake->AddDropped({dir, paths.last()});
+            // A dropped folder and dropped names count in one intake.
+            m_intake->AddDropped({dir, paths[3], paths[4]});
         }
         QCOMPARE(captions(), (QStringList{replacement, good}));
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
         QCOMPARE(m_platform->messages[0].text,
-                 way == "drop" ? "3 files could not be added because their names are not valid "
-                                 "UTF-8. Rename them to add them."
-                               : "2 files could not be added because their names are not valid "
-                                 "UTF-8. Rename them to add them.");
+                 QStringLiteral("%1 files could not be added because their names are not valid "
+                                "UTF-8. Rename them to add them.")
+                     .arg(notAdded));
         QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(DecodeFileName(EncodeFileName(paths.last())), paths.last());
+        QCOMPARE(EncodeFileName(paths.last()), raw.last());
     }
 
     // Decided: an unreadable list file is reported; start-up goes on.

@@ -34,6 +34,28 @@ QString fullPath(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
+// How many files a path that is not valid UTF-8 would have added: itself
+// when it is a file with an accepted extension, the accepted files in it
+// when it is a directory, none when it names nothing.
+int undecodableFiles(const QString &path)
+{
+    const QStringList extensions = SupportedExtensions();
+    switch (KindOfFile(path)) {
+    case FileKind::File:
+        return HasSupportedExt(path, extensions) ? 1 : 0;
+    case FileKind::Directory: {
+        int count = 0;
+        for (const QString &name : FileNamesIn(path, false))
+            if (HasSupportedExt(name, extensions))
+                ++count;
+        return count;
+    }
+    case FileKind::None:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
 QStringList SupportedExtensions()
@@ -86,7 +108,7 @@ QStringList ListDirectory(const QString &dir, int *undecodable)
     }
     // Names that are not valid UTF-8 are not in Qt's listing at all.
     if (undecodable) {
-        for (const QString &name : UndecodableFileNames(dir))
+        for (const QString &name : FileNamesIn(dir, true))
             if (HasSupportedExt(name, extensions))
                 ++*undecodable;
     }
@@ -202,7 +224,7 @@ void TaskIntake::AddDropped(const QStringList &paths)
         if (path.isEmpty())
             continue;
         if (IsUndecodableName(path))
-            ++m_undecodable;
+            m_undecodable += undecodableFiles(path);
         else if (QFileInfo(path).isDir())
             AddDirectory(path);
         else if (HasSupportedExt(path, extensions))
@@ -247,7 +269,7 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
 void TaskIntake::addCommandLinePath(const QString &path)
 {
     if (IsUndecodableName(path)) {
-        ++m_undecodable;
+        m_undecodable += undecodableFiles(path);
         return;
     }
     const QFileInfo fi(path);

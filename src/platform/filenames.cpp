@@ -71,18 +71,48 @@ bool IsUndecodableName(const QString &name)
     return false;
 }
 
-QStringList UndecodableFileNames(const QString &dir)
+QByteArray EncodeFileName(const QString &name)
+{
+    if (!IsUndecodableName(name))
+        return name.toUtf8();
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && name[i - 1].isHighSurrogate())) {
+            bytes += name.mid(from, i - from).toUtf8();
+            bytes += char(c - 0xDC00);
+            from = i + 1;
+        }
+    }
+    bytes += name.mid(from).toUtf8();
+    return bytes;
+}
+
+FileKind KindOfFile(const QString &path)
+{
+    struct stat st
+    {
+    };
+    if (path.isEmpty() || ::stat(EncodeFileName(path).constData(), &st) != 0)
+        return FileKind::None;
+    if (S_ISREG(st.st_mode))
+        return FileKind::File;
+    return S_ISDIR(st.st_mode) ? FileKind::Directory : FileKind::None;
+}
+
+QStringList FileNamesIn(const QString &dir, bool undecodableOnly)
 {
     QStringList names;
     if (dir.isEmpty())
         return names;
-    DIR *d = ::opendir(QFile::encodeName(dir).constData());
+    DIR *d = ::opendir(EncodeFileName(dir).constData());
     if (!d)
         return names;
     const int fd = ::dirfd(d);
     while (const dirent *entry = ::readdir(d)) {
         const QByteArray name(entry->d_name);
-        if (name.startsWith('.') || isValidUtf8(name))
+        if (name.startsWith('.') || (undecodableOnly && isValidUtf8(name)))
             continue;
         struct stat st
         {

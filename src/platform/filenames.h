@@ -19,8 +19,22 @@ QString DecodeFileName(const QByteArray &bytes);
 // UTF-8 (it holds a lone surrogate).
 bool IsUndecodableName(const QString &name);
 
-// The names of the files in dir that Qt's listings leave out because they
-// are not valid UTF-8: regular files (links followed), without hidden ones
-// (names beginning with "."), decoded by DecodeFileName. Empty when the
-// directory cannot be read.
-QStringList UndecodableFileNames(const QString &dir);
+// The bytes of a name made by DecodeFileName: its exact inverse.
+QByteArray EncodeFileName(const QString &name);
+
+// What a path (decoded by DecodeFileName, so possibly not representable for
+// Qt) names: a regular file or a directory (links followed), or neither.
+enum class FileKind
+{
+    None,
+    File,
+    Directory
+};
+FileKind KindOfFile(const QString &path);
+
+// The names of the regular files (links followed) in dir, hidden ones
+// (names beginning with ".") left out, decoded by DecodeFileName; with
+// undecodableOnly, only those whose names are not valid UTF-8, which Qt's
+// listings leave out. dir may itself be a name that is not valid UTF-8.
+// Empty when the directory cannot be read.
+QStringList FileNamesIn(const QString &dir, bool undecodableOnly);
