@@ -215,7 +215,11 @@ private slots:
         touch("dir/d/e.avi");
         QDir().mkpath(dir + "/folder.avi");
         QVERIFY(QProcess::execute("mkfifo", {dir + "/pipe.avi"}) == 0);
-        QCOMPARE(ListDirectory(dir), (QStringList{"a.AVI", "A2.Wmv", "b.mpg"}));
+        // Links to a FIFO or a device are no files either; one to a file is.
+        QVERIFY(QFile::link(dir + "/pipe.avi", dir + "/pipe link.avi"));
+        QVERIFY(QFile::link("/dev/zero", dir + "/zero.mpg"));
+        QVERIFY(QFile::link(dir + "/b.mpg", dir + "/b link.mpg"));
+        QCOMPARE(ListDirectory(dir), (QStringList{"a.AVI", "A2.Wmv", "b link.mpg", "b.mpg"}));
 
         // The window gets its events before each file.
         int countWhenEventsRan = -1;
@@ -223,18 +227,19 @@ private slots:
         m_platform->browseAnswers << dir;
         QVERIFY(m_intake->AddDirectoryByBrowser());
         QCOMPARE(m_platform->browseTitles, QStringList{"Add a directory to the Task List"});
-        QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b.mpg"}));
+        QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b link.mpg",
+                                          dir + "/b.mpg"}));
         QCOMPARE(countWhenEventsRan, 0);
 
         // A trailing separator is not doubled; files already there are skipped.
         m_intake->AddDirectory(dir + "/");
-        QCOMPARE(m_store->count(), 3);
+        QCOMPARE(m_store->count(), 4);
         // Cancelled browser, missing and unreadable directories add nothing.
         QVERIFY(!m_intake->AddDirectoryByBrowser());
         m_intake->AddDirectory(m_tmp.filePath("missing"));
         m_intake->AddDirectory(dir + "/b.mpg");
         m_intake->AddDirectory(QString());
-        QCOMPARE(m_store->count(), 3);
+        QCOMPARE(m_store->count(), 4);
     }
 
     void drops()

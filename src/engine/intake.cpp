@@ -98,11 +98,12 @@ QStringList ListDirectory(const QString &dir, int *undecodable)
     QStringList names;
     const QStringList extensions = SupportedExtensions();
     // QDir::Files without QDir::System leaves out FIFOs, sockets, devices and
-    // broken links; without QDir::Hidden it leaves out names beginning with ".".
+    // broken links, but not links to FIFOs or devices, which isFile() tells;
+    // without QDir::Hidden it leaves out names beginning with ".".
     const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo &fi : entries) {
         const QString name = fi.fileName();
-        if (name.startsWith(u'.') || !HasSupportedExt(name, extensions))
+        if (!fi.isFile() || name.startsWith(u'.') || !HasSupportedExt(name, extensions))
             continue;
         names.append(name);
     }
