@@ -428,8 +428,9 @@ private slots:
         QVERIFY(!h.encoder.isRunning());
     }
 
-    // Failing and crashing encoders: "Failed", the run goes on, and the
-    // completion message counts them.
+    // Failing and crashing encoders, and one that could not write its output
+    // but ends with success: "Failed", the run goes on, and the completion
+    // message counts them.
     void failedTasks()
     {
         Harness h;
@@ -437,22 +438,26 @@ private slots:
         h.addTask("/src/a.avi", "00:01:00");
         h.addTask("/src/b.avi", "00:01:00");
         h.addTask("/src/c.avi", "00:01:00");
+        h.addTask("/src/e.avi", "00:01:00");
         h.addTask("/src/d.avi", "00:01:00");
         h.script({"print ok"});
-        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
-                         [&](const QString &f) {
-                             if (f == "b.avi")
-                                 h.script({"print bad", "exit 3"});
-                             else if (f == "c.avi")
-                                 h.script({"print worse", "crash"});
-                             else
-                                 h.script({"print ok"});
-                         });
+        QObject::connect(
+            h.run.get(), &BatchRun::convertingFileChanged, h.run.get(), [&](const QString &f) {
+                if (f == "b.avi")
+                    h.script({"print bad", "exit 3"});
+                else if (f == "c.avi")
+                    h.script({"print worse", "crash"});
+                else if (f == "e.avi") // a full disk; the text cut in two
+                    h.script({"print frame=1\\nError writing tra", "sleep 100",
+                              "print iler of e.mp4: No space left on device\\n", "exit 0"});
+                else
+                    h.script({"print ok"});
+            });
         h.run->RunBatch(QString());
-        QCOMPARE(h.statuses(), (QStringList{"Complete", "Failed", "Failed", "Complete"}));
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Failed", "Failed", "Failed", "Complete"}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text,
-                 "The conversion is completed, but 2 of 4 files could not be converted.");
+                 "The conversion is completed, but 3 of 5 files could not be converted.");
         QCOMPARE(h.platform.messages[0].caption, "Complete");
         QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));

@@ -19,6 +19,13 @@ namespace {
 // Bytes read from the encoder at a time.
 constexpr qint64 ChunkBytes = 4095;
 
+// What the encoder prints when it could not finish writing the output file
+// (a full disk, say); it may still end with success, leaving a cut file.
+const QByteArray WriteFailures[] = {QByteArrayLiteral("Error writing trailer of "),
+                                    QByteArrayLiteral("Error closing file ")};
+// Bytes of a chunk's end kept to find a text cut between two chunks.
+constexpr qsizetype WriteFailureOverlap = 24;
+
 // Round half to even, clamped into the bars' range. Anything that is not a
 // number (a task of length 0 never gets here) shows 0.
 int barPosition(double percent)
@@ -194,6 +201,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     m_chunkCount = 0;
     m_latestChunk.clear();
     m_evaluated = false;
+    m_writeFailed = false;
     if (!m_encoder.start(m_encoderPath, args, ChunkBytes,
                          [this](const QByteArray &chunk) { takeOutput(chunk); })) {
         // The channels could not be set up (out of file descriptors), as
@@ -221,7 +229,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     if (m_runState == StopRequested)
         return TaskEnd::Stopped;
 
-    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0;
+    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
     m_doneSecs += m_taskSecs;
     const bool last = index == m_taskCount - 1;
     const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
@@ -268,6 +276,12 @@ void BatchRun::takeOutput(const QByteArray &chunk)
 {
     // Every read of the task's encoder comes here, in order. Only the latest
     // chunk is kept; the first two chunks of a task are never evaluated.
+    if (!m_writeFailed) {
+        const QByteArray joint =
+            m_latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
+        for (const QByteArray &failure : WriteFailures)
+            m_writeFailed = m_writeFailed || chunk.contains(failure) || joint.contains(failure);
+    }
     m_latestChunk = chunk;
     if (m_chunkCount >= 2) {
         double reported = 0;

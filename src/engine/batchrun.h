@@ -138,7 +138,8 @@ private:
     // Per task.
     int m_chunkCount = 0;
     QByteArray m_latestChunk;
-    bool m_evaluated = false; // a chunk was evaluated since the last showOutput
+    bool m_evaluated = false;   // a chunk was evaluated since the last showOutput
+    bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
     int m_taskCount = 0;
     bool m_closing = false;
