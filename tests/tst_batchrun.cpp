@@ -404,26 +404,45 @@ private slots:
         QCOMPARE(h.platform.messages.size(), 1);
     }
 
-    // An encoder that never writes: the window keeps working and Stop acts at once.
+    // An encoder that never writes: the window keeps working and Stop acts at
+    // once. One that ignores the request to end is killed three seconds
+    // later, and the window keeps working while it waits for that.
+    void silentEncoder_data()
+    {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("minMs"); // from Stop to the end of the run
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("silent") << QStringList{"sleep 30000"} << 0 << 1000;
+        QTest::newRow("ignoring the request to end")
+            << QStringList{"ignoreterm", "sleep 30000"} << 2900 << 6000;
+    }
     void silentEncoder()
     {
+        QFETCH(QStringList, script);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
         Harness h;
         h.addTask("/src/a.avi", "00:01:00");
-        h.script(QStringList{"sleep 30000"});
+        h.script(script);
         int turns = 0;
+        int turnsAtStop = 0;
         QTimer beat;
         QObject::connect(&beat, &QTimer::timeout, [&] { ++turns; });
         beat.start(20);
         QElapsedTimer wall;
         QTimer::singleShot(1300, h.run.get(), [&] {
             wall.start();
+            turnsAtStop = turns;
             h.run->requestStop();
         });
         h.run->RunBatch(QString());
         QVERIFY(wall.isValid());
-        QVERIFY2(wall.elapsed() < 1000, qPrintable(QString::number(wall.elapsed())));
-        QVERIFY2(turns >= 30, qPrintable(QString::number(turns)));
-        QCOMPARE(h.run->ElapsedSecs(), 1); // the one-second timer ran meanwhile
+        const qint64 took = wall.elapsed();
+        QVERIFY2(took >= minMs && took < maxMs, qPrintable(QString::number(took)));
+        QVERIFY2(turnsAtStop >= 30, qPrintable(QString::number(turnsAtStop)));
+        QVERIFY2(turns - turnsAtStop >= minMs / 20 / 2,
+                 qPrintable(QString::number(turns - turnsAtStop)));
+        QVERIFY(h.run->ElapsedSecs() >= 1); // the one-second timer ran meanwhile
         QCOMPARE(h.status(0), "Stop");
         QVERIFY(!h.encoder.isRunning());
     }

@@ -215,15 +215,15 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     }
 
     // Output is taken as it comes (takeOutput); after each wait the window
-    // shows the latest chunk and the progress once. Stop is looked at
-    // between the waits, so a flood of output cannot hold it up.
+    // shows the latest chunk and the progress once. After Stop, whatever the
+    // ending encoder still writes is taken but no longer shown, so a flood of
+    // output cannot hold the stop up.
     for (;;) {
         QCoreApplication::processEvents();
-        if (m_runState != Running)
-            break;
         if (!m_encoder.waitForOutputProcessingEvents())
             break;
-        showOutput();
+        if (m_runState == Running)
+            showOutput();
     }
 
     if (m_runState == StopRequested)
@@ -366,7 +366,10 @@ void BatchRun::requestStop()
     if (m_runState != Running)
         return;
     setRunState(StopRequested);
-    m_encoder.TerminateEncoder();
+    // The run notices the end of the encoder's output in its event loop; an
+    // encoder that ignores the request is killed a little later, without
+    // holding up the window meanwhile.
+    m_encoder.requestEnd();
 }
 
 void BatchRun::stopForClose()

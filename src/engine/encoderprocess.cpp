@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 
 EncoderProcess::EncoderProcess(QObject *parent) : QObject(parent) {}
 
@@ -127,10 +128,23 @@ void EncoderProcess::TerminateEncoder()
     if (!m_process || m_process->state() == QProcess::NotRunning)
         return;
     m_process->terminate();
-    if (!m_process->waitForFinished(3000)) {
+    if (!m_process->waitForFinished(KillAfterMs)) {
         m_process->kill();
         m_process->waitForFinished(-1);
     }
+}
+
+void EncoderProcess::requestEnd()
+{
+    if (!m_process || m_process->state() == QProcess::NotRunning)
+        return;
+    QProcess *p = m_process.get();
+    p->terminate();
+    // Bound to the process: a later start, which replaces it, drops the timer.
+    QTimer::singleShot(KillAfterMs, Qt::PreciseTimer, p, [p] {
+        if (p->state() != QProcess::NotRunning)
+            p->kill();
+    });
 }
 
 bool EncoderProcess::isRunning() const

@@ -42,8 +42,13 @@ public:
     bool waitForOutputProcessingEvents();
 
     // Ends the encoder started last if it still runs: asks it to end, and
-    // kills it when it has not ended within 3 seconds.
+    // kills it when it has not ended within KillAfterMs. Waits for its end.
     void TerminateEncoder();
+    // The same without waiting: the kill comes from a timer, so the caller
+    // waits for the end of the output in its event loop.
+    void requestEnd();
+
+    static constexpr int KillAfterMs = 3000;
 
     bool isRunning() const;
     bool timedOut() const { return m_timedOut; }
