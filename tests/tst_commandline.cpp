@@ -1,7 +1,7 @@
 #include "engine/commandline.h"
 #include "engine/tasktext.h"
-#include "settings/valuelistmodel.h"
 #include "settings/newinifiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -72,8 +72,8 @@ private slots:
                                  QStringLiteral("00:00:10"), QStringLiteral("00:01:00.5"));
         QCOMPARE(t.ClipLengthSecs, 50.5);
         const QString options = QStringLiteral(" -vcodec mpeg4 -an ");
-        const QString taskOptions = TaskOptions(options, t);
-        QCOMPARE(taskOptions, QStringLiteral(" -vcodec mpeg4 -an  -ss 00:00:10 -t 50"));
+        const EncoderOptions taskOptions = TaskOptions(options, t);
+        QCOMPARE(taskOptions.text(), QStringLiteral(" -vcodec mpeg4 -an  -ss 00:00:10 -t 50"));
         QCOMPARE(CommandLineText(t, taskOptions, QStringLiteral("C:/Out/clip.mp4")),
                  QStringLiteral(" -y -i \"C:/In/clip.avi\" -vcodec mpeg4 -an  -ss 00:00:10 -t 50 "
                                 "\"C:/Out/clip.mp4\""));
@@ -115,7 +115,8 @@ private slots:
         QFETCH(QString, end);
         QFETCH(QString, expected);
         const ltvItemData t = makeTask("/in/a.avi", "a", ".mp4", "00:02:00", start, end);
-        QCOMPARE(TaskOptions(QStringLiteral(" -b 1"), t), QStringLiteral(" -b 1") + expected);
+        QCOMPARE(TaskOptions(QStringLiteral(" -b 1"), t).text(),
+                 QStringLiteral(" -b 1") + expected);
     }
 
     // Each task's options start again from the profile's.
@@ -126,8 +127,8 @@ private slots:
             makeTask("/in/a.avi", "a", ".mp4", "00:02:00", "00:00:05", "00:02:00");
         const ltvItemData second =
             makeTask("/in/b.avi", "b", ".mp4", "00:02:00", "00:00:00.0", "00:02:00");
-        QVERIFY(TaskOptions(options, first).contains("-ss"));
-        QCOMPARE(TaskOptions(options, second), options);
+        QVERIFY(TaskOptions(options, first).text().contains("-ss"));
+        QCOMPARE(TaskOptions(options, second).text(), options);
         QVERIFY(!EncoderArguments(second, options, "/out/b.mp4").contains("-ss"));
     }
 
@@ -163,12 +164,59 @@ private slots:
                                      "Caption=On,Off,\r\nValue=,\\,\r\n"
                                      "[No Cmd]\r\nSort=2\r\nList=0\r\nCaption=5\r\n"
                                      "[Threads]\r\nSort=3\r\nList=0\r\ncmd=-threads\r\n");
-        QCOMPARE(BuildProfileOptions(path, grids()),
+        QCOMPARE(BuildProfileOptions(path, grids()).text(),
                  QStringLiteral(" -b:v 128 -s 352x288 -b 768 -an  -threads 2"));
         // A pick-list item whose command value is empty leaves the option out.
         m_audio.setGridValue("Audio", "On");
-        QCOMPARE(BuildProfileOptions(path, grids()),
+        QCOMPARE(BuildProfileOptions(path, grids()).text(),
                  QStringLiteral(" -b:v 128 -s 352x288 -b 768 -threads 2"));
+    }
+
+    // A value the user typed (a free value, a shown value that is no item of
+    // the pick list) is one argument, whatever it holds; the profile file's
+    // own fragments (options, command values, fixed values) are split at
+    // blanks. The text shows everything as it is.
+    void typedValuesStayWhole()
+    {
+        m_video.appendRow("Rate", "1500k -map 0 -f matroska /elsewhere.mkv");
+        m_video.appendRow("Size", "352x288 -f null -");
+        m_video.appendRow("Preset", "Fast");
+        m_video.appendRow("Fixed", "typed over");
+        const QString path = profile("[Main]\nPara=4\n0=Rate\n1=Size\n2=Preset\n3=Fixed\n"
+                                     "[Rate]\nSort=1\nList=0\ncmd=-b:v\n"
+                                     "[Size]\nSort=1\ncmd=-s\nCaption=Original,\nValue=,\n"
+                                     "[Preset]\nSort=1\ncmd=-c:v libx264 -preset\n"
+                                     "Caption=Fast,\nValue=fast -tune film,\n"
+                                     "[Fixed]\nSort=1\nList=0\nReadOnly=1\ncmd=-x\nValue=a  b\n");
+        const EncoderOptions options = BuildProfileOptions(path, grids());
+        const ltvItemData t =
+            makeTask("/in/a.avi", "a", ".mp4", "00:00:10", "00:00:02", "00:00:10");
+        QCOMPARE(EncoderArguments(t, options, "/out/a.mp4"),
+                 (QStringList{"-y",
+                              "-i",
+                              "/in/a.avi",
+                              "-b:v",
+                              "1500k -map 0 -f matroska /elsewhere.mkv",
+                              "-s",
+                              "352x288 -f null -",
+                              "-c:v",
+                              "libx264",
+                              "-preset",
+                              "fast",
+                              "-tune",
+                              "film",
+                              "-x",
+                              "a",
+                              "b",
+                              "-ss",
+                              "00:00:02",
+                              "-t",
+                              "8",
+                              "/out/a.mp4"}));
+        QCOMPARE(CommandLineText(t, TaskOptions(options, t), "/out/a.mp4"),
+                 " -y -i \"/in/a.avi\" -b:v 1500k -map 0 -f matroska /elsewhere.mkv -s 352x288 -f "
+                 "null - -c:v libx264 -preset fast -tune film -x a  b -ss 00:00:02 -t 8 "
+                 "\"/out/a.mp4\"");
     }
 
     // A parameter of a grid without its row, or with an empty value, adds nothing.
@@ -177,7 +225,7 @@ private slots:
         m_video.appendRow("B", "");
         const QString path = profile("[Main]\nPara=3\n0=A\n1=B\n2=C\n[A]\nSort=1\nList=0\ncmd=-a\n"
                                      "[B]\nSort=1\nList=0\ncmd=-b\n[C]\nSort=2\nList=0\ncmd=-c\n");
-        QCOMPARE(BuildProfileOptions(path, grids()), QString());
+        QCOMPARE(BuildProfileOptions(path, grids()).text(), QString());
     }
 
     // Sort outside 1..3 keeps the previous grid; parameters before the first
@@ -192,7 +240,7 @@ private slots:
                                      "[Fixed]\nList=0\nReadOnly=1\ncmd=-fixed\nValue=42\n"
                                      "[Video]\nSort=1\nList=0\ncmd=-v\n"
                                      "[Second]\nSort=9\nList=0\ncmd=-second\n");
-        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -v 1 -second v2"));
+        QCOMPARE(BuildProfileOptions(path, grids()).text(), QStringLiteral(" -v 1 -second v2"));
     }
 
     // A damaged "Para" far beyond what the file can name does not hang Start.
@@ -203,7 +251,7 @@ private slots:
                                      "cmd=-q\n");
         QElapsedTimer t;
         t.start();
-        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -q 7"));
+        QCOMPARE(BuildProfileOptions(path, grids()).text(), QStringLiteral(" -q 7"));
         QVERIFY2(t.elapsed() < 5000, QByteArray::number(t.elapsed()));
     }
 
@@ -213,37 +261,37 @@ private slots:
         m_video.appendRow("Q", "High");
         const QString path = profile("[Main]\nPara=1\n0=Q\n[Q]\nSort=1\ncmd=-q\n"
                                      "Caption=Low,High,\nValue=1,\n");
-        QCOMPARE(BuildProfileOptions(path, grids()), QString());
+        QCOMPARE(BuildProfileOptions(path, grids()).text(), QString());
         m_video.setGridValue("Q", "low");
-        QCOMPARE(BuildProfileOptions(path, grids()), QStringLiteral(" -q 1"));
+        QCOMPARE(BuildProfileOptions(path, grids()).text(), QStringLiteral(" -q 1"));
     }
 
     void missingProfileGivesNoOptions()
     {
-        QCOMPARE(BuildProfileOptions(m_dir.filePath("none.apf"), grids()), QString());
+        QCOMPARE(BuildProfileOptions(m_dir.filePath("none.apf"), grids()).text(), QString());
         QVERIFY(!QFile::exists(m_dir.filePath("none.apf")));
         // A directory of that name is no profile either.
         QVERIFY(QDir(m_dir.path()).mkdir("dir.apf"));
-        QCOMPARE(BuildProfileOptions(m_dir.filePath("dir.apf"), grids()), QString());
+        QCOMPARE(BuildProfileOptions(m_dir.filePath("dir.apf"), grids()).text(), QString());
     }
 
-    // The store's errors reach the caller: a profile marked read-only cannot
-    // be rewritten.
-    void storeErrorPropagates()
+    // A profile that cannot be written back still gives its options, with
+    // the store's message beside them.
+    void readOnlyProfile()
     {
-        const QString path = profile("[Main]\nPara=0\n");
-        bool thrown = false;
+        m_video.appendRow("Q", "7");
+        const QString path = profile("[Main]\nPara=1\n0=Q\n[Q]\nSort=1\nList=0\ncmd=-q\n");
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-        try {
-            BuildProfileOptions(path, grids());
-        } catch (const TIniFileError &) {
-            thrown = true;
-        }
-        QVERIFY(thrown);
+        QString notSaved = "stale";
+        QCOMPARE(BuildProfileOptions(path, grids(), &notSaved).text(), QStringLiteral(" -q 7"));
+        QVERIFY2(notSaved.startsWith("Cannot create file") && notSaved.contains(path),
+                 qPrintable(notSaved));
         // The profile is left whole.
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("[Main]\nPara=0\n"));
+        QCOMPARE(testsupport::readFile(path),
+                 QByteArray("[Main]\nPara=1\n0=Q\n[Q]\nSort=1\nList=0\ncmd=-q\n"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(BuildProfileOptions(path, grids(), &notSaved).text(), QStringLiteral(" -q 7"));
+        QCOMPARE(notSaved, QString());
     }
 
     void outputNames()

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -15,14 +16,22 @@ class TestEncoderProcess : public QObject
 private:
     QTemporaryDir m_tmp;
 
-    // Reads every chunk of the running encoder.
-    static QList<QByteArray> readAll(EncoderProcess &e, qint64 maxBytes)
+    QList<QByteArray> m_chunks; // what the sink of the encoder started last received
+
+    // Starts the fake (or program) with a sink that collects its chunks.
+    bool start(EncoderProcess &e, qint64 maxBytes = 4096, const QStringList &args = {},
+               const QString &program = fakeEncoder())
     {
-        QList<QByteArray> chunks;
-        QByteArray chunk;
-        while (e.readChunk(chunk, maxBytes))
-            chunks << chunk;
-        return chunks;
+        m_chunks.clear();
+        return e.start(program, args, maxBytes,
+                       [this](const QByteArray &chunk) { m_chunks << chunk; });
+    }
+    // Waits for the whole output of the running encoder.
+    QList<QByteArray> readAll(EncoderProcess &e)
+    {
+        while (e.waitForOutput())
+            ;
+        return m_chunks;
     }
 
 private slots:
@@ -35,23 +44,22 @@ private slots:
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"print first, a long line of output\\n", "sleep 150",
                                      "print ab", "sleep 150", "exit 0"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        QCOMPARE(readAll(e, 4096), (QList<QByteArray>{"first, a long line of output\n", "ab"}));
+        QVERIFY(start(e));
+        QCOMPARE(readAll(e), (QList<QByteArray>{"first, a long line of output\n", "ab"}));
 
         setFakeScript(m_tmp.path(), {"print z"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        QCOMPARE(readAll(e, 4095), QList<QByteArray>{"z"});
-        QByteArray after = "stale";
-        QVERIFY(!e.readChunk(after, 4096));
-        QVERIFY(after.isEmpty());
+        QVERIFY(start(e, 4095));
+        QCOMPARE(readAll(e), QList<QByteArray>{"z"});
+        QVERIFY(!e.waitForOutput());
+        QCOMPARE(m_chunks.size(), 1);
     }
 
     void readsAreBounded()
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"print " + QString(10000, u'x')});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        const QList<QByteArray> chunks = readAll(e, 4095);
+        QVERIFY(start(e, 4095));
+        const QList<QByteArray> chunks = readAll(e);
         QByteArray joined;
         for (const QByteArray &c : chunks) {
             QVERIFY(c.size() <= 4095);
@@ -64,9 +72,9 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"stderr err\\n", "sleep 50", "args"});
-        QVERIFY(e.start(fakeEncoder(), {"-i", "a b \"c\".avi"}));
+        QVERIFY(start(e, 4096, {"-i", "a b \"c\".avi"}));
         QByteArray all;
-        for (const QByteArray &c : readAll(e, 4096))
+        for (const QByteArray &c : readAll(e))
             all += c;
         QCOMPARE(all, QByteArray("err\narg:-i\narg:a b \"c\".avi\n"));
     }
@@ -75,25 +83,25 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"print x", "exit 3"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        readAll(e, 4096);
+        QVERIFY(start(e));
+        readAll(e);
         QCOMPARE(e.exitCode(), 3);
         QVERIFY(!e.crashed());
 
         setFakeScript(m_tmp.path(), {"print x", "crash"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        readAll(e, 4096);
+        QVERIFY(start(e));
+        readAll(e);
         QVERIFY(e.crashed());
     }
 
     void startFailure()
     {
         EncoderProcess e;
-        QVERIFY(!e.start(m_tmp.filePath("no-such-encoder"), {"-i", "x"}));
+        QVERIFY(!start(e, 4096, {"-i", "x"}, m_tmp.filePath("no-such-encoder")));
         QVERIFY(!e.errorString().isEmpty());
         QVERIFY(!e.isRunning());
-        QByteArray chunk;
-        QVERIFY(!e.readChunk(chunk, 4096));
+        QVERIFY(!e.waitForOutput());
+        QVERIFY(m_chunks.isEmpty());
         e.TerminateEncoder(); // nothing to end
     }
 
@@ -101,18 +109,17 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        QByteArray chunk;
+        QVERIFY(start(e));
         QElapsedTimer t;
         t.start();
-        QVERIFY(!e.readChunk(chunk, 4096, 200));
+        QVERIFY(!e.waitForOutput(200));
         QVERIFY(e.timedOut());
         QVERIFY(t.elapsed() >= 150);
         QVERIFY(e.isRunning());
         e.TerminateEncoder();
         QVERIFY(!e.isRunning());
         QVERIFY(t.elapsed() < 3000);
-        QVERIFY(!e.readChunk(chunk, 4096));
+        QVERIFY(!e.waitForOutput());
         QVERIFY(!e.timedOut());
         e.TerminateEncoder(); // ended already: no effect
     }
@@ -122,11 +129,10 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"ignoreterm", "print ready", "sleep 60000"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        QByteArray chunk;
+        QVERIFY(start(e));
         // Once it has printed, the request to end is certainly ignored.
-        QVERIFY(e.readChunk(chunk, 4096, 5000));
-        QCOMPARE(chunk, QByteArray("ready"));
+        QVERIFY(e.waitForOutput(5000));
+        QCOMPARE(m_chunks, QList<QByteArray>{"ready"});
         QElapsedTimer t;
         t.start();
         e.TerminateEncoder();
@@ -142,19 +148,17 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"sleep 200", "print done", "sleep 100"});
-        QVERIFY(e.start(fakeEncoder(), {}));
-        QList<QByteArray> chunks;
+        QVERIFY(start(e, 4095));
         bool ended = false;
         QTimer::singleShot(0, this, [&] {
             QCoreApplication::exit(0);
-            QByteArray chunk;
-            while (e.readChunkProcessingEvents(chunk, 4095))
-                chunks << chunk;
+            while (e.waitForOutputProcessingEvents())
+                ;
             ended = true;
         });
         QCoreApplication::exec();
         QVERIFY(ended);
-        QCOMPARE(chunks, QList<QByteArray>{"done"});
+        QCOMPARE(m_chunks, QList<QByteArray>{"done"});
         QVERIFY(!e.isRunning());
     }
 
@@ -164,16 +168,15 @@ private slots:
     {
         auto *e = new EncoderProcess;
         setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(e->start(fakeEncoder(), {}));
+        QVERIFY(start(*e, 4095));
         QTimer::singleShot(100, this, [&e] {
             delete e;
             e = nullptr;
         });
-        QByteArray chunk = "stale";
         EncoderProcess *waiting = e;
-        QVERIFY(!waiting->readChunkProcessingEvents(chunk, 4095));
+        QVERIFY(!waiting->waitForOutputProcessingEvents());
         QVERIFY(!e);
-        QVERIFY(chunk.isEmpty());
+        QVERIFY(m_chunks.isEmpty());
     }
 
     // Starting another encoder during the wait ends the wait for the first.
@@ -181,18 +184,17 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(e.start(fakeEncoder(), {}));
+        QVERIFY(start(e));
         QTimer::singleShot(100, this, [&] {
             setFakeScript(m_tmp.path(), {"print second"});
-            QVERIFY(e.start(fakeEncoder(), {}));
+            QVERIFY(start(e));
         });
         QElapsedTimer t;
         t.start();
-        QByteArray chunk;
-        QVERIFY(!e.readChunkProcessingEvents(chunk, 4095));
+        QVERIFY(!e.waitForOutputProcessingEvents());
         QVERIFY2(t.elapsed() < 10000, QByteArray::number(t.elapsed()));
-        QVERIFY(e.readChunk(chunk, 4096, 5000));
-        QCOMPARE(chunk, QByteArray("second"));
+        QVERIFY(e.waitForOutput(5000));
+        QCOMPARE(m_chunks, QList<QByteArray>{"second"});
     }
 
     // While waiting for output, the window's timers still run.
@@ -200,17 +202,41 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"sleep 300", "print done"});
-        QVERIFY(e.start(fakeEncoder(), {}));
+        QVERIFY(start(e, 4095));
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
         timer.start(20);
-        QByteArray chunk;
-        QVERIFY(e.readChunkProcessingEvents(chunk, 4095));
-        QCOMPARE(chunk, QByteArray("done"));
+        QVERIFY(e.waitForOutputProcessingEvents());
+        QCOMPARE(m_chunks, QList<QByteArray>{"done"});
         QVERIFY(ticks >= 3);
-        QVERIFY(!e.readChunkProcessingEvents(chunk, 4095));
-        QVERIFY(chunk.isEmpty());
+        QVERIFY(!e.waitForOutputProcessingEvents());
+        QCOMPARE(m_chunks.size(), 1);
+    }
+
+    // Output flows to the sink as it is read in any event loop (a message
+    // box's, say), not only while waiting for it: nothing piles up, even
+    // from an encoder that prints without pause.
+    void outputFlowsInAnyEventLoop()
+    {
+        EncoderProcess e;
+        setFakeScript(m_tmp.path(), {"flood 64"});
+        qint64 received = 0;
+        qint64 longest = 0;
+        QVERIFY(e.start(fakeEncoder(), {}, 4095, [&](const QByteArray &chunk) {
+            received += chunk.size();
+            longest = std::max(longest, qint64(chunk.size()));
+        }));
+        QEventLoop other;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &other, [&] {
+            if (!e.isRunning())
+                other.quit();
+        });
+        poll.start(10);
+        other.exec();
+        QCOMPARE(received, qint64(64) << 20);
+        QCOMPARE(longest, qint64(4095));
     }
 };
 

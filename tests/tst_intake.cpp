@@ -3,6 +3,7 @@
 #include "engine/itemdata.h"
 #include "engine/prober.h"
 #include "engine/taskstore.h"
+#include "platform/filenames.h"
 #include "platform/recordingplatform.h"
 #include "support/testsupport.h"
 
@@ -13,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -212,7 +216,11 @@ private slots:
         touch("dir/d/e.avi");
         QDir().mkpath(dir + "/folder.avi");
         QVERIFY(QProcess::execute("mkfifo", {dir + "/pipe.avi"}) == 0);
-        QCOMPARE(ListDirectory(dir), (QStringList{"a.AVI", "A2.Wmv", "b.mpg"}));
+        // Links to a FIFO or a device are no files either; one to a file is.
+        QVERIFY(QFile::link(dir + "/pipe.avi", dir + "/pipe link.avi"));
+        QVERIFY(QFile::link("/dev/zero", dir + "/zero.mpg"));
+        QVERIFY(QFile::link(dir + "/b.mpg", dir + "/b link.mpg"));
+        QCOMPARE(ListDirectory(dir), (QStringList{"a.AVI", "A2.Wmv", "b link.mpg", "b.mpg"}));
 
         // The window gets its events before each file.
         int countWhenEventsRan = -1;
@@ -220,18 +228,19 @@ private slots:
         m_platform->browseAnswers << dir;
         QVERIFY(m_intake->AddDirectoryByBrowser());
         QCOMPARE(m_platform->browseTitles, QStringList{"Add a directory to the Task List"});
-        QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b.mpg"}));
+        QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b link.mpg",
+                                          dir + "/b.mpg"}));
         QCOMPARE(countWhenEventsRan, 0);
 
         // A trailing separator is not doubled; files already there are skipped.
         m_intake->AddDirectory(dir + "/");
-        QCOMPARE(m_store->count(), 3);
+        QCOMPARE(m_store->count(), 4);
         // Cancelled browser, missing and unreadable directories add nothing.
         QVERIFY(!m_intake->AddDirectoryByBrowser());
         m_intake->AddDirectory(m_tmp.filePath("missing"));
         m_intake->AddDirectory(dir + "/b.mpg");
         m_intake->AddDirectory(QString());
-        QCOMPARE(m_store->count(), 3);
+        QCOMPARE(m_store->count(), 4);
     }
 
     void drops()
@@ -287,6 +296,100 @@ private slots:
         m_intake->CommandLineIntake({list, other});
         QCOMPARE(captions(), (QStringList{avi, dir + "/in.mpeg"}));
         QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void decodeFileName_data()
+    {
+        // Lone surrogates cannot be written as literals: the text as code units.
+        const auto units = [](std::initializer_list<char16_t> u) {
+            return QString(reinterpret_cast<const QChar *>(u.begin()), qsizetype(u.size()));
+        };
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("undecodable");
+        QTest::newRow("plain") << QByteArray("a.avi") << "a.avi" << false;
+        QTest::newRow("letters beyond ASCII")
+            << QByteArray("\xc3\xa9\xf0\x9f\x8e\xac") << "\u00e9\U0001F3AC" << false;
+        QTest::newRow("U+FFFD itself") << QByteArray("\xef\xbf\xbd") << "\uFFFD" << false;
+        QTest::newRow("stray byte") << QByteArray("a\xff"
+                                                  "b")
+                                    << units({u'a', 0xDCFF, u'b'}) << true;
+        QTest::newRow("cut sequence") << QByteArray("\xc3.") << units({0xDCC3, u'.'}) << true;
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf") << units({0xDCC0, 0xDCAF}) << true;
+        QTest::newRow("encoded surrogate")
+            << QByteArray("\xed\xa0\x80") << units({0xDCED, 0xDCA0, 0xDC80}) << true;
+    }
+    void decodeFileName()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, undecodable);
+        QCOMPARE(DecodeFileName(bytes), text);
+        QCOMPARE(IsUndecodableName(DecodeFileName(bytes)), undecodable);
+    }
+
+    // Names that are not valid UTF-8 cannot be added: every way in counts
+    // the files they name and tells the user once. A valid name holding
+    // U+FFFD, which such a name looks like when decoded with replacement,
+    // is added.
+    void undecodableNames_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("notAdded");
+        QTest::newRow("directory") << "directory" << 2;
+        QTest::newRow("command line") << "command line" << 3;
+        QTest::newRow("list file") << "list file" << 3;
+        QTest::newRow("drop") << "drop" << 3;
+    }
+    void undecodableNames()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, notAdded);
+        const QString dir = m_tmp.filePath("raw " + way);
+        QVERIFY(QDir().mkpath(dir));
+        const QByteArray base = QFile::encodeName(dir) + '/';
+        QVERIFY(::mkdir(base + "d\xff", 0755) == 0);
+        for (const char *name :
+             {"a\xff.avi", "b\xc3.mpg", "c\xff.txt", ".\xff.avi", "d\xff/x.avi", "d\xff/y.txt"}) {
+            const int fd = ::open(base + name, O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        const QString good = touch("raw " + way + "/good.avi");
+        const QString replacement = touch("raw " + way + "/a\uFFFD.avi");
+        QCOMPARE(ListDirectory(dir), (QStringList{"a\uFFFD.avi", "good.avi"}));
+
+        // Two files, a missing one and a directory with one accepted file.
+        const QList<QByteArray> raw{base + "a\xff.avi", base + "b\xc3.mpg", base + "gone\xff.avi",
+                                    base + "d\xff"};
+        QStringList paths{replacement, good};
+        for (const QByteArray &path : raw)
+            paths << DecodeFileName(path);
+        QVERIFY(IsUndecodableName(paths.last()) && !IsUndecodableName(replacement));
+        if (way == "directory") {
+            m_intake->AddDirectory(dir);
+        } else if (way == "command line") {
+            m_intake->CommandLineIntake(paths);
+        } else if (way == "list file") {
+            QByteArray lines = QFile::encodeName(replacement) + '\n' + QFile::encodeName(good);
+            for (const QByteArray &path : raw)
+                lines += "\r\n" + path;
+            QVERIFY(writeFile(m_tmp.filePath("raw.tmp"), lines));
+            m_intake->CommandLineIntake({m_tmp.filePath("raw.tmp")});
+        } else {
+            // A dropped folder and dropped names count in one intake.
+            m_intake->AddDropped({dir, paths[3], paths[4]});
+        }
+        QCOMPARE(captions(), (QStringList{replacement, good}));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
+        QCOMPARE(m_platform->messages[0].text,
+                 QStringLiteral("%1 files could not be added because their names are not valid "
+                                "UTF-8. Rename them to add them.")
+                     .arg(notAdded));
+        QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(DecodeFileName(EncodeFileName(paths.last())), paths.last());
+        QCOMPARE(EncodeFileName(paths.last()), raw.last());
     }
 
     // Decided: an unreadable list file is reported; start-up goes on.

@@ -303,6 +303,28 @@ private slots:
         QVERIFY(!prober.lastTimedOut());
     }
 
+    // An encoder that floods after its report: the probe keeps the first
+    // megabyte, where everything it needs stands, and ends there.
+    void floodingEncoder()
+    {
+        setFakeScript(m_clips.path(),
+                      {"print Input #0, avi, from '$last':\\n  Duration: 00:00:07.50, start: 0, "
+                       "bitrate: 1 kb/s\\n  Stream #0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n",
+                       "flood 0"});
+        EncoderProcess encoder;
+        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        prober.setTimeoutMs(2000);
+        QElapsedTimer t;
+        t.start();
+        prober.ProbeFile("/v/flood.avi");
+        QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(!prober.lastTimedOut());
+        QVERIFY(!encoder.isRunning());
+        QCOMPARE(prober.duration(), QStringLiteral("00:00:07.50"));
+        QCOMPARE(prober.frameSize(), QStringLiteral(" 48x32"));
+        QCOMPARE(prober.lastReport().toUtf8().size(), ProbeReport::MaxBytes);
+    }
+
     // Decided: a probe that does not end is ended after the time limit and
     // keeps what was read until then.
     void silentEncoderTimesOut()

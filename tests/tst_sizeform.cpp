@@ -209,7 +209,7 @@ private slots:
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
         QCOMPARE(videoSize(), QStringLiteral("352x288"));
         const QString options =
-            BuildProfileOptions(profile, ProfileGrids{m_video, &audio, &advanced});
+            BuildProfileOptions(profile, ProfileGrids{m_video, &audio, &advanced}).text();
         QVERIFY2(options.contains(QStringLiteral(" -s 352x288 ")), qPrintable(options));
     }
 

@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
+#include <fcntl.h>
+#include <unistd.h>
 
 using testsupport::ProgramDir;
 
@@ -527,9 +529,17 @@ private slots:
     {
         auto f = formWithTasks(0);
         TMainForm &form = *f->form;
+        // A file whose name is not valid UTF-8 comes percent-encoded byte by
+        // byte; decoded as text it would name another file.
+        const QByteArray raw = QFile::encodeName(m_sources.path()) + "/r\xff.avi";
+        QFile(m_sources.filePath(QStringLiteral("r\uFFFD.avi"))).open(QIODevice::WriteOnly);
+        const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t1.avi"))),
                       QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t2.avi"))),
+                      QUrl::fromEncoded("file://" + raw.toPercentEncoding("/")),
                       QUrl(QStringLiteral("https://example.org/clip.avi"))});
         auto drop = [&] {
             const QPoint at = form.ltvTask->geometry().center();
@@ -547,6 +557,8 @@ private slots:
         // Accepted otherwise; only local files are taken.
         QVERIFY(drop());
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
+        QCOMPARE(f->platform.messages.size(), 1);
+        QCOMPARE(f->platform.messages[0].caption, QStringLiteral("Files Not Added"));
         QVERIFY(taskButtonsEnabled(form));
         QVERIFY(!form.welcomeVisible());
     }

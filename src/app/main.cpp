@@ -8,6 +8,7 @@
 #include "ui/skin.h"
 #include "ui/widgetplatform.h"
 
+#include "platform/filenames.h"
 #include "platform/terminationsignals.h"
 #include "settings/apppaths.h"
 
@@ -18,7 +19,7 @@
 namespace {
 
 // Creates the windows, shows the main window and runs the event loop.
-int Run(TApplication &app, WidgetPlatform &platform)
+int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 {
     // SIGTERM and SIGINT close the windows as the user would, so the
     // settings are saved when the session ends or the terminal is
@@ -40,8 +41,12 @@ int Run(TApplication &app, WidgetPlatform &platform)
     // The directory of the real executable, whatever link started it.
     AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
     const QStringList pathProblems = paths.prepareUserFiles();
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // The paths as the system gives them (Qt's own options were taken out
+    // by the application): names that are not valid UTF-8 stay recognisable,
+    // so that intake can tell the user about them.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << DecodeFileName(QByteArray(argv[i]));
 
     // The windows, in their creation order; the main window takes in the
     // command line while it is created.
@@ -99,7 +104,7 @@ int main(int argc, char **argv)
     // The top-level handler covers the start too: an error that ends it is
     // shown, and the program ends.
     try {
-        return Run(app, platform);
+        return Run(app, platform, argc, argv);
     } catch (const std::exception &e) {
         app.ShowException(QString::fromUtf8(e.what()));
     } catch (...) {

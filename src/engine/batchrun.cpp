@@ -19,6 +19,13 @@ namespace {
 // Bytes read from the encoder at a time.
 constexpr qint64 ChunkBytes = 4095;
 
+// What the encoder prints when it could not finish writing the output file
+// (a full disk, say); it may still end with success, leaving a cut file.
+const QByteArray WriteFailures[] = {QByteArrayLiteral("Error writing trailer of "),
+                                    QByteArrayLiteral("Error closing file ")};
+// Bytes of a chunk's end kept to find a text cut between two chunks.
+constexpr qsizetype WriteFailureOverlap = 24;
+
 // Round half to even, clamped into the bars' range. Anything that is not a
 // number (a task of length 0 never gets here) shows 0.
 int barPosition(double percent)
@@ -83,14 +90,18 @@ BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileG
     if (enterRunMode)
         enterRunMode();
     LeaveGuard guard{leaveRunMode};
-    QString options;
+    EncoderOptions options;
+    QString notSaved;
     try {
-        options = BuildProfileOptions(profilePath, grids);
+        options =
+            BuildProfileOptions(profilePath, grids, &notSaved, m_host.rewritesProfile(profilePath));
     } catch (const TIniFileError &e) {
-        // The profile could not be read or rewritten: nothing is converted.
+        // The profile could not be read: nothing is converted.
         m_platform.messageBox(e.text(), QStringLiteral("Error"), Platform::Icon::Error);
         return StartResult::OptionsFailed;
     }
+    if (!notSaved.isEmpty())
+        emit profileNotSaved(profilePath, notSaved);
     RunBatch(options);
     return StartResult::Ran;
 }
@@ -118,7 +129,7 @@ void BatchRun::setBars(int current, int total)
     emit totalProgressChanged(total);
 }
 
-void BatchRun::RunBatch(const QString &options)
+void BatchRun::RunBatch(const EncoderOptions &options)
 {
     if (m_runState != Idle)
         return;
@@ -163,7 +174,7 @@ void BatchRun::RunBatch(const QString &options)
         endAfterStop(-1); // the stop came after the last encoder had ended
 }
 
-BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
+BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
 {
     QCoreApplication::processEvents();
     // A stop given before this task's turn ends the run without starting it.
@@ -187,7 +198,13 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
                                       m_host.outputExtension(), m_host.overwrite(), otherSources);
     const QStringList args = EncoderArguments(task, options, output);
 
-    if (!m_encoder.start(m_encoderPath, args)) {
+    m_taskSecs = task.ClipLengthSecs;
+    m_chunkCount = 0;
+    m_latestChunk.clear();
+    m_evaluated = false;
+    m_writeFailed = false;
+    if (!m_encoder.start(m_encoderPath, args, ChunkBytes,
+                         [this](const QByteArray &chunk) { takeOutput(chunk); })) {
         // The channels could not be set up (out of file descriptors), as
         // opposed to a program that cannot be started.
         const QString error = m_encoder.errorString();
@@ -198,24 +215,22 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const QString &options)
         return TaskEnd::StartFailed;
     }
 
-    int chunkCount = 0;
-    m_taskSecs = task.ClipLengthSecs;
-    QByteArray chunk;
+    // Output is taken as it comes (takeOutput); after each wait the window
+    // shows the latest chunk and the progress once. After Stop, whatever the
+    // ending encoder still writes is taken but no longer shown, so a flood of
+    // output cannot hold the stop up.
     for (;;) {
         QCoreApplication::processEvents();
-        if (!m_encoder.readChunkProcessingEvents(chunk, ChunkBytes))
+        if (!m_encoder.waitForOutputProcessingEvents())
             break;
-        m_memo = QString::fromLocal8Bit(chunk);
-        emit memoChanged(m_memo);
-        if (chunkCount >= 2)
-            evaluateChunk(m_memo);
-        ++chunkCount;
+        if (m_runState == Running)
+            showOutput();
     }
 
     if (m_runState == StopRequested)
         return TaskEnd::Stopped;
 
-    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0;
+    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
     m_doneSecs += m_taskSecs;
     const bool last = index == m_taskCount - 1;
     const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
@@ -258,11 +273,33 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
     return false;
 }
 
-void BatchRun::evaluateChunk(const QString &text)
+void BatchRun::takeOutput(const QByteArray &chunk)
 {
-    double reported = 0;
-    if (ReportedTime(text, reported) && reported > m_positionSecs)
-        m_positionSecs = reported;
+    // Every read of the task's encoder comes here, in order. Only the latest
+    // chunk is kept; the first two chunks of a task are never evaluated.
+    if (!m_writeFailed) {
+        const QByteArray joint =
+            m_latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
+        for (const QByteArray &failure : WriteFailures)
+            m_writeFailed = m_writeFailed || chunk.contains(failure) || joint.contains(failure);
+    }
+    m_latestChunk = chunk;
+    if (m_chunkCount >= 2) {
+        double reported = 0;
+        if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > m_positionSecs)
+            m_positionSecs = reported;
+        m_evaluated = true;
+    }
+    ++m_chunkCount;
+}
+
+void BatchRun::showOutput()
+{
+    m_memo = QString::fromLocal8Bit(m_latestChunk);
+    emit memoChanged(m_memo);
+    if (!m_evaluated)
+        return;
+    m_evaluated = false;
     const int current =
         m_taskSecs != 0 ? barPosition(m_positionSecs * 100.0 / m_taskSecs) : m_currentBar;
     const int total = m_totalSecs != 0
@@ -330,7 +367,10 @@ void BatchRun::requestStop()
     if (m_runState != Running)
         return;
     setRunState(StopRequested);
-    m_encoder.TerminateEncoder();
+    // The run notices the end of the encoder's output in its event loop; an
+    // encoder that ignores the request is killed a little later, without
+    // holding up the window meanwhile.
+    m_encoder.requestEnd();
 }
 
 void BatchRun::stopForClose()

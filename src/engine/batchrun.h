@@ -2,11 +2,13 @@
 
 #include "settings/profilegrids.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
 
+class EncoderOptions;
 class EncoderProcess;
 class Platform;
 class RunHost;
@@ -51,7 +53,7 @@ public:
 
     // Converts all tasks with the profile option string; returns when the run
     // has ended in any way.
-    void RunBatch(const QString &options);
+    void RunBatch(const EncoderOptions &options);
     // The Stop command: only while running, asks the encoder to end.
     void requestStop();
     // Closing the main window during a run: the encoder is ended, the task in
@@ -88,6 +90,10 @@ signals:
     // Text of the last chunk read from the encoder.
     void memoChanged(const QString &text);
     void runStateChanged(int state);
+    // Start built the options from the profile, but the store could not
+    // write the file back (a read-only profile): error is the store's
+    // message. The run goes ahead with the values shown.
+    void profileNotSaved(const QString &profilePath, const QString &error);
 
 private:
     enum class TaskEnd
@@ -98,8 +104,11 @@ private:
         StartFailed
     };
 
-    TaskEnd runTask(int index, const QString &options);
-    void evaluateChunk(const QString &text);
+    TaskEnd runTask(int index, const EncoderOptions &options);
+    // The sink of the task's encoder: every chunk as it is read.
+    void takeOutput(const QByteArray &chunk);
+    // The latest chunk and the progress it brought, once after each wait.
+    void showOutput();
     void setBars(int current, int total);
     void setRunState(State state);
     void endAfterStop(int index);
@@ -126,6 +135,11 @@ private:
     double m_doneSecs = 0;
     double m_taskSecs = 0;
     double m_positionSecs = 0;
+    // Per task.
+    int m_chunkCount = 0;
+    QByteArray m_latestChunk;
+    bool m_evaluated = false;   // a chunk was evaluated since the last showOutput
+    bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
     int m_taskCount = 0;
     bool m_closing = false;

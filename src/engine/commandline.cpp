@@ -11,9 +11,12 @@
 namespace {
 
 // The command value of one parameter, or an empty text when it contributes
-// nothing.
-QString parameterValue(const ProfileParameter &p, const QString &shown)
+// nothing. typed tells whether the value is the user's (a free value from
+// the row, or a shown value that is none of the pick list's items) rather
+// than one of the profile file's own command values.
+QString parameterValue(const ProfileParameter &p, const QString &shown, bool &typed)
 {
+    typed = false;
     if (p.list) {
         for (int j = 0; j < p.displayItems.size(); ++j) {
             if (p.displayItems[j].compare(shown, Qt::CaseInsensitive) == 0) {
@@ -25,9 +28,13 @@ QString parameterValue(const ProfileParameter &p, const QString &shown)
         }
         // Not one of the items (a custom size typed by the user, say): the
         // text goes to the encoder as it is.
+        typed = true;
         return shown;
     }
-    return p.readOnly ? p.value : shown;
+    if (p.readOnly)
+        return p.value;
+    typed = true;
+    return shown;
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -60,9 +67,48 @@ bool usable(const QString &path, const QString &source, const QStringList &other
 
 } // namespace
 
-QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grids)
+EncoderOptions::EncoderOptions(const QString &fragments)
+{
+    appendFragments(fragments);
+}
+
+void EncoderOptions::appendFragments(const QString &text)
+{
+    if (!text.isEmpty())
+        m_pieces.append({text, false});
+}
+
+void EncoderOptions::appendValue(const QString &value)
+{
+    m_pieces.append({value, true});
+}
+
+QString EncoderOptions::text() const
 {
     QString result;
+    for (const Piece &piece : m_pieces)
+        result += piece.text;
+    return result;
+}
+
+QStringList EncoderOptions::arguments() const
+{
+    QStringList args;
+    for (const Piece &piece : m_pieces) {
+        if (piece.whole)
+            args.append(piece.text);
+        else
+            args += piece.text.split(u' ', Qt::SkipEmptyParts);
+    }
+    return args;
+}
+
+EncoderOptions BuildProfileOptions(const QString &profilePath, const ProfileGrids &grids,
+                                   QString *rewriteError, bool rewrite)
+{
+    EncoderOptions result;
+    if (rewriteError)
+        rewriteError->clear();
     if (!QFileInfo(profilePath).isFile())
         return result;
     TNewInifile ini(profilePath);
@@ -73,14 +119,28 @@ QString BuildProfileOptions(const QString &profilePath, const ProfileGrids &grid
         // nowhere; what the user cannot see does not reach the encoder.
         if (!grid)
             continue;
-        QString v = parameterValue(p, grid->valueOf(p.name));
+        bool typed = false;
+        const QString v = parameterValue(p, grid->valueOf(p.name), typed);
         if (p.cmd.isEmpty() || v.isEmpty())
             continue;
+        result.appendFragments(u' ' + p.cmd + u' ');
         if (v == QStringLiteral("\\"))
-            v.clear();
-        result += u' ' + p.cmd + u' ' + v;
+            continue; // an option without an argument
+        if (typed)
+            result.appendValue(v);
+        else
+            result.appendFragments(v);
     }
-    ini.Release();
+    // The options stand as the user sees them whether or not the file can be
+    // written back (a read-only profile, say).
+    if (!rewrite)
+        return result;
+    try {
+        ini.Release();
+    } catch (const TIniFileError &e) {
+        if (rewriteError)
+            *rewriteError = e.text();
+    }
     return result;
 }
 
@@ -110,33 +170,34 @@ QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
     }
 }
 
-QString TaskOptions(const QString &options, const ltvItemData &task)
+EncoderOptions TaskOptions(const EncoderOptions &options, const ltvItemData &task)
 {
-    QString result = options;
-    if (task.StartSecs != task.OrigStartSecs && task.StartSecs >= 0)
-        result += QStringLiteral(" -ss ") + task.StartTime;
+    EncoderOptions result = options;
+    if (task.StartSecs != task.OrigStartSecs && task.StartSecs >= 0) {
+        // The start as the user typed it (a time text, so one argument).
+        result.appendFragments(QStringLiteral(" -ss "));
+        result.appendValue(task.StartTime);
+    }
     if (task.ClipLengthSecs != task.LengthSecs && task.ClipLengthSecs >= 0)
         // Written from the rounded double: a length typed with a huge hour
         // does not fit a 64-bit integer.
-        result +=
-            QStringLiteral(" -t ") + QString::number(std::nearbyint(task.ClipLengthSecs), 'f', 0);
+        result.appendFragments(QStringLiteral(" -t ") +
+                               QString::number(std::nearbyint(task.ClipLengthSecs), 'f', 0));
     return result;
 }
 
-QString CommandLineText(const ltvItemData &task, const QString &taskOptions,
+QString CommandLineText(const ltvItemData &task, const EncoderOptions &taskOptions,
                         const QString &outputPath)
 {
-    return QStringLiteral(" -y -i \"") + task.InputFile + u'"' + taskOptions +
+    return QStringLiteral(" -y -i \"") + task.InputFile + u'"' + taskOptions.text() +
            QStringLiteral(" \"") + outputPath + u'"';
 }
 
-QStringList EncoderArguments(const ltvItemData &task, const QString &options,
+QStringList EncoderArguments(const ltvItemData &task, const EncoderOptions &options,
                              const QString &outputPath)
 {
     QStringList args{QStringLiteral("-y"), QStringLiteral("-i"), task.InputFile};
-    // The option pieces: " <cmd> <value>" each; a flag leaves an empty value,
-    // which splitting drops.
-    args += TaskOptions(options, task).split(u' ', Qt::SkipEmptyParts);
+    args += TaskOptions(options, task).arguments();
     args.append(outputPath);
     return args;
 }

@@ -3,25 +3,34 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 
 EncoderProcess::EncoderProcess(QObject *parent) : QObject(parent) {}
 
 EncoderProcess::~EncoderProcess()
 {
-    // No encoder outlives its owner.
+    // No encoder outlives its owner, and no late output reaches a sink whose
+    // owner may be gone.
+    m_sink = nullptr;
     TerminateEncoder();
 }
 
-bool EncoderProcess::start(const QString &program, const QStringList &args)
+bool EncoderProcess::start(const QString &program, const QStringList &args, qint64 chunkBytes,
+                           OutputSink sink)
 {
     if (m_process && m_process->state() != QProcess::NotRunning)
         TerminateEncoder();
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setStandardInputFile(QProcess::nullDevice());
+    m_sink = std::move(sink);
+    m_chunkBytes = chunkBytes > 0 ? chunkBytes : 4096;
+    m_fresh = 0;
     m_timedOut = false;
-    m_terminated = false;
     m_startError.clear();
+    // Read as it comes: the process reads the pipe whenever it has data, in
+    // whatever event loop runs, and this takes all of it at once.
+    connect(m_process.get(), &QProcess::readyRead, this, &EncoderProcess::drain);
     m_process->start(program, args, QIODevice::ReadOnly);
     if (!m_process->waitForStarted(-1)) {
         m_startError = m_process->errorString();
@@ -30,17 +39,34 @@ bool EncoderProcess::start(const QString &program, const QStringList &args)
     return true;
 }
 
-bool EncoderProcess::takeAvailable(QByteArray &chunk, qint64 maxBytes)
+void EncoderProcess::drain()
 {
-    if (m_process->bytesAvailable() <= 0)
-        return false;
-    chunk = m_process->read(maxBytes);
-    return !chunk.isEmpty();
+    if (!m_process)
+        return;
+    QProcess *p = m_process.get();
+    while (p->bytesAvailable() > 0) {
+        const QByteArray chunk = p->read(m_chunkBytes);
+        if (chunk.isEmpty())
+            break;
+        ++m_fresh;
+        if (m_sink)
+            m_sink(chunk);
+        if (m_process.get() != p)
+            return; // the sink started another encoder
+    }
 }
 
-bool EncoderProcess::readChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
+bool EncoderProcess::takeFresh()
 {
-    chunk.clear();
+    drain();
+    if (m_fresh == 0)
+        return false;
+    m_fresh = 0;
+    return true;
+}
+
+bool EncoderProcess::waitForOutput(int timeoutMs)
+{
     m_timedOut = false;
     if (!m_process)
         return false;
@@ -49,7 +75,7 @@ bool EncoderProcess::readChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs
     const QDeadlineTimer deadline =
         timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
     for (;;) {
-        if (takeAvailable(chunk, maxBytes))
+        if (takeFresh())
             return true;
         if (m_process->state() == QProcess::NotRunning)
             return false;
@@ -58,13 +84,13 @@ bool EncoderProcess::readChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs
             m_timedOut = true;
             return false;
         }
+        // What the process reads meanwhile goes to the sink through drain().
         m_process->waitForReadyRead(left);
     }
 }
 
-bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxBytes)
+bool EncoderProcess::waitForOutputProcessingEvents()
 {
-    chunk.clear();
     m_timedOut = false;
     if (!m_process)
         return false;
@@ -72,7 +98,7 @@ bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxByte
     // encoder; either ends the output being waited for.
     const QPointer<EncoderProcess> alive(this);
     for (;;) {
-        if (takeAvailable(chunk, maxBytes))
+        if (takeFresh())
             return true;
         if (m_process->state() == QProcess::NotRunning)
             return false;
@@ -83,7 +109,7 @@ bool EncoderProcess::readChunkProcessingEvents(QByteArray &chunk, qint64 maxByte
         connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
         connect(p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
         connect(p, &QObject::destroyed, &loop, &QEventLoop::quit);
-        if (p->bytesAvailable() > 0 || p->state() == QProcess::NotRunning)
+        if (m_fresh > 0 || p->bytesAvailable() > 0 || p->state() == QProcess::NotRunning)
             continue;
         const int result = loop.exec();
         if (!alive || m_process.get() != p)
@@ -101,12 +127,24 @@ void EncoderProcess::TerminateEncoder()
 {
     if (!m_process || m_process->state() == QProcess::NotRunning)
         return;
-    m_terminated = true;
     m_process->terminate();
-    if (!m_process->waitForFinished(3000)) {
+    if (!m_process->waitForFinished(KillAfterMs)) {
         m_process->kill();
         m_process->waitForFinished(-1);
     }
+}
+
+void EncoderProcess::requestEnd()
+{
+    if (!m_process || m_process->state() == QProcess::NotRunning)
+        return;
+    QProcess *p = m_process.get();
+    p->terminate();
+    // Bound to the process: a later start, which replaces it, drops the timer.
+    QTimer::singleShot(KillAfterMs, Qt::PreciseTimer, p, [p] {
+        if (p->state() != QProcess::NotRunning)
+            p->kill();
+    });
 }
 
 bool EncoderProcess::isRunning() const

@@ -4,37 +4,51 @@
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // The external encoder: started with an argument list, standard output and
 // standard error merged into one channel, standard input the null device.
-// Its output is read chunk by chunk; a chunk is exactly the bytes of one
-// read. The process of the encoder started last stays reachable for
-// TerminateEncoder until the next start.
+// Its output is read as it comes: every time the pipe has something, all of
+// it is read at once, in chunks of at most the size given at the start, and
+// each chunk goes straight to the caller's sink. Nothing piles up in
+// between, whichever event loop runs meanwhile, so an encoder that prints
+// without pause costs no more memory than one read. The process of the
+// encoder started last stays reachable for TerminateEncoder until the next
+// start.
 class EncoderProcess : public QObject
 {
     Q_OBJECT
 public:
+    // Receives every chunk of the encoder's output, in order, as it is read.
+    using OutputSink = std::function<void(const QByteArray &chunk)>;
+
     explicit EncoderProcess(QObject *parent = nullptr);
     ~EncoderProcess() override;
 
-    // Starts program with args. False when it could not be started (missing,
-    // not executable); the reason is then in errorString().
-    bool start(const QString &program, const QStringList &args);
+    // Starts program with args; its output goes to sink in chunks of at most
+    // chunkBytes bytes. False when it could not be started (missing, not
+    // executable); the reason is then in errorString().
+    bool start(const QString &program, const QStringList &args, qint64 chunkBytes, OutputSink sink);
 
-    // Waits, without processing the window's events, for the next chunk of at
-    // most maxBytes bytes. False when the output has ended or, with a
-    // timeout (ms, -1 none), when nothing came before it (timedOut() tells).
-    bool readChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs = -1);
+    // Waits, without processing the window's events, until output has gone
+    // to the sink. True when some did since the last wait; false when the
+    // output has ended or, with a timeout (ms, -1 none), when nothing came
+    // before it (timedOut() tells).
+    bool waitForOutput(int timeoutMs = -1);
 
-    // Waits for the next chunk in a local event loop, so that the window
-    // repaints, timers fire and buttons work meanwhile. False when the output
-    // has ended.
-    bool readChunkProcessingEvents(QByteArray &chunk, qint64 maxBytes);
+    // The same wait in a local event loop, so that the window repaints,
+    // timers fire and buttons work meanwhile. False when the output has ended.
+    bool waitForOutputProcessingEvents();
 
     // Ends the encoder started last if it still runs: asks it to end, and
-    // kills it when it has not ended within 3 seconds.
+    // kills it when it has not ended within KillAfterMs. Waits for its end.
     void TerminateEncoder();
+    // The same without waiting: the kill comes from a timer, so the caller
+    // waits for the end of the output in its event loop.
+    void requestEnd();
+
+    static constexpr int KillAfterMs = 3000;
 
     bool isRunning() const;
     bool timedOut() const { return m_timedOut; }
@@ -44,10 +58,16 @@ public:
     QString errorString() const;
 
 private:
-    bool takeAvailable(QByteArray &chunk, qint64 maxBytes);
+    // Hands everything the process has read on to the sink.
+    void drain();
+    // True, and the count of fresh chunks reset, when output went to the
+    // sink since the last wait.
+    bool takeFresh();
 
     std::unique_ptr<QProcess> m_process;
+    OutputSink m_sink;
+    qint64 m_chunkBytes = 4096;
+    qint64 m_fresh = 0;
     bool m_timedOut = false;
-    bool m_terminated = false;
     QString m_startError;
 };

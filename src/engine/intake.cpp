@@ -1,6 +1,7 @@
 #include "intake.h"
 
 #include "itemdata.h"
+#include "platform/filenames.h"
 #include "platform/platform.h"
 #include "prober.h"
 #include "taskstore.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,6 +32,28 @@ QString fullPath(const QString &path)
     if (path.isEmpty() || QDir::isAbsolutePath(path))
         return path;
     return QFileInfo(path).absoluteFilePath();
+}
+
+// How many files a path that is not valid UTF-8 would have added: itself
+// when it is a file with an accepted extension, the accepted files in it
+// when it is a directory, none when it names nothing.
+int undecodableFiles(const QString &path)
+{
+    const QStringList extensions = SupportedExtensions();
+    switch (KindOfFile(path)) {
+    case FileKind::File:
+        return HasSupportedExt(path, extensions) ? 1 : 0;
+    case FileKind::Directory: {
+        int count = 0;
+        for (const QString &name : FileNamesIn(path, false))
+            if (HasSupportedExt(name, extensions))
+                ++count;
+        return count;
+    }
+    case FileKind::None:
+        break;
+    }
+    return 0;
 }
 
 } // namespace
@@ -65,20 +89,29 @@ bool HasSupportedExt(const QString &path, const QStringList &extensions)
     return extensions.contains(lowerExt(path));
 }
 
-QStringList ListDirectory(const QString &dir)
+QStringList ListDirectory(const QString &dir, int *undecodable)
 {
+    if (undecodable)
+        *undecodable = 0;
     if (dir.isEmpty())
         return {};
     QStringList names;
     const QStringList extensions = SupportedExtensions();
     // QDir::Files without QDir::System leaves out FIFOs, sockets, devices and
-    // broken links; without QDir::Hidden it leaves out names beginning with ".".
+    // broken links, but not links to FIFOs or devices, which isFile() tells;
+    // without QDir::Hidden it leaves out names beginning with ".".
     const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo &fi : entries) {
         const QString name = fi.fileName();
-        if (name.startsWith(u'.') || !HasSupportedExt(name, extensions))
+        if (!fi.isFile() || name.startsWith(u'.') || !HasSupportedExt(name, extensions))
             continue;
         names.append(name);
+    }
+    // Names that are not valid UTF-8 are not in Qt's listing at all.
+    if (undecodable) {
+        for (const QString &name : FileNamesIn(dir, true))
+            if (HasSupportedExt(name, extensions))
+                ++*undecodable;
     }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int c = QString::compare(a, b, Qt::CaseInsensitive);
@@ -118,9 +151,37 @@ bool TaskIntake::AddFile(const QString &path)
     return true;
 }
 
+TaskIntake::Round::Round(TaskIntake &intake) : m_intake(intake)
+{
+    ++m_intake.m_rounds;
+}
+
+TaskIntake::Round::~Round()
+{
+    if (--m_intake.m_rounds > 0)
+        return;
+    const int count = std::exchange(m_intake.m_undecodable, 0);
+    if (count == 0)
+        return;
+    const QString text =
+        count == 1 ? QStringLiteral("1 file could not be added because its name is not valid "
+                                    "UTF-8. Rename it to add it.")
+                   : QStringLiteral("%1 files could not be added because their names are not "
+                                    "valid UTF-8. Rename them to add them.")
+                         .arg(count);
+    try {
+        m_intake.m_platform.messageBox(text, NotAddedCaption, Platform::Icon::Information);
+    } catch (...) {
+        // Nothing may leave a destructor; only this message is lost.
+    }
+}
+
 void TaskIntake::AddDirectory(const QString &dir)
 {
-    const QStringList names = ListDirectory(dir);
+    const Round round(*this);
+    int undecodable = 0;
+    const QStringList names = ListDirectory(dir, &undecodable);
+    m_undecodable += undecodable;
     const QString base = AddBackslash(dir);
     for (const QString &name : names) {
         // The list grows visibly while a directory is added.
@@ -156,11 +217,14 @@ bool TaskIntake::AddDirectoryByBrowser()
 
 void TaskIntake::AddDropped(const QStringList &paths)
 {
+    const Round round(*this);
     const QStringList extensions = SupportedExtensions();
     for (const QString &path : paths) {
         if (path.isEmpty())
             continue;
-        if (QFileInfo(path).isDir())
+        if (IsUndecodableName(path))
+            m_undecodable += undecodableFiles(path);
+        else if (QFileInfo(path).isDir())
             AddDirectory(path);
         else if (HasSupportedExt(path, extensions))
             AddFile(path);
@@ -171,6 +235,7 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
 {
     if (args.isEmpty())
         return;
+    const Round round(*this);
     QStringList paths = args;
     const QString first = args.first();
     if (lowerExt(first) == QLatin1String(".tmp")) {
@@ -187,19 +252,25 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
                                   Platform::Icon::Information);
             return;
         }
-        for (QString line : QString::fromUtf8(bytes).split(u'\n')) {
-            if (line.endsWith(u'\r'))
+        // Decoded line by line, so that a name that is not UTF-8 is told
+        // apart from one that is.
+        for (QByteArray line : bytes.split('\n')) {
+            if (line.endsWith('\r'))
                 line.chop(1);
             if (!line.isEmpty())
-                paths.append(line);
+                paths.append(DecodeFileName(line));
         }
     }
     for (const QString &path : paths)
-        addCommandLinePath(fullPath(path));
+        addCommandLinePath(IsUndecodableName(path) ? path : fullPath(path));
 }
 
 void TaskIntake::addCommandLinePath(const QString &path)
 {
+    if (IsUndecodableName(path)) {
+        m_undecodable += undecodableFiles(path);
+        return;
+    }
     const QFileInfo fi(path);
     if (fi.isFile()) {
         if (HasSupportedExt(path, SupportedExtensions()))

@@ -21,19 +21,25 @@ QString DirectoryMask();
 bool HasSupportedExt(const QString &path, const QStringList &extensions);
 // Names of the accepted files in dir: regular files only (no directories,
 // FIFOs or devices), no hidden files, sorted by name ignoring case. Empty
-// when the directory cannot be read.
-QStringList ListDirectory(const QString &dir);
+// when the directory cannot be read. undecodable, when given, receives the
+// number of files that would have been accepted but whose names are not
+// valid UTF-8, so that they cannot be added.
+QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
 
 // Turns source paths into probed tasks at the end of the task list: files
 // chosen in the dialog, directories, dropped paths and the paths given on
 // the command line all end in AddFile. The window reacts to welcomeHidden()
 // and enables its task buttons itself when the store holds rows.
+// Paths whose names are not valid UTF-8 (see DecodeFileName) cannot be
+// added: each intake (a directory, a drop, the command line) counts them
+// and tells the user once, at its end, how many there were and why.
 class TaskIntake : public QObject
 {
     Q_OBJECT
 public:
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
+    static inline const QString NotAddedCaption = QStringLiteral("Files Not Added");
 
     TaskIntake(TaskStore &store, Prober &prober, Platform &platform, QObject *parent = nullptr);
 
@@ -72,7 +78,22 @@ signals:
     void taskAdded(int row);
 
 private:
+    // One intake from its first to its last file; nested ones (a dropped
+    // directory) belong to the outer one.
+    class Round
+    {
+    public:
+        explicit Round(TaskIntake &intake);
+        ~Round();
+
+    private:
+        TaskIntake &m_intake;
+    };
+
     void addCommandLinePath(const QString &path);
+
+    int m_rounds = 0;      // intakes in progress
+    int m_undecodable = 0; // names of this intake that could not be added
 
     TaskStore &m_store;
     Prober &m_prober;

@@ -90,3 +90,10 @@ ProbeResult ParseProbeReport(const QString &report, const QString &path)
     }
     return result;
 }
+
+void ProbeReport::append(const QByteArray &chunk)
+{
+    const qsizetype room = MaxBytes - m_bytes.size();
+    if (room > 0)
+        m_bytes += chunk.size() <= room ? chunk : chunk.left(room);
+}

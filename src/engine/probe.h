@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // What a probe learns about a source file from the encoder's report.
@@ -12,3 +13,23 @@ struct ProbeResult
 // Takes the duration and the frame size from the encoder's whole report on
 // the file path.
 ProbeResult ParseProbeReport(const QString &report, const QString &path);
+
+// The part of an encoder's report on a file that a probe keeps: its first
+// MaxBytes bytes. The lines a probe needs (the input, its duration and its
+// streams) come at the top; an encoder that goes on printing is not worth
+// reading further, and its flood is dropped as it is read.
+class ProbeReport
+{
+public:
+    static constexpr qsizetype MaxBytes = 1024 * 1024;
+
+    // Keeps what still fits of chunk.
+    void append(const QByteArray &chunk);
+    // True once MaxBytes are kept: nothing more will be.
+    bool full() const { return m_bytes.size() >= MaxBytes; }
+    const QByteArray &bytes() const { return m_bytes; }
+    void clear() { m_bytes.clear(); }
+
+private:
+    QByteArray m_bytes;
+};

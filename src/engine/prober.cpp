@@ -19,35 +19,40 @@ void Prober::ProbeFile(const QString &path)
     m_lastReport.clear();
     m_timedOut = false;
 
-    if (!m_encoder.start(m_encoderPath, {QStringLiteral("-i"), path}))
+    // The report arrives in any number of reads, with lines cut anywhere, so
+    // its bytes are joined (up to the report's cap) and parsed once the
+    // encoder has ended or the cap is reached. A source that never answers (a
+    // stalled mount, a FIFO) is given up after the time limit; what was read
+    // until then still counts.
+    m_report.clear();
+    const auto takeChunk = [this](const QByteArray &chunk) {
+        if (m_report.full())
+            return;
+        m_report.append(chunk);
+        m_lastChunk = QString::fromUtf8(chunk);
+        emit chunkRead(m_lastChunk);
+    };
+    if (!m_encoder.start(m_encoderPath, {QStringLiteral("-i"), path}, ChunkBytes, takeChunk))
         return;
 
-    // The report arrives in any number of reads, with lines cut anywhere, so
-    // the bytes are joined and parsed once the encoder has ended. A source
-    // that never answers (a stalled mount, a FIFO) is given up after the
-    // time limit; what was read until then still counts.
-    QByteArray report;
-    QByteArray chunk;
     // A negative limit means none.
     const QDeadlineTimer deadline =
         m_timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(m_timeoutMs);
-    for (;;) {
+    while (!m_report.full()) {
         const qint64 left = deadline.isForever() ? -1 : deadline.remainingTime();
         if (!deadline.isForever() && left <= 0) {
             m_timedOut = true;
             break;
         }
-        if (!m_encoder.readChunk(chunk, ChunkBytes, int(left))) {
+        if (!m_encoder.waitForOutput(int(left))) {
             m_timedOut = m_encoder.timedOut();
             break;
         }
-        report += chunk;
-        m_lastChunk = QString::fromUtf8(chunk);
-        emit chunkRead(m_lastChunk);
     }
     m_encoder.TerminateEncoder();
 
-    m_lastReport = QString::fromUtf8(report);
+    m_lastReport = QString::fromUtf8(m_report.bytes());
+    m_report.clear();
     const ProbeResult found = ParseProbeReport(m_lastReport, path);
     m_duration = found.duration;
     m_frameSize = found.frameSize;

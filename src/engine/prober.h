@@ -1,13 +1,15 @@
 #pragma once
 
+#include "probe.h"
+
 #include <QObject>
 #include <QString>
 
 class EncoderProcess;
 
 // Asks the encoder about one source file: starts it with only the input
-// file, reads its whole report and takes the duration and the frame size
-// from it. The four probe results stay readable until the next probe.
+// file, reads its report (up to ProbeReport::MaxBytes) and takes the
+// duration and the frame size from it. The four probe results stay readable until the next probe.
 // Blocks the calling thread (no events are processed) until the encoder has
 // ended, at most timeoutMs() plus the time the encoder takes to be ended.
 class Prober : public QObject
@@ -31,7 +33,7 @@ public:
 
     // Text of the last chunk read (what the hidden output box shows).
     QString lastChunk() const { return m_lastChunk; }
-    // The whole report of the last probe, as read.
+    // The report of the last probe, as read (at most ProbeReport::MaxBytes).
     QString lastReport() const { return m_lastReport; }
     // True when the last probe was ended because its encoder ran too long.
     bool lastTimedOut() const { return m_timedOut; }
@@ -56,4 +58,5 @@ private:
     QString m_lastChunk;
     QString m_lastReport;
     bool m_timedOut = false;
+    ProbeReport m_report; // of the probe in progress
 };

@@ -20,6 +20,13 @@ public:
     virtual bool autoOpenDir() const = 0;
     virtual bool autoExit() const = 0;
     virtual bool autoTurnOff() const = 0;
+    // False for a profile that came with the program: it is read, never
+    // rewritten.
+    virtual bool rewritesProfile(const QString &profilePath) const
+    {
+        Q_UNUSED(profilePath);
+        return true;
+    }
     // Closes the main window (auto exit, and after the power-off request).
     virtual void closeMainWindow() = 0;
 };

@@ -135,7 +135,8 @@ ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueList
     return current;
 }
 
-bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt, bool rewrite)
+bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt, bool rewrite,
+                 QString *rewriteError)
 {
     if (!QFileInfo(path).isFile())
         return false;
@@ -173,8 +174,19 @@ bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *output
             model->setRows(*rows);
     if (outputExt)
         *outputExt = u'.' + type;
-    if (rewrite)
+    if (rewriteError)
+        rewriteError->clear();
+    if (!rewrite)
+        return true;
+    if (!rewriteError) {
         ini.Release();
+        return true;
+    }
+    try {
+        ini.Release();
+    } catch (const TIniFileError &e) {
+        *rewriteError = e.text();
+    }
     return true;
 }
 

@@ -77,10 +77,11 @@ ValueListModel *ChooseProfileGrid(const ProfileGrids &grids, int sort, ValueList
 // "." + the profile's type. Returns false, changing nothing, when the file
 // does not exist. The file is rewritten by the store's release afterwards
 // unless rewrite is false (a shipped profile); a failure there throws
-// TIniFileError after the grids were filled. A list parameter whose "Index"
-// is outside its display items shows an empty value.
+// TIniFileError after the grids were filled, or, with rewriteError given,
+// puts the store's message there (left empty otherwise). A list parameter
+// whose "Index" is outside its display items shows an empty value.
 bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *outputExt = nullptr,
-                 bool rewrite = true);
+                 bool rewrite = true, QString *rewriteError = nullptr);
 
 // Writes the grids' values into the profile file: the position of a list
 // row's value in its pick list as "Index" (-1 when not there), a free row's

@@ -5,6 +5,7 @@
 #include "engine/outputvalidation.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
+#include "platform/filenames.h"
 #include "platform/platform.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
@@ -154,6 +155,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     connect(m_intake.get(), &TaskIntake::welcomeHidden, panbg, &QWidget::hide);
     connect(m_prober.get(), &Prober::chunkRead, Memo1, &QPlainTextEdit::setPlainText);
     connect(m_batch.get(), &BatchRun::memoChanged, Memo1, &QPlainTextEdit::setPlainText);
+    connect(m_batch.get(), &BatchRun::profileNotSaved, this, &TMainForm::reportProfileNotSaved);
     connect(m_batch.get(), &BatchRun::convertingFileChanged, labConvertingFile, &QLabel::setText);
     connect(m_batch.get(), &BatchRun::elapsedChanged, labElapsed, &QLabel::setText);
     connect(m_batch.get(), &BatchRun::remainingChanged, labRemaining, &QLabel::setText);
@@ -668,9 +670,17 @@ void TMainForm::dragEnterEvent(QDragEnterEvent *event)
 void TMainForm::dropEvent(QDropEvent *event)
 {
     QStringList paths;
-    for (const QUrl &url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            paths << QDir::toNativeSeparators(url.toLocalFile());
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        QString path = url.toLocalFile();
+        // A name that is not valid UTF-8 comes percent-encoded byte by byte;
+        // decoded as text it would turn into another name.
+        if (path.contains(QChar::ReplacementCharacter) && url.host().isEmpty())
+            path = DecodeFileName(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+        paths << QDir::toNativeSeparators(path);
+    }
     if (!ltvTask->isEnabled() || paths.isEmpty()) {
         event->ignore();
         return;
@@ -926,15 +936,33 @@ void TMainForm::cmbProfileChange()
     const QString path = profilePath(name);
     if (!QFileInfo::exists(path))
         return;
-    // The rows and the extension the load gave are taken over also when the
-    // file could not be rewritten afterwards.
-    const auto takeOver = qScopeGuard([this] {
-        m_intake->setOutputExtension(m_outputExt);
-        panVideo->setHeightForProfileLoad(m_videoValues->count());
-        panAudio->setHeightForProfileLoad(m_audioValues->count());
-        panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
-    });
-    LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path));
+    QString notSaved;
+    LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path), &notSaved);
+    m_intake->setOutputExtension(m_outputExt);
+    panVideo->setHeightForProfileLoad(m_videoValues->count());
+    panAudio->setHeightForProfileLoad(m_audioValues->count());
+    panAdvanced->setHeightForProfileLoad(m_advancedValues->count());
+    if (!notSaved.isEmpty())
+        reportProfileNotSaved(path, notSaved);
+}
+
+bool TMainForm::rewritesProfile(const QString &profilePath) const
+{
+    return !m_paths.isShipped(profilePath);
+}
+
+void TMainForm::reportProfileNotSaved(const QString &path, const QString &error)
+{
+    if (m_notSavedReported.contains(path))
+        return;
+    m_notSavedReported.insert(path);
+    const QString text =
+        error + QStringLiteral(". The profile's values are used as shown, but it cannot be saved.");
+    if (m_restoring)
+        m_startupErrors << text;
+    else
+        m_platform.messageBox(text, QStringLiteral("Profile Not Saved"),
+                              Platform::Icon::Information);
 }
 
 void TMainForm::vleOutputValidate(int)
@@ -989,12 +1017,14 @@ void TMainForm::RestorePreferences()
     // read, the defaults for the rest, and its error for the message shown
     // once the windows are up.
     const bool rewrite = !m_paths.isShipped(preferencesFile());
-    edtOutputdir->setText(ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite,
-                                         &m_startupErrors));
+    edtOutputdir->setText(
+        ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite, &m_startupErrors));
     if (cmbProfile->count() == 0)
         return;
     const int index = ReadProfileIndex(preferencesFile(), rewrite, &m_startupErrors);
     cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
+    m_restoring = true;
+    const auto restored = qScopeGuard([this] { m_restoring = false; });
     try {
         cmbProfileChange();
     } catch (const TIniFileError &e) {

@@ -7,6 +7,7 @@
 #include "settings/profilegrids.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -92,6 +93,7 @@ public:
     bool autoExit() const override;
     bool autoTurnOff() const override;
     void closeMainWindow() override;
+    bool rewritesProfile(const QString &profilePath) const override;
 
     // Controls, named as the window's design names them.
     QToolBar *ToolBar1 = nullptr;
@@ -192,6 +194,10 @@ private:
     void clearOutputValues();
     void ltvTaskResized(int newWidth);
     void setProgress(QProgressBar *bar, QLabel *label, int percent);
+    // A profile whose file could not be written back (loading and Start
+    // rewrite it): told once per file while the program runs, since a
+    // read-only profile would otherwise bring the same message every time.
+    void reportProfileNotSaved(const QString &path, const QString &error);
 
     AppPaths m_paths;
     Platform &m_platform;
@@ -208,6 +214,10 @@ private:
     // -1 for none.
     int m_outputRow = -1;
     QStringList m_startupErrors;
+    QSet<QString> m_notSavedReported; // profile paths
+    // True while the first showing restores the preferences and the profile:
+    // errors then wait for the start-up message.
+    bool m_restoring = false;
 
     TaskStore m_tasks;
     EncoderProcess m_encoder;

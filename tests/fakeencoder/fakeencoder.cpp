@@ -9,15 +9,21 @@
 //   touch PATH      create an empty file (PATH "$last" is the last argument)
 //   crash           end by SIGSEGV
 //   ignoreterm      ignore SIGTERM from now on (only SIGKILL ends it)
+//   flood MB [TEXT] write TEXT (escaped as for print; default a progress line)
+//                   over and over without pause until MB megabytes are out;
+//                   MB 0 floods until the fake is ended
 //   exit N          end with exit code N
 // Without a script it prints its arguments and exits 0.
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 static std::string unescape(const std::string &s, const std::string &last)
 {
@@ -37,6 +43,27 @@ static std::string unescape(const std::string &s, const std::string &last)
         }
     }
     return out;
+}
+
+static const char *const ProgressLine =
+    "frame=1 fps=0.0 q=0.0 size=0kB time=00:00:00.00 bitrate=N/A speed=0x\r";
+
+// Writes text over and over until megabytes are out (0: until ended).
+static void flood(long long megabytes, const char *text)
+{
+    const size_t length = std::strlen(text);
+    std::vector<char> block;
+    while (block.size() < 65536)
+        block.insert(block.end(), text, text + length);
+    const long long limit = megabytes * 1024 * 1024;
+    for (long long written = 0; megabytes == 0 || written < limit;) {
+        const long long left = megabytes == 0 ? (long long)block.size() : limit - written;
+        const size_t n = size_t(std::min<long long>(left, (long long)block.size()));
+        if (std::fwrite(block.data(), 1, n, stdout) != n)
+            return;
+        written += (long long)n;
+    }
+    std::fflush(stdout);
 }
 
 int main(int argc, char **argv)
@@ -78,6 +105,12 @@ int main(int argc, char **argv)
             std::raise(SIGSEGV);
         } else if (cmd == "ignoreterm") {
             std::signal(SIGTERM, SIG_IGN);
+        } else if (cmd == "flood") {
+            const auto sp2 = arg.find(' ');
+            const long long megabytes = std::atoll(arg.substr(0, sp2).c_str());
+            const std::string text =
+                sp2 == std::string::npos ? std::string() : unescape(arg.substr(sp2 + 1), last);
+            flood(megabytes, text.empty() ? ProgressLine : text.c_str());
         } else if (cmd == "exit") {
             return std::atoi(arg.c_str());
         }
