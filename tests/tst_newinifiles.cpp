@@ -9,6 +9,53 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+
+namespace {
+
+// A small file system of its own (tmpfs) mounted on dir while it lives, for
+// the faults a real disk gives: full, or read-only.
+class SmallFileSystem
+{
+public:
+    explicit SmallFileSystem(const QString &dir) : m_dir(QFile::encodeName(dir))
+    {
+        QDir().mkpath(dir);
+        if (::mount("tmpfs", m_dir.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0)
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallFileSystem()
+    {
+        if (m_error.isEmpty())
+            ::umount2(m_dir.constData(), MNT_DETACH);
+    }
+    // Empty when mounted, else why not.
+    QString error() const { return m_error; }
+    // Takes all the space that is left.
+    bool fill()
+    {
+        QFile filler(QFile::decodeName(m_dir) + "/filler");
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(512, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        return true;
+    }
+    bool makeReadOnly()
+    {
+        return ::mount(nullptr, m_dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    QByteArray m_dir;
+    QString m_error;
+};
+
+} // namespace
+
 class TestNewInifiles : public QObject
 {
     Q_OBJECT
@@ -385,6 +432,45 @@ private slots:
         QCOMPARE(testsupport::readFile(m_path), content);
         QStringList leftovers = QDir(m_dir.path()).entryList(QDir::Files);
         QCOMPARE(leftovers, QStringList{"test.ini"});
+    }
+
+    // A failed write keeps the previous file whole and reports the system's
+    // reason, whatever the file system does.
+    void fileSystemFaultsKeepTheFile_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("error");
+        QTest::newRow("full") << true << ENOSPC;
+        QTest::newRow("read-only") << false << EROFS;
+    }
+    void fileSystemFaultsKeepTheFile()
+    {
+        QFETCH(bool, full);
+        QFETCH(int, error);
+        SmallFileSystem fs(m_dir.filePath("small"));
+        if (!fs.error().isEmpty())
+            QSKIP(qPrintable("no small file system can be mounted here: " + fs.error()));
+        const QString path = m_dir.filePath("small/Preferences.ini");
+        QByteArray content = "[Main]\r\n";
+        for (int i = 0; i < 100; ++i)
+            content += "Key " + QByteArray::number(i) + "=some value\r\n";
+        content += "[Default]\r\nOverwrite=1\r\n";
+        QVERIFY(testsupport::writeFile(path, content));
+        QVERIFY(full ? fs.fill() : fs.makeReadOnly());
+        TNewInifile s(path);
+        s.WriteString("Main", "Profile", "2");
+        try {
+            s.Release();
+            QFAIL("the write succeeded");
+        } catch (const TIniFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot create file \"%1\". %2")
+                                   .arg(QDir::toNativeSeparators(path),
+                                        QString::fromLocal8Bit(std::strerror(error))));
+        }
+        QCOMPARE(testsupport::readFile(path), content);
+        QCOMPARE(QDir(m_dir.filePath("small")).entryList(QDir::Files | QDir::Hidden),
+                 full ? QStringList({"filler", "Preferences.ini"})
+                      : QStringList{"Preferences.ini"});
     }
 
     void missingDirectoryReportsCreateError()

@@ -219,6 +219,41 @@ private slots:
         QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);
     }
 
+    // A program directory the user cannot write, with a Preferences.ini the
+    // user may write: the file is rewritten in place. Without the file there
+    // is nothing to write into, and the failure is reported.
+    void writableFileInReadOnlyDirectory()
+    {
+        QTemporaryDir tmp;
+        const QString appDir = tmp.filePath("program") + QDir::separator();
+        const QString ini = PreferencesPath(appDir);
+        QVERIFY(QDir().mkpath(appDir));
+        QVERIFY(testsupport::writeFile(ini, "[Main]\r\nProfile=1\r\n[Default]\r\nOverwrite=0\r\n"));
+        QVERIFY(QFile::setPermissions(tmp.path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(ini, QFileDevice::Permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(appDir, QFileDevice::Permissions(0x5555)));
+        PreferenceValues v;
+        v.outputPath = "/out";
+        QString missingError;
+        {
+            testsupport::AsUnprivilegedUser user;
+            StorePreferences(ini, 2, v);
+            try {
+                ReadVersion(appDir + "Other.ini");
+            } catch (const TIniFileError &e) {
+                missingError = e.text();
+            }
+        }
+        QFile::setPermissions(appDir, QFileDevice::Permissions(0x7755));
+        QCOMPARE(ReadProfileIndex(ini), 2);
+        QCOMPARE(ReadOutputPath(ini, appDir), QString("/out"));
+        QVERIFY(!ReadPreferences(ini, "Default", appDir).overwrite);
+        QCOMPARE(missingError, QStringLiteral("Cannot create file \"%1\". Permission denied")
+                                   .arg(QDir::toNativeSeparators(appDir + "Other.ini")));
+        QCOMPARE(QDir(appDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Preferences.ini"});
+    }
+
     void unreadableFileReportsOpenError()
     {
         QVERIFY(QDir().mkpath(m_ini)); // a directory where the file should be

@@ -1,9 +1,10 @@
 #include "newinifiles.h"
 
+#include "platform/safefilewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <climits>
@@ -350,28 +351,9 @@ void TNewInifile::Release()
 
 void WriteFileAtomically(const QString &fileName, const QByteArray &data)
 {
-    const auto fail = [&fileName](const QString &reason) {
+    SafeFileWriter writer;
+    if (!writer.write(fileName, data))
         throw TIniFileError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), reason)
+                                .arg(QDir::toNativeSeparators(fileName), writer.errorString())
                                 .toStdString());
-    };
-    const QFileInfo info(fileName);
-    if (info.isDir())
-        fail(systemReason(EISDIR));
-    // A file marked read-only stays untouched, for every user: replacing it
-    // through a rename would otherwise ignore its protection.
-    if (info.exists() && (!info.isWritable() || !(info.permissions() & (QFileDevice::WriteOwner |
-                                                                        QFileDevice::WriteGroup |
-                                                                        QFileDevice::WriteOther))))
-        fail(systemReason(EACCES));
-
-    // Written to a temporary file beside the target and renamed over it, so
-    // a crash or a full disk leaves the previous file whole.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
-    if (file.write(data) != data.size())
-        fail(file.errorString());
-    if (!file.commit())
-        fail(file.errorString());
 }

@@ -29,10 +29,10 @@ public:
     void WriteBool(const QString &section, const QString &key, bool value);
     double ReadFloat(const QString &section, const QString &key, double def) const;
 
-    // Writes every line, each followed by CR LF, replacing the file
-    // atomically. Throws TIniFileError ("Cannot create file ...") on failure,
-    // leaving the previous file whole. A store destroyed without Release()
-    // writes nothing.
+    // Writes every line, each followed by CR LF, through WriteFileAtomically.
+    // Throws TIniFileError ("Cannot create file ...") on failure, leaving the
+    // previous file whole. A store destroyed without Release() writes
+    // nothing.
     void Release();
 
     const QString &FileName() const { return m_fileName; }
@@ -56,10 +56,10 @@ private:
     QByteArray m_tail;
 };
 
-// Replaces the file's content with data: written to a temporary file beside
-// it and renamed over it, so a failure leaves the previous file whole. A
-// read-only file is left untouched. Throws TIniFileError ("Cannot create
-// file ...") on failure.
+// Replaces the file's content with data (SafeFileWriter): a failure leaves
+// the previous file whole. A read-only file is left untouched. Throws
+// TIniFileError ("Cannot create file ...", with the system's reason) on
+// failure.
 void WriteFileAtomically(const QString &fileName, const QByteArray &data);
 
 class TIniFileError : public std::runtime_error
