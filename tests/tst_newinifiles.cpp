@@ -1,4 +1,5 @@
 #include "settings/newinifiles.h"
+#include "support/inireference.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -188,6 +189,66 @@ private slots:
         t.WriteString("a", "x", "6"); // replaced, spelled as the caller passes it
         QCOMPARE(releaseAndRead(t),
                  QByteArray("[A]\r\nW=4\r\nx=6\r\n[B]\r\nZ=3\r\nY=2\r\n[C]\r\nV=5\r\n"));
+    }
+
+    // Lookups go through an index; they answer exactly as the plain rules,
+    // also in long sections and after writes that move lines or begin and
+    // end sections.
+    void indexAnswersAsThePlainRules()
+    {
+        // Two long sections, the first ended by a "[" in a value; writes
+        // grow, move and end them. Then random files and writes.
+        QByteArray content = "[Main]\r\n";
+        for (int i = 0; i < 40; ++i)
+            content += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+        content += "Last=main [cut\r\n[Other]\r\n" + content.mid(8) + "End=other\r\n";
+        const QList<QList<QByteArray>> script{
+            {"Main", "Key7"},   {"Other", "Key7"},      {"Main", "New", "1"},
+            {"Main", "Last"},   {"Other", "End"},       {"Other", "New", "2"},
+            {"Other", "End"},   {"Main", "Key3", "[x"}, {"Main", "Last"},
+            {"Main", "Key39"},  {"Other", "Key39"},     {"Main", "Key2", "see [other]"},
+            {"Other", "Key39"}, {"Other", "Last"},      {"[Main]", "Key1"}};
+        TNewInifile fixed = storeOver(content);
+        IniReference fixedModel(content);
+        for (const QList<QByteArray> &op : script) {
+            if (op.size() == 3) {
+                fixed.WriteString(op[0], op[1], op[2]);
+                fixedModel.write(op[0], op[1], op[2]);
+            }
+            const std::optional<QByteArray> expected = fixedModel.lookup(op[0], op[1]);
+            QCOMPARE(fixed.ReadString(op[0], op[1], "\n"),
+                     expected ? QString::fromUtf8(*expected) : QString("\n"));
+        }
+
+        QRandomGenerator rng(2024);
+        const auto text = [&](int longest, const QByteArray &letters = "aAb[]= ") {
+            QByteArray t;
+            for (int n = rng.bounded(longest + 1); n > 0; --n)
+                t += letters[rng.bounded(int(letters.size()))];
+            return t;
+        };
+        for (int run = 0; run < 150; ++run) {
+            QByteArray content;
+            for (int n = rng.bounded(200); n > 0; --n)
+                content += (rng.bounded(50) == 0  ? '[' + text(1) + ']'
+                            : rng.bounded(8) == 0 ? text(3)
+                                                  : text(3, "aAb =") + '=' + text(2, "aAb= ")) +
+                           "\r\n";
+            TNewInifile store = storeOver(content);
+            IniReference model(content);
+            for (int op = 0; op < 40; ++op) {
+                const QByteArray section = text(1), key = text(2, "aAb =");
+                if (rng.bounded(3) == 0) {
+                    const QByteArray value = text(2);
+                    store.WriteString(section, key, value);
+                    model.write(section, key, value);
+                }
+                const std::optional<QByteArray> expected = model.lookup(section, key);
+                QCOMPARE(store.ReadString(section, key, "\n"),
+                         expected ? QString::fromUtf8(*expected) : QString("\n"));
+            }
+            QCOMPARE(releaseAndRead(store), model.fileBytes());
+        }
     }
 
     void lineBreaks_data()

@@ -1,6 +1,6 @@
-#include "settings/valuelistmodel.h"
 #include "settings/newinifiles.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -114,6 +114,35 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, items);
         QCOMPARE(SplitCommaList(text), items);
+    }
+
+    // Rows are found by key ignoring case, the first of equal keys; a grid of
+    // a long profile looks them up through a table, with the same answers.
+    void findRowIgnoringCase_data()
+    {
+        QTest::addColumn<int>("filler");
+        QTest::newRow("short grid") << 3;
+        QTest::newRow("long grid") << 40;
+    }
+    void findRowIgnoringCase()
+    {
+        QFETCH(int, filler);
+        ValueListModel m;
+        for (int i = 0; i < filler; ++i)
+            m.appendRow("Filler " + QString::number(i));
+        const int first = m.appendRow(QString::fromUtf8("\xc3\x84rger Rate"), "1");
+        m.appendRow(QString::fromUtf8("\xc3\xa4RGER rate"), "2");
+        QCOMPARE(m.findRow(QString::fromUtf8("\xc3\xa4rger RATE")), first);
+        QCOMPARE(m.valueOf("filler 2"), QString());
+        QCOMPARE(m.findRow("Rate"), -1);
+        QCOMPARE(m.findRow(""), -1);
+        m.appendRow("", "empty");
+        QCOMPARE(m.valueOf(""), QString("empty"));
+        m.setGridValue("NEW KEY", "3");
+        QCOMPARE(m.valueOf("new key"), QString("3"));
+        m.setRows({ValueListModel::Row{"Other", "4", false, {}, {}}});
+        QCOMPARE(m.findRow(QString::fromUtf8("\xc3\x84rger Rate")), -1);
+        QCOMPARE(m.valueOf("OTHER"), QString("4"));
     }
 
     void gridHeight()

@@ -15,15 +15,6 @@ namespace {
 
 const QByteArray kLineBreak("\r\n");
 
-// Only A-Z are folded; every other byte compares as it is.
-QByteArray foldCase(QByteArray text)
-{
-    for (char &c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
-
 // Splits text at every CR, LF and CR LF pair (one break); a NUL byte ends
 // the text and a break at the very end adds no empty last line.
 QList<QByteArray> splitLines(const char *p, const char *end)
@@ -173,9 +164,26 @@ std::optional<double> parseFloat(const QByteArray &text)
     return value;
 }
 
+// Names and values are single-line text: a line break or NUL in them would
+// split the line or end the text on the next read, turning part of a value
+// into keys of its own. Each stands as a blank instead.
+QByteArray singleLine(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    for (char &c : bytes)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return bytes;
+}
+
 QByteArray headerOf(const QString &section)
 {
-    return '[' + section.toUtf8() + ']';
+    return '[' + singleLine(section) + ']';
+}
+
+QByteArray valueText(const QList<QByteArray> &lines, const IniIndex::Value &value)
+{
+    return lines[value.line].mid(value.begin, value.end - value.begin);
 }
 
 QString systemReason(int error)
@@ -228,87 +236,65 @@ QByteArray TNewInifile::text() const
     return t;
 }
 
-QList<QByteArray> TNewInifile::sectionLines(const QString &section) const
+IniIndex &TNewInifile::index() const
 {
-    const QByteArray t = text();
-    const QByteArray header = foldCase(headerOf(section));
-    const qsizetype at = foldCase(t).indexOf(header);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + header.size();
-    qsizetype to = t.indexOf('[', from);
-    if (to < 0)
-        to = t.size();
-    return splitLines(t.constData() + from, t.constData() + to);
+    if (!m_index)
+        m_index = std::make_unique<IniIndex>(m_lines);
+    return *m_index;
 }
 
-int TNewInifile::findSection(const QString &section) const
+std::optional<IniIndex::Value> TNewInifile::lookup(const QString &section, const QString &key) const
 {
-    const QByteArray header = foldCase(headerOf(section));
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (foldCase(m_lines[i]).contains(header))
-            return i;
-    return -1;
+    return index().value(IniIndex::fold(headerOf(section)), IniIndex::fold(singleLine(key)));
 }
 
-std::optional<QByteArray> TNewInifile::lookup(const QString &section, const QString &key) const
+void TNewInifile::replaceLine(int line, const QByteArray &text)
 {
-    const QByteArray pattern = foldCase(key.toUtf8() + '=');
-    for (const QByteArray &line : sectionLines(section)) {
-        const qsizetype at = foldCase(line).indexOf(pattern);
-        if (at >= 0)
-            return line.mid(at + pattern.size());
-    }
-    return std::nullopt;
+    m_lines[line] = text;
+    index().replaced(line, text);
+}
+
+void TNewInifile::insertLine(int line, const QByteArray &text)
+{
+    m_lines.insert(line, text);
+    index().inserted(line, text);
 }
 
 QString TNewInifile::ReadString(const QString &section, const QString &key,
                                 const QString &def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
-    return value ? QString::fromUtf8(*value) : def;
+    const std::optional<IniIndex::Value> value = lookup(section, key);
+    return value ? QString::fromUtf8(valueText(m_lines, *value)) : def;
 }
 
 void TNewInifile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    // Keys and values are single-line text. A line break or NUL in them
-    // would split the line or end the text on the next read, turning part of
-    // a value into keys of its own; each becomes a blank instead.
-    QByteArray line = key.toUtf8() + '=' + value.toUtf8();
-    for (char &c : line)
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    const int h = findSection(section);
-    if (h < 0) {
-        m_lines.append(headerOf(section));
-        m_lines.append(line);
+    const QByteArray line = singleLine(key) + '=' + singleLine(value);
+    const QByteArray header = headerOf(section);
+    const std::optional<IniIndex::Section> s = index().section(IniIndex::fold(header));
+    if (!s) {
+        insertLine(int(m_lines.size()), header);
+        insertLine(int(m_lines.size()), line);
         return;
     }
-    const QByteArray pattern = foldCase(key.toUtf8() + '=');
-    const QList<QByteArray> lines = sectionLines(section);
-    for (int k = 0; k < lines.size(); ++k) {
-        if (!foldCase(lines[k]).contains(pattern))
-            continue;
-        if (k == 0) {
-            // The key stands on the header line itself: keep everything up
-            // to the end of the header, or the section would be lost.
-            const QByteArray header = foldCase(headerOf(section));
-            const qsizetype end = foldCase(m_lines[h]).indexOf(header) + header.size();
-            m_lines[h] = m_lines[h].left(end) + line;
-        } else {
-            m_lines[h + k] = line;
-        }
-        return;
-    }
-    m_lines.insert(h + 1, line);
+    const std::optional<IniIndex::Value> found =
+        index().value(IniIndex::fold(header), IniIndex::fold(singleLine(key)));
+    if (!found)
+        insertLine(s->header + 1, line);
+    else if (found->line == s->header)
+        // The key stands on the header line itself: keep everything up to
+        // the end of the header, or the section would be lost.
+        replaceLine(s->header, m_lines[s->header].left(s->from) + line);
+    else
+        replaceLine(found->line, line);
 }
 
 int TNewInifile::ReadInteger(const QString &section, const QString &key, int def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    return parseInteger(*value).value_or(def);
+    return parseInteger(valueText(m_lines, *value)).value_or(def);
 }
 
 void TNewInifile::WriteInteger(const QString &section, const QString &key, int value)
@@ -318,12 +304,13 @@ void TNewInifile::WriteInteger(const QString &section, const QString &key, int v
 
 bool TNewInifile::ReadBool(const QString &section, const QString &key, bool def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    if (const std::optional<double> number = parseFloat(*value))
+    const QByteArray text = valueText(m_lines, *value);
+    if (const std::optional<double> number = parseFloat(text))
         return *number != 0.0;
-    const QByteArray folded = foldCase(*value);
+    const QByteArray folded = IniIndex::fold(text);
     if (folded == "true")
         return true;
     if (folded == "false")
@@ -338,10 +325,10 @@ void TNewInifile::WriteBool(const QString &section, const QString &key, bool val
 
 double TNewInifile::ReadFloat(const QString &section, const QString &key, double def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    return parseFloat(*value).value_or(def);
+    return parseFloat(valueText(m_lines, *value)).value_or(def);
 }
 
 void TNewInifile::Release()
