@@ -179,15 +179,18 @@ private slots:
     void outputPathWithBracketSurvives()
     {
         PreferenceValues v;
-        v.outputPath = "/media/Video [HD]/100% done/odd\nname\r/";
+        v.outputPath = "/media/Video [HD]/100% done/Overwrite=old/odd\nname\r/";
         v.synMode = 1;
+        v.overwrite = false;
         StorePreferences(m_ini, 2, v);
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), v.outputPath);
         const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(r.outputPath, v.outputPath);
         QCOMPARE(r.synMode, 1);
+        QCOMPARE(r.overwrite, false);
         QCOMPARE(ReadProfileIndex(m_ini), 2);
-        QVERIFY(!testsupport::readFile(m_ini).contains("[HD]"));
+        QVERIFY(testsupport::readFile(m_ini).contains(
+            "Output Path=/media/Video %5BHD]/100%25 done/Overwrite%3Dold/odd%0Aname%0D/\r\n"));
         // A path written by hand without escapes reads as it stands.
         QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nOutput Path=/srv/50%/\r\n"));
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), QString("/srv/50%/"));

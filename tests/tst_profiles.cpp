@@ -337,6 +337,43 @@ private slots:
         QCOMPARE(testsupport::readFile(path), expected);
     }
 
+    // A free value reads back exactly. Values the loose lookup reads back as
+    // they stand are written byte for byte; the others escaped.
+    void freeValueReadsBackExactly_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("plain") << "1500k" << QByteArray("1500k");
+        QTest::newRow("equals and percent")
+            << "scale=320:240 50%" << QByteArray("scale=320:240 50%");
+        QTest::newRow("bracket") << "a [b] c" << QByteArray("a %5Bb] c");
+        QTest::newRow("line break") << "x\ny\r" << QByteArray("x%0Ay%0D");
+        QTest::newRow("key inside") << "fast value=1" << QByteArray("fast value%3D1");
+        QTest::newRow("escape look-alike") << "100%5b" << QByteArray("100%255b");
+    }
+    void freeValueReadsBackExactly()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, stored);
+        QByteArray sample = kSample;
+        sample.replace("cmd=-b:v\r\nCaption=768\r\nValue=768",
+                       "Caption=768\r\nValue=768\r\ncmd=-b:v");
+        const QString path = profile("free.apf", sample);
+        QVERIFY(LoadProfile(path, m_grids, nullptr));
+        m_video.setValue(1, value);
+        SaveProfile(path, m_grids);
+        QVERIFY(testsupport::readFile(path).contains("\r\nCaption=" + stored +
+                                                     "\r\nValue=" + stored + "\r\ncmd=-b:v\r\n"));
+        m_video.setValue(1, QString());
+        QVERIFY(LoadProfile(path, m_grids, nullptr));
+        QCOMPARE(m_video.row(1).value, value);
+        QCOMPARE(keys(m_audio), QStringList{"Channels"});
+        TNewInifile ini(path);
+        const ProfileParameter rate = ReadProfileParameters(ini)[1];
+        QCOMPARE(rate.value, value);
+        QCOMPARE(rate.cmd, QString("-b:v"));
+    }
+
     void saveSecondItemWritesIndexOne()
     {
         const QString path = profile("second.apf", kSample);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -334,6 +335,56 @@ double TNewInifile::ReadFloat(const QString &section, const QString &key, double
 void TNewInifile::Release()
 {
     WriteFileAtomically(m_fileName, text() + m_tail);
+}
+
+QString EscapeIniText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'%':
+            out += QStringLiteral("%25");
+            break;
+        case u'[':
+            out += QStringLiteral("%5B");
+            break;
+        case u'=':
+            out += QStringLiteral("%3D");
+            break;
+        case u'\r':
+            out += QStringLiteral("%0D");
+            break;
+        case u'\n':
+            out += QStringLiteral("%0A");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString UnescapeIniText(const QString &text)
+{
+    static const std::pair<QStringView, QChar> escapes[] = {
+        {u"%25", u'%'}, {u"%5B", u'['}, {u"%3D", u'='}, {u"%0D", u'\r'}, {u"%0A", u'\n'}};
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView rest = QStringView(text).mid(i, 3);
+        const auto escape =
+            std::find_if(std::begin(escapes), std::end(escapes), [&](const auto &e) {
+                return rest.compare(e.first, Qt::CaseInsensitive) == 0;
+            });
+        if (escape == std::end(escapes)) {
+            out += text[i];
+        } else {
+            out += escape->second;
+            i += 2;
+        }
+    }
+    return out;
 }
 
 void WriteFileAtomically(const QString &fileName, const QByteArray &data)

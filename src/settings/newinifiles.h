@@ -69,6 +69,14 @@ private:
 // failure.
 void WriteFileAtomically(const QString &fileName, const QByteArray &data);
 
+// Text kept in a value so that the store's loose lookup reads it back
+// exactly: "%", "[", "=", CR and LF are written as %25, %5B, %3D, %0D and
+// %0A; everything else stands as it is.
+QString EscapeIniText(const QString &text);
+// The reverse: those five escapes (hexadecimal digits in either case) become
+// their characters again; any other "%" stays as it is.
+QString UnescapeIniText(const QString &text);
+
 class TIniFileError : public std::runtime_error
 {
 public:
