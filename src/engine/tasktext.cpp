@@ -6,8 +6,10 @@
 
 namespace {
 
-// A whole number: optional sign, then decimal digits only.
-bool parseWhole(const QString &text, qint64 &out)
+// A whole number: optional sign, then decimal digits only. Read as a double:
+// a typed hour may have more digits than a 64-bit integer holds, and the
+// time texts of such hours must read back.
+bool parseWhole(const QString &text, double &out)
 {
     if (text.isEmpty())
         return false;
@@ -20,8 +22,8 @@ bool parseWhole(const QString &text, qint64 &out)
         if (!text[k].isDigit() || text[k].unicode() > 127)
             return false;
     bool ok = false;
-    out = text.toLongLong(&ok);
-    return ok;
+    out = text.toDouble(&ok); // QString::toDouble always uses the C locale
+    return ok && std::isfinite(out);
 }
 
 QString twoDigits(qint64 n)
@@ -43,16 +45,22 @@ double StrToSeconds(const QString &text)
         return -1.0;
     const QString minutesPart = rest.left(second);
     const QString secondsPart = rest.mid(second + 1);
-    qint64 hours = 0;
-    qint64 minutes = 0;
+    double hours = 0;
+    double minutes = 0;
     double secs = 0;
     if (!parseWhole(hoursPart, hours) || !parseWhole(minutesPart, minutes))
         return -1.0;
     if (secondsPart.startsWith(u'.') || !ReadDecimal(secondsPart, secs))
         return -1.0;
-    // Summed as floating point: hours or minutes of many digits would
-    // overflow a 64-bit product.
-    return double(hours) * 3600.0 + double(minutes) * 60.0 + secs;
+    // A minus before the hours makes the whole time negative, the minutes
+    // and seconds included: -00:00:01.5 is -1.5 seconds (and -1:-30:00, as
+    // SecondsToStr writes a negative time, stays -5400). Otherwise the parts
+    // are added up as they are.
+    const double total =
+        hoursPart.startsWith(u'-')
+            ? -(std::fabs(hours) * 3600.0 + std::fabs(minutes) * 60.0 + std::fabs(secs))
+            : hours * 3600.0 + minutes * 60.0 + secs;
+    return std::isfinite(total) ? total : -1.0;
 }
 
 QString SecondsToStr(double seconds)

@@ -9,7 +9,9 @@
 // zero (01:02:03.5). The decimal separator is always ".", whatever the locale,
 // because the encoder prints and reads it that way.
 
-// Seconds of a time text, or -1.0 when the text is not one.
+// Seconds of a time text, or -1.0 when the text is not one. A minus sign
+// before the hours makes the whole time negative; hours of any number of
+// digits are read.
 double StrToSeconds(const QString &text);
 // Time text of a number of seconds.
 QString SecondsToStr(double seconds);
