@@ -69,6 +69,8 @@ private slots:
         // Beyond 64-bit whole seconds (an end time typed with a huge hour).
         QTest::newRow("hours beyond 64-bit seconds") << 3.6e21 << "1000000000000000000:00:00";
         QTest::newRow("negative beyond 64-bit seconds") << -3.6e21 << "-1000000000000000000:00:00";
+        QTest::newRow("negative below a second") << -0.12 << "-00:00:00.1";
+        QTest::newRow("negative") << -5400.5 << "-01:30:00.5";
     }
     void secondsToStr()
     {
@@ -79,8 +81,8 @@ private slots:
 
     void roundTrip()
     {
-        for (double s : {0.0, 0.1, 59.9, 61.5, 3600.0, 7322.3, 359999.9, -1.5, -3599.5, -5400.5,
-                         9.223372036854775807e18 * 3600.0, 3.6e22})
+        for (double s : {0.0, 0.1, 59.9, 61.5, 3600.0, 7322.3, 359999.9, -0.1, -1.5, -3599.5,
+                         -5400.5, 9.223372036854775807e18 * 3600.0, 3.6e22})
             QCOMPARE(StrToSeconds(SecondsToStr(s)), s);
     }
 

@@ -53,9 +53,9 @@ double StrToSeconds(const QString &text)
     if (secondsPart.startsWith(u'.') || !ReadDecimal(secondsPart, secs))
         return -1.0;
     // A minus before the hours makes the whole time negative, the minutes
-    // and seconds included: -00:00:01.5 is -1.5 seconds (and -1:-30:00, as
-    // SecondsToStr writes a negative time, stays -5400). Otherwise the parts
-    // are added up as they are.
+    // and seconds included: -00:00:01.5 is -1.5 seconds, and -1:-30:00 with
+    // each part signed stays -5400. Otherwise the parts are added up as they
+    // are.
     const double total =
         hoursPart.startsWith(u'-')
             ? -(std::fabs(hours) * 3600.0 + std::fabs(minutes) * 60.0 + std::fabs(secs))
@@ -67,6 +67,12 @@ QString SecondsToStr(double seconds)
 {
     if (!std::isfinite(seconds))
         seconds = 0;
+    if (seconds < 0) {
+        // A minus before the text makes the whole time negative (the parts
+        // carrying signs of their own would lose the fraction's).
+        const QString text = SecondsToStr(-seconds);
+        return text == QLatin1String("00:00:00") ? text : u'-' + text;
+    }
     if (std::fabs(seconds) >= 9.0e18) {
         // Too large for 64-bit whole seconds (and far beyond any fraction a
         // double still holds): the parts are taken in floating point.

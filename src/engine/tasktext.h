@@ -13,7 +13,8 @@
 // before the hours makes the whole time negative; hours of any number of
 // digits are read.
 double StrToSeconds(const QString &text);
-// Time text of a number of seconds.
+// Time text of a number of seconds; a negative time is "-" followed by the
+// text of its amount.
 QString SecondsToStr(double seconds);
 // A decimal number written with ".": an optional sign, digits and at most
 // one point, at least one digit; no blanks, exponents or other letters.
