@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -563,6 +564,28 @@ private slots:
                                              .arg(QDir::toNativeSeparators(path))),
                      qPrintable(e.text()));
         }
+    }
+
+    // A pipe is read as it stands instead of waiting for a writer, and a
+    // device without end is refused instead of read until memory runs out.
+    void pipesAndDevicesNeitherHangNorFlood()
+    {
+        QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+        TNewInifile pipe(m_path);
+        QCOMPARE(pipe.LineCount(), 0);
+        pipe.WriteString("Main", "K", "1");
+        QVERIFY_THROWS_EXCEPTION(TIniFileError, pipe.Release());
+        QFile::remove(m_path);
+        QVERIFY(QFile::link("/dev/zero", m_path));
+        try {
+            TNewInifile zeros(m_path);
+            QFAIL("a device without end was read");
+        } catch (const TIniFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot open file \"%1\". %2")
+                                   .arg(QDir::toNativeSeparators(m_path),
+                                        QString::fromLocal8Bit(std::strerror(EFBIG))));
+        }
+        QFile::remove(m_path);
     }
 
     void symbolicLinkStaysALink()

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 
 namespace {
@@ -196,21 +197,41 @@ QString systemReason(int error)
 
 TNewInifile::TNewInifile(const QString &fileName) : m_fileName(fileName)
 {
-    QFileInfo info(fileName);
+    const QFileInfo info(fileName);
     if (!info.exists())
         return;
-    QFile file(fileName);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? systemReason(EISDIR) : file.errorString();
+    const auto fail = [&fileName](const QString &reason) {
         throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(fileName), reason)
                                 .toStdString());
+    };
+    if (info.isDir())
+        fail(systemReason(EISDIR));
+    // Settings files are small: a file far beyond any of them (a device
+    // without end, say) is not read.
+    constexpr qint64 largest = 64 * 1024 * 1024;
+    QFile file(fileName);
+    QByteArray data;
+    if (info.isFile()) {
+        if (!file.open(QIODevice::ReadOnly))
+            fail(file.errorString());
+        if (file.size() > largest)
+            fail(systemReason(EFBIG));
+        data = file.readAll();
+    } else {
+        // A pipe or a device is read as it stands, without waiting for a
+        // writer.
+        const int fd =
+            ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            fail(systemReason(errno));
+        for (QByteArray chunk; data.size() <= largest && !(chunk = file.read(65536)).isEmpty();)
+            data += chunk;
+        if (data.size() > largest)
+            fail(systemReason(EFBIG));
     }
-    const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString())
-                                .toStdString());
+        fail(file.errorString());
     // A NUL byte ends the text the store works on. What follows it is kept
     // as it is and written back after the lines, so that rewriting a damaged
     // file never cuts it short.
