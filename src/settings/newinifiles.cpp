@@ -358,47 +358,41 @@ void TNewInifile::Release()
     WriteFileAtomically(m_fileName, text() + m_tail);
 }
 
+namespace {
+
+// The characters the loose lookup would not read back, and how they are
+// written.
+const std::pair<QStringView, QChar> kEscapes[] = {
+    {u"%25", u'%'}, {u"%5B", u'['}, {u"%3D", u'='}, {u"%0D", u'\r'}, {u"%0A", u'\n'}};
+
+} // namespace
+
 QString EscapeIniText(const QString &text)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'%':
-            out += QStringLiteral("%25");
-            break;
-        case u'[':
-            out += QStringLiteral("%5B");
-            break;
-        case u'=':
-            out += QStringLiteral("%3D");
-            break;
-        case u'\r':
-            out += QStringLiteral("%0D");
-            break;
-        case u'\n':
-            out += QStringLiteral("%0A");
-            break;
-        default:
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [c](const auto &e) { return e.second == c; });
+        if (escape == std::end(kEscapes))
             out += c;
-        }
+        else
+            out += escape->first;
     }
     return out;
 }
 
 QString UnescapeIniText(const QString &text)
 {
-    static const std::pair<QStringView, QChar> escapes[] = {
-        {u"%25", u'%'}, {u"%5B", u'['}, {u"%3D", u'='}, {u"%0D", u'\r'}, {u"%0A", u'\n'}};
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QStringView rest = QStringView(text).mid(i, 3);
         const auto escape =
-            std::find_if(std::begin(escapes), std::end(escapes), [&](const auto &e) {
+            std::find_if(std::begin(kEscapes), std::end(kEscapes), [&rest](const auto &e) {
                 return rest.compare(e.first, Qt::CaseInsensitive) == 0;
             });
-        if (escape == std::end(escapes)) {
+        if (escape == std::end(kEscapes)) {
             out += text[i];
         } else {
             out += escape->second;
