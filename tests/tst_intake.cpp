@@ -1,7 +1,6 @@
-#include "engine/encoderprocess.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
-#include "engine/prober.h"
+#include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "platform/filenames.h"
 #include "platform/recordingplatform.h"
@@ -29,10 +28,12 @@ private:
     QTemporaryDir m_tmp;
     std::unique_ptr<ProgramDir> m_program;
     std::unique_ptr<TaskStore> m_store;
-    std::unique_ptr<EncoderProcess> m_encoder;
-    std::unique_ptr<Prober> m_prober;
+    std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<TaskIntake> m_intake;
+
+    // The intake under way has added its rows and every probe has ended.
+    bool settled() { return waitForIntake(*m_intake); }
 
     QString touch(const QString &relative)
     {
@@ -65,11 +66,11 @@ private slots:
 
     void init()
     {
+        m_intake.reset();
         m_store = std::make_unique<TaskStore>();
-        m_encoder = std::make_unique<EncoderProcess>();
-        m_prober = std::make_unique<Prober>(*m_encoder, m_program->file("wmaspi.dll"));
+        m_probes = std::make_unique<ProbeQueue>(m_program->file("wmaspi.dll"));
         m_platform = std::make_unique<RecordingPlatform>();
-        m_intake = std::make_unique<TaskIntake>(*m_store, *m_prober, *m_platform);
+        m_intake = std::make_unique<TaskIntake>(*m_store, *m_probes, *m_platform);
     }
 
     void texts()
@@ -112,11 +113,20 @@ private slots:
     {
         m_intake->setOutputExtension(".mp4");
         QSignalSpy added(m_intake.get(), &TaskIntake::taskAdded);
+        QSignalSpy probed(m_intake.get(), &TaskIntake::taskProbed);
         const QString path = "/videos/holiday.part 1.avi";
         QVERIFY(m_intake->AddFile(path));
         QCOMPARE(m_store->count(), 1);
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.at(0).at(0).toInt(), 0);
+        // The row is there at once; its probe has not ended yet.
+        QCOMPARE(m_store->cell(0, ItemField::Status), QStringLiteral("Probing"));
+        QCOMPARE(m_store->cell(0, ItemField::Length), QString());
+        QCOMPARE(m_store->cell(0, ItemField::Size), QString());
+        QCOMPARE(m_store->cell(0, ItemField::NewFilename), QStringLiteral("holiday.part 1"));
+        QVERIFY(m_intake->isBusy());
+        QVERIFY(settled());
+        QCOMPARE(probed.count(), 1);
         ltvItemData d;
         m_store->GetItemData(0, ItemField::All, d);
         QCOMPARE(d.InputFile, path);
@@ -141,16 +151,18 @@ private slots:
     void addFileWithoutProfileOrEncoder()
     {
         ProgramDir dir(fakeEncoder(), false);
-        Prober prober(*m_encoder, dir.file("wmaspi.dll"));
-        TaskIntake intake(*m_store, prober, *m_platform);
+        ProbeQueue probes(dir.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, probes, *m_platform);
         // No profile loaded yet: no extension.
         QVERIFY(intake.AddFile("/v/first.avi"));
+        QVERIFY(waitForIntake(intake));
         QCOMPARE(m_store->cell(0, ItemField::Length), QStringLiteral("00:02:05.40"));
         QCOMPARE(m_store->cell(0, ItemField::NewFileExt), QString());
         // The encoder is gone: the task is still added, with empty texts
         // rather than the previous file's.
         QVERIFY(QFile::remove(dir.file("wmaspi.dll")));
         QVERIFY(intake.AddFile("/v/second.avi"));
+        QVERIFY(waitForIntake(intake));
         ltvItemData d;
         m_store->GetItemData(1, ItemField::All, d);
         QCOMPARE(d.InputFile, QStringLiteral("/v/second.avi"));
@@ -171,6 +183,7 @@ private slots:
         QCOMPARE(captions(), (QStringList{"/v/Clip.avi", "/v/clip.avi"}));
         // The welcome panel goes on every call, the skipped one too.
         QCOMPARE(hidden.count(), 3);
+        QVERIFY(settled());
     }
 
     void realEncoder()
@@ -178,9 +191,10 @@ private slots:
         const QString clip = makeStandardClip(m_tmp.filePath("real clip.avi"), 2.0);
         QVERIFY(!clip.isEmpty());
         ProgramDir real(ffmpeg(), false);
-        Prober prober(*m_encoder, real.file("wmaspi.dll"));
-        TaskIntake intake(*m_store, prober, *m_platform);
+        ProbeQueue probes(real.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, probes, *m_platform);
         QVERIFY(intake.AddFile(clip));
+        QVERIFY(waitForIntake(intake));
         ltvItemData d;
         m_store->GetItemData(0, ItemField::All, d);
         QCOMPARE(d.Size, QStringLiteral(" 320x240"));
@@ -196,10 +210,12 @@ private slots:
         m_platform->fileAnswers << QStringList{"/v/C.avi", "/v/A.avi", "/v/B.avi"};
         QVERIFY(m_intake->AddFilesByDialog());
         QCOMPARE(captions(), (QStringList{"/v/C.avi", "/v/A.avi", "/v/B.avi"}));
+        QVERIFY(settled());
         QCOMPARE(m_platform->fileDialogFilters, QStringList{FileDialogFilter()});
         // Any extension chosen through "All Files" is added.
         m_intake->AddFromDialog({"/v/notes.txt"});
         QCOMPARE(m_store->count(), 4);
+        QVERIFY(settled());
         // Cancelled.
         QVERIFY(!m_intake->AddFilesByDialog());
         QCOMPARE(m_store->count(), 4);
@@ -227,6 +243,7 @@ private slots:
         QTimer::singleShot(0, this, [&] { countWhenEventsRan = m_store->count(); });
         m_platform->browseAnswers << dir;
         QVERIFY(m_intake->AddDirectoryByBrowser());
+        QVERIFY(settled());
         QCOMPARE(m_platform->browseTitles, QStringList{"Add a directory to the Task List"});
         QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b link.mpg",
                                           dir + "/b.mpg"}));
@@ -234,12 +251,14 @@ private slots:
 
         // A trailing separator is not doubled; files already there are skipped.
         m_intake->AddDirectory(dir + "/");
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 4);
         // Cancelled browser, missing and unreadable directories add nothing.
         QVERIFY(!m_intake->AddDirectoryByBrowser());
         m_intake->AddDirectory(m_tmp.filePath("missing"));
         m_intake->AddDirectory(dir + "/b.mpg");
         m_intake->AddDirectory(QString());
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 4);
     }
 
@@ -255,6 +274,7 @@ private slots:
         const QString longPath = m_tmp.filePath("long/" + QString(40, u'd') + "/" + longName);
         QVERIFY(longPath.size() > 253);
         m_intake->AddDropped({dir, text, wmv, "", longPath});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{dir + "/x.vob", wmv, longPath}));
         QCOMPARE(m_store->cell(2, ItemField::NewFilename), QString(240, u'n'));
     }
@@ -267,6 +287,7 @@ private slots:
         const QString wmv = touch("movie.wmv");
         const QString doc = touch("letter.doc");
         m_intake->CommandLineIntake({wmv, doc, dir, m_tmp.filePath("gone.avi")});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{wmv, dir + "/one.mov", dir + "/two.asf"}));
         QVERIFY(m_platform->messages.isEmpty());
     }
@@ -278,6 +299,7 @@ private slots:
         QDir::setCurrent(m_tmp.filePath("rel"));
         m_intake->CommandLineIntake({"here.wmv"});
         QDir::setCurrent(old);
+        QVERIFY(settled());
         QCOMPARE(captions(), QStringList{wmv});
     }
 
@@ -294,6 +316,7 @@ private slots:
         f.close();
         // Further arguments are ignored.
         m_intake->CommandLineIntake({list, other});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{avi, dir + "/in.mpeg"}));
         QVERIFY(m_platform->messages.isEmpty());
     }
@@ -380,6 +403,7 @@ private slots:
             // A dropped folder and dropped names count in one intake.
             m_intake->AddDropped({dir, paths[3], paths[4]});
         }
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{replacement, good}));
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
@@ -397,6 +421,7 @@ private slots:
     {
         const QString missing = m_tmp.filePath("absent.tmp");
         m_intake->CommandLineIntake({missing, touch("after.avi")});
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 0);
         QCOMPARE(m_platform->messages.size(), 1);
         QVERIFY(m_platform->messages[0].text.contains(missing));
@@ -407,6 +432,7 @@ private slots:
         const QString folder = m_tmp.filePath("folder.tmp");
         QVERIFY(QDir().mkpath(folder));
         m_intake->CommandLineIntake({folder});
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 0);
         QCOMPARE(m_platform->messages.size(), 2);
         QVERIFY(m_platform->messages[1].text.contains(folder));

@@ -55,6 +55,7 @@ class TestTaskList : public QObject
             paths << p;
         }
         f->form->DropPaths(paths);
+        f->waitForIntake();
         return f;
     }
 
@@ -361,6 +362,7 @@ private slots:
         QVERIFY(form.AddDirectorys1->isEnabled());
 
         form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi"))});
+        f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
         form.ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
@@ -482,6 +484,7 @@ private slots:
 
         form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi")),
                         m_sources.filePath(QStringLiteral("t2.avi"))});
+        f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
         form.sbtnPlayClick();
         QVERIFY(f->player);
@@ -556,6 +559,7 @@ private slots:
         form.LeaveRunMode();
         // Accepted otherwise; only local files are taken.
         QVERIFY(drop());
+        f->waitForIntake();
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
         QCOMPARE(f->platform.messages.size(), 1);
         QCOMPARE(f->platform.messages[0].caption, QStringLiteral("Files Not Added"));
@@ -569,10 +573,12 @@ private slots:
         TMainForm &form = *f->form;
         form.EnterRunMode();
         form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
+        f->waitForIntake();
         QCOMPARE(form.tasks().count(), 1);
         form.LeaveRunMode();
         form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
                         m_sources.filePath(QStringLiteral("notes.txt"))});
+        f->waitForIntake();
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
     }
 };

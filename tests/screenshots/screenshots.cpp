@@ -139,6 +139,8 @@ int main(int argc, char **argv)
     f.form->edtOutputdir->setText(f.dir.path());
     f.form->show();
     settle();
+    if (!testsupport::waitForIntake(f.form->intake()))
+        qWarning("the intake did not end");
     const int profile = f.form->cmbProfile->findText(QStringLiteral("MKV H.265 + AAC"));
     if (profile >= 0) {
         f.form->cmbProfile->setCurrentIndex(profile);

@@ -1,9 +1,12 @@
 #include "testsupport.h"
 
+#include "engine/intake.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTest>
 
 namespace testsupport {
 
@@ -116,6 +119,11 @@ QString setFakeScript(const QString &dir, const QStringList &lines)
         f.write(lines.join(u'\n').toUtf8() + '\n');
     qputenv("QC_FAKE_SCRIPT", path.toLocal8Bit());
     return path;
+}
+
+bool waitForIntake(const TaskIntake &intake, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return !intake.isBusy(); }, timeoutMs);
 }
 
 } // namespace testsupport

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class TaskIntake;
+
 namespace testsupport {
 
 // Paths fixed at build time.
@@ -43,5 +45,9 @@ bool writeFile(const QString &path, const QByteArray &data);
 // Writes a script for the fake encoder and returns its path; the fake reads
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
 QString setFakeScript(const QString &dir, const QStringList &lines);
+
+// Processes events until intake has added every row it is to add and every
+// probe has ended; false when that takes longer than timeoutMs.
+[[nodiscard]] bool waitForIntake(const TaskIntake &intake, int timeoutMs = 60000);
 
 } // namespace testsupport
