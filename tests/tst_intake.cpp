@@ -1,8 +1,10 @@
+#include "engine/directorywalk.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "platform/filenames.h"
+#include "platform/pathtext.h"
 #include "platform/recordingplatform.h"
 #include "support/testsupport.h"
 
@@ -52,16 +54,30 @@ private:
         return list;
     }
 
-private slots:
-    void initTestCase()
+    // The fake's usual answer: a report on the file it was given.
+    void reportScript()
     {
-        QVERIFY(m_tmp.isValid());
-        m_program = std::make_unique<ProgramDir>(fakeEncoder(), false);
         setFakeScript(m_tmp.path(),
                       {"print Input #0, avi, from '$last':\\n  Duration: 00:02:05.40, start: "
                        "0.000000, bitrate: 1 kb/s\\n",
                        "print   Stream #0:0: Video: mpeg4, yuv420p(tv, progressive), 640x480 "
                        "[SAR 1:1 DAR 4:3], 25 fps\\n"});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        m_program = std::make_unique<ProgramDir>(fakeEncoder(), false);
+        reportScript();
+    }
+
+    void cleanupTestCase()
+    {
+        // What the tree test locked must go with the temporary folder.
+        QFile::setPermissions(m_tmp.filePath("tree/locked"), QFileDevice::ReadOwner |
+                                                                 QFileDevice::WriteOwner |
+                                                                 QFileDevice::ExeOwner);
     }
 
     void init()
@@ -260,6 +276,107 @@ private slots:
         m_intake->AddDirectory(QString());
         QVERIFY(settled());
         QCOMPARE(m_store->count(), 4);
+    }
+
+    // Folder trees: each folder's files in name order, then its subfolders
+    // in name order; hidden entries, FIFOs and links to folders (here a loop)
+    // left out, an unreadable folder passed over. A task from a subfolder
+    // keeps that subfolder for its output when the structure is kept.
+    void folderTree_data()
+    {
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<bool>("keepStructure");
+        QTest::addColumn<QStringList>("added"); // relative path, then "|" and subfolder
+        const bool root = ::geteuid() == 0;     // reads the locked folder all the same
+        QStringList tree{"A.mpg|", "b.avi|", "link.avi|"};
+        if (root)
+            tree << "locked/f.avi|locked";
+        tree << "Sub0/e.wmv|Sub0"
+             << "sub1/c.avi|sub1"
+             << "sub1/deeper/d.avi|sub1/deeper";
+        QStringList flat;
+        for (const QString &entry : tree)
+            flat << entry.section(u'|', 0, 0) + u'|';
+        QTest::newRow("folder alone") << false << true << flat.mid(0, 3);
+        QTest::newRow("tree, structure kept") << true << true << tree;
+        QTest::newRow("tree, all in one folder") << true << false << flat;
+    }
+    void folderTree()
+    {
+        QFETCH(bool, subfolders);
+        QFETCH(bool, keepStructure);
+        QFETCH(QStringList, added);
+        const QString dir = m_tmp.filePath("tree");
+        if (!QFileInfo::exists(dir)) {
+            for (const char *name :
+                 {"b.avi", "A.mpg", "notes.txt", ".hidden.avi", ".dot/x.avi", "sub1/c.avi",
+                  "sub1/deeper/d.avi", "Sub0/e.wmv", "locked/f.avi"})
+                QVERIFY(!touch(QStringLiteral("tree/") + name).isEmpty());
+            QVERIFY(QFile::link(dir, dir + "/loop"));
+            QVERIFY(QFile::link(dir + "/b.avi", dir + "/link.avi"));
+            QVERIFY(QProcess::execute("mkfifo", {dir + "/sub1/pipe.avi"}) == 0);
+            QVERIFY(QFile::setPermissions(dir + "/locked", QFileDevice::Permissions()));
+        }
+        m_intake->setFolderOptionsSource([=] {
+            return TaskIntake::FolderOptions{subfolders, keepStructure};
+        });
+        m_intake->AddDirectory(dir);
+        QVERIFY(settled());
+        QStringList rows;
+        for (int i = 0; i < m_store->count(); ++i)
+            rows << QDir(dir).relativeFilePath(m_store->caption(i)) + u'|' +
+                        m_store->outputSubfolder(i);
+        QCOMPARE(rows, added);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // A folder of thousands of files is read a little at a time.
+    void walkInSlices()
+    {
+        const QString dir = m_tmp.filePath("many");
+        QVERIFY(QDir().mkpath(dir));
+        for (int i = 2999; i >= 0; --i)
+            QVERIFY(writeFile(dir + QStringLiteral("/%1.avi").arg(i, 4, 10, QLatin1Char('0')), {}));
+        DirectoryWalk walk(dir, true);
+        DirectoryWalk::Found found;
+        QStringList names;
+        int slices = 0;
+        for (;;) {
+            // A deadline passed already: each call still gets on a little.
+            if (walk.next(QDeadlineTimer(0), found))
+                names << FileNamePart(found.path);
+            else if (walk.done())
+                break;
+            else
+                ++slices;
+            QVERIFY(slices < 1000);
+        }
+        QVERIFY2(slices >= 10, qPrintable(QString::number(slices)));
+        QCOMPARE(names.size(), 3000);
+        QCOMPARE(names.first(), QStringLiteral("0000.avi"));
+        QCOMPARE(names.last(), QStringLiteral("2999.avi"));
+    }
+
+    // At most the limit of probes run at a time, counted by the encoders.
+    void probeLimit()
+    {
+        const QString log = m_tmp.filePath("limit.log");
+        setFakeScript(m_tmp.path(), {"log " + log, "sleep 300",
+                                     "print Input #0, avi, from '$last':\\n  Duration: "
+                                     "00:00:01.00, start: 0, bitrate: 1 kb/s\\n"});
+        m_probes->setLimitSource([] { return 3; });
+        QStringList files;
+        for (int i = 0; i < 7; ++i)
+            files << touch(QStringLiteral("limit/%1.avi").arg(i));
+        m_intake->AddFromDialog(files);
+        QCOMPARE(m_probes->runningCount(), 3);
+        QVERIFY(settled());
+        reportScript();
+        const QList<EncoderSpan> spans = readEncoderLog(log);
+        QCOMPARE(spans.size(), 7);
+        QCOMPARE(mostAtOnce(spans, "probe"), 3);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(m_store->cell(i, ItemField::Length), QStringLiteral("00:00:01.00"));
     }
 
     void drops()

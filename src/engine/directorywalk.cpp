@@ -43,13 +43,12 @@ bool DirectoryWalk::done() const
 
 bool DirectoryWalk::next(const QDeadlineTimer &deadline, Found &found)
 {
+    // Each call reads at least one batch, so that the walk always gets on.
     for (;;) {
         if (m_nextReady < m_ready.size()) {
             found = std::move(m_ready[m_nextReady++]);
             return true;
         }
-        if (deadline.hasExpired())
-            return false;
         if (!m_reader) {
             if (m_toRead.empty())
                 return false;
@@ -73,6 +72,8 @@ bool DirectoryWalk::next(const QDeadlineTimer &deadline, Found &found)
         if (!more) {
             m_reader.reset();
             finishFolder();
+        } else if (deadline.hasExpired()) {
+            return false;
         }
     }
 }
@@ -97,16 +98,4 @@ void DirectoryWalk::finishFolder()
             {base + *it, m_current.subfolder.isEmpty() ? *it : m_current.subfolder + u'/' + *it});
     m_fileNames.clear();
     m_folderNames.clear();
-}
-
-QStringList DirectoryWalk::walkAll(const QString &root, bool subfolders, int *undecodable)
-{
-    DirectoryWalk walk(root, subfolders);
-    QStringList paths;
-    Found found;
-    while (walk.next(QDeadlineTimer(QDeadlineTimer::Forever), found))
-        paths.append(found.path);
-    if (undecodable)
-        *undecodable = walk.undecodable();
-    return paths;
 }

@@ -31,15 +31,13 @@ public:
     DirectoryWalk(const QString &root, bool subfolders);
     ~DirectoryWalk();
 
-    // The next accepted file, reading folders as needed. False when the walk
-    // is done or the deadline has passed; done() tells which.
+    // The next accepted file, reading folders as needed (at least a few
+    // entries a call, whatever the deadline). False when the walk is done or
+    // the deadline has passed; done() tells which.
     bool next(const QDeadlineTimer &deadline, Found &found);
     bool done() const;
     // Accepted files found so far whose paths are not valid UTF-8.
     int undecodable() const { return m_undecodable; }
-
-    // The whole walk at once: the accepted files' paths in walk order.
-    static QStringList walkAll(const QString &root, bool subfolders, int *undecodable = nullptr);
 
 private:
     struct Folder

@@ -6,10 +6,11 @@
 //   stderr TEXT     the same on stderr
 //   sleep MS        wait MS milliseconds
 //   sleepif TEXT MS wait MS milliseconds when the last argument contains TEXT
-//   log FILE        append "started PID" to FILE now, and "KIND PID START END"
-//                   when ending normally: KIND "probe" when started with only
-//                   -i and a file, else "run"; START and END in milliseconds
-//                   of the system's monotonic clock
+//   log FILE        append "started PID" to FILE now, and "KIND PID START END
+//                   LAST" when ending normally: KIND "probe" when started with
+//                   only -i and a file, else "run"; START and END in
+//                   milliseconds of the system's monotonic clock; LAST the
+//                   last argument
 //   args            write the received arguments, one per line, as "arg:<text>"
 //   touch PATH      create an empty file (PATH "$last" is the last argument)
 //   crash           end by SIGSEGV
@@ -76,12 +77,13 @@ static void appendLine(const std::string &path, const std::string &line)
 static std::string g_logPath;
 static std::string g_logKind;
 static long long g_logStart = 0;
+static std::string g_logLast;
 
 static void logEnd()
 {
     appendLine(g_logPath, g_logKind + " " + std::to_string(::getpid()) + " " +
                               std::to_string(g_logStart) + " " + std::to_string(monotonicMs()) +
-                              "\n");
+                              " " + g_logLast + "\n");
 }
 
 static const char *const ProgressLine =
@@ -143,6 +145,7 @@ int main(int argc, char **argv)
             g_logPath = arg;
             g_logKind = argc == 3 && std::strcmp(argv[1], "-i") == 0 ? "probe" : "run";
             g_logStart = monotonicMs();
+            g_logLast = last;
             appendLine(g_logPath, "started " + std::to_string(::getpid()) + "\n");
             std::atexit(logEnd);
         } else if (cmd == "args") {

@@ -46,6 +46,20 @@ bool writeFile(const QString &path, const QByteArray &data);
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
 QString setFakeScript(const QString &dir, const QStringList &lines);
 
+// What the fake encoder's "log FILE" command wrote: one span per fake that
+// ended by itself, and the process ids of all that started.
+struct EncoderSpan
+{
+    QString kind; // "probe" or "run"
+    qint64 pid = 0;
+    qint64 start = 0; // ms, monotonic clock
+    qint64 end = 0;
+    QString last; // the last argument
+};
+QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started = nullptr);
+// The largest number of spans of the kind that ran at one moment.
+int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
+
 // Processes events until intake has added every row it is to add and every
 // probe has ended; false when that takes longer than timeoutMs.
 [[nodiscard]] bool waitForIntake(const TaskIntake &intake, int timeoutMs = 60000);
