@@ -153,12 +153,10 @@ void TSettingForm::buildGeneralPage()
     gpbAdding = new QGroupBox(QStringLiteral("Adding Files"), TabSheet1);
     gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
     gpbAdding->setGeometry(12, 292, 345, 100);
-    chkSubfolders =
-        new QCheckBox(QStringLiteral("Include subfolders when adding a folder"), gpbAdding);
+    chkSubfolders = new QCheckBox(QStringLiteral("Include subfolders"), gpbAdding);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
     chkSubfolders->setGeometry(14, 22, 320, 19);
-    chkKeepStructure = new QCheckBox(
-        QStringLiteral("Keep the folder structure in the output directory"), gpbAdding);
+    chkKeepStructure = new QCheckBox(QStringLiteral("Keep folder structure"), gpbAdding);
     chkKeepStructure->setObjectName(QStringLiteral("chkKeepStructure"));
     chkKeepStructure->setGeometry(34, 44, 300, 19);
     chkKeepStructure->setEnabled(false);
