@@ -499,6 +499,7 @@ private slots:
         f.form->show();
         f.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.waitForIntake();
         f.form->edtOutputdir->setText(clips.path() + QStringLiteral("/"));
         f.form->selectRows({0});
         f.form->ltvTaskClick();

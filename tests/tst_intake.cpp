@@ -1,9 +1,10 @@
-#include "engine/encoderprocess.h"
+#include "engine/directorywalk.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
-#include "engine/prober.h"
+#include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "platform/filenames.h"
+#include "platform/pathtext.h"
 #include "platform/recordingplatform.h"
 #include "support/testsupport.h"
 
@@ -29,10 +30,12 @@ private:
     QTemporaryDir m_tmp;
     std::unique_ptr<ProgramDir> m_program;
     std::unique_ptr<TaskStore> m_store;
-    std::unique_ptr<EncoderProcess> m_encoder;
-    std::unique_ptr<Prober> m_prober;
+    std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<TaskIntake> m_intake;
+
+    // The intake under way has added its rows and every probe has ended.
+    bool settled() { return waitForIntake(*m_intake); }
 
     QString touch(const QString &relative)
     {
@@ -51,11 +54,9 @@ private:
         return list;
     }
 
-private slots:
-    void initTestCase()
+    // The fake's usual answer: a report on the file it was given.
+    void reportScript()
     {
-        QVERIFY(m_tmp.isValid());
-        m_program = std::make_unique<ProgramDir>(fakeEncoder(), false);
         setFakeScript(m_tmp.path(),
                       {"print Input #0, avi, from '$last':\\n  Duration: 00:02:05.40, start: "
                        "0.000000, bitrate: 1 kb/s\\n",
@@ -63,13 +64,29 @@ private slots:
                        "[SAR 1:1 DAR 4:3], 25 fps\\n"});
     }
 
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_tmp.isValid());
+        m_program = std::make_unique<ProgramDir>(fakeEncoder(), false);
+        reportScript();
+    }
+
+    void cleanupTestCase()
+    {
+        // What the tree test locked must go with the temporary folder.
+        QFile::setPermissions(m_tmp.filePath("tree/locked"), QFileDevice::ReadOwner |
+                                                                 QFileDevice::WriteOwner |
+                                                                 QFileDevice::ExeOwner);
+    }
+
     void init()
     {
+        m_intake.reset();
         m_store = std::make_unique<TaskStore>();
-        m_encoder = std::make_unique<EncoderProcess>();
-        m_prober = std::make_unique<Prober>(*m_encoder, m_program->file("wmaspi.dll"));
+        m_probes = std::make_unique<ProbeQueue>(m_program->file("wmaspi.dll"));
         m_platform = std::make_unique<RecordingPlatform>();
-        m_intake = std::make_unique<TaskIntake>(*m_store, *m_prober, *m_platform);
+        m_intake = std::make_unique<TaskIntake>(*m_store, *m_probes, *m_platform);
     }
 
     void texts()
@@ -112,11 +129,20 @@ private slots:
     {
         m_intake->setOutputExtension(".mp4");
         QSignalSpy added(m_intake.get(), &TaskIntake::taskAdded);
+        QSignalSpy probed(m_intake.get(), &TaskIntake::taskProbed);
         const QString path = "/videos/holiday.part 1.avi";
         QVERIFY(m_intake->AddFile(path));
         QCOMPARE(m_store->count(), 1);
         QCOMPARE(added.count(), 1);
         QCOMPARE(added.at(0).at(0).toInt(), 0);
+        // The row is there at once; its probe has not ended yet.
+        QCOMPARE(m_store->cell(0, ItemField::Status), QStringLiteral("Probing"));
+        QCOMPARE(m_store->cell(0, ItemField::Length), QString());
+        QCOMPARE(m_store->cell(0, ItemField::Size), QString());
+        QCOMPARE(m_store->cell(0, ItemField::NewFilename), QStringLiteral("holiday.part 1"));
+        QVERIFY(m_intake->isBusy());
+        QVERIFY(settled());
+        QCOMPARE(probed.count(), 1);
         ltvItemData d;
         m_store->GetItemData(0, ItemField::All, d);
         QCOMPARE(d.InputFile, path);
@@ -141,16 +167,18 @@ private slots:
     void addFileWithoutProfileOrEncoder()
     {
         ProgramDir dir(fakeEncoder(), false);
-        Prober prober(*m_encoder, dir.file("wmaspi.dll"));
-        TaskIntake intake(*m_store, prober, *m_platform);
+        ProbeQueue probes(dir.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, probes, *m_platform);
         // No profile loaded yet: no extension.
         QVERIFY(intake.AddFile("/v/first.avi"));
+        QVERIFY(waitForIntake(intake));
         QCOMPARE(m_store->cell(0, ItemField::Length), QStringLiteral("00:02:05.40"));
         QCOMPARE(m_store->cell(0, ItemField::NewFileExt), QString());
         // The encoder is gone: the task is still added, with empty texts
         // rather than the previous file's.
         QVERIFY(QFile::remove(dir.file("wmaspi.dll")));
         QVERIFY(intake.AddFile("/v/second.avi"));
+        QVERIFY(waitForIntake(intake));
         ltvItemData d;
         m_store->GetItemData(1, ItemField::All, d);
         QCOMPARE(d.InputFile, QStringLiteral("/v/second.avi"));
@@ -171,6 +199,7 @@ private slots:
         QCOMPARE(captions(), (QStringList{"/v/Clip.avi", "/v/clip.avi"}));
         // The welcome panel goes on every call, the skipped one too.
         QCOMPARE(hidden.count(), 3);
+        QVERIFY(settled());
     }
 
     void realEncoder()
@@ -178,9 +207,10 @@ private slots:
         const QString clip = makeStandardClip(m_tmp.filePath("real clip.avi"), 2.0);
         QVERIFY(!clip.isEmpty());
         ProgramDir real(ffmpeg(), false);
-        Prober prober(*m_encoder, real.file("wmaspi.dll"));
-        TaskIntake intake(*m_store, prober, *m_platform);
+        ProbeQueue probes(real.file("wmaspi.dll"));
+        TaskIntake intake(*m_store, probes, *m_platform);
         QVERIFY(intake.AddFile(clip));
+        QVERIFY(waitForIntake(intake));
         ltvItemData d;
         m_store->GetItemData(0, ItemField::All, d);
         QCOMPARE(d.Size, QStringLiteral(" 320x240"));
@@ -196,10 +226,12 @@ private slots:
         m_platform->fileAnswers << QStringList{"/v/C.avi", "/v/A.avi", "/v/B.avi"};
         QVERIFY(m_intake->AddFilesByDialog());
         QCOMPARE(captions(), (QStringList{"/v/C.avi", "/v/A.avi", "/v/B.avi"}));
+        QVERIFY(settled());
         QCOMPARE(m_platform->fileDialogFilters, QStringList{FileDialogFilter()});
         // Any extension chosen through "All Files" is added.
         m_intake->AddFromDialog({"/v/notes.txt"});
         QCOMPARE(m_store->count(), 4);
+        QVERIFY(settled());
         // Cancelled.
         QVERIFY(!m_intake->AddFilesByDialog());
         QCOMPARE(m_store->count(), 4);
@@ -227,6 +259,7 @@ private slots:
         QTimer::singleShot(0, this, [&] { countWhenEventsRan = m_store->count(); });
         m_platform->browseAnswers << dir;
         QVERIFY(m_intake->AddDirectoryByBrowser());
+        QVERIFY(settled());
         QCOMPARE(m_platform->browseTitles, QStringList{"Add a directory to the Task List"});
         QCOMPARE(captions(), (QStringList{dir + "/a.AVI", dir + "/A2.Wmv", dir + "/b link.mpg",
                                           dir + "/b.mpg"}));
@@ -234,13 +267,116 @@ private slots:
 
         // A trailing separator is not doubled; files already there are skipped.
         m_intake->AddDirectory(dir + "/");
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 4);
         // Cancelled browser, missing and unreadable directories add nothing.
         QVERIFY(!m_intake->AddDirectoryByBrowser());
         m_intake->AddDirectory(m_tmp.filePath("missing"));
         m_intake->AddDirectory(dir + "/b.mpg");
         m_intake->AddDirectory(QString());
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 4);
+    }
+
+    // Folder trees: each folder's files in name order, then its subfolders
+    // in name order; hidden entries, FIFOs and links to folders (here a loop)
+    // left out, an unreadable folder passed over. A task from a subfolder
+    // keeps that subfolder for its output when the structure is kept.
+    void folderTree_data()
+    {
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<bool>("keepStructure");
+        QTest::addColumn<QStringList>("added"); // relative path, then "|" and subfolder
+        const bool root = ::geteuid() == 0;     // reads the locked folder all the same
+        QStringList tree{"A.mpg|", "b.avi|", "link.avi|"};
+        if (root)
+            tree << "locked/f.avi|locked";
+        tree << "Sub0/e.wmv|Sub0"
+             << "sub1/c.avi|sub1"
+             << "sub1/deeper/d.avi|sub1/deeper";
+        QStringList flat;
+        for (const QString &entry : tree)
+            flat << entry.section(u'|', 0, 0) + u'|';
+        QTest::newRow("folder alone") << false << true << flat.mid(0, 3);
+        QTest::newRow("tree, structure kept") << true << true << tree;
+        QTest::newRow("tree, all in one folder") << true << false << flat;
+    }
+    void folderTree()
+    {
+        QFETCH(bool, subfolders);
+        QFETCH(bool, keepStructure);
+        QFETCH(QStringList, added);
+        const QString dir = m_tmp.filePath("tree");
+        if (!QFileInfo::exists(dir)) {
+            for (const char *name :
+                 {"b.avi", "A.mpg", "notes.txt", ".hidden.avi", ".dot/x.avi", "sub1/c.avi",
+                  "sub1/deeper/d.avi", "Sub0/e.wmv", "locked/f.avi"})
+                QVERIFY(!touch(QStringLiteral("tree/") + name).isEmpty());
+            QVERIFY(QFile::link(dir, dir + "/loop"));
+            QVERIFY(QFile::link(dir + "/b.avi", dir + "/link.avi"));
+            QVERIFY(QProcess::execute("mkfifo", {dir + "/sub1/pipe.avi"}) == 0);
+            QVERIFY(QFile::setPermissions(dir + "/locked", QFileDevice::Permissions()));
+        }
+        m_intake->setFolderOptionsSource([=] {
+            return TaskIntake::FolderOptions{subfolders, keepStructure};
+        });
+        m_intake->AddDirectory(dir);
+        QVERIFY(settled());
+        QStringList rows;
+        for (int i = 0; i < m_store->count(); ++i)
+            rows << QDir(dir).relativeFilePath(m_store->caption(i)) + u'|' +
+                        m_store->outputSubfolder(i);
+        QCOMPARE(rows, added);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    // A folder of thousands of files is read a little at a time.
+    void walkInSlices()
+    {
+        const QString dir = m_tmp.filePath("many");
+        QVERIFY(QDir().mkpath(dir));
+        for (int i = 2999; i >= 0; --i)
+            QVERIFY(writeFile(dir + QStringLiteral("/%1.avi").arg(i, 4, 10, QLatin1Char('0')), {}));
+        DirectoryWalk walk(dir, true);
+        DirectoryWalk::Found found;
+        QStringList names;
+        int slices = 0;
+        for (;;) {
+            // A deadline passed already: each call still gets on a little.
+            if (walk.next(QDeadlineTimer(0), found))
+                names << FileNamePart(found.path);
+            else if (walk.done())
+                break;
+            else
+                ++slices;
+            QVERIFY(slices < 1000);
+        }
+        QVERIFY2(slices >= 10, qPrintable(QString::number(slices)));
+        QCOMPARE(names.size(), 3000);
+        QCOMPARE(names.first(), QStringLiteral("0000.avi"));
+        QCOMPARE(names.last(), QStringLiteral("2999.avi"));
+    }
+
+    // At most the limit of probes run at a time, counted by the encoders.
+    void probeLimit()
+    {
+        const QString log = m_tmp.filePath("limit.log");
+        setFakeScript(m_tmp.path(), {"log " + log, "sleep 300",
+                                     "print Input #0, avi, from '$last':\\n  Duration: "
+                                     "00:00:01.00, start: 0, bitrate: 1 kb/s\\n"});
+        m_probes->setLimitSource([] { return 3; });
+        QStringList files;
+        for (int i = 0; i < 7; ++i)
+            files << touch(QStringLiteral("limit/%1.avi").arg(i));
+        m_intake->AddFromDialog(files);
+        QCOMPARE(m_probes->runningCount(), 3);
+        QVERIFY(settled());
+        reportScript();
+        const QList<EncoderSpan> spans = readEncoderLog(log);
+        QCOMPARE(spans.size(), 7);
+        QCOMPARE(mostAtOnce(spans, "probe"), 3);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(m_store->cell(i, ItemField::Length), QStringLiteral("00:00:01.00"));
     }
 
     void drops()
@@ -255,6 +391,7 @@ private slots:
         const QString longPath = m_tmp.filePath("long/" + QString(40, u'd') + "/" + longName);
         QVERIFY(longPath.size() > 253);
         m_intake->AddDropped({dir, text, wmv, "", longPath});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{dir + "/x.vob", wmv, longPath}));
         QCOMPARE(m_store->cell(2, ItemField::NewFilename), QString(240, u'n'));
     }
@@ -267,6 +404,7 @@ private slots:
         const QString wmv = touch("movie.wmv");
         const QString doc = touch("letter.doc");
         m_intake->CommandLineIntake({wmv, doc, dir, m_tmp.filePath("gone.avi")});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{wmv, dir + "/one.mov", dir + "/two.asf"}));
         QVERIFY(m_platform->messages.isEmpty());
     }
@@ -278,6 +416,7 @@ private slots:
         QDir::setCurrent(m_tmp.filePath("rel"));
         m_intake->CommandLineIntake({"here.wmv"});
         QDir::setCurrent(old);
+        QVERIFY(settled());
         QCOMPARE(captions(), QStringList{wmv});
     }
 
@@ -294,6 +433,7 @@ private slots:
         f.close();
         // Further arguments are ignored.
         m_intake->CommandLineIntake({list, other});
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{avi, dir + "/in.mpeg"}));
         QVERIFY(m_platform->messages.isEmpty());
     }
@@ -380,6 +520,7 @@ private slots:
             // A dropped folder and dropped names count in one intake.
             m_intake->AddDropped({dir, paths[3], paths[4]});
         }
+        QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{replacement, good}));
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
@@ -397,6 +538,7 @@ private slots:
     {
         const QString missing = m_tmp.filePath("absent.tmp");
         m_intake->CommandLineIntake({missing, touch("after.avi")});
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 0);
         QCOMPARE(m_platform->messages.size(), 1);
         QVERIFY(m_platform->messages[0].text.contains(missing));
@@ -407,6 +549,7 @@ private slots:
         const QString folder = m_tmp.filePath("folder.tmp");
         QVERIFY(QDir().mkpath(folder));
         m_intake->CommandLineIntake({folder});
+        QVERIFY(settled());
         QCOMPARE(m_store->count(), 0);
         QCOMPARE(m_platform->messages.size(), 2);
         QVERIFY(m_platform->messages[1].text.contains(folder));

@@ -2,6 +2,7 @@
 // arithmetic on resize, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
+#include "engine/probequeue.h"
 #include "engine/prober.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
@@ -31,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -320,6 +322,7 @@ private slots:
             testsupport::makeStandardClip(f.home.path() + QStringLiteral("/clip.avi"), 1.0);
         QVERIFY(!clip.isEmpty());
         form.DropPaths({clip});
+        f.waitForIntake();
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
         QCOMPARE(form.tasks().cell(0, ItemField::Status), TaskStatus::Complete);
         QVERIFY(QFileInfo(f.home.path() + QStringLiteral("/Videos/clip.avi")).isFile());
@@ -448,6 +451,7 @@ private slots:
         const QString clip = m_tmp.filePath(QStringLiteral("s.avi"));
         QFile(clip).open(QIODevice::WriteOnly);
         f.form->DropPaths({clip});
+        f.waitForIntake();
         f.form->edtOutputdir->setText(m_tmp.filePath(QStringLiteral("no/such/dir")));
         f.form->tbtnStartClick();
         QCOMPARE(f.platform.messages.size(), 1);
@@ -627,6 +631,7 @@ private slots:
             QFile(paths.last()).open(QIODevice::WriteOnly);
         }
         form.DropPaths(paths);
+        f.waitForIntake();
         form.edtOutputdir->setText(out.path());
         testsupport::setFakeScript(m_tmp.path(), {"print frame=1 time=00:00:01.00 \\n", then});
         bool progressShown = false;
@@ -674,6 +679,7 @@ private slots:
         const QString source = m_tmp.filePath(QStringLiteral("ro.avi"));
         QFile(source).open(QIODevice::WriteOnly);
         form.DropPaths({source});
+        f.waitForIntake();
         form.edtOutputdir->setText(out.path());
         testsupport::setFakeScript(m_tmp.path(), {"touch $last"});
         for (int run = 0; run < 2; ++run) {
@@ -739,6 +745,7 @@ private slots:
         QFile(a).open(QIODevice::WriteOnly);
         QFile(b).open(QIODevice::WriteOnly);
         f.form->DropPaths({a, b});
+        f.waitForIntake();
         QCOMPARE(f.form->tasks().count(), 2);
         f.form->edtOutputdir->setText(out.path());
         // An encoder that reports and then stays silent for a long time.
@@ -769,6 +776,118 @@ private slots:
         QVERIFY(readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("[Main]"));
     }
 
+    // A folder tree dropped with its subfolders and Start pressed while its
+    // probes are still pending: each task's conversion waits for its own
+    // probe, the probes go on one at a time during the run, and each output
+    // lands in the task's subfolder of the output directory, made when its
+    // conversion starts, with the rename rule applied inside it.
+    void startWhileProbing()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        const QString tree = m_tmp.filePath(QStringLiteral("slowtree"));
+        QStringList sources;
+        for (const char *name : {"a.avi", "b.avi", "sub/a.avi", "sub/deep/c.avi"}) {
+            sources << tree + u'/' + QString::fromLatin1(name);
+            QVERIFY(QDir().mkpath(QFileInfo(sources.last()).path()));
+            QFile(sources.last()).open(QIODevice::WriteOnly);
+        }
+        QTemporaryDir out;
+        QVERIFY(QDir().mkpath(out.filePath(QStringLiteral("sub"))));
+        QVERIFY(testsupport::writeFile(out.filePath(QStringLiteral("sub/a.mp4")), "kept"));
+        form.edtOutputdir->setText(out.path());
+        f.settingForm->chkSubfolders->setChecked(true);
+        f.settingForm->rdbRename->setChecked(true);
+        f.settingForm->spnProbes->setValue(2);
+        const QString log = m_tmp.filePath(QStringLiteral("whileprobing.log"));
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"log " + log, "sleepif slowtree 400",
+                                    "print Input #0, avi, from '$last':\\n  Duration: 00:00:10.00, "
+                                    "start: 0\\n  Stream #0:0: Video: a, b, 320x240\\n",
+                                    "touch $last"});
+        form.DropPaths({tree});
+        QTRY_COMPARE(form.tasks().count(), 4);
+        QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
+        QVERIFY(!QFileInfo::exists(out.filePath(QStringLiteral("sub/deep"))));
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        qunsetenv("QC_FAKE_SCRIPT");
+
+        QStringList statuses;
+        for (int i = 0; i < 4; ++i)
+            statuses << form.tasks().cell(i, ItemField::Status);
+        QCOMPARE(statuses, QStringList(4, QStringLiteral("Complete")));
+        QCOMPARE(form.pgbTotal->value(), 100);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Complete"));
+        QVERIFY(!form.labAdding->isVisible());
+        for (const char *name : {"a.mp4", "b.mp4", "sub/a_3.mp4", "sub/deep/c.mp4"})
+            QVERIFY2(QFileInfo::exists(out.filePath(QString::fromLatin1(name))), name);
+        QCOMPARE(readFile(out.filePath(QStringLiteral("sub/a.mp4"))), QByteArray("kept"));
+
+        QList<testsupport::EncoderSpan> probes, runs;
+        for (const testsupport::EncoderSpan &span : testsupport::readEncoderLog(log))
+            (span.kind == QLatin1String("probe") ? probes : runs) << span;
+        QCOMPARE(probes.size(), 4);
+        QCOMPARE(runs.size(), 4);
+        std::sort(runs.begin(), runs.end(), [](auto &a, auto &b) { return a.start < b.start; });
+        qint64 firstEnd = std::numeric_limits<qint64>::max();
+        for (const testsupport::EncoderSpan &p : probes)
+            firstEnd = std::min(firstEnd, p.end);
+        QList<testsupport::EncoderSpan> laterProbes;
+        for (int i = 0; i < 4; ++i) {
+            // The task's conversion began after its probe had ended.
+            const auto probe = std::find_if(probes.begin(), probes.end(),
+                                            [&](auto &p) { return p.last == sources[i]; });
+            QVERIFY(probe != probes.end());
+            QVERIFY2(probe->end <= runs[i].start, qPrintable(sources[i]));
+            if (probe->start >= firstEnd)
+                laterProbes << *probe;
+        }
+        // Those begun during the run went one at a time.
+        QCOMPARE(laterProbes.size(), 2);
+        QCOMPARE(testsupport::mostAtOnce(laterProbes, QStringLiteral("probe")), 1);
+    }
+
+    // Closing the window while probes are pending ends every encoder.
+    void closeWhileProbing()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        const QString log = m_tmp.filePath(QStringLiteral("closing.log"));
+        testsupport::setFakeScript(m_tmp.path(), {"log " + log, "sleep 60000"});
+        f.settingForm->spnProbes->setValue(2);
+        QStringList paths;
+        for (const char *name : {"p1.avi", "p2.avi", "p3.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        f.form->DropPaths(paths);
+        QList<qint64> started;
+        QTRY_VERIFY(
+            (started.clear(), testsupport::readEncoderLog(log, &started), started.size() == 2));
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(f.form->close());
+        QVERIFY(f.form->probes().isIdle());
+        // Gone, or at most a zombie about to be reaped.
+        auto ended = [](qint64 pid) {
+            const QList<QByteArray> stat =
+                readFile(QStringLiteral("/proc/%1/stat").arg(pid)).split(' ');
+            return stat.size() < 3 || stat[2] == "Z";
+        };
+        for (qint64 pid : started)
+            QTRY_VERIFY2(ended(pid), QByteArray::number(pid));
+        QTest::qWait(200);
+        QList<qint64> after;
+        testsupport::readEncoderLog(log, &after);
+        QCOMPARE(after, started); // and none started since
+    }
+
     // The real window started with a directory, a supported file and an
     // unsupported one, then a real run of the clips through Start.
     void commandLineIntakeAndRealRun()
@@ -787,13 +906,16 @@ private slots:
         o.profiles = {{QStringLiteral("Test"), QStringLiteral("avi")}};
         MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text}, o);
         TMainForm &form = *f.form;
+        // Taken in once the window is shown.
+        QCOMPARE(form.tasks().count(), 0);
+        f.show();
+        f.waitForIntake();
         QCOMPARE(form.tasks().count(), 2);
         QCOMPARE(form.tasks().caption(0), inFolder);
         QCOMPARE(form.tasks().caption(1), single);
         QVERIFY(form.tasks().cell(0, 0).startsWith(QStringLiteral("00:00:02")));
         QCOMPARE(form.tasks().cell(0, 1), QStringLiteral(" 320x240"));
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
-        f.show();
         QVERIFY(!form.welcomeVisible());
         QVERIFY(form.tbtnStart->isEnabled());
 
@@ -828,8 +950,7 @@ private slots:
         // The edit reached the task and its encoder: one second converted.
         QCOMPARE(form.tasks().cell(1, ItemField::EndTime), QStringLiteral("00:00:01"));
         QCOMPARE(form.tasks().cell(1, ItemField::ClipLength), QStringLiteral("00:00:01"));
-        EncoderProcess encoder;
-        Prober prober(encoder, testsupport::ffmpeg());
+        Prober prober(testsupport::ffmpeg());
         prober.ProbeFile(out.filePath(QStringLiteral("ä single.avi")));
         const double seconds = StrToSeconds(prober.duration());
         QVERIFY2(seconds > 0.8 && seconds < 1.3, qPrintable(prober.duration()));

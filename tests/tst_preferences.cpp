@@ -88,6 +88,59 @@ private slots:
         QCOMPARE(ReadProfileIndex(m_ini), 3);
     }
 
+    // The settings of adding files are written once they differ from their
+    // defaults, and from then on; the number of probes reads within 1..16.
+    void addingFilesSettings_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("read");   // probes read; 0: the default
+        QTest::addColumn<int>("probes"); // set before saving; 0: as read
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<QByteArrayList>("written");
+        QTest::addColumn<QByteArrayList>("absent");
+        const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
+                                 "Keep Folder Structure"};
+        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << QByteArrayList() << all;
+        QTest::newRow("changed") << QByteArray() << 0 << 13 << true
+                                 << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1"}
+                                 << QByteArrayList{"Keep Folder Structure"};
+        QTest::newRow("back to the default")
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false
+            << QByteArrayList{"Include Subfolders=0"}
+            << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
+        QTest::newRow("too many probes stored")
+            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false
+            << QByteArrayList{"Simultaneous Probes=16"} << QByteArrayList{"Include Subfolders"};
+        QTest::newRow("no probes stored")
+            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false
+            << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
+    }
+    void addingFilesSettings()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, read);
+        QFETCH(int, probes);
+        QFETCH(bool, subfolders);
+        QFETCH(QByteArrayList, written);
+        QFETCH(QByteArrayList, absent);
+        QVERIFY(testsupport::writeFile(m_ini, stored));
+        PreferenceValues v = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(v.simultaneousProbes, read ? read : DefaultSimultaneousProbes());
+        if (probes)
+            v.simultaneousProbes = probes;
+        v.includeSubfolders = subfolders;
+        SavePreferences(m_ini, v);
+        const QByteArray file = testsupport::readFile(m_ini);
+        for (const QByteArray &line : written)
+            QVERIFY2(file.contains(line + "\r\n"), file.constData());
+        for (const QByteArray &key : absent)
+            QVERIFY2(!file.contains(key), file.constData());
+        const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
+        QCOMPARE(r.simultaneousProbes, v.simultaneousProbes);
+        QCOMPARE(r.includeSubfolders, subfolders);
+        QVERIFY(r.keepFolderStructure);
+    }
+
     void saveOrderOnEmptyFile()
     {
         PreferenceValues v;

@@ -1,4 +1,3 @@
-#include "engine/encoderprocess.h"
 #include "engine/probe.h"
 #include "engine/prober.h"
 #include "engine/tasktext.h"
@@ -170,8 +169,7 @@ private slots:
         const QString path = makeClip(m_clips.filePath(name), args);
         QVERIFY2(!path.isEmpty(), "clip generation failed");
 
-        EncoderProcess encoder;
-        Prober prober(encoder, m_realDir->file("wmaspi.dll"));
+        Prober prober(m_realDir->file("wmaspi.dll"));
         QSignalSpy chunks(&prober, &Prober::chunkRead);
         prober.ProbeFile(path);
 
@@ -186,7 +184,7 @@ private slots:
         QCOMPARE(prober.rangeStart(), QStringLiteral("00:00:00.0"));
         QCOMPARE(prober.rangeEnd(), prober.duration());
         QVERIFY(!prober.lastTimedOut());
-        QVERIFY(!encoder.isRunning());
+        QVERIFY(!prober.isRunning());
 
         // The parser gives the same on the report in one piece, and the
         // chunks joined are that report.
@@ -221,8 +219,7 @@ private slots:
         script << "sleep 100" << pieces(bytes.right(5), 5, 0);
         setFakeScript(m_clips.path(), script);
 
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         QSignalSpy chunks(&prober, &Prober::chunkRead);
         prober.ProbeFile(path);
 
@@ -243,8 +240,7 @@ private slots:
                       {"sleep 200", "print Input #0, avi, from '$last':\\n", "sleep 200",
                        "print   Duration: 00:00:04.20, start: 0, bitrate: 1 kb/s\\n  Stream "
                        "#0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n"});
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         prober.setTimeoutMs(-1);
         prober.ProbeFile("/v/slow.avi");
         QVERIFY(!prober.lastTimedOut());
@@ -255,8 +251,7 @@ private slots:
     void encoderArguments()
     {
         setFakeScript(m_clips.path(), {"args"});
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         const QString path = QStringLiteral("/tmp/a \"b\" 'c' ü.avi");
         prober.ProbeFile(path);
         QCOMPARE(prober.lastReport(), QStringLiteral("arg:-i\narg:") + path + u'\n');
@@ -271,8 +266,7 @@ private slots:
             m_clips.path(),
             {"print " +
              report("$last", "  Stream: Video: mpeg4, yuv420p, 64x48, 1\\n").replace("\n", "\\n")});
-        EncoderProcess encoder;
-        Prober prober(encoder, dir.file("wmaspi.dll"));
+        Prober prober(dir.file("wmaspi.dll"));
         prober.ProbeFile("/v/first.avi");
         QCOMPARE(prober.duration(), QStringLiteral("00:01:05.40"));
         QCOMPARE(prober.frameSize(), QStringLiteral(" 64x48"));
@@ -291,13 +285,12 @@ private slots:
                       {"print Input #0, avi, from '$last':\\n  Duration: 00:00:07.50, start: 0, "
                        "bitrate: 1 kb/s\\n  Stream #0:0: Vid",
                        "crash"});
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         QElapsedTimer t;
         t.start();
         prober.ProbeFile("/v/crash.avi");
         QVERIFY(t.elapsed() < 5000);
-        QVERIFY(encoder.crashed());
+        QVERIFY(prober.crashed());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:07.50"));
         QCOMPARE(prober.frameSize(), QString());
         QVERIFY(!prober.lastTimedOut());
@@ -311,15 +304,14 @@ private slots:
                       {"print Input #0, avi, from '$last':\\n  Duration: 00:00:07.50, start: 0, "
                        "bitrate: 1 kb/s\\n  Stream #0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n",
                        "flood 0"});
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         prober.setTimeoutMs(2000);
         QElapsedTimer t;
         t.start();
         prober.ProbeFile("/v/flood.avi");
         QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
         QVERIFY(!prober.lastTimedOut());
-        QVERIFY(!encoder.isRunning());
+        QVERIFY(!prober.isRunning());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:07.50"));
         QCOMPARE(prober.frameSize(), QStringLiteral(" 48x32"));
         QCOMPARE(prober.lastReport().toUtf8().size(), ProbeReport::MaxBytes);
@@ -333,8 +325,7 @@ private slots:
                       {"print Input #0, avi, from '$last':\\n  Duration: 00:00:09.00, start: 0, "
                        "bitrate: 1 kb/s\\n",
                        "sleep 60000"});
-        EncoderProcess encoder;
-        Prober prober(encoder, m_fakeDir->file("wmaspi.dll"));
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
         QCOMPARE(prober.timeoutMs(), 30000);
         prober.setTimeoutMs(600);
         QElapsedTimer t;
@@ -343,7 +334,7 @@ private slots:
         const qint64 took = t.elapsed();
         QVERIFY2(took >= 500 && took < 5000, qPrintable(QString::number(took)));
         QVERIFY(prober.lastTimedOut());
-        QVERIFY(!encoder.isRunning());
+        QVERIFY(!prober.isRunning());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:09.00"));
         QCOMPARE(prober.rangeStart(), QStringLiteral("00:00:00.0"));
 
@@ -351,7 +342,7 @@ private slots:
         setFakeScript(m_clips.path(), {"sleep 60000"});
         prober.ProbeFile("/v/silent.avi");
         QVERIFY(prober.lastTimedOut());
-        QVERIFY(!encoder.isRunning());
+        QVERIFY(!prober.isRunning());
         QCOMPARE(prober.duration(), QString());
         QCOMPARE(prober.lastChunk(), QStringLiteral("Input #0, avi, from '/v/stalled.avi':\n"
                                                     "  Duration: 00:00:09.00, start: 0, "
@@ -363,15 +354,14 @@ private slots:
     {
         const QString fifo = m_clips.filePath("pipe.avi");
         QVERIFY(QProcess::execute("mkfifo", {fifo}) == 0);
-        EncoderProcess encoder;
-        Prober prober(encoder, m_realDir->file("wmaspi.dll"));
+        Prober prober(m_realDir->file("wmaspi.dll"));
         prober.setTimeoutMs(800);
         QElapsedTimer t;
         t.start();
         prober.ProbeFile(fifo);
         QVERIFY(t.elapsed() < 8000);
         QVERIFY(prober.lastTimedOut());
-        QVERIFY(!encoder.isRunning());
+        QVERIFY(!prober.isRunning());
     }
 };
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -171,6 +172,38 @@ private slots:
         const QByteArray file = readAll(prefs());
         QVERIFY(file.contains("Syn Mode=-1\r\n"));
         QVERIFY(file.contains("Overwrite=0\r\n"));
+    }
+
+    // The settings of adding files, set with the mouse and the keyboard:
+    // written once changed from their defaults.
+    void addingFilesSettings()
+    {
+        create(false);
+        m_form->showPage(0);
+        QVERIFY(!m_form->chkSubfolders->isChecked());
+        QVERIFY(m_form->chkKeepStructure->isChecked());
+        QVERIFY(!m_form->chkKeepStructure->isEnabled()); // only with subfolders
+        QCOMPARE(m_form->spnProbes->value(), DefaultSimultaneousProbes());
+        QCOMPARE(m_form->spnProbes->maximum(), 16);
+        QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
+        QVERIFY(!readAll(prefs()).contains("Probes"));
+        QVERIFY(!readAll(prefs()).contains("Folder"));
+
+        m_form->showPage(0);
+        auto click = [](QCheckBox *box) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        };
+        click(m_form->chkSubfolders);
+        QVERIFY(m_form->chkKeepStructure->isEnabled());
+        click(m_form->chkKeepStructure);
+        m_form->spnProbes->setFocus();
+        QTest::keyClick(m_form->spnProbes, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(m_form->spnProbes, QStringLiteral("99"));
+        QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
+        const QByteArray file = readAll(prefs());
+        QVERIFY2(file.contains("Simultaneous Probes=9\r\n"), file.constData());
+        QVERIFY(file.contains("Include Subfolders=1\r\n"));
+        QVERIFY(file.contains("Keep Folder Structure=0\r\n"));
     }
 
     void showAndCancel()

@@ -1,13 +1,16 @@
 // The commands on the task list: remove, clear, moves, the Output values of
 // the selected task, the pop-up menu, the keys, the column rule, and the
 // output-directory commands of the bottom bar.
+#include "engine/probequeue.h"
 #include "engine/taskstore.h"
+#include "engine/tasktext.h"
 #include "preview/previewpane.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
 #include "ui/mainform.h"
+#include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
@@ -21,6 +24,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -55,6 +59,7 @@ class TestTaskList : public QObject
             paths << p;
         }
         f->form->DropPaths(paths);
+        f->waitForIntake();
         return f;
     }
 
@@ -343,6 +348,99 @@ private slots:
         QCOMPARE(after.StartTime, QStringLiteral("00:00:30"));
     }
 
+    // A probe's results land on its own task, whatever the list went through
+    // while it was pending; a task that goes takes its probe with it. The
+    // fake reports each file's own path as its frame size.
+    void probeResultsLandOnTheirTasks_data()
+    {
+        QTest::addColumn<QStringList>("rows"); // names afterwards
+        QTest::addColumn<int>("shown");        // the row the Output grid shows
+        QTest::newRow("remove") << QStringList{"slow1", "slow3", "slow4"} << -1;
+        QTest::newRow("move up") << QStringList{"slow1", "slow3", "slow4", "slow2"} << 1;
+        QTest::newRow("move down") << QStringList{"slow2", "slow1", "slow3", "slow4"} << 1;
+        QTest::newRow("clear, then more") << QStringList{"slow5"} << -1;
+        QTest::newRow("edit while probing") << QStringList{"slow1", "slow2", "slow3", "slow4"} << 0;
+    }
+    void probeResultsLandOnTheirTasks()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(int, shown);
+        auto f = formWithTasks(0);
+        TMainForm &form = *f->form;
+        QTreeView *list = form.ltvTask;
+        const QString log = m_sources.filePath(QStringLiteral("landing.log"));
+        QFile::remove(log);
+        testsupport::setFakeScript(
+            m_sources.path(),
+            {"log " + log, "sleepif slow 800",
+             "print Input #0, avi, from '$last':\\n  Duration: 00:00:10.00, start: 0\\n  "
+             "Stream #0:0: Video: a, b, $last\\n"});
+        f->settingForm->spnProbes->setValue(2);
+        QStringList paths;
+        for (int i = 1; i <= 5; ++i) {
+            paths << m_sources.filePath(QStringLiteral("slow%1.avi").arg(i));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        form.DropPaths(paths.mid(0, 4));
+        QTRY_COMPARE(form.tasks().count(), 4);
+        // The rows at once, to be probed; the progress below the output path.
+        QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
+        QCOMPARE(form.tasks().cell(3, ItemField::Length), QString());
+        QVERIFY(form.labAdding->isVisible());
+        QCOMPARE(form.labAdding->text(), QStringLiteral("Adding files: 0 of 4"));
+
+        auto row = [&](int r) { return list->visualRect(form.tasks().index(r, 0)).center(); };
+        const QByteArray action = QTest::currentDataTag();
+        QStringList gone;
+        if (action == "remove") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row(1));
+            QTest::keyClick(list, Qt::Key_Delete);
+            gone << paths[1];
+        } else if (action == "move up") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row(2));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, row(3));
+            QTest::mouseClick(form.tbtnUp, Qt::LeftButton);
+        } else if (action == "move down") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row(0));
+            QTest::mouseClick(form.tbtnDown, Qt::LeftButton);
+        } else if (action == "clear, then more") {
+            QTest::mouseClick(form.tbtnClear, Qt::LeftButton);
+            QVERIFY(form.probes().isIdle());
+            QVERIFY(!form.labAdding->isVisible());
+            gone << paths.mid(0, 4);
+            form.DropPaths({paths[4]});
+        } else {
+            // An edit open when the task's probe lands stays as typed.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row(0));
+            QCOMPARE(outputValues(form), QStringList({"slow1.mp4", "", ""}));
+            TValueListEditor *grid = form.vleOutput;
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(0, 1)).center());
+            QVERIFY(grid->openEditor());
+            QTest::keyClicks(grid->openEditor(), QStringLiteral("renamed"));
+            QTRY_COMPARE(form.tasks().cell(0, ItemField::Status), QStringLiteral("OK"));
+            QVERIFY(grid->openEditor());
+            QCOMPARE(outputValues(form)[2], QStringLiteral("00:00:10.00"));
+            QTest::keyClick(grid->openEditor(), Qt::Key_Return);
+            QTRY_COMPARE(form.tasks().cell(0, ItemField::NewFilename), QStringLiteral("renamed"));
+        }
+        f->waitForIntake();
+        QVERIFY(!form.labAdding->isVisible());
+        QCOMPARE(names(form), rows);
+        for (int i = 0; i < form.tasks().count(); ++i) {
+            QCOMPARE(form.tasks().cell(i, ItemField::Size), u' ' + form.tasks().caption(i));
+            QCOMPARE(StrToSeconds(form.tasks().cell(i, ItemField::EndTime)), 10.0);
+            QCOMPARE(form.tasks().cell(i, ItemField::Status), QStringLiteral("OK"));
+        }
+        // The Output grid shows the first selected task's times now.
+        QCOMPARE(form.selectedRows().value(0, -1), shown);
+        if (shown >= 0)
+            QCOMPARE(outputValues(form).mid(1), QStringList({"00:00:00.0", "00:00:10.00"}));
+        for (const testsupport::EncoderSpan &span : testsupport::readEncoderLog(log))
+            QVERIFY2(!gone.contains(span.last), qPrintable(span.last));
+        qunsetenv("QC_FAKE_SCRIPT");
+    }
+
     void popupMenuEnabling()
     {
         auto f = formWithTasks(0);
@@ -361,6 +459,7 @@ private slots:
         QVERIFY(form.AddDirectorys1->isEnabled());
 
         form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi"))});
+        f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
         form.ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
@@ -482,6 +581,7 @@ private slots:
 
         form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi")),
                         m_sources.filePath(QStringLiteral("t2.avi"))});
+        f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
         form.sbtnPlayClick();
         QVERIFY(f->player);
@@ -556,6 +656,7 @@ private slots:
         form.LeaveRunMode();
         // Accepted otherwise; only local files are taken.
         QVERIFY(drop());
+        f->waitForIntake();
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
         QCOMPARE(f->platform.messages.size(), 1);
         QCOMPARE(f->platform.messages[0].caption, QStringLiteral("Files Not Added"));
@@ -569,10 +670,12 @@ private slots:
         TMainForm &form = *f->form;
         form.EnterRunMode();
         form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
+        f->waitForIntake();
         QCOMPARE(form.tasks().count(), 1);
         form.LeaveRunMode();
         form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
                         m_sources.filePath(QStringLiteral("notes.txt"))});
+        f->waitForIntake();
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
     }
 };

@@ -1,9 +1,8 @@
 // The real Platform: the file dialog filter, the addresses handed to the
 // desktop, and the toolkit's own file and folder dialogs, driven offscreen by
 // mouse and keys as a user would.
-#include "engine/encoderprocess.h"
 #include "engine/intake.h"
-#include "engine/prober.h"
+#include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "support/testsupport.h"
 #include "ui/widgetplatform.h"
@@ -98,9 +97,8 @@ private slots:
             }
         } platform;
         TaskStore store;
-        EncoderProcess encoder;
-        Prober prober(encoder, testsupport::fakeEncoder());
-        TaskIntake intake(store, prober, platform);
+        ProbeQueue probes(testsupport::fakeEncoder());
+        TaskIntake intake(store, probes, platform);
         whenDialogOpens([&](QFileDialog *dialog) {
             dialog->setDirectory(dir.path());
             QAbstractItemView *view = nullptr;
@@ -129,6 +127,7 @@ private slots:
         for (int i = 0; i < store.count(); ++i)
             added << store.caption(i);
         QCOMPARE(added, platform.returned);
+        QVERIFY(testsupport::waitForIntake(intake));
     }
 
     // The folder chooser starts at the desktop folder, or at home without one.

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 
 #include <cstdio>
 #include <unistd.h>
@@ -91,14 +92,21 @@ int CliDriver::prepareAndRun()
     QString outputExt;
     LoadProfile(settings.profilePath, grids, &outputExt, false);
 
-    CliIntake intake(m_tasks, m_encoder, paths.encoderPath(), m_platform);
+    CliIntake intake(m_tasks, paths.encoderPath(), settings.probeLimit, m_platform);
+    m_intake = &intake;
+    const auto forget = qScopeGuard([this] { m_intake = nullptr; });
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
     connect(&intake, &CliIntake::taskAdded, this,
             [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
     QString error;
-    if (!intake.collect(m_options.paths, m_options.listFiles, error))
+    if (!intake.collect(m_options.paths, m_options.listFiles, error)) {
+        if (m_interrupted) {
+            m_reporter.summary(summary(ExitInterrupted));
+            return ExitInterrupted;
+        }
         return usageError(error);
+    }
 
     m_run = std::make_unique<CliRun>(
         m_tasks, m_encoder, m_platform, m_reporter,
@@ -155,11 +163,8 @@ void CliDriver::interrupt()
         m_run->stop();
         return;
     }
-    // Taking in the sources: nothing has been converted, and no encoder runs
-    // between two probes, where this is called. The walk through the sources
-    // cannot be left half-way, so the program ends here.
-    m_encoder.TerminateEncoder();
-    m_reporter.summary(summary(ExitInterrupted));
-    std::fflush(nullptr);
-    ::_exit(ExitInterrupted);
+    // Taking in the sources: nothing has been converted; the intake ends
+    // with its probes, and the program with the summary.
+    if (m_intake)
+        m_intake->cancel();
 }

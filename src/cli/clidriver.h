@@ -10,6 +10,7 @@
 #include <QObject>
 #include <memory>
 
+class CliIntake;
 class CliRun;
 
 // One invocation of the command-line program, from its checked options to
@@ -53,6 +54,7 @@ private:
     ConsolePlatform m_platform;
     TaskStore m_tasks;
     EncoderProcess m_encoder;
+    CliIntake *m_intake = nullptr; // while taking in
     std::unique_ptr<CliRun> m_run;
     QElapsedTimer m_clock;
     Phase m_phase = Phase::Preparing;

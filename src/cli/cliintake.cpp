@@ -4,21 +4,14 @@
 #include "engine/taskstore.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 
-CliIntake::CliIntake(TaskStore &tasks, EncoderProcess &encoder, const QString &encoderPath,
+CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimit,
                      Platform &platform, QObject *parent)
-    : QObject(parent), m_tasks(tasks), m_prober(encoder, encoderPath),
-      m_intake(tasks, m_prober, platform)
+    : QObject(parent), m_tasks(tasks), m_probes(encoderPath), m_intake(tasks, m_probes, platform)
 {
-    connect(&m_intake, &TaskIntake::taskAdded, this, [this](int row) {
-        // Rows are only appended while taking in: the row is the position in
-        // the whole list.
-        if (!inShare(row))
-            return;
-        ltvItemData record;
-        m_tasks.GetItemData(row, ItemField::All, record);
-        emit taskAdded(row, record);
-    });
+    m_probes.setLimitSource([probeLimit] { return probeLimit; });
 }
 
 void CliIntake::setOutputExtension(const QString &ext)
@@ -46,8 +39,45 @@ bool CliIntake::collect(const QStringList &paths, const QStringList &listFiles, 
         all += listed;
     }
     m_intake.AddPaths(all);
+    // The whole list first, in the window's order, so that every share
+    // holds the same tasks on every machine; then the other shares' tasks
+    // go, and with them their probes.
+    if (!waitWhile([this] { return m_intake.isAdding(); }))
+        return false;
     keepShare();
+    if (!waitWhile([this] { return m_intake.isBusy(); }))
+        return false;
+    for (int row = 0; row < m_tasks.count(); ++row) {
+        ltvItemData record;
+        m_tasks.GetItemData(row, ItemField::All, record);
+        emit taskAdded(m_listIndexes.value(row, row), record);
+    }
     return true;
+}
+
+void CliIntake::cancel()
+{
+    m_cancelled = true;
+    m_intake.cancel();
+    emit cancelled();
+}
+
+bool CliIntake::waitWhile(const std::function<bool()> &busy)
+{
+    // The intake's news wake the wait; a slow tick covers steps that end
+    // without any.
+    QTimer tick;
+    tick.start(20);
+    while (!m_cancelled && busy()) {
+        QEventLoop loop;
+        connect(&m_intake, &TaskIntake::taskAdded, &loop, &QEventLoop::quit);
+        connect(&m_intake, &TaskIntake::busyChanged, &loop, &QEventLoop::quit);
+        connect(this, &CliIntake::cancelled, &loop, &QEventLoop::quit);
+        connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+        if (loop.exec() < 0)
+            return false;
+    }
+    return !m_cancelled;
 }
 
 void CliIntake::keepShare()

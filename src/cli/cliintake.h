@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/intake.h"
-#include "engine/prober.h"
+#include "engine/probequeue.h"
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
-class EncoderProcess;
 class Platform;
 class TaskStore;
 struct ltvItemData;
@@ -15,13 +15,15 @@ struct ltvItemData;
 // The command-line program's intake, all of it in this one place: source
 // paths and list files become probed tasks by the window's rules (accepted
 // extensions, duplicates, hidden files, folder walks), in the window's
-// order; then only the tasks of one share of that list stay.
+// order, and probed side by side; then only the tasks of one share of that
+// list stay.
 class CliIntake : public QObject
 {
     Q_OBJECT
 public:
-    CliIntake(TaskStore &tasks, EncoderProcess &encoder, const QString &encoderPath,
-              Platform &platform, QObject *parent = nullptr);
+    // At most probeLimit probes run at once.
+    CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimit, Platform &platform,
+              QObject *parent = nullptr);
 
     // New tasks take this output extension (".mp4").
     void setOutputExtension(const QString &ext);
@@ -29,10 +31,13 @@ public:
     // (i mod count) + 1.
     void setShare(int index, int count);
 
-    // Reads the list files, then adds paths followed by the listed paths.
+    // Reads the list files, then adds paths followed by the listed paths,
+    // and waits in the event loop until the tasks of the share are probed.
     // False, with a one-line message and no task added, when a list file
-    // cannot be read.
+    // cannot be read; false with no message when cancelled meanwhile.
     bool collect(const QStringList &paths, const QStringList &listFiles, QString &error);
+    // Ends the intake and every probe under way; collect returns.
+    void cancel();
 
     // For each task left in the store, its position in the whole list.
     QList<int> listIndexes() const { return m_listIndexes; }
@@ -40,16 +45,20 @@ public:
     QStringList otherSources() const { return m_otherSources; }
 
 signals:
+    void cancelled();
     // A task of this share was added (task: its position in the whole list).
     void taskAdded(int task, const ltvItemData &record);
 
 private:
     bool inShare(int task) const { return task % m_shareCount == m_shareIndex - 1; }
     void keepShare();
+    // Waits in the event loop while busy() holds; false when cancelled.
+    bool waitWhile(const std::function<bool()> &busy);
 
     TaskStore &m_tasks;
-    Prober m_prober;
+    ProbeQueue m_probes;
     TaskIntake m_intake;
+    bool m_cancelled = false;
     int m_shareIndex = 1;
     int m_shareCount = 1;
     QList<int> m_listIndexes;

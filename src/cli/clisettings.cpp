@@ -107,14 +107,13 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
             return error;
     }
 
-    if (!options.existing.isEmpty()) {
-        settings.overwrite = options.existing == QLatin1String("overwrite");
-    } else {
-        settings.overwrite = ReadPreferences(preferences, QStringLiteral("Main"),
-                                             paths.factoryOutputPath(), false, &errors)
-                                 .overwrite;
-        if (!errors.isEmpty())
-            return errors.first();
-    }
+    const PreferenceValues values = ReadPreferences(preferences, QStringLiteral("Main"),
+                                                    paths.factoryOutputPath(), false, &errors);
+    if (!errors.isEmpty())
+        return errors.first();
+    settings.overwrite = options.existing.isEmpty()
+                             ? values.overwrite
+                             : options.existing == QLatin1String("overwrite");
+    settings.probeLimit = values.simultaneousProbes;
     return {};
 }

@@ -12,6 +12,7 @@ struct CliSettings
     QString profilePath;
     QString outputDir;
     bool overwrite = true;
+    int probeLimit = 1; // probes side by side
 };
 
 // The Preferences.ini the program reads (it never writes one): the user's,

@@ -2,6 +2,7 @@
 
 #include "commandline.h"
 #include "encoderprocess.h"
+#include "intake.h"
 #include "itemdata.h"
 #include "platform/platform.h"
 #include "runhost.h"
@@ -10,7 +11,10 @@
 #include "tasktext.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QPointer>
 #include <cmath>
 #include <limits>
 
@@ -65,6 +69,17 @@ BatchRun::~BatchRun()
     // No encoder of a run outlives it.
     if (m_runState != Idle)
         m_encoder.TerminateEncoder();
+}
+
+void BatchRun::setIntake(TaskIntake *intake)
+{
+    if (m_intake)
+        m_intake->disconnect(this);
+    m_intake = intake;
+    if (!m_intake)
+        return;
+    // Lengths found while a run goes on count in its total.
+    connect(m_intake, &TaskIntake::taskProbed, this, [this] { m_totalStale = true; });
 }
 
 bool BatchRun::outputDirectoryExists(const QString &path)
@@ -149,17 +164,20 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_closing = false;
     m_currentTask = -1;
     m_timerTime.start();
-    m_taskCount = m_tasks.count();
-    for (int i = 0; i < m_taskCount; ++i) {
-        ltvItemData record;
-        m_tasks.GetItemData(i, ItemField::All, record);
-        m_totalSecs += record.ClipLengthSecs;
-    }
+    m_totalSecs = totalSecs();
+    m_totalStale = false;
 
-    for (int i = 0; i < m_taskCount; ++i) {
+    // Tasks that intake still adds are converted too: the count is taken
+    // anew before each task.
+    for (int i = 0; waitForTask(i); ++i) {
+        m_taskCount = m_tasks.count();
         switch (runTask(i, options)) {
         case TaskEnd::Stopped:
             endAfterStop(i);
+            return;
+        case TaskEnd::StoppedWaiting:
+            // Nothing of the task was converted: it keeps its status.
+            endAfterStop(-1);
             return;
         case TaskEnd::StartFailed:
             return;
@@ -180,14 +198,26 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     // A stop given before this task's turn ends the run without starting it.
     if (m_runState != Running)
         return TaskEnd::Stopped;
+    if (!waitForProbe(index))
+        return TaskEnd::StoppedWaiting;
     m_currentTask = index;
     m_positionSecs = 0;
+    if (m_totalStale) {
+        m_totalSecs = totalSecs();
+        m_totalStale = false;
+    }
 
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
 
+    if (taskOutputDirectory(index).isEmpty()) {
+        // Its subfolder cannot be made (a file of that name, no right to):
+        // the task fails, the run goes on.
+        m_taskSecs = task.ClipLengthSecs;
+        return endTask(index, true, -1);
+    }
     const QString output = OutputPathFor(index);
     const QStringList args = EncoderArguments(task, options, output);
 
@@ -225,8 +255,15 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         return TaskEnd::Stopped;
 
     const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
+    const TaskEnd end = endTask(index, failed, m_encoder.crashed() ? -1 : m_encoder.exitCode());
+    m_encoder.TerminateEncoder();
+    return end;
+}
+
+BatchRun::TaskEnd BatchRun::endTask(int index, bool failed, int exitCode)
+{
     m_doneSecs += m_taskSecs;
-    const bool last = index == m_taskCount - 1;
+    const bool last = isLastTask(index);
     const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
     if (failed) {
         ++m_failedCount;
@@ -238,9 +275,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         if (!last)
             setBars(0, total);
     }
-    emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete,
-                   m_encoder.crashed() ? -1 : m_encoder.exitCode());
-    m_encoder.TerminateEncoder();
+    emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete, exitCode);
     m_currentTask = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
 }
@@ -255,8 +290,75 @@ QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
             avoid.append(m_tasks.caption(i));
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
-    return OutputPath(m_host.outputDirectory(), task, m_host.listIndex(index),
+    return OutputPath(outputDirectoryOf(index), task, m_host.listIndex(index),
                       m_host.outputExtension(), m_host.overwrite(), avoid);
+}
+
+bool BatchRun::waitForIntake()
+{
+    QEventLoop loop;
+    connect(m_intake, &TaskIntake::taskAdded, &loop, &QEventLoop::quit);
+    connect(m_intake, &TaskIntake::taskProbed, &loop, &QEventLoop::quit);
+    connect(m_intake, &TaskIntake::busyChanged, &loop, &QEventLoop::quit);
+    connect(m_intake, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(this, &BatchRun::runStateChanged, &loop, &QEventLoop::quit);
+    // Negative: the application is quitting and runs no more loops.
+    return loop.exec() >= 0;
+}
+
+bool BatchRun::waitForProbe(int index)
+{
+    const TaskStore::TaskId id = m_tasks.taskId(index);
+    if (!m_intake || !m_intake->probePending(id))
+        return true;
+    // Its length is needed for the progress: its probe goes first.
+    m_intake->probeNext(id);
+    emit convertingFileChanged(FileNamePart(m_tasks.caption(index)));
+    const QPointer<TaskIntake> intake(m_intake);
+    while (m_runState == Running && intake && intake->probePending(id))
+        if (!waitForIntake())
+            return false;
+    return m_runState == Running;
+}
+
+bool BatchRun::waitForTask(int index)
+{
+    const QPointer<TaskIntake> intake(m_intake);
+    while (index >= m_tasks.count() && intake && intake->isAdding() && m_runState == Running)
+        if (!waitForIntake())
+            break;
+    return index < m_tasks.count();
+}
+
+bool BatchRun::isLastTask(int index) const
+{
+    return index >= m_tasks.count() - 1 && !(m_intake && m_intake->isAdding());
+}
+
+double BatchRun::totalSecs() const
+{
+    double total = 0;
+    for (int i = 0; i < m_tasks.count(); ++i) {
+        if (m_intake && m_intake->probePending(m_tasks.taskId(i)))
+            continue;
+        ltvItemData record;
+        m_tasks.GetItemData(i, ItemField::ClipLength, record);
+        total += record.ClipLengthSecs;
+    }
+    return total;
+}
+
+QString BatchRun::taskOutputDirectory(int index) const
+{
+    const QString path = outputDirectoryOf(index);
+    return path == m_host.outputDirectory() || QDir().mkpath(path) ? path : QString();
+}
+
+QString BatchRun::outputDirectoryOf(int index) const
+{
+    const QString dir = m_host.outputDirectory();
+    const QString subfolder = m_tasks.outputSubfolder(index);
+    return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
 }
 
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)

@@ -13,6 +13,7 @@ class EncoderOptions;
 class EncoderProcess;
 class Platform;
 class RunHost;
+class TaskIntake;
 class TaskStore;
 struct ltvItemData;
 
@@ -43,6 +44,12 @@ public:
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);
     ~BatchRun() override;
+
+    // The intake whose work may still be under way when a run starts: each
+    // task's conversion waits for its probe (its length is needed for the
+    // progress), and the run goes on with the tasks that are still being
+    // added.
+    void setIntake(TaskIntake *intake);
 
     // The Start command after its focus step: checks the output directory and
     // the task list, then enterRunMode, the profile options, RunBatch and
@@ -118,10 +125,29 @@ private:
         Complete,
         Failed,
         Stopped,
+        StoppedWaiting, // stopped while the task waited for its probe
         StartFailed
     };
 
     TaskEnd runTask(int index, const EncoderOptions &options);
+    // Waits in the event loop until the task's probe has ended or the run
+    // is stopped; false when it was stopped.
+    bool waitForProbe(int index);
+    // Waits in the event loop until a task comes at index or intake has no
+    // more to add; false when there is none to come.
+    bool waitForTask(int index);
+    // Waits in the event loop for news of the intake or of the run state.
+    bool waitForIntake();
+    // True when no further task is to come after index.
+    bool isLastTask(int index) const;
+    // Sum of the tasks' clip lengths; a task still being probed counts 0.
+    double totalSecs() const;
+    // The output directory of a task, created when it is in a subfolder of
+    // the output path; empty when it cannot be created.
+    QString taskOutputDirectory(int index) const;
+    // The output directory of a task as a path, not created.
+    QString outputDirectoryOf(int index) const;
+    TaskEnd endTask(int index, bool failed, int exitCode);
     // The sink of the task's encoder: every chunk as it is read.
     void takeOutput(const QByteArray &chunk);
     // The latest chunk and the progress it brought, once after each wait.
@@ -159,6 +185,8 @@ private:
     bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
     int m_taskCount = 0;
+    TaskIntake *m_intake = nullptr;
+    bool m_totalStale = false; // a probe ended since TotalSecs was summed
     bool m_closing = false;
     int m_currentTask = -1;
 };

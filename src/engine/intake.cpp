@@ -1,20 +1,22 @@
 #include "intake.h"
 
+#include "directorywalk.h"
 #include "itemdata.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
-#include "prober.h"
+#include "probequeue.h"
 #include "taskstore.h"
 #include "tasktext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <utility>
 
 namespace {
+
+// The longest stretch of intake work between two turns of the event loop.
+constexpr int SliceMs = 10;
 
 // The lower-cased extension of the path's file name, dot included; empty
 // when the name has no ".".
@@ -32,28 +34,6 @@ QString fullPath(const QString &path)
     if (path.isEmpty() || QDir::isAbsolutePath(path))
         return path;
     return QFileInfo(path).absoluteFilePath();
-}
-
-// How many files a path that is not valid UTF-8 would have added: itself
-// when it is a file with an accepted extension, the accepted files in it
-// when it is a directory, none when it names nothing.
-int undecodableFiles(const QString &path)
-{
-    const QStringList extensions = SupportedExtensions();
-    switch (KindOfFile(path)) {
-    case FileKind::File:
-        return HasSupportedExt(path, extensions) ? 1 : 0;
-    case FileKind::Directory: {
-        int count = 0;
-        for (const QString &name : FileNamesIn(path, false))
-            if (HasSupportedExt(name, extensions))
-                ++count;
-        return count;
-    }
-    case FileKind::None:
-        break;
-    }
-    return 0;
 }
 
 } // namespace
@@ -91,110 +71,262 @@ bool HasSupportedExt(const QString &path, const QStringList &extensions)
 
 QStringList ListDirectory(const QString &dir, int *undecodable)
 {
-    if (undecodable)
-        *undecodable = 0;
-    if (dir.isEmpty())
-        return {};
+    DirectoryWalk walk(dir, false);
     QStringList names;
-    const QStringList extensions = SupportedExtensions();
-    // QDir::Files without QDir::System leaves out FIFOs, sockets, devices and
-    // broken links, but not links to FIFOs or devices, which isFile() tells;
-    // without QDir::Hidden it leaves out names beginning with ".".
-    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files, QDir::Unsorted);
-    for (const QFileInfo &fi : entries) {
-        const QString name = fi.fileName();
-        if (!fi.isFile() || name.startsWith(u'.') || !HasSupportedExt(name, extensions))
-            continue;
-        names.append(name);
-    }
-    // Names that are not valid UTF-8 are not in Qt's listing at all.
-    if (undecodable) {
-        for (const QString &name : FileNamesIn(dir, true))
-            if (HasSupportedExt(name, extensions))
-                ++*undecodable;
-    }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    DirectoryWalk::Found found;
+    while (walk.next(QDeadlineTimer(QDeadlineTimer::Forever), found))
+        names.append(FileNamePart(found.path));
+    if (undecodable)
+        *undecodable = walk.undecodable();
     return names;
 }
 
-TaskIntake::TaskIntake(TaskStore &store, Prober &prober, Platform &platform, QObject *parent)
-    : QObject(parent), m_store(store), m_prober(prober), m_platform(platform)
-{}
+TaskIntake::TaskIntake(TaskStore &store, ProbeQueue &probes, Platform &platform, QObject *parent)
+    : QObject(parent), m_store(store), m_probes(probes), m_platform(platform)
+{
+    m_slice.setSingleShot(true);
+    m_slice.setInterval(0);
+    connect(&m_slice, &QTimer::timeout, this, &TaskIntake::runSteps);
+    connect(&m_probes, &ProbeQueue::probed, this, &TaskIntake::landProbe);
+    connect(&m_probes, &ProbeQueue::progressChanged, this, &TaskIntake::probeProgress);
+    // A task that goes ends its probe; a cleared list ends all intake.
+    connect(&m_store, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &, int first, int last) {
+                for (int row = first; row <= last; ++row)
+                    m_probes.cancel(m_store.taskId(row));
+                updateBusy();
+            });
+    connect(&m_store, &QAbstractItemModel::modelAboutToBeReset, this, &TaskIntake::cancel);
+}
+
+TaskIntake::~TaskIntake() = default;
+
+void TaskIntake::setFolderOptionsSource(std::function<FolderOptions()> source)
+{
+    m_folderOptions = std::move(source);
+}
 
 bool TaskIntake::AddFile(const QString &path)
 {
+    const bool added = addTask(path, m_outputExt, QString());
+    updateBusy();
+    return added;
+}
+
+bool TaskIntake::addTask(const QString &path, const QString &ext, const QString &subfolder)
+{
     emit welcomeHidden();
-    if (m_store.findCaption(path) >= 0)
+    if (m_store.hasCaption(path))
         return false;
 
-    m_store.appendRow(path);
+    // The row shows at once; what the probe finds comes later (landProbe).
+    const TaskId id = m_store.appendRow(path);
     const int row = m_store.count() - 1;
-    m_prober.ProbeFile(path);
-
     ltvItemData d;
     d.InputFile = path;
-    d.Length = m_prober.duration();
-    d.Size = m_prober.frameSize();
-    d.Status = TaskStatus::OK;
+    d.Status = TaskStatus::Probing;
     d.NewFilename = StripFileExt(FileNamePart(path));
-    d.NewFileExt = m_outputExt;
-    d.OrigStartTime = m_prober.rangeStart();
-    d.OrigEndTime = m_prober.rangeEnd();
-    d.ClipLength = m_prober.duration();
-    d.StartTime = m_prober.rangeStart();
-    d.EndTime = m_prober.rangeEnd();
+    d.NewFileExt = ext;
     m_store.SetItemData(row, ItemField::All, d);
+    m_store.setOutputSubfolder(row, subfolder);
     emit taskAdded(row);
+    m_probes.enqueue(id, path);
     return true;
 }
 
-TaskIntake::Round::Round(TaskIntake &intake) : m_intake(intake)
+void TaskIntake::landProbe(TaskId id, const ProbeResults &results)
 {
-    ++m_intake.m_rounds;
+    const int row = m_store.rowOf(id);
+    if (row >= 0) {
+        ltvItemData d;
+        d.Length = results.duration;
+        d.Size = results.frameSize;
+        d.Status = TaskStatus::OK;
+        d.OrigStartTime = results.rangeStart;
+        d.OrigEndTime = results.rangeEnd;
+        d.ClipLength = results.duration;
+        d.StartTime = results.rangeStart;
+        d.EndTime = results.rangeEnd;
+        // The name the task was given meanwhile stays.
+        for (int field : {ItemField::Length, ItemField::Size, ItemField::Status,
+                          ItemField::OrigStartTime, ItemField::OrigEndTime, ItemField::ClipLength,
+                          ItemField::StartTime, ItemField::EndTime})
+            m_store.SetItemData(row, field, d);
+        emit taskProbed(row);
+    }
+    updateBusy();
 }
 
-TaskIntake::Round::~Round()
+bool TaskIntake::isBusy() const
 {
-    if (--m_intake.m_rounds > 0)
+    return !m_steps.empty() || !m_probes.isIdle();
+}
+
+bool TaskIntake::probePending(TaskId id) const
+{
+    return m_probes.isPending(id);
+}
+
+void TaskIntake::probeNext(TaskId id)
+{
+    m_probes.moveToFront(id);
+    m_probes.dispatch();
+}
+
+void TaskIntake::cancel()
+{
+    m_steps.clear();
+    m_slice.stop();
+    m_undecodable = 0;
+    m_probes.cancelAll();
+    updateBusy();
+}
+
+void TaskIntake::updateBusy()
+{
+    const bool busy = isBusy();
+    if (busy == m_busy)
         return;
-    const int count = std::exchange(m_intake.m_undecodable, 0);
-    if (count == 0)
-        return;
+    m_busy = busy;
+    emit busyChanged(busy);
+}
+
+TaskIntake::Step TaskIntake::step(Step::Kind kind, const QString &path) const
+{
+    Step s{kind, path, m_outputExt, {}, nullptr};
+    if (m_folderOptions)
+        s.folders = m_folderOptions();
+    return s;
+}
+
+void TaskIntake::queue(std::deque<Step> steps)
+{
+    steps.push_back(step(Step::Kind::End, QString()));
+    for (Step &s : steps)
+        m_steps.push_back(std::move(s));
+    m_slice.start();
+    updateBusy();
+}
+
+void TaskIntake::runSteps()
+{
+    const QDeadlineTimer deadline(SliceMs);
+    while (!m_steps.empty()) {
+        if (deadline.hasExpired()) {
+            m_slice.start();
+            return;
+        }
+        Step &current = m_steps.front();
+        switch (current.kind) {
+        case Step::Kind::File:
+            addTask(current.path, current.ext, QString());
+            break;
+        case Step::Kind::Dropped:
+        case Step::Kind::Listed:
+            if (!takePath(current))
+                continue; // now a folder to walk
+            break;
+        case Step::Kind::Folder:
+            if (!walk(current, deadline)) {
+                m_slice.start();
+                return;
+            }
+            break;
+        case Step::Kind::End: {
+            m_steps.pop_front();
+            const int count = std::exchange(m_undecodable, 0);
+            if (count > 0) {
+                // The message waits in a loop of its own: the next intake
+                // goes on meanwhile.
+                if (!m_steps.empty())
+                    m_slice.start();
+                updateBusy();
+                tellNotAdded(count);
+                return;
+            }
+            continue;
+        }
+        }
+        m_steps.pop_front();
+    }
+    updateBusy();
+}
+
+bool TaskIntake::takePath(Step &current)
+{
+    const QString &path = current.path;
+    const bool dropped = current.kind == Step::Kind::Dropped;
+    if (path.isEmpty())
+        return true;
+    if (IsUndecodableName(path)) {
+        // Cannot be added: counted as the files it would have added.
+        switch (KindOfFile(path)) {
+        case FileKind::File:
+            if (HasSupportedExt(path, SupportedExtensions()))
+                ++m_undecodable;
+            return true;
+        case FileKind::Directory:
+            current.kind = Step::Kind::Folder;
+            return false;
+        case FileKind::None:
+            return true;
+        }
+    }
+    const QFileInfo fi(path);
+    if (fi.isDir()) {
+        current.kind = Step::Kind::Folder;
+        return false;
+    }
+    if ((dropped || fi.isFile()) && HasSupportedExt(path, SupportedExtensions()))
+        addTask(path, current.ext, QString());
+    return true;
+}
+
+bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
+{
+    if (!current.walk)
+        current.walk = std::make_unique<DirectoryWalk>(current.path, current.folders.subfolders);
+    const bool keep = current.folders.subfolders && current.folders.keepStructure;
+    DirectoryWalk::Found found;
+    while (current.walk->next(deadline, found))
+        addTask(found.path, current.ext, keep ? found.subfolder : QString());
+    if (!current.walk->done())
+        return false;
+    m_undecodable += current.walk->undecodable();
+    return true;
+}
+
+void TaskIntake::tellNotAdded(int count)
+{
     const QString text =
         count == 1 ? QStringLiteral("1 file could not be added because its name is not valid "
                                     "UTF-8. Rename it to add it.")
                    : QStringLiteral("%1 files could not be added because their names are not "
                                     "valid UTF-8. Rename them to add them.")
                          .arg(count);
-    try {
-        m_intake.m_platform.messageBox(text, NotAddedCaption, Platform::Icon::Information);
-    } catch (...) {
-        // Nothing may leave a destructor; only this message is lost.
-    }
+    m_platform.messageBox(text, NotAddedCaption, Platform::Icon::Information);
 }
 
 void TaskIntake::AddDirectory(const QString &dir)
 {
-    const Round round(*this);
-    int undecodable = 0;
-    const QStringList names = ListDirectory(dir, &undecodable);
-    m_undecodable += undecodable;
-    const QString base = AddBackslash(dir);
-    for (const QString &name : names) {
-        // The list grows visibly while a directory is added.
-        QCoreApplication::processEvents();
-        AddFile(base + name);
-    }
+    std::deque<Step> steps;
+    steps.push_back(step(Step::Kind::Folder, dir));
+    queue(std::move(steps));
 }
 
 void TaskIntake::AddFromDialog(const QStringList &files)
 {
     // The Platform hands the files over in the order the user chose them.
+    if (m_steps.empty()) {
+        for (const QString &file : files)
+            addTask(file, m_outputExt, QString());
+        updateBusy();
+        return;
+    }
+    std::deque<Step> steps;
     for (const QString &file : files)
-        AddFile(file);
+        steps.push_back(step(Step::Kind::File, file));
+    queue(std::move(steps));
 }
 
 bool TaskIntake::AddFilesByDialog()
@@ -217,18 +349,10 @@ bool TaskIntake::AddDirectoryByBrowser()
 
 void TaskIntake::AddDropped(const QStringList &paths)
 {
-    const Round round(*this);
-    const QStringList extensions = SupportedExtensions();
-    for (const QString &path : paths) {
-        if (path.isEmpty())
-            continue;
-        if (IsUndecodableName(path))
-            m_undecodable += undecodableFiles(path);
-        else if (QFileInfo(path).isDir())
-            AddDirectory(path);
-        else if (HasSupportedExt(path, extensions))
-            AddFile(path);
-    }
+    std::deque<Step> steps;
+    for (const QString &path : paths)
+        steps.push_back(step(Step::Kind::Dropped, path));
+    queue(std::move(steps));
 }
 
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
@@ -275,24 +399,8 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
 
 void TaskIntake::AddPaths(const QStringList &paths)
 {
-    const Round round(*this);
-    for (const QString &path : paths) {
-        QCoreApplication::processEvents();
-        addCommandLinePath(IsUndecodableName(path) ? path : fullPath(path));
-    }
-}
-
-void TaskIntake::addCommandLinePath(const QString &path)
-{
-    if (IsUndecodableName(path)) {
-        m_undecodable += undecodableFiles(path);
-        return;
-    }
-    const QFileInfo fi(path);
-    if (fi.isFile()) {
-        if (HasSupportedExt(path, SupportedExtensions()))
-            AddFile(path);
-    } else if (fi.isDir()) {
-        AddDirectory(path);
-    }
+    std::deque<Step> steps;
+    for (const QString &path : paths)
+        steps.push_back(step(Step::Kind::Listed, IsUndecodableName(path) ? path : fullPath(path)));
+    queue(std::move(steps));
 }

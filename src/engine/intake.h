@@ -1,12 +1,20 @@
 #pragma once
 
+#include "taskstore.h"
+
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
 
+class DirectoryWalk;
 class Platform;
-class Prober;
-class TaskStore;
+class ProbeQueue;
+struct ProbeResults;
 
 // Accepted source extensions, lower case with their dot, in filter order:
 // ".avi", ".mpg", ".mpeg", ".mp4", ".wmv", ".mov", ".vob", ".asf".
@@ -31,36 +39,61 @@ QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
 // read.
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 
-// Turns source paths into probed tasks at the end of the task list: files
-// chosen in the dialog, directories, dropped paths and the paths given on
-// the command line all end in AddFile. The window reacts to welcomeHidden()
-// and enables its task buttons itself when the store holds rows.
+// Turns source paths into tasks at the end of the task list: files chosen in
+// the dialog, folders, dropped paths and the paths given on the command line
+// all end in AddFile. AddFile appends the task's row at once, with the status
+// "Probing" and no length or size yet, and queues its probe (ProbeQueue); the
+// probe's results land on the task when it ends, found by the task's
+// identity wherever its row has moved meanwhile. Folders are walked from the
+// event loop a short slice at a time, so the window stays responsive
+// whatever their size, and intakes keep their order: the rows of one come
+// after those of an earlier one still under way. Removing a task ends its
+// probe; clearing the list ends every probe and every intake under way.
+// The window reacts to welcomeHidden() and taskAdded().
 // Paths whose names are not valid UTF-8 (see DecodeFileName) cannot be
-// added: each intake (a directory, a drop, the command line) counts them
-// and tells the user once, at its end, how many there were and why.
+// added: each intake (a folder, a drop, the command line) counts them and
+// tells the user once, at its end, how many there were and why.
 class TaskIntake : public QObject
 {
     Q_OBJECT
 public:
+    using TaskId = TaskStore::TaskId;
+
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
     static inline const QString NotAddedCaption = QStringLiteral("Files Not Added");
 
-    TaskIntake(TaskStore &store, Prober &prober, Platform &platform, QObject *parent = nullptr);
+    // How folders are taken in.
+    struct FolderOptions
+    {
+        // With the files of every subfolder, not only the folder's own.
+        bool subfolders = false;
+        // A task from a subfolder writes its output into the same subfolder
+        // of the output directory (only with subfolders).
+        bool keepStructure = true;
+    };
+
+    TaskIntake(TaskStore &store, ProbeQueue &probes, Platform &platform, QObject *parent = nullptr);
+    ~TaskIntake() override;
 
     // The loaded profile's output extension (".mp4"); empty until a profile
-    // has been loaded. New tasks take it as their NewFileExt.
+    // has been loaded. New tasks take the one of the moment their intake was
+    // asked for as their NewFileExt.
     void setOutputExtension(const QString &ext) { m_outputExt = ext; }
     QString outputExtension() const { return m_outputExt; }
+    // Where the folder options come from, asked when an intake is asked for.
+    // Without a source: no subfolders.
+    void setFolderOptionsSource(std::function<FolderOptions()> source);
 
-    // Appends one probed task for path unless a task has exactly this path
-    // (letter case counts). Checks neither existence nor extension. Emits
-    // welcomeHidden() on every call. True when a task was added.
+    // Appends one task for path, to be probed, unless a task has exactly
+    // this path (letter case counts). Checks neither existence nor extension.
+    // Emits welcomeHidden() on every call. True when a task was added.
     bool AddFile(const QString &path);
-    // Adds the accepted files of dir (ListDirectory order), letting the
-    // window process its events before each one.
+    // Adds the accepted files of dir (ListDirectory order; with subfolders,
+    // then those of its subfolders), from the event loop.
     void AddDirectory(const QString &dir);
-    // Adds what the file dialog returned, in its order.
+    // Adds what the file dialog returned, in its order: at once, unless an
+    // earlier intake is still under way.
     void AddFromDialog(const QStringList &files);
     // Shows the file dialog with FileDialogFilter() and adds the choice.
     // False when the user cancelled.
@@ -77,36 +110,74 @@ public:
     void CommandLineIntake(const QStringList &args);
     // Paths as the command line names them, in order: an existing file with
     // an accepted extension is added, a directory walked, anything else
-    // ignored; a relative path is taken from the current directory. The
-    // window processes its events before each path.
+    // ignored; a relative path is taken from the current directory. Like
+    // every intake, the paths are taken in from the event loop.
     void AddPaths(const QStringList &paths);
+
+    // Rows are still to come from intakes under way.
+    bool isAdding() const { return !m_steps.empty(); }
+    // Rows are still to come, or probes have not ended.
+    bool isBusy() const;
+    bool probePending(TaskId id) const;
+    // The task's probe, if it still waits, is the next to start.
+    void probeNext(TaskId id);
+    // Ends every intake under way and every probe, without results and
+    // without messages.
+    void cancel();
 
 signals:
     // An add was asked for: the welcome panel goes away.
     void welcomeHidden();
     // A task was appended at row.
     void taskAdded(int row);
+    // The probe of the task in row has ended and its results are in the row.
+    void taskProbed(int row);
+    // isBusy() changed.
+    void busyChanged(bool busy);
+    // Probes ended and probes of the present busy spell; (0, 0) when none
+    // is pending.
+    void probeProgress(int done, int total);
 
 private:
-    // One intake from its first to its last file; nested ones (a dropped
-    // directory) belong to the outer one.
-    class Round
+    struct Step
     {
-    public:
-        explicit Round(TaskIntake &intake);
-        ~Round();
-
-    private:
-        TaskIntake &m_intake;
+        enum class Kind
+        {
+            File,    // a file to add
+            Dropped, // a dropped path: folder, or file with an accepted extension
+            Listed,  // a command-line path: folder, or existing file with one
+            Folder,  // a folder to walk
+            End      // the end of one intake
+        };
+        Kind kind;
+        QString path;
+        QString ext; // the output extension of the intake's moment
+        FolderOptions folders;
+        std::unique_ptr<DirectoryWalk> walk; // once the folder's walk has begun
     };
 
-    void addCommandLinePath(const QString &path);
+    bool addTask(const QString &path, const QString &ext, const QString &subfolder);
+    void landProbe(TaskId id, const ProbeResults &results);
+    // Queues one intake's steps and its end; the steps run from the event loop.
+    void queue(std::deque<Step> steps);
+    Step step(Step::Kind kind, const QString &path) const;
+    void runSteps();
+    // What a dropped or listed path is; false when the step turned into a
+    // folder walk, still to be done.
+    bool takePath(Step &step);
+    // Walks on; false when the time was up before the walk was done.
+    bool walk(Step &step, const QDeadlineTimer &deadline);
+    void tellNotAdded(int count);
+    void updateBusy();
 
-    int m_rounds = 0;      // intakes in progress
-    int m_undecodable = 0; // names of this intake that could not be added
+    std::deque<Step> m_steps;
+    QTimer m_slice;
+    int m_undecodable = 0; // names of the intake under way that could not be added
+    bool m_busy = false;
 
     TaskStore &m_store;
-    Prober &m_prober;
+    ProbeQueue &m_probes;
     Platform &m_platform;
     QString m_outputExt;
+    std::function<FolderOptions()> m_folderOptions;
 };

@@ -45,6 +45,8 @@ constexpr int EndTime = 9;
 
 // Status texts of a task.
 namespace TaskStatus {
+// A task just added, whose probe has not ended yet.
+inline const QString Probing = QStringLiteral("Probing");
 inline const QString OK = QStringLiteral("OK");
 inline const QString Converting = QStringLiteral("Converting");
 inline const QString Complete = QStringLiteral("Complete");

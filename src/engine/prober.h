@@ -3,15 +3,27 @@
 #include "probe.h"
 
 #include <QObject>
+#include <QProcess>
 #include <QString>
+#include <QTimer>
+#include <memory>
 
-class EncoderProcess;
+// The four texts a probe gives a new task.
+struct ProbeResults
+{
+    QString duration;   // the encoder's duration text
+    QString frameSize;  // a blank followed by WxH
+    QString rangeStart; // "00:00:00.0" once the encoder ran; empty when it could not start
+    QString rangeEnd;   // the duration text
+};
 
 // Asks the encoder about one source file: starts it with only the input
-// file, reads its report (up to ProbeReport::MaxBytes) and takes the
-// duration and the frame size from it. The four probe results stay readable until the next probe.
-// Blocks the calling thread (no events are processed) until the encoder has
-// ended, at most timeoutMs() plus the time the encoder takes to be ended.
+// file, reads its report as it comes (up to ProbeReport::MaxBytes) and takes
+// the duration and the frame size from it. The probe runs beside the window:
+// its process is watched from the event loop and never waited for, and
+// several probes can run at the same time. An encoder that goes on longer
+// than the time limit is ended; what it printed until then still counts.
+// The results stay readable until the next probe.
 class Prober : public QObject
 {
     Q_OBJECT
@@ -20,23 +32,38 @@ public:
     static constexpr int DefaultTimeoutMs = 30000;
     static inline const QString RangeStartText = QStringLiteral("00:00:00.0");
 
-    Prober(EncoderProcess &encoder, const QString &encoderPath, QObject *parent = nullptr);
+    explicit Prober(const QString &encoderPath, QObject *parent = nullptr);
+    // An encoder still running is ended: none outlives its probe.
+    ~Prober() override;
 
-    // Runs the encoder on path and replaces the probe results. When the
-    // encoder cannot be started all four results are empty.
+    // Starts the encoder on path; finished() follows when the probe has
+    // ended, also when the encoder could not be started (all four results
+    // are then empty). A probe still in progress is cancelled first.
+    void start(const QString &path);
+    // Ends the probe in progress; it gives no results and no finished().
+    void cancel();
+    // start() and a wait in a local event loop until the probe has ended.
     void ProbeFile(const QString &path);
 
-    QString duration() const { return m_duration; }
-    QString frameSize() const { return m_frameSize; }
-    QString rangeStart() const { return m_rangeStart; }
-    QString rangeEnd() const { return m_rangeEnd; }
+    // A probe has been started and has not ended.
+    bool isRunning() const { return m_running; }
+    QString path() const { return m_path; }
 
-    // Text of the last chunk read (what the hidden output box shows).
+    ProbeResults results() const { return m_results; }
+    QString duration() const { return m_results.duration; }
+    QString frameSize() const { return m_results.frameSize; }
+    QString rangeStart() const { return m_results.rangeStart; }
+    QString rangeEnd() const { return m_results.rangeEnd; }
+
+    // Text of the last chunk read.
     QString lastChunk() const { return m_lastChunk; }
     // The report of the last probe, as read (at most ProbeReport::MaxBytes).
     QString lastReport() const { return m_lastReport; }
     // True when the last probe was ended because its encoder ran too long.
     bool lastTimedOut() const { return m_timedOut; }
+    // True when the last probe's encoder ended by a crash (not by our ending
+    // it).
+    bool crashed() const { return m_crashed; }
 
     QString encoderPath() const { return m_encoderPath; }
     int timeoutMs() const { return m_timeoutMs; }
@@ -46,17 +73,28 @@ public:
 signals:
     // Every chunk of the report, as it is read.
     void chunkRead(const QString &text);
+    // The probe has ended; the results are in.
+    void finished();
 
 private:
-    EncoderProcess &m_encoder;
+    void takeOutput();
+    void ended(bool started);
+    // Lets the process go: ended at once, deleted once the system has
+    // reaped it, without waiting for that.
+    void release();
+
     QString m_encoderPath;
     int m_timeoutMs = DefaultTimeoutMs;
-    QString m_duration;
-    QString m_frameSize;
-    QString m_rangeStart;
-    QString m_rangeEnd;
+    std::unique_ptr<QProcess> m_process;
+    QTimer m_limit;
+    QString m_path;
+    bool m_running = false;
+    bool m_starting = false;
+    bool m_endedByUs = false;
+    ProbeResults m_results;
     QString m_lastChunk;
     QString m_lastReport;
     bool m_timedOut = false;
+    bool m_crashed = false;
     ProbeReport m_report; // of the probe in progress
 };

@@ -8,7 +8,8 @@ TaskStore::TaskId TaskStore::appendRow(const QString &caption)
 {
     const int row = count();
     beginInsertRows({}, row, row);
-    m_rows.append(Row{caption, {}, ++m_lastId});
+    m_rows.append(Row{caption, {}, ++m_lastId, {}});
+    countCaption(caption, 1);
     endInsertRows();
     return m_lastId;
 }
@@ -42,6 +43,7 @@ void TaskStore::removeRowAt(int index)
     if (index < 0 || index >= count())
         return;
     beginRemoveRows({}, index, index);
+    countCaption(m_rows[index].caption, -1);
     m_rows.removeAt(index);
     endRemoveRows();
 }
@@ -52,6 +54,7 @@ void TaskStore::clearRows()
         return;
     beginResetModel();
     m_rows.clear();
+    m_captions.clear();
     endResetModel();
 }
 
@@ -69,6 +72,8 @@ QString TaskStore::cell(int index, int cell) const
 
 int TaskStore::findCaption(const QString &path) const
 {
+    if (!hasCaption(path))
+        return -1;
     for (int i = 0; i < count(); ++i)
         if (m_rows[i].caption == path)
             return i;
@@ -163,12 +168,37 @@ void TaskStore::SetItemData(int index, int field, const ltvItemData &d)
     }
 }
 
+QString TaskStore::outputSubfolder(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].subfolder : QString();
+}
+
+void TaskStore::setOutputSubfolder(int index, const QString &subfolder)
+{
+    if (index >= 0 && index < count())
+        m_rows[index].subfolder = subfolder;
+}
+
+void TaskStore::countCaption(const QString &caption, int change)
+{
+    auto it = m_captions.find(caption);
+    if (it == m_captions.end())
+        it = m_captions.insert(caption, 0);
+    *it += change;
+    if (*it <= 0)
+        m_captions.erase(it);
+}
+
 void TaskStore::setText(int index, int field, const QString &text)
 {
     Row &r = m_rows[index];
     QString &target = field == ItemField::Caption ? r.caption : r.cells[size_t(field)];
     if (target == text)
         return;
+    if (field == ItemField::Caption) {
+        countCaption(target, -1);
+        countCaption(text, 1);
+    }
     target = text;
     const int column = field == ItemField::Caption ? 0 : field + 1;
     if (column < ColumnCount)

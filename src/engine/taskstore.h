@@ -3,6 +3,7 @@
 #include "itemdata.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <array>
 
@@ -42,6 +43,15 @@ public:
     QString cell(int index, int cell) const;
     // Index of the first row whose caption equals path exactly, or -1.
     int findCaption(const QString &path) const;
+    // True when a row's caption equals path exactly; quick at any size.
+    bool hasCaption(const QString &path) const { return m_captions.contains(path); }
+
+    // The folder, relative to the output directory, that the task's output
+    // goes into ("/"-separated; empty for the output directory itself). It
+    // is part of the task but not of its record: set when the task is added
+    // from a folder tree, moved with the record.
+    QString outputSubfolder(int index) const;
+    void setOutputSubfolder(int index, const QString &subfolder);
 
     // Copies the fields the selector names from row index into data and
     // derives the seconds fields that go with them.
@@ -63,9 +73,12 @@ private:
         QString caption;
         std::array<QString, CellCount> cells;
         TaskId id = 0;
+        QString subfolder;
     };
     void setText(int index, int field, const QString &text);
+    void countCaption(const QString &caption, int change);
 
     QList<Row> m_rows;
     TaskId m_lastId = 0;
+    QHash<QString, int> m_captions; // how many rows have each caption
 };

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include <dirent.h>
-#include <fcntl.h>
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -39,6 +39,9 @@ int sequenceLength(uchar lead)
 
 QString DecodeFileName(const QByteArray &bytes)
 {
+    // Most names are plain ASCII: no decoder needed.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QString text;
     if (isValidUtf8(bytes, &text))
         return text;
@@ -99,27 +102,4 @@ FileKind KindOfFile(const QString &path)
     if (S_ISREG(st.st_mode))
         return FileKind::File;
     return S_ISDIR(st.st_mode) ? FileKind::Directory : FileKind::None;
-}
-
-QStringList FileNamesIn(const QString &dir, bool undecodableOnly)
-{
-    QStringList names;
-    if (dir.isEmpty())
-        return names;
-    DIR *d = ::opendir(EncodeFileName(dir).constData());
-    if (!d)
-        return names;
-    const int fd = ::dirfd(d);
-    while (const dirent *entry = ::readdir(d)) {
-        const QByteArray name(entry->d_name);
-        if (name.startsWith('.') || (undecodableOnly && isValidUtf8(name)))
-            continue;
-        struct stat st
-        {
-        };
-        if (::fstatat(fd, entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode))
-            names.append(DecodeFileName(name));
-    }
-    ::closedir(d);
-    return names;
 }

@@ -31,10 +31,3 @@ enum class FileKind
     Directory
 };
 FileKind KindOfFile(const QString &path);
-
-// The names of the regular files (links followed) in dir, hidden ones
-// (names beginning with ".") left out, decoded by DecodeFileName; with
-// undecodableOnly, only those whose names are not valid UTF-8, which Qt's
-// listings leave out. dir may itself be a name that is not valid UTF-8.
-// Empty when the directory cannot be read.
-QStringList FileNamesIn(const QString &dir, bool undecodableOnly);

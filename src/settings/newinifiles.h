@@ -34,6 +34,11 @@ public:
     bool ReadBool(const QString &section, const QString &key, bool def) const;
     void WriteBool(const QString &section, const QString &key, bool value);
     double ReadFloat(const QString &section, const QString &key, double def) const;
+    // True when the section has a line for key (with any value).
+    bool ValueExists(const QString &section, const QString &key) const
+    {
+        return lookup(section, key).has_value();
+    }
 
     // Writes every line, each followed by CR LF, through WriteFileAtomically.
     // Throws TIniFileError ("Cannot create file ...") on failure, leaving the

@@ -2,6 +2,9 @@
 
 #include "newinifiles.h"
 
+#include <QThread>
+#include <algorithm>
+
 namespace {
 
 const QString kMain = QStringLiteral("Main");
@@ -12,6 +15,9 @@ const QString kAutoExit = QStringLiteral("Auto Exit");
 const QString kAutoTurnOff = QStringLiteral("Auto Turn Off");
 const QString kOverwrite = QStringLiteral("Overwrite");
 const QString kProfile = QStringLiteral("Profile");
+const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
+const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
+const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -36,6 +42,18 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     ini.WriteBool(kMain, kAutoExit, v.autoExit);
     ini.WriteBool(kMain, kAutoTurnOff, v.autoTurnOff);
     ini.WriteBool(kMain, kOverwrite, v.overwrite);
+    // Newer settings: absent from a file that never had them, as long as
+    // they keep their defaults.
+    const PreferenceValues defaults;
+    if (v.simultaneousProbes != defaults.simultaneousProbes ||
+        ini.ValueExists(kMain, kSimultaneousProbes))
+        ini.WriteInteger(kMain, kSimultaneousProbes, v.simultaneousProbes);
+    if (v.includeSubfolders != defaults.includeSubfolders ||
+        ini.ValueExists(kMain, kIncludeSubfolders))
+        ini.WriteBool(kMain, kIncludeSubfolders, v.includeSubfolders);
+    if (v.keepFolderStructure != defaults.keepFolderStructure ||
+        ini.ValueExists(kMain, kKeepFolderStructure))
+        ini.WriteBool(kMain, kKeepFolderStructure, v.keepFolderStructure);
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -60,6 +78,11 @@ T readStore(const QString &iniPath, T value, bool rewrite, QStringList *errors, 
 }
 
 } // namespace
+
+int DefaultSimultaneousProbes()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, MaxSimultaneousProbes);
+}
 
 QStringList SynModeNames()
 {
@@ -86,6 +109,12 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.autoExit = ini.ReadBool(section, kAutoExit, v.autoExit);
             v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, v.autoTurnOff);
             v.overwrite = ini.ReadBool(section, kOverwrite, v.overwrite);
+            v.simultaneousProbes =
+                std::clamp(ini.ReadInteger(section, kSimultaneousProbes, v.simultaneousProbes), 1,
+                           MaxSimultaneousProbes);
+            v.includeSubfolders = ini.ReadBool(section, kIncludeSubfolders, v.includeSubfolders);
+            v.keepFolderStructure =
+                ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
         });
 }
 

@@ -15,6 +15,17 @@
 // program, which must not end on a file it cannot use: with errors given, a
 // file error is appended to it instead of thrown, and the reader returns what
 // it read before the error (the defaults where it read nothing).
+//
+// The settings of adding files ("Simultaneous Probes", "Include Subfolders",
+// "Keep Folder Structure") are written only when they differ from their
+// defaults or the file holds them already, so a file that never had them
+// stays as it was.
+
+// How many probes may run side by side at most.
+constexpr int MaxSimultaneousProbes = 16;
+// The number of processor cores, within 1..MaxSimultaneousProbes.
+int DefaultSimultaneousProbes();
+
 struct PreferenceValues
 {
     QString outputPath;
@@ -23,21 +34,26 @@ struct PreferenceValues
     bool autoExit = false;
     bool autoTurnOff = false;
     bool overwrite = true;
+    int simultaneousProbes = DefaultSimultaneousProbes(); // 1..MaxSimultaneousProbes
+    bool includeSubfolders = false;                       // folders are added with their subfolders
+    bool keepFolderStructure = true; // ... and their outputs in the same subfolders
 };
 
 // The choices of the synchronisation mode, in index order.
 QStringList SynModeNames();
 
-// Reads the six General page values from "Main" or "Default". Defaults:
+// Reads the General page values from "Main" or "Default". Defaults:
 // outputPath defaultOutputPath, synMode 0, autoOpenDir true (false when reading
-// "Default"), autoExit false, autoTurnOff false, overwrite true. A "Syn
-// Mode" outside 0..2 reads as -1 (nothing selected).
+// "Default"), autoExit false, autoTurnOff false, overwrite true, and those of
+// PreferenceValues for the rest. A "Syn Mode" outside 0..2 reads as -1
+// (nothing selected); "Simultaneous Probes" is kept within its range.
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
                                  const QString &defaultOutputPath, bool rewrite = true,
                                  QStringList *errors = nullptr);
 
 // Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
-// Off", "Overwrite" into "Main", in that order.
+// Off", "Overwrite" into "Main", in that order, then the settings of adding
+// files where they are to be written.
 void SavePreferences(const QString &iniPath, const PreferenceValues &values);
 
 // Writes "Profile" (the chooser's index, -1 for none) and then the same keys

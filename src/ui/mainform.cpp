@@ -3,7 +3,7 @@
 #include "engine/batchrun.h"
 #include "engine/intake.h"
 #include "engine/outputvalidation.h"
-#include "engine/prober.h"
+#include "engine/probequeue.h"
 #include "engine/tasktext.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
@@ -44,7 +44,9 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSpinBox>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -129,9 +131,20 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     for (const char *key : {"Bit Exact Algorithms", "Deinterlace"})
         m_advancedValues->appendRow(QString::fromLatin1(key));
 
-    m_prober = std::make_unique<Prober>(m_encoder, encoderPath());
-    m_intake = std::make_unique<TaskIntake>(m_tasks, *m_prober, m_platform);
+    m_probes = std::make_unique<ProbeQueue>(encoderPath());
+    m_probes->setLimitSource([this] { return probeLimit(); });
+    m_intake = std::make_unique<TaskIntake>(m_tasks, *m_probes, m_platform);
+    // The settings dialog's live values, read when an intake is asked for.
+    m_intake->setFolderOptionsSource([this] {
+        TaskIntake::FolderOptions options;
+        if (m_settingForm) {
+            options.subfolders = m_settingForm->chkSubfolders->isChecked();
+            options.keepStructure = m_settingForm->chkKeepStructure->isChecked();
+        }
+        return options;
+    });
     m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
+    m_batch->setIntake(m_intake.get());
 
     buildToolBar();
     auto *central = new QWidget(this);
@@ -153,7 +166,12 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     buildMenu();
 
     connect(m_intake.get(), &TaskIntake::welcomeHidden, panbg, &QWidget::hide);
-    connect(m_prober.get(), &Prober::chunkRead, Memo1, &QPlainTextEdit::setPlainText);
+    connect(m_intake.get(), &TaskIntake::taskAdded, this, [this] {
+        if (m_batch->RunState() == BatchRun::Idle)
+            setTaskButtonsEnabled(true);
+    });
+    connect(m_intake.get(), &TaskIntake::taskProbed, this, &TMainForm::taskProbed);
+    connect(m_intake.get(), &TaskIntake::probeProgress, this, &TMainForm::showIntakeProgress);
     connect(m_batch.get(), &BatchRun::memoChanged, Memo1, &QPlainTextEdit::setPlainText);
     connect(m_batch.get(), &BatchRun::profileNotSaved, this, &TMainForm::reportProfileNotSaved);
     connect(m_batch.get(), &BatchRun::convertingFileChanged, labConvertingFile, &QLabel::setText);
@@ -166,6 +184,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     connect(m_batch.get(), &BatchRun::progressPanelShown, this, [this](bool shown) {
         panBottomCenter->setVisible(!shown);
         panBottomLeft->setVisible(shown);
+        fitBottomBar();
     });
 
     FormCreate(args);
@@ -325,6 +344,14 @@ void TMainForm::buildBottomBar()
     bbtnOpen->setObjectName(QStringLiteral("bbtnOpen"));
     bbtnOpen->setGeometry(517, 41, 75, 26);
     connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
+    labAdding = MakeLabel(QString(), panBottomCenter, 4, 79, 180);
+    labAdding->setObjectName(QStringLiteral("labAdding"));
+    labAdding->hide();
+    pgbAdding = new QProgressBar(panBottomCenter);
+    pgbAdding->setObjectName(QStringLiteral("pgbAdding"));
+    pgbAdding->setTextVisible(false);
+    pgbAdding->setGeometry(190, 80, 402, 14);
+    pgbAdding->hide();
 
     panBottomLeft = new QWidget(panBottom);
     panBottomLeft->setObjectName(QStringLiteral("panBottomLeft"));
@@ -509,8 +536,7 @@ void TMainForm::FormCreate(const QStringList &args)
     cmbProfile->addItems(ProfileCatalogue(m_paths));
     cmbProfile->setCurrentIndex(-1);
 
-    m_intake->CommandLineIntake(args);
-    enableTaskButtonsIfAny();
+    m_args = args;
     setAcceptDrops(true);
 
     panBottomCenter->setGeometry(0, 0, 607, 77);
@@ -579,9 +605,19 @@ QList<int> TMainForm::selectedRows() const
 
 void TMainForm::selectRows(const QList<int> &rows)
 {
+    // One range for each run of neighbouring rows: a selection of thousands
+    // of rows stays a few ranges.
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end());
     QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_tasks.index(row, 0), m_tasks.index(row, TaskStore::ColumnCount - 1));
+    for (qsizetype i = 0; i < sorted.size();) {
+        qsizetype j = i;
+        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
+            ++j;
+        selection.select(m_tasks.index(sorted[i], 0),
+                         m_tasks.index(sorted[j], TaskStore::ColumnCount - 1));
+        i = j + 1;
+    }
     ltvTask->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -926,6 +962,59 @@ void TMainForm::setProgress(QProgressBar *bar, QLabel *label, int percent)
     label->setText(QString::number(bar->value()) + u'%');
 }
 
+// ---------------------------------------------------------------- intake
+
+int TMainForm::probeLimit() const
+{
+    // During a run one probe at a time, so that probes do not slow the
+    // conversion down.
+    if (m_batch && m_batch->RunState() != BatchRun::Idle)
+        return 1;
+    return m_settingForm ? m_settingForm->spnProbes->value() : DefaultSimultaneousProbes();
+}
+
+void TMainForm::showIntakeProgress(int done, int total)
+{
+    m_addingShown = total > 0;
+    if (m_addingShown) {
+        labAdding->setText(QStringLiteral("Adding files: %1 of %2").arg(done).arg(total));
+        pgbAdding->setRange(0, total);
+        pgbAdding->setValue(done);
+    }
+    fitBottomBar();
+}
+
+void TMainForm::fitBottomBar()
+{
+    // The idle panel grows by the row of the intake's progress while files
+    // are being added.
+    const bool row = m_addingShown && panBottomCenter->isVisibleTo(panBottom);
+    if (labAdding->isVisibleTo(panBottomCenter) == row && panBottom->height() == (row ? 99 : 77))
+        return;
+    labAdding->setVisible(row);
+    pgbAdding->setVisible(row);
+    panBottom->setFixedHeight(row ? 99 : 77);
+    panBottomCenter->resize(panBottomCenter->width(), panBottom->height());
+}
+
+void TMainForm::taskProbed(int row)
+{
+    // The Output grid shows the task that was probed: it shows the task's
+    // times now. An edit open in the grid stays as typed; it is validated
+    // against the new values when it ends.
+    if (row != m_outputRow)
+        return;
+    ltvItemData d;
+    m_tasks.GetItemData(row, ItemField::All, d);
+    const int editing = vleOutput->openEditor() ? vleOutput->currentIndex().row() : -1;
+    const QString editedKey = editing >= 0 ? m_outputValues->key(editing) : QString();
+    const std::pair<QString, QString> values[] = {{QStringLiteral("Start Time"), d.StartTime},
+                                                  {QStringLiteral("End Time"), d.EndTime}};
+    for (const auto &[key, value] : values)
+        if (key.compare(editedKey, Qt::CaseInsensitive) != 0)
+            SetGridValue(0, key, value);
+}
+
 // ---------------------------------------------------------------- profiles
 
 void TMainForm::cmbProfileChange()
@@ -977,9 +1066,13 @@ void TMainForm::vleOutputValidate(int)
         ValidateOutputEdit(record, m_outputValues->valueOf(QStringLiteral("New Filename")),
                            m_outputValues->valueOf(QStringLiteral("Start Time")),
                            m_outputValues->valueOf(QStringLiteral("End Time")));
+    // A task still being probed has no times to check an edit against: only
+    // its name can change meanwhile.
+    const bool probing = record.Status == TaskStatus::Probing;
     for (int field : {ItemField::NewFilename, ItemField::NewFileExt, ItemField::ClipLength,
                       ItemField::StartTime, ItemField::EndTime})
-        m_tasks.SetItemData(row, field, edited);
+        if (!probing || field == ItemField::NewFilename || field == ItemField::NewFileExt)
+            m_tasks.SetItemData(row, field, edited);
 }
 
 void TMainForm::vleVideoStringsChange()
@@ -1009,6 +1102,12 @@ void TMainForm::FormShow()
 {
     RestorePreferences();
     FormResize();
+    // The command line is taken in from the event loop once the window is
+    // up: the start never waits for intake, and a list file that cannot be
+    // read is told over the window.
+    if (!m_args.isEmpty())
+        QTimer::singleShot(0, this,
+                           [this] { m_intake->CommandLineIntake(std::exchange(m_args, {})); });
 }
 
 void TMainForm::RestorePreferences()
@@ -1043,12 +1142,7 @@ void TMainForm::StorePreferences()
         return; // the user was told at start-up that settings are not saved
     PreferenceValues values;
     if (m_settingForm) {
-        values = PreferenceValues{QString(),
-                                  m_settingForm->cmbSyn->currentIndex(),
-                                  m_settingForm->chkOpenDir->isChecked(),
-                                  m_settingForm->chkExit->isChecked(),
-                                  m_settingForm->chkTurnoff->isChecked(),
-                                  m_settingForm->rdbOverWrite->isChecked()};
+        values = m_settingForm->preferences();
     } else {
         values =
             ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_paths.factoryOutputPath());
@@ -1071,6 +1165,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     StorePreferences();
     event->accept();
+    // No probe outlives the window, and no intake goes on without it.
+    m_intake->cancel();
     // The program ends with this window: a dialog still open would keep it
     // running without a main window.
     const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm};
@@ -1098,6 +1194,9 @@ void TMainForm::FormResize()
     }
     pgbCurrent->resize(labCurProgress->x() - 123, pgbCurrent->height());
     pgbTotal->resize(labTotalProgress->x() - 123, pgbTotal->height());
+    // The intake bar ends where the output path row ends.
+    pgbAdding->resize(std::max(0, bbtnOpen->geometry().right() + 1 - pgbAdding->x()),
+                      pgbAdding->height());
 }
 
 void TMainForm::panSplitterMouseMove(int x, Qt::MouseButtons buttons,

@@ -14,7 +14,7 @@
 class BatchRun;
 class Platform;
 class PreviewPlayer;
-class Prober;
+class ProbeQueue;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -50,8 +50,9 @@ class TMainForm : public QMainWindow, public RunHost
 public:
     using PlayerFactory = std::function<std::unique_ptr<PreviewPlayer>(QVideoWidget *)>;
 
-    // Builds the window and runs the start-up steps, the command-line intake
-    // of args included. paths says where the program's files are.
+    // Builds the window and runs the start-up steps; args, the command line,
+    // is taken in once the window has been shown. paths says where the
+    // program's files are.
     TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory playerFactory,
               const QStringList &args = {}, QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -76,6 +77,8 @@ public:
     QString profilePath(const QString &name) const;
 
     TaskStore &tasks() { return m_tasks; }
+    TaskIntake &intake() { return *m_intake; }
+    ProbeQueue &probes() { return *m_probes; }
     EncoderProcess &encoder() { return m_encoder; }
     BatchRun &batch() { return *m_batch; }
     ProfileGrids grids() const;
@@ -106,6 +109,9 @@ public:
     QWidget *panBottom = nullptr;
     QWidget *panBottomCenter = nullptr;
     QLabel *labProfile = nullptr;
+    // While files are being added: "Adding files: n of m" and its bar.
+    QLabel *labAdding = nullptr;
+    QProgressBar *pgbAdding = nullptr;
     QComboBox *cmbProfile = nullptr;
     QPushButton *bbtnSetting = nullptr;
     QLabel *labOutputPath = nullptr;
@@ -194,6 +200,12 @@ private:
     void clearOutputValues();
     void ltvTaskResized(int newWidth);
     void setProgress(QProgressBar *bar, QLabel *label, int percent);
+    // Intake beside the window: its progress, a probe that ended, how many
+    // probes may run.
+    void showIntakeProgress(int done, int total);
+    void fitBottomBar();
+    void taskProbed(int row);
+    int probeLimit() const;
     // A profile whose file could not be written back (loading and Start
     // rewrite it): told once per file while the program runs, since a
     // read-only profile would otherwise bring the same message every time.
@@ -214,6 +226,8 @@ private:
     // -1 for none.
     int m_outputRow = -1;
     QStringList m_startupErrors;
+    QStringList m_args; // the command line, taken in once the window is shown
+    bool m_addingShown = false;
     QSet<QString> m_notSavedReported; // profile paths
     // True while the first showing restores the preferences and the profile:
     // errors then wait for the start-up message.
@@ -225,7 +239,7 @@ private:
     ValueListModel *m_videoValues = nullptr;
     ValueListModel *m_audioValues = nullptr;
     ValueListModel *m_advancedValues = nullptr;
-    std::unique_ptr<Prober> m_prober;
+    std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
 

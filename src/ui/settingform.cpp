@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
@@ -147,10 +148,35 @@ void TSettingForm::buildGeneralPage()
     rdbRename->setObjectName(QStringLiteral("rdbRename"));
     rdbRename->setGeometry(14, 52, 320, 19);
 
+    // Adding files: folders with their subfolders, and how many files are
+    // probed at a time.
+    gpbAdding = new QGroupBox(QStringLiteral("Adding Files"), TabSheet1);
+    gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
+    gpbAdding->setGeometry(12, 292, 345, 100);
+    chkSubfolders = new QCheckBox(QStringLiteral("Include subfolders"), gpbAdding);
+    chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
+    chkSubfolders->setGeometry(14, 22, 320, 19);
+    chkKeepStructure = new QCheckBox(QStringLiteral("Keep folder structure"), gpbAdding);
+    chkKeepStructure->setObjectName(QStringLiteral("chkKeepStructure"));
+    chkKeepStructure->setGeometry(34, 44, 300, 19);
+    chkKeepStructure->setEnabled(false);
+    connect(chkSubfolders, &QCheckBox::toggled, chkKeepStructure, &QWidget::setEnabled);
+    labProbes = new QLabel(QStringLiteral("Simultaneous probes:"), gpbAdding);
+    labProbes->setObjectName(QStringLiteral("labProbes"));
+    labProbes->adjustSize();
+    labProbes->move(14, 72);
+    spnProbes = new QSpinBox(gpbAdding);
+    spnProbes->setObjectName(QStringLiteral("spnProbes"));
+    spnProbes->setRange(1, MaxSimultaneousProbes);
+    spnProbes->setValue(DefaultSimultaneousProbes());
+    spnProbes->setGeometry(labProbes->geometry().right() + 6, 68, 56, 23);
+    labProbes->setBuddy(spnProbes);
+
     // Long captions take the width they need.
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
-          static_cast<QAbstractButton *>(chkTurnoff)})
+          static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkSubfolders),
+          static_cast<QAbstractButton *>(chkKeepStructure)})
         b->resize(qMax(b->width(), b->sizeHint().width()),
                   qMax(b->height(), b->sizeHint().height()));
 }
@@ -364,6 +390,9 @@ PreferenceValues TSettingForm::preferences() const
     v.autoExit = chkExit->isChecked();
     v.autoTurnOff = chkTurnoff->isChecked();
     v.overwrite = rdbOverWrite->isChecked();
+    v.simultaneousProbes = spnProbes->value();
+    v.includeSubfolders = chkSubfolders->isChecked();
+    v.keepFolderStructure = chkKeepStructure->isChecked();
     return v;
 }
 
@@ -378,6 +407,9 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     // Both buttons are set: a group never shows none checked.
     rdbOverWrite->setChecked(values.overwrite);
     rdbRename->setChecked(!values.overwrite);
+    spnProbes->setValue(values.simultaneousProbes);
+    chkSubfolders->setChecked(values.includeSubfolders);
+    chkKeepStructure->setChecked(values.keepFolderStructure);
 }
 
 void TSettingForm::LoadPreferences()

@@ -5,6 +5,12 @@
 //                   (one byte), and $last stands for the last argument
 //   stderr TEXT     the same on stderr
 //   sleep MS        wait MS milliseconds
+//   sleepif TEXT MS wait MS milliseconds when the last argument contains TEXT
+//   log FILE        append "started PID" to FILE now, and "KIND PID START END
+//                   LAST" when ending normally: KIND "probe" when started with
+//                   only -i and a file, else "run"; START and END in
+//                   milliseconds of the system's monotonic clock; LAST the
+//                   last argument
 //   args            write the received arguments, one per line, as "arg:<text>"
 //   touch PATH      create an empty file (PATH "$last" is the last argument)
 //   crash           end by SIGSEGV
@@ -24,11 +30,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 static std::string unescape(const std::string &s, const std::string &last)
 {
@@ -48,6 +58,37 @@ static std::string unescape(const std::string &s, const std::string &last)
         }
     }
     return out;
+}
+
+static long long monotonicMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (long long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
+}
+
+// Appends one line in one write, so that lines of fakes running side by side
+// never mix.
+static void appendLine(const std::string &path, const std::string &line)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (fd < 0)
+        return;
+    const ssize_t written = ::write(fd, line.data(), line.size());
+    (void)written;
+    ::close(fd);
+}
+
+static std::string g_logPath;
+static std::string g_logKind;
+static long long g_logStart = 0;
+static std::string g_logLast;
+
+static void logEnd()
+{
+    appendLine(g_logPath, g_logKind + " " + std::to_string(::getpid()) + " " +
+                              std::to_string(g_logStart) + " " + std::to_string(monotonicMs()) +
+                              " " + g_logLast + "\n");
 }
 
 static const char *const ProgressLine =
@@ -100,6 +141,18 @@ int main(int argc, char **argv)
             std::fflush(stderr);
         } else if (cmd == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(arg.c_str())));
+        } else if (cmd == "sleepif") {
+            const auto sp2 = arg.rfind(' ');
+            if (sp2 != std::string::npos && last.find(arg.substr(0, sp2)) != std::string::npos)
+                std::this_thread::sleep_for(
+                    std::chrono::milliseconds(std::atoi(arg.c_str() + sp2 + 1)));
+        } else if (cmd == "log") {
+            g_logPath = arg;
+            g_logKind = argc == 3 && std::strcmp(argv[1], "-i") == 0 ? "probe" : "run";
+            g_logStart = monotonicMs();
+            g_logLast = last;
+            appendLine(g_logPath, "started " + std::to_string(::getpid()) + "\n");
+            std::atexit(logEnd);
         } else if (cmd == "args") {
             printArgs();
         } else if (cmd == "touch") {

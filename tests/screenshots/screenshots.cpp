@@ -2,6 +2,7 @@
 // shipped profiles, brings them into the states worth looking at and writes
 // a PNG of each:
 //   screenshots <outdir>
+#include "engine/probequeue.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
@@ -135,10 +136,31 @@ int main(int argc, char **argv)
             save(output->balloonTip(), QStringLiteral("output-tip"));
     }
 
+    // Files being added: their rows at once, the one still probed shown as
+    // such, and the intake's progress below the output path.
+    {
+        MainFormFixture::Options adding = options;
+        adding.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, adding);
+        testsupport::setFakeScript(
+            clips.path(),
+            {"sleepif birthday 5000",
+             "print Input #0, avi, from '$last':\\n  Duration: 00:00:20.00, start: 0, "
+             "bitrate: 1 kb/s\\n  Stream #0:0: Video: mpeg4, yuv420p, 320x240\\n"});
+        f.form->show();
+        settle();
+        f.form->DropPaths(sources);
+        QTest::qWaitFor([&] { return f.form->probes().doneCount() == 2; }, 5000);
+        save(f.form.get(), QStringLiteral("main-adding"));
+        qunsetenv("QC_FAKE_SCRIPT");
+    }
+
     MainFormFixture f(sources, options);
     f.form->edtOutputdir->setText(f.dir.path());
     f.form->show();
     settle();
+    if (!testsupport::waitForIntake(f.form->intake()))
+        qWarning("the intake did not end");
     const int profile = f.form->cmbProfile->findText(QStringLiteral("MKV H.265 + AAC"));
     if (profile >= 0) {
         f.form->cmbProfile->setCurrentIndex(profile);

@@ -81,6 +81,11 @@ void MainFormFixture::show()
     QCoreApplication::processEvents();
 }
 
+void MainFormFixture::waitForIntake()
+{
+    QVERIFY(testsupport::waitForIntake(form->intake()));
+}
+
 void MainFormFixture::writeProfile(const QString &path, const QString &type)
 {
     QFile f(path);

@@ -44,6 +44,9 @@ public:
     // Shows the main window (first showing: preferences and profile load)
     // and waits until it is laid out.
     void show();
+    // Waits until the intake under way has added its rows and every probe
+    // has ended (fails the test after a minute).
+    void waitForIntake();
 
     testsupport::ProgramDir dir;
     QTemporaryDir home;

@@ -1,9 +1,13 @@
 #include "testsupport.h"
 
+#include "engine/intake.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTest>
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -139,6 +143,45 @@ AsUnprivilegedUser::~AsUnprivilegedUser()
 {
     if (m_switched && ::seteuid(0) != 0)
         qFatal("cannot return to the root user");
+}
+
+QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started)
+{
+    QList<EncoderSpan> spans;
+    for (const QByteArray &line : readFile(path).split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f.size() == 2 && f[0] == "started" && started)
+            started->append(f[1].toLongLong());
+        if (f.size() < 5 || (f[0] != "probe" && f[0] != "run"))
+            continue;
+        // The last argument may hold blanks: all after the fourth blank.
+        qsizetype at = -1;
+        for (int k = 0; k < 4; ++k)
+            at = line.indexOf(' ', at + 1);
+        spans.append({QString::fromUtf8(f[0]), f[1].toLongLong(), f[2].toLongLong(),
+                      f[3].toLongLong(), QString::fromUtf8(line.mid(at + 1))});
+    }
+    return spans;
+}
+
+int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind)
+{
+    int most = 0;
+    for (const EncoderSpan &s : spans) {
+        // At the start of s: those that started no later and had not ended.
+        int now = 0;
+        for (const EncoderSpan &o : spans)
+            if (o.kind == kind && o.start <= s.start && o.end > s.start)
+                ++now;
+        if (s.kind == kind)
+            most = std::max(most, now);
+    }
+    return most;
+}
+
+bool waitForIntake(const TaskIntake &intake, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return !intake.isBusy(); }, timeoutMs);
 }
 
 } // namespace testsupport

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class TaskIntake;
+
 namespace testsupport {
 
 // Paths fixed at build time.
@@ -62,5 +64,23 @@ private:
 // Writes a script for the fake encoder and returns its path; the fake reads
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
 QString setFakeScript(const QString &dir, const QStringList &lines);
+
+// What the fake encoder's "log FILE" command wrote: one span per fake that
+// ended by itself, and the process ids of all that started.
+struct EncoderSpan
+{
+    QString kind; // "probe" or "run"
+    qint64 pid = 0;
+    qint64 start = 0; // ms, monotonic clock
+    qint64 end = 0;
+    QString last; // the last argument
+};
+QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started = nullptr);
+// The largest number of spans of the kind that ran at one moment.
+int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
+
+// Processes events until intake has added every row it is to add and every
+// probe has ended; false when that takes longer than timeoutMs.
+[[nodiscard]] bool waitForIntake(const TaskIntake &intake, int timeoutMs = 60000);
 
 } // namespace testsupport
