@@ -10,6 +10,8 @@
 #include "tasktext.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 #include <limits>
@@ -146,6 +148,8 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_elapsedSecs = 0;
     m_remainingSecs = 0;
     m_failedCount = 0;
+    m_skippedCount = 0;
+    m_convertedCount = 0;
     m_closing = false;
     m_currentTask = -1;
     m_timerTime.start();
@@ -165,6 +169,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
             return;
         case TaskEnd::Complete:
         case TaskEnd::Failed:
+        case TaskEnd::Skipped:
             break;
         }
     }
@@ -181,12 +186,11 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     if (m_runState != Running)
         return TaskEnd::Stopped;
     m_currentTask = index;
+    m_currentId = m_tasks.taskId(index);
     m_positionSecs = 0;
 
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
-    setStatus(index, TaskStatus::Converting);
-    emit convertingFileChanged(FileNamePart(task.InputFile));
 
     // No task's output may replace the source of another task of the list,
     // converted already or still waiting.
@@ -194,11 +198,37 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     for (int i = 0; i < m_tasks.count(); ++i)
         if (i != index)
             otherSources.append(m_tasks.caption(i));
-    const QString output = OutputPath(m_host.outputDirectory(), task, index,
-                                      m_host.outputExtension(), m_host.overwrite(), otherSources);
-    const QStringList args = EncoderArguments(task, options, output);
-
+    const bool skip = m_host.skipExisting();
+    const QString unfinished = m_unfinishedOutputs.value(m_currentId);
+    const QString output =
+        OutputPath(m_host.outputDirectory(), task, index, m_host.outputExtension(),
+                   skip || m_host.overwrite(), otherSources, unfinished);
     m_taskSecs = task.ClipLengthSecs;
+    if (skip && QFileInfo::exists(output) && output != unfinished) {
+        // Kept as it is; the task counts as done.
+        m_logs.remove(m_currentId);
+        setStatus(index, TaskStatus::Skipped);
+        ++m_skippedCount;
+        m_doneSecs += m_taskSecs;
+        setBars(m_currentBar,
+                m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar);
+        m_currentTask = -1;
+        return TaskEnd::Skipped;
+    }
+
+    setStatus(index, TaskStatus::Converting);
+    emit convertingFileChanged(FileNamePart(task.InputFile));
+    const QStringList args = EncoderArguments(task, options, output);
+    // Recorded before the encoder starts: should the program end during
+    // the conversion, the task's next conversion knows whose file it finds.
+    m_unfinishedOutputs.insert(m_currentId, output);
+    emit conversionStarting(index);
+    m_logs.begin(m_currentId, QStringLiteral("%1%2").arg(
+                                  QDir::toNativeSeparators(m_encoderPath),
+                                  CommandLineText(task, TaskOptions(options, task), output)));
+    m_currentOutput = output;
+    m_outputBefore = outputState(output);
+
     m_chunkCount = 0;
     m_latestChunk.clear();
     m_evaluated = false;
@@ -210,6 +240,9 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         const QString error = m_encoder.errorString();
         const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) ||
                           error.contains(QStringLiteral("Too many open files"));
+        m_logs.finish(m_currentId, false,
+                      QStringLiteral("The encoder could not be started: %1").arg(error));
+        forgetOutput();
         endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
@@ -227,26 +260,77 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
             showOutput();
     }
 
-    if (m_runState == StopRequested)
+    if (m_runState == StopRequested) {
+        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
+        discardOutput();
         return TaskEnd::Stopped;
+    }
 
-    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
+    QString reason;
+    if (m_encoder.crashed())
+        reason = QStringLiteral("The encoder crashed.");
+    else if (m_encoder.exitCode() != 0)
+        reason = QStringLiteral("The encoder ended with exit status %1.").arg(m_encoder.exitCode());
+    else if (m_writeFailed)
+        reason = QStringLiteral("The encoder could not finish writing the output file.");
+    const bool failed = !reason.isEmpty();
+    m_logs.finish(m_currentId, !failed, reason);
     m_doneSecs += m_taskSecs;
     const bool last = index == m_taskCount - 1;
-    const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
+    const int done = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
     if (failed) {
         ++m_failedCount;
+        // A partial output is never taken for a finished one.
+        discardOutput();
         setStatus(index, TaskStatus::Failed);
-        setBars(last ? m_currentBar : 0, total);
+        setBars(last ? m_currentBar : 0, done);
     } else {
+        ++m_convertedCount;
+        forgetOutput();
         setStatus(index, TaskStatus::Complete);
-        setBars(100, total);
+        setBars(100, done);
         if (!last)
-            setBars(0, total);
+            setBars(0, done);
     }
     m_encoder.TerminateEncoder();
     m_currentTask = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
+}
+
+BatchRun::OutputState BatchRun::outputState(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified(),
+            info.fileTime(QFileDevice::FileMetadataChangeTime)};
+}
+
+void BatchRun::discardOutput()
+{
+    if (m_currentOutput.isEmpty())
+        return;
+    // The encoder was told to write this file: whatever it holds now that
+    // differs from before came from this conversion and is incomplete. A
+    // file the encoder never touched (it failed before) stays.
+    const OutputState now = outputState(m_currentOutput);
+    if (now.exists && !(now == m_outputBefore) && QFileInfo(m_currentOutput).isFile())
+        QFile::remove(m_currentOutput);
+    forgetOutput();
+}
+
+void BatchRun::forgetOutput()
+{
+    m_currentOutput.clear();
+    m_unfinishedOutputs.remove(m_currentId);
+}
+
+void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
+{
+    if (path.isEmpty())
+        m_unfinishedOutputs.remove(taskId);
+    else
+        m_unfinishedOutputs.insert(taskId, path);
 }
 
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
@@ -275,8 +359,10 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
 
 void BatchRun::takeOutput(const QByteArray &chunk)
 {
-    // Every read of the task's encoder comes here, in order. Only the latest
-    // chunk is kept; the first two chunks of a task are never evaluated.
+    // Every read of the task's encoder comes here, in order. The task's log
+    // keeps the end of it; only the latest chunk is kept besides, and the
+    // first two chunks of a task are never evaluated.
+    m_logs.append(m_currentId, chunk);
     if (!m_writeFailed) {
         const QByteArray joint =
             m_latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
@@ -335,6 +421,7 @@ void BatchRun::complete()
 {
     m_timerTime.stop();
     m_currentTask = -1;
+    emit runCompleted(m_convertedCount, m_skippedCount, m_failedCount);
     if (m_host.autoTurnOff() || m_host.autoExit()) {
         // The window closes; the run counts as over, so closing does not ask
         // about a run in progress.
@@ -345,14 +432,8 @@ void BatchRun::complete()
         m_host.closeMainWindow();
         return;
     }
-    const QString text =
-        m_failedCount == 0
-            ? QStringLiteral("The coversion is completed successfully.")
-            : QStringLiteral("The conversion is completed, but %1 of %2 files could not be "
-                             "converted.")
-                  .arg(m_failedCount)
-                  .arg(m_taskCount);
-    m_platform.messageBox(text, QStringLiteral("Complete"), Platform::Icon::Information);
+    m_platform.messageBox(completionText(), QStringLiteral("Complete"),
+                          Platform::Icon::Information);
     if (m_host.autoOpenDir()) {
         const QString dir = m_host.outputDirectory();
         if (outputDirectoryExists(dir))
@@ -360,6 +441,30 @@ void BatchRun::complete()
     }
     setRunState(Idle);
     emit progressPanelShown(false);
+}
+
+QString BatchRun::completionText() const
+{
+    QString text =
+        m_failedCount == 0
+            ? QStringLiteral("The coversion is completed successfully.")
+            : QStringLiteral("The conversion is completed, but %1 of %2 files could not be "
+                             "converted.")
+                  .arg(m_failedCount)
+                  .arg(m_taskCount);
+    if (m_skippedCount == 1)
+        text += QStringLiteral(" 1 of %1 files was skipped because its output file already "
+                               "exists.")
+                    .arg(m_taskCount);
+    else if (m_skippedCount > 1)
+        text += QStringLiteral(" %1 of %2 files were skipped because their output files already "
+                               "exist.")
+                    .arg(m_skippedCount)
+                    .arg(m_taskCount);
+    if (m_failedCount > 0)
+        text += QStringLiteral(" Point at a \"Failed\" task to see why, or choose \"Show "
+                               "Log...\" in its pop-up menu.");
+    return text;
 }
 
 void BatchRun::requestStop()
@@ -382,9 +487,12 @@ void BatchRun::stopForClose()
     m_encoder.TerminateEncoder();
     m_timerTime.stop();
     // The run's own frame may never resume once the program ends: the task in
-    // progress is marked now.
-    if (m_currentTask >= 0)
+    // progress is marked now, and its unfinished output goes.
+    if (m_currentTask >= 0) {
+        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
+        discardOutput();
         setStatus(m_currentTask, TaskStatus::Stop);
+    }
 }
 
 int BatchRun::EstimateRemaining(int elapsed, int percent)

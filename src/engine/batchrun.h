@@ -1,8 +1,11 @@
 #pragma once
 
 #include "settings/profilegrids.h"
+#include "tasklogs.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -70,6 +73,16 @@ public:
     int totalPosition() const { return m_totalBar; }
     QString memoText() const { return m_memo; }
 
+    // What each task's encoder printed (see TaskLogs).
+    TaskLogs &logs() { return m_logs; }
+    const TaskLogs &logs() const { return m_logs; }
+    // The output file a task's conversion was writing when it was cut off
+    // (the program ended meanwhile): the task's next conversion may write
+    // over it, also when existing files are kept. Set before the encoder
+    // starts; empty once the conversion has ended.
+    QString unfinishedOutput(quint64 taskId) const { return m_unfinishedOutputs.value(taskId); }
+    void setUnfinishedOutput(quint64 taskId, const QString &path);
+
     // Remaining seconds after elapsed ticks with the total bar at percent
     // (not 0): elapsed / (percent / 100) - elapsed, rounded half to even.
     static int EstimateRemaining(int elapsed, int percent);
@@ -94,12 +107,19 @@ signals:
     // write the file back (a read-only profile): error is the store's
     // message. The run goes ahead with the values shown.
     void profileNotSaved(const QString &profilePath, const QString &error);
+    // The task in row index is "Converting" and its unfinishedOutput() is
+    // set; its encoder starts when the connected slots have returned.
+    void conversionStarting(int index);
+    // The last task has ended without a stop; emitted before the
+    // completion actions.
+    void runCompleted(int converted, int skipped, int failed);
 
 private:
     enum class TaskEnd
     {
         Complete,
         Failed,
+        Skipped,
         Stopped,
         StartFailed
     };
@@ -115,6 +135,11 @@ private:
     void endAfterStartFailure(int index, const QString &message);
     void complete();
     void setStatus(int index, const QString &status);
+    // The output of the task in progress, removed when its conversion made
+    // it and did not finish it; the task's unfinishedOutput() is cleared.
+    void discardOutput();
+    void forgetOutput();
+    QString completionText() const;
 
     TaskStore &m_tasks;
     EncoderProcess &m_encoder;
@@ -141,7 +166,26 @@ private:
     bool m_evaluated = false;   // a chunk was evaluated since the last showOutput
     bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
+    int m_skippedCount = 0;
+    int m_convertedCount = 0;
     int m_taskCount = 0;
     bool m_closing = false;
     int m_currentTask = -1;
+    quint64 m_currentId = 0;
+    // The output file of the task in progress, as it was before its encoder
+    // started.
+    struct OutputState
+    {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const OutputState &) const = default;
+    };
+    static OutputState outputState(const QString &path);
+    QString m_currentOutput;
+    OutputState m_outputBefore;
+
+    TaskLogs m_logs;
+    QHash<quint64, QString> m_unfinishedOutputs;
 };

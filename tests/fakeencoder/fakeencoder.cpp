@@ -13,6 +13,8 @@
 //                   over and over without pause until MB megabytes are out;
 //                   MB 0 floods until the fake is ended
 //   exit N          end with exit code N
+//   endunless ARG   end here (exit 0) unless one of the arguments is ARG, so
+//                   one script can answer a probe (no "-y") and convert
 // Without a script it prints its arguments and exits 0.
 #include <algorithm>
 #include <chrono>
@@ -111,6 +113,12 @@ int main(int argc, char **argv)
             const std::string text =
                 sp2 == std::string::npos ? std::string() : unescape(arg.substr(sp2 + 1), last);
             flood(megabytes, text.empty() ? ProgressLine : text.c_str());
+        } else if (cmd == "endunless") {
+            bool found = false;
+            for (int i = 1; i < argc; ++i)
+                found = found || arg == argv[i];
+            if (!found)
+                return 0;
         } else if (cmd == "exit") {
             return std::atoi(arg.c_str());
         }
