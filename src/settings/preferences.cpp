@@ -11,6 +11,7 @@ const QString kAutoOpenDir = QStringLiteral("Auto Open Dir");
 const QString kAutoExit = QStringLiteral("Auto Exit");
 const QString kAutoTurnOff = QStringLiteral("Auto Turn Off");
 const QString kOverwrite = QStringLiteral("Overwrite");
+const QString kSkip = QStringLiteral("Skip");
 const QString kProfile = QStringLiteral("Profile");
 
 // In the file a "[" ends a section wherever it stands and a line break ends
@@ -59,7 +60,13 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     ini.WriteBool(kMain, kAutoOpenDir, v.autoOpenDir);
     ini.WriteBool(kMain, kAutoExit, v.autoExit);
     ini.WriteBool(kMain, kAutoTurnOff, v.autoTurnOff);
-    ini.WriteBool(kMain, kOverwrite, v.overwrite);
+    const bool skip = v.skip && !v.overwrite;
+    ini.WriteBool(kMain, kOverwrite, v.overwrite && !v.skip);
+    // The store cannot delete a key: once written, "Skip" is kept up to date.
+    // A line holds no line break, so a read that returns one found no key.
+    const QString absent = QStringLiteral("\n");
+    if (skip || ini.ReadString(kMain, kSkip, absent) != absent)
+        ini.WriteBool(kMain, kSkip, skip);
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -110,6 +117,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.autoExit = ini.ReadBool(section, kAutoExit, v.autoExit);
             v.autoTurnOff = ini.ReadBool(section, kAutoTurnOff, v.autoTurnOff);
             v.overwrite = ini.ReadBool(section, kOverwrite, v.overwrite);
+            v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
         });
 }
 

@@ -137,7 +137,7 @@ void TSettingForm::buildGeneralPage()
 
     gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
-    gpbOverWrite->setGeometry(12, 198, 345, 84);
+    gpbOverWrite->setGeometry(12, 198, 345, 110);
     rdbOverWrite = new QRadioButton(QStringLiteral("Overwrite"), gpbOverWrite);
     rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
     rdbOverWrite->setGeometry(14, 26, 320, 19);
@@ -146,6 +146,9 @@ void TSettingForm::buildGeneralPage()
                                  gpbOverWrite);
     rdbRename->setObjectName(QStringLiteral("rdbRename"));
     rdbRename->setGeometry(14, 52, 320, 19);
+    rdbSkip = new QRadioButton(QStringLiteral("Skip (keep the existing file)"), gpbOverWrite);
+    rdbSkip->setObjectName(QStringLiteral("rdbSkip"));
+    rdbSkip->setGeometry(14, 78, 320, 19);
 
     // Long captions take the width they need.
     for (QAbstractButton *b :
@@ -364,6 +367,7 @@ PreferenceValues TSettingForm::preferences() const
     v.autoExit = chkExit->isChecked();
     v.autoTurnOff = chkTurnoff->isChecked();
     v.overwrite = rdbOverWrite->isChecked();
+    v.skip = rdbSkip->isChecked();
     return v;
 }
 
@@ -375,9 +379,13 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     chkOpenDir->setChecked(values.autoOpenDir);
     chkExit->setChecked(values.autoExit);
     chkTurnoff->setChecked(values.autoTurnOff);
-    // Both buttons are set: a group never shows none checked.
-    rdbOverWrite->setChecked(values.overwrite);
-    rdbRename->setChecked(!values.overwrite);
+    // The group's buttons exclude each other: checking one clears the others.
+    if (values.overwrite)
+        rdbOverWrite->setChecked(true);
+    else if (values.skip)
+        rdbSkip->setChecked(true);
+    else
+        rdbRename->setChecked(true);
 }
 
 void TSettingForm::LoadPreferences()

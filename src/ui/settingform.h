@@ -83,6 +83,7 @@ public:
     QGroupBox *gpbOverWrite;
     QRadioButton *rdbOverWrite;
     QRadioButton *rdbRename;
+    QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;
     TSectionStack *ScrollBox1;
