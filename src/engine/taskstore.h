@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <array>
+#include <functional>
 
 // The task list: one row per source file, in conversion order. Each row has
 // a caption (the source path) and exactly ten cells; the view shows the
@@ -57,6 +58,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // A tooltip for a row beyond its texts (why a task failed, say): shown
+    // on every column of the row when the source gives a text for it.
+    using ToolTipSource = std::function<QString(int index)>;
+    void setToolTipSource(ToolTipSource source) { m_toolTipSource = std::move(source); }
+
+signals:
+    // A text of row index changed, shown in a column or not.
+    void recordChanged(int index);
+
 private:
     struct Row
     {
@@ -68,4 +78,5 @@ private:
 
     QList<Row> m_rows;
     TaskId m_lastId = 0;
+    ToolTipSource m_toolTipSource;
 };
