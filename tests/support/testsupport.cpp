@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <unistd.h>
+
 namespace testsupport {
 
 QString fakeEncoder()
@@ -116,6 +118,21 @@ QString setFakeScript(const QString &dir, const QStringList &lines)
         f.write(lines.join(u'\n').toUtf8() + '\n');
     qputenv("QC_FAKE_SCRIPT", path.toLocal8Bit());
     return path;
+}
+
+AsUnprivilegedUser::AsUnprivilegedUser()
+{
+    if (::geteuid() == 0) {
+        m_switched = ::seteuid(65534) == 0; // nobody
+        if (!m_switched)
+            qFatal("cannot act as an unprivileged user");
+    }
+}
+
+AsUnprivilegedUser::~AsUnprivilegedUser()
+{
+    if (m_switched && ::seteuid(0) != 0)
+        qFatal("cannot return to the root user");
 }
 
 } // namespace testsupport

@@ -40,6 +40,20 @@ QByteArray readFile(const QString &path);
 // Creates or truncates a file with exactly these bytes; false on failure.
 bool writeFile(const QString &path, const QByteArray &data);
 
+// While it lives, file permissions apply to the test as to any user: a test
+// running as root acts as an unprivileged user (the effective user id only).
+class AsUnprivilegedUser
+{
+public:
+    AsUnprivilegedUser();
+    ~AsUnprivilegedUser();
+    AsUnprivilegedUser(const AsUnprivilegedUser &) = delete;
+    AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
+
+private:
+    bool m_switched = false;
+};
+
 // Writes a script for the fake encoder and returns its path; the fake reads
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
 QString setFakeScript(const QString &dir, const QStringList &lines);
