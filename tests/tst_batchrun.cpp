@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@ public:
     QString dir;
     QString ext = QStringLiteral(".mp4");
     bool overwriteOn = true;
+    bool skipOn = false;
     bool openDir = false;
     bool exitOn = false;
     bool turnOff = false;
@@ -42,6 +44,7 @@ public:
     QString outputDirectory() const override { return dir; }
     QString outputExtension() const override { return ext; }
     bool overwrite() const override { return overwriteOn; }
+    bool skipExisting() const override { return skipOn; }
     bool autoOpenDir() const override { return openDir; }
     bool autoExit() const override { return exitOn; }
     bool autoTurnOff() const override { return turnOff; }
@@ -358,8 +361,9 @@ private slots:
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
         QVERIFY(!h.run->timerTime()->isActive());
         QVERIFY(!h.encoder.isRunning());
-        // The partial output stays.
-        QVERIFY(QFile::exists(h.outDir + "/a.mp4"));
+        // The partial output goes: it is never taken for a finished one.
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
+        QCOMPARE(h.run->logs().reason(h.tasks.taskId(0)), "The conversion was stopped.");
         // Stop when idle does nothing.
         h.run->requestStop();
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
@@ -457,40 +461,130 @@ private slots:
     }
 
     // Failing and crashing encoders, and one that could not write its output
-    // but ends with success: "Failed", the run goes on, and the completion
-    // message counts them.
+    // but ends with success: "Failed", the run goes on, the completion
+    // message counts them and tells where to see why, each log keeps the
+    // encoder's error lines, and an output the failed conversion wrote is
+    // removed while one it never touched stays.
     void failedTasks()
     {
         Harness h;
         h.host.openDir = true;
-        h.addTask("/src/a.avi", "00:01:00");
-        h.addTask("/src/b.avi", "00:01:00");
-        h.addTask("/src/c.avi", "00:01:00");
-        h.addTask("/src/e.avi", "00:01:00");
-        h.addTask("/src/d.avi", "00:01:00");
+        const QStringList names{"a", "b", "c", "e", "f", "d"};
+        for (const QString &n : names)
+            h.addTask("/src/" + n + ".avi", "00:01:00");
+        QVERIFY(testsupport::writeFile(h.outDir + "/f.mp4", "earlier"));
+        const QMap<QString, QStringList> scripts{
+            {"b.avi",
+             {"touch $last", "print frame=1 time=00:00:01.00 \\r",
+              "print [mp4 @ 0x1] Could not find tag for codec h264 in stream #0\\n",
+              "print Conversion failed!\\n", "exit 1"}},
+            {"c.avi", {"touch $last", "print worse", "crash"}},
+            // A full disk; the text cut in two.
+            {"e.avi",
+             {"touch $last", "print frame=1\\nError writing tra", "sleep 100",
+              "print iler of e.mp4: No space left on device\\n", "exit 0"}},
+            // Fails before it opens its output.
+            {"f.avi", {"print /src/f.avi: No such file or directory\n", "exit 1"}}};
         h.script({"print ok"});
-        QObject::connect(
-            h.run.get(), &BatchRun::convertingFileChanged, h.run.get(), [&](const QString &f) {
-                if (f == "b.avi")
-                    h.script({"print bad", "exit 3"});
-                else if (f == "c.avi")
-                    h.script({"print worse", "crash"});
-                else if (f == "e.avi") // a full disk; the text cut in two
-                    h.script({"print frame=1\\nError writing tra", "sleep 100",
-                              "print iler of e.mp4: No space left on device\\n", "exit 0"});
-                else
-                    h.script({"print ok"});
-            });
+        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
+                         [&](const QString &f) {
+                             h.script(scripts.value(f, {"touch $last", "print ok"}));
+                         });
+        QList<int> ended;
+        QObject::connect(h.run.get(), &BatchRun::runCompleted, h.run.get(),
+                         [&](int converted, int skipped, int failed) {
+                             ended = {converted, skipped, failed};
+                         });
         h.run->RunBatch(QString());
-        QCOMPARE(h.statuses(), (QStringList{"Complete", "Failed", "Failed", "Failed", "Complete"}));
+        QCOMPARE(h.statuses(),
+                 (QStringList{"Complete", "Failed", "Failed", "Failed", "Failed", "Complete"}));
+        QCOMPARE(ended, (QList<int>{2, 0, 4}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text,
-                 "The conversion is completed, but 3 of 5 files could not be converted.");
+                 "The conversion is completed, but 4 of 6 files could not be converted. Point at "
+                 "a \"Failed\" task to see why, or choose \"Show Log...\" in its pop-up menu.");
         QCOMPARE(h.platform.messages[0].caption, "Complete");
         QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.opened, (QStringList{h.outDir}));
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+
+        const QStringList summaries{
+            "",
+            "[mp4 @ 0x1] Could not find tag for codec h264 in stream #0\nConversion failed!",
+            "The encoder crashed.",
+            "Error writing trailer of e.mp4: No space left on device",
+            "/src/f.avi: No such file or directory",
+            ""};
+        const QStringList outputs{"a.mp4", "", "", "", "f.mp4", "d.mp4"};
+        for (int i = 0; i < names.size(); ++i) {
+            const TaskStore::TaskId id = h.tasks.taskId(i);
+            QVERIFY(h.run->logs().contains(id));
+            QCOMPARE(h.run->logs().failureSummary(id), summaries[i]);
+            QVERIFY(h.run->logs().heading(id).endsWith("/" + names[i] + ".mp4\""));
+            QVERIFY(h.run->unfinishedOutput(id).isEmpty());
+            QCOMPARE(QFile::exists(h.outDir + "/" + names[i] + ".mp4"), !outputs[i].isEmpty());
+        }
+        QCOMPARE(testsupport::readFile(h.outDir + "/f.mp4"), "earlier");
+        QVERIFY(h.run->logs()
+                    .text(h.tasks.taskId(3))
+                    .endsWith("The encoder could not finish writing the output file."));
+    }
+
+    // Skip keeps existing outputs: their tasks are "Skipped", count as done
+    // for the total bar and in the completion message. The output a cut-off
+    // conversion of the task left behind is overwritten, not kept.
+    void skipExisting_data()
+    {
+        QTest::addColumn<bool>("bFails");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all done") << false
+                                  << "The coversion is completed successfully. 2 of 4 files were "
+                                     "skipped because their output files already exist.";
+        QTest::newRow("one failure")
+            << true
+            << "The conversion is completed, but 1 of 4 files could not be converted. 2 of 4 "
+               "files were skipped because their output files already exist. Point at a "
+               "\"Failed\" task to see why, or choose \"Show Log...\" in its pop-up menu.";
+    }
+    void skipExisting()
+    {
+        QFETCH(bool, bFails);
+        QFETCH(QString, message);
+        Harness h;
+        h.host.skipOn = true;
+        h.host.overwriteOn = false;
+        for (const char *n : {"a", "b", "c", "u"})
+            h.addTask(QStringLiteral("/src/%1.avi").arg(n), "00:01:00");
+        for (const char *n : {"a", "c", "u"})
+            QVERIFY(testsupport::writeFile(h.outDir + QStringLiteral("/%1.mp4").arg(n), "kept"));
+        // u.mp4 is what u's conversion was writing when the program ended.
+        h.run->setUnfinishedOutput(h.tasks.taskId(3), h.outDir + "/u.mp4");
+        QStringList converted;
+        QObject::connect(h.run.get(), &BatchRun::convertingFileChanged, h.run.get(),
+                         [&](const QString &f) {
+                             if (f.isEmpty())
+                                 return; // the run's preparation
+                             converted << f;
+                             if (bFails && f == "b.avi")
+                                 h.script({"touch $last", "exit 1"});
+                             else
+                                 h.script({"touch $last", "print time=60.0 "});
+                         });
+        h.run->RunBatch(QString());
+        QCOMPARE(converted, (QStringList{"b.avi", "u.avi"}));
+        QCOMPARE(h.statuses(),
+                 (QStringList{"Skipped", bFails ? "Failed" : "Complete", "Skipped", "Complete"}));
+        // The first task was skipped: a quarter of the run is done.
+        QCOMPARE(h.snapshots.value(1), (Snapshot{0, 25}));
+        QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, message);
+        QCOMPARE(testsupport::readFile(h.outDir + "/a.mp4"), "kept");
+        QCOMPARE(testsupport::readFile(h.outDir + "/c.mp4"), "kept");
+        QCOMPARE(testsupport::readFile(h.outDir + "/u.mp4"), "x");
+        QVERIFY(h.run->unfinishedOutput(h.tasks.taskId(3)).isEmpty());
+        QVERIFY(!h.run->logs().contains(h.tasks.taskId(0)));
     }
 
     void missingEncoder_data()
@@ -680,6 +774,13 @@ private slots:
         h.run->RunBatch(QString());
         const qint64 grown = residentKb("VmHWM") - idle;
         QCOMPARE(h.status(0), status);
+        // The task's log keeps the end of the flood, within its bound.
+        const QByteArray log = h.run->logs().output(h.tasks.taskId(0));
+        QVERIFY2(log.size() > TaskLogs::TaskLimit - 4096 && log.size() <= TaskLogs::TaskLimit,
+                 QByteArray::number(log.size()));
+        QCOMPARE(h.run->logs().totalBytes(), TaskLogs::TaskLimit);
+        if (stopAfterMs < 0)
+            QVERIFY(log.endsWith("time=50.0 \n"));
         if (stopAfterMs >= 0)
             QVERIFY2(sinceStop.elapsed() < 1000, QByteArray::number(sinceStop.elapsed()));
         else
@@ -898,8 +999,15 @@ private slots:
         h.run->RunBatch(QStringLiteral(" -c:v mpeg4"));
         QCOMPARE(h.statuses(), (QStringList{"Failed", "Complete", "Failed"}));
         QCOMPARE(h.platform.messages.size(), 1);
-        QCOMPARE(h.platform.messages[0].text,
-                 "The conversion is completed, but 2 of 3 files could not be converted.");
+        QVERIFY(h.platform.messages[0].text.startsWith(
+            "The conversion is completed, but 2 of 3 files could not be converted."));
+        // Why, as the encoder said it.
+        QCOMPARE(h.run->logs().failureSummary(h.tasks.taskId(0)),
+                 gone + ": No such file or directory");
+        QVERIFY2(h.run->logs()
+                     .failureSummary(h.tasks.taskId(2))
+                     .contains("a.mp4: No such file or directory"),
+                 qPrintable(h.run->logs().failureSummary(h.tasks.taskId(2))));
         // The directory is gone: nothing to open.
         QVERIFY(h.platform.opened.isEmpty());
         QVERIFY(!h.encoder.isRunning());
@@ -921,29 +1029,38 @@ private slots:
         QFile::setPermissions(h.outDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(h.statuses(), (QStringList{"Failed"}));
         QCOMPARE(h.platform.messages.size(), 1);
-        QCOMPARE(h.platform.messages[0].text,
-                 "The conversion is completed, but 1 of 1 files could not be converted.");
+        QVERIFY(h.platform.messages[0].text.startsWith(
+            "The conversion is completed, but 1 of 1 files could not be converted."));
+        // The reason names the output file ("Permission denied"; as root,
+        // /proc has no such file).
+        const QString why = h.run->logs().failureSummary(h.tasks.taskId(0));
+        QVERIFY2(why.contains(isRoot() ? "/proc/a.mp4: No such file or directory"
+                                       : "a.mp4: Permission denied"),
+                 qPrintable(why));
     }
 
-    // Stopping the real encoder leaves a playable partial file (it is asked
-    // to end, not killed) and is not counted as a failure.
+    // Stopping the real encoder is not counted as a failure; the output it
+    // had begun is removed, so it is never taken for a finished one.
     void realStop()
     {
         Harness h(testsupport::ffmpeg());
         const QString a = testsupport::makeStandardClip(h.work.filePath("a.avi"), 20.0);
         QVERIFY(!a.isEmpty());
         h.addTask(a, "00:00:20");
+        bool begun = false;
         QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
-            if (c > 0 && h.run->RunState() == BatchRun::Running)
+            if (c > 0 && h.run->RunState() == BatchRun::Running) {
+                begun = QFileInfo(h.outDir + "/a.mp4").size() > 0;
                 QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
+            }
         });
         // Slow enough to be caught in the middle.
         h.run->RunBatch(QStringLiteral(" -c:v mpeg4 -q:v 2 -s 1280x960 -c:a aac"));
         QCOMPARE(h.statuses(), (QStringList{"Stop"}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, "The Coversion is canceled.");
-        const double partial = probeDuration(h.outDir + "/a.mp4");
-        QVERIFY2(partial > 0 && partial < 20, qPrintable(QString::number(partial)));
+        QVERIFY(begun);
+        QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
     }
 
     // Closing the window during a run: the encoder ends, the task is "Stop"

@@ -732,6 +732,54 @@ private slots:
         QVERIFY(f.platform.opened[0].startsWith(QLatin1String("https://")));
     }
 
+    // The end of a run is told on the desktop when the user looks at
+    // another window; the taskbar entry shows the total progress meanwhile.
+    void runEndNotice_data()
+    {
+        QTest::addColumn<bool>("active");
+        QTest::newRow("window active") << true;
+        QTest::newRow("another window active") << false;
+    }
+    void runEndNotice()
+    {
+        QFETCH(bool, active);
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        QTemporaryDir out;
+        QStringList paths;
+        for (const char *name : {"n1.avi", "n2.avi", "n3.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QVERIFY(testsupport::writeFile(paths.last(), ""));
+        }
+        f.form->DropPaths(paths);
+        QVERIFY(testsupport::waitForIntake(f.form->intake()));
+        f.form->edtOutputdir->setText(out.path());
+        QVERIFY(testsupport::writeFile(out.filePath("n3.mp4"), "kept"));
+        f.settingForm->rdbSkip->setChecked(true);
+        QWidget other;
+        other.show();
+        QWidget *focus = active ? static_cast<QWidget *>(f.form.get()) : &other;
+        focus->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(focus));
+        testsupport::setFakeScript(m_tmp.path(), {"touch $last", "print time=60.0 "});
+        QObject::connect(&f.form->batch(), &BatchRun::convertingFileChanged, f.form.get(),
+                         [&](const QString &file) {
+                             if (file == QLatin1String("n2.avi"))
+                                 testsupport::setFakeScript(m_tmp.path(), {"exit 1"});
+                         });
+        QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(f.platform.taskbarProgress, (QList<int>{0, 33, 67, 100, -1}));
+        QCOMPARE(f.platform.notifications.size(), active ? 0 : 1);
+        if (!active) {
+            QCOMPARE(f.platform.notifications[0].summary, QStringLiteral("Conversion completed"));
+            QCOMPARE(f.platform.notifications[0].body,
+                     QStringLiteral("1 file converted, 1 skipped, 1 failed."));
+        }
+    }
+
     void closeDuringRunAsks()
     {
         MainFormFixture::Options o;

@@ -215,6 +215,40 @@ private slots:
         QCOMPARE(v.overwrite, overwrite);
     }
 
+    // The third overwrite choice: "Overwrite=0" (an older reader renames,
+    // which never overwrites either) plus "Skip=1", written only while
+    // chosen and reset, not left behind, when the user chooses otherwise.
+    void skipChoice()
+    {
+        PreferenceValues v;
+        v.outputPath = "/o";
+        SavePreferences(m_ini, v);
+        const QByteArray plain = testsupport::readFile(m_ini);
+        QVERIFY(!plain.contains("Skip"));
+        struct Step
+        {
+            bool overwrite, skip;
+            QByteArray lines;
+        };
+        const Step steps[] = {{false, true, "[Main]\r\nSkip=1\r\nOverwrite=0\r\n"},
+                              {true, false, "[Main]\r\nSkip=0\r\nOverwrite=1\r\n"},
+                              {false, false, "[Main]\r\nSkip=0\r\nOverwrite=0\r\n"},
+                              {false, true, "[Main]\r\nSkip=1\r\nOverwrite=0\r\n"}};
+        for (const Step &step : steps) {
+            v.overwrite = step.overwrite;
+            v.skip = step.skip;
+            SavePreferences(m_ini, v);
+            QVERIFY2(testsupport::readFile(m_ini).startsWith(step.lines),
+                     testsupport::readFile(m_ini).constData());
+            const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
+            QCOMPARE(r.overwrite, step.overwrite);
+            QCOMPARE(r.skip, step.skip);
+        }
+        // Written by hand: "Overwrite" wins.
+        QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nOverwrite=1\r\nSkip=1\r\n"));
+        QVERIFY(!ReadPreferences(m_ini, "Main", m_appDir).skip);
+    }
+
     void synModeOutOfRangeIsWrittenAsNone()
     {
         QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nSyn Mode=7\r\n"));

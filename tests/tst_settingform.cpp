@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,6 +205,29 @@ private slots:
         QVERIFY2(file.contains("Simultaneous Probes=9\r\n"), file.constData());
         QVERIFY(file.contains("Include Subfolders=1\r\n"));
         QVERIFY(file.contains("Keep Folder Structure=0\r\n"));
+    }
+
+    // The third overwrite choice in the group, shown from the file and
+    // saved by OK.
+    void skipChoice()
+    {
+        create(true, "[Main]\r\nOverwrite=0\r\nSkip=1\r\n");
+        QCOMPARE(m_form->rdbSkip->text(), QStringLiteral("Skip (keep the existing file)"));
+        QCOMPARE(m_form->rdbSkip->parentWidget(), static_cast<QWidget *>(m_form->gpbOverWrite));
+        QVERIFY(m_form->rdbSkip->isChecked());
+        QVERIFY(!m_form->rdbRename->isChecked() && !m_form->rdbOverWrite->isChecked());
+        m_form->showPage(0);
+        const QList<std::pair<QRadioButton *, QByteArray>> choices{
+            {m_form->rdbOverWrite, "\r\nOverwrite=1\r\nSkip=0\r\n"},
+            {m_form->rdbSkip, "\r\nOverwrite=0\r\nSkip=1\r\n"},
+            {m_form->rdbRename, "\r\nOverwrite=0\r\nSkip=0\r\n"}};
+        for (const auto &[button, lines] : choices) {
+            m_form->showPage(0);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+            QVERIFY(button->isChecked());
+            QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
+            QVERIFY2(readAll(prefs()).endsWith(lines), readAll(prefs()).constData());
+        }
     }
 
     void showAndCancel()

@@ -1,6 +1,7 @@
 // The commands on the task list: remove, clear, moves, the Output values of
 // the selected task, the pop-up menu, the keys, the column rule, and the
 // output-directory commands of the bottom bar.
+#include "engine/batchrun.h"
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
@@ -9,12 +10,14 @@
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
+#include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,10 +27,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <QUrl>
 #include <fcntl.h>
@@ -449,10 +455,11 @@ private slots:
         QStringList texts;
         for (QAction *a : actions)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts, QStringList({"Open", "-", "Add Files...", "Add Directorys...", "-",
-                                     "Remove", "Clear"}));
+        QCOMPARE(texts, QStringList({"Open", "Show Log...", "-", "Add Files...",
+                                     "Add Directorys...", "-", "Remove", "Clear"}));
         form.ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
+        QVERIFY(!form.ShowLog1->isEnabled());
         QVERIFY(!form.Remove1->isEnabled());
         QVERIFY(!form.Clear1->isEnabled());
         QVERIFY(form.AddFiles1->isEnabled());
@@ -471,6 +478,81 @@ private slots:
         QVERIFY(form.Open1->isEnabled());
         QVERIFY(form.Remove1->isEnabled());
         QVERIFY(form.Clear1->isEnabled());
+        // Only a task that has run has a log.
+        QVERIFY(!form.ShowLog1->isEnabled());
+    }
+
+    // Why a task failed: the tooltip of its row shows the encoder's last
+    // error lines; "Show Log..." in its menu opens the whole output, to be
+    // copied or saved.
+    void failedTaskTooltipAndLog()
+    {
+        auto f = formWithTasks(2);
+        TMainForm &form = *f->form;
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        const QString failing = m_sources.filePath(QStringLiteral("t2.avi"));
+        QObject::connect(&form.batch(), &BatchRun::convertingFileChanged, &form,
+                         [&](const QString &file) {
+                             testsupport::setFakeScript(
+                                 out.path(), file == QLatin1String("t2.avi")
+                                                 ? QStringList{"print frame=1 time=00:00:01.00 \\r",
+                                                               "print " + failing +
+                                                                   ": Invalid data found when "
+                                                                   "processing input\\n",
+                                                               "exit 1"}
+                                                 : QStringList{"touch $last"});
+                         });
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(1, ItemField::Status), QStringLiteral("Failed"));
+        const QString why = failing + QStringLiteral(": Invalid data found when processing input");
+
+        QWidget *viewport = form.ltvTask->viewport();
+        auto toolTipAt = [&](int row, int column) {
+            QToolTip::hideText();
+            const QPoint pos = form.ltvTask->visualRect(form.tasks().index(row, column)).center();
+            QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+            QApplication::sendEvent(viewport, &help);
+            return QToolTip::text();
+        };
+        QCOMPARE(toolTipAt(1, 3), why);
+        QCOMPARE(toolTipAt(1, 0), failing + u'\n' + why);
+        QCOMPARE(toolTipAt(0, 3), QStringLiteral("Complete"));
+
+        // The menu of the failed row.
+        const QRect rect = form.ltvTask->visualRect(form.tasks().index(1, 0));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, rect.center());
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, rect.center(),
+                                    viewport->mapToGlobal(rect.center()));
+        QApplication::sendEvent(viewport, &menuEvent);
+        QTRY_VERIFY(form.ppmTask->isVisible());
+        QVERIFY(form.ShowLog1->isEnabled());
+        QTest::mouseClick(form.ppmTask, Qt::LeftButton, {},
+                          form.ppmTask->actionGeometry(form.ShowLog1).center());
+        TLogForm *log = form.logForm();
+        QVERIFY(log);
+        QTRY_VERIFY(log->isVisible());
+        QCOMPARE(log->windowTitle(), QStringLiteral("Log - t2.avi"));
+        const QString text = log->memLog->toPlainText();
+        QVERIFY2(text.startsWith(form.encoderPath() + QStringLiteral(" -y -i \"") + failing),
+                 qPrintable(text));
+        // As a terminal shows it: the message took the progress line's place.
+        QVERIFY2(text.endsWith(u'\n' + why +
+                               QStringLiteral("\n\nThe encoder ended with exit status 1.")),
+                 qPrintable(text));
+        QVERIFY(log->memLog->isReadOnly());
+
+        QTest::mouseClick(log->btnCopy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        const QString saved = out.filePath(QStringLiteral("why.log"));
+        f->platform.saveAnswers << saved;
+        QTest::mouseClick(log->btnSaveAs, Qt::LeftButton);
+        QCOMPARE(QString::fromUtf8(testsupport::readFile(saved)), text + u'\n');
+        // A folder that cannot take the file: told, nothing else happens.
+        f->platform.saveAnswers << out.filePath(QStringLiteral("missing/why.log"));
+        QTest::mouseClick(log->btnSaveAs, Qt::LeftButton);
+        QCOMPARE(f->platform.messages.last().caption, QStringLiteral("Log Not Saved"));
     }
 
     void keys()

@@ -1,6 +1,7 @@
 #include "preview/qtpreviewplayer.h"
 #include "ui/aboutform.h"
 #include "ui/application.h"
+#include "ui/branding.h"
 #include "ui/mainform.h"
 #include "ui/processform.h"
 #include "ui/settingform.h"
@@ -82,6 +83,8 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
         errors.removeDuplicates();
         for (const QString &error : errors)
             app.ShowException(error);
+        // Unfinished work of the last session, once the window is up.
+        mainForm.RestoreSession();
     });
     return app.exec();
 }
@@ -91,6 +94,8 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
+    // The desktop finds the program's entry (icon, taskbar) by this name.
+    QGuiApplication::setDesktopFileName(Branding::DesktopEntry);
     WidgetPlatform platform;
     app.setPlatform(&platform);
     // The program's default font: 8 points at 96 dots per inch. Set on the

@@ -6,8 +6,8 @@
 
 // The Platform of the command-line program: no window, no dialog. A message
 // box becomes one line ("<caption>: <text>") for the standard error output;
-// a question is answered No, a dialog is cancelled, and nothing is opened or
-// powered off.
+// a question is answered No, a dialog is cancelled, and nothing is opened,
+// notified, shown on a taskbar or powered off.
 class ConsolePlatform : public Platform
 {
 public:
@@ -26,6 +26,8 @@ public:
     bool browseForDirectory(const QString &title, QString &path) override;
     void shellOpen(const QString &target) override;
     void powerOff() override;
+    void notify(const QString &, const QString &) override {}
+    void setTaskbarProgress(int, bool) override {}
 
 private:
     LineSink m_sink;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <cmath>
@@ -161,6 +162,8 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_elapsedSecs = 0;
     m_remainingSecs = 0;
     m_failedCount = 0;
+    m_skippedCount = 0;
+    m_convertedCount = 0;
     m_closing = false;
     m_currentTask = -1;
     m_timerTime.start();
@@ -183,6 +186,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
             return;
         case TaskEnd::Complete:
         case TaskEnd::Failed:
+        case TaskEnd::Skipped:
             break;
         }
     }
@@ -201,6 +205,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     if (!waitForProbe(index))
         return TaskEnd::StoppedWaiting;
     m_currentTask = index;
+    m_currentId = m_tasks.taskId(index);
     m_positionSecs = 0;
     if (m_totalStale) {
         m_totalSecs = totalSecs();
@@ -209,19 +214,46 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
 
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
+
+    const bool skip = m_host.skipExisting();
+    const QString unfinished = m_unfinishedOutputs.value(m_currentId);
+    const QString output = OutputPathFor(index);
+    m_taskSecs = task.ClipLengthSecs;
+    if (skip && QFileInfo::exists(output) && output != unfinished) {
+        // Kept as it is; the task counts as done.
+        m_logs.remove(m_currentId);
+        setStatus(index, TaskStatus::Skipped);
+        ++m_skippedCount;
+        m_doneSecs += m_taskSecs;
+        setBars(m_currentBar,
+                m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar);
+        emit taskEnded(index, TaskStatus::Skipped, -1);
+        m_currentTask = -1;
+        return TaskEnd::Skipped;
+    }
+
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
-
     if (taskOutputDirectory(index).isEmpty()) {
         // Its subfolder cannot be made (a file of that name, no right to):
         // the task fails, the run goes on.
-        m_taskSecs = task.ClipLengthSecs;
-        return endTask(index, true, -1);
+        m_logs.begin(m_currentId, QString());
+        return endTask(index,
+                       QStringLiteral("The output folder \"%1\" cannot be created.")
+                           .arg(QDir::toNativeSeparators(outputDirectoryOf(index))),
+                       -1);
     }
-    const QString output = OutputPathFor(index);
     const QStringList args = EncoderArguments(task, options, output);
+    // Recorded before the encoder starts: should the program end during
+    // the conversion, the task's next conversion knows whose file it finds.
+    m_unfinishedOutputs.insert(m_currentId, output);
+    emit conversionStarting(index);
+    m_logs.begin(m_currentId, QStringLiteral("%1%2").arg(
+                                  QDir::toNativeSeparators(m_encoderPath),
+                                  CommandLineText(task, TaskOptions(options, task), output)));
+    m_currentOutput = output;
+    m_outputBefore = outputState(output);
 
-    m_taskSecs = task.ClipLengthSecs;
     m_chunkCount = 0;
     m_latestChunk.clear();
     m_evaluated = false;
@@ -233,6 +265,9 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         const QString error = m_encoder.errorString();
         const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) ||
                           error.contains(QStringLiteral("Too many open files"));
+        m_logs.finish(m_currentId, false,
+                      QStringLiteral("The encoder could not be started: %1").arg(error));
+        forgetOutput();
         endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
@@ -251,29 +286,44 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
             showOutput();
     }
 
-    if (m_runState == StopRequested)
+    if (m_runState == StopRequested) {
+        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
+        discardOutput();
         return TaskEnd::Stopped;
+    }
 
-    const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
-    const TaskEnd end = endTask(index, failed, m_encoder.crashed() ? -1 : m_encoder.exitCode());
+    QString reason;
+    if (m_encoder.crashed())
+        reason = QStringLiteral("The encoder crashed.");
+    else if (m_encoder.exitCode() != 0)
+        reason = QStringLiteral("The encoder ended with exit status %1.").arg(m_encoder.exitCode());
+    else if (m_writeFailed)
+        reason = QStringLiteral("The encoder could not finish writing the output file.");
+    const TaskEnd end = endTask(index, reason, m_encoder.crashed() ? -1 : m_encoder.exitCode());
     m_encoder.TerminateEncoder();
     return end;
 }
 
-BatchRun::TaskEnd BatchRun::endTask(int index, bool failed, int exitCode)
+BatchRun::TaskEnd BatchRun::endTask(int index, const QString &reason, int exitCode)
 {
+    const bool failed = !reason.isEmpty();
+    m_logs.finish(m_currentId, !failed, reason);
     m_doneSecs += m_taskSecs;
     const bool last = isLastTask(index);
-    const int total = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
+    const int done = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
     if (failed) {
         ++m_failedCount;
+        // A partial output is never taken for a finished one.
+        discardOutput();
         setStatus(index, TaskStatus::Failed);
-        setBars(last ? m_currentBar : 0, total);
+        setBars(last ? m_currentBar : 0, done);
     } else {
+        ++m_convertedCount;
+        forgetOutput();
         setStatus(index, TaskStatus::Complete);
-        setBars(100, total);
+        setBars(100, done);
         if (!last)
-            setBars(0, total);
+            setBars(0, done);
     }
     emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete, exitCode);
     m_currentTask = -1;
@@ -290,8 +340,10 @@ QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
             avoid.append(m_tasks.caption(i));
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
+    // Skipping keeps an existing file: its name is the one to look for.
     return OutputPath(outputDirectoryOf(index), task, m_host.listIndex(index),
-                      m_host.outputExtension(), m_host.overwrite(), avoid);
+                      m_host.outputExtension(), m_host.skipExisting() || m_host.overwrite(), avoid,
+                      m_unfinishedOutputs.value(m_tasks.taskId(index)));
 }
 
 bool BatchRun::waitForIntake()
@@ -361,6 +413,42 @@ QString BatchRun::outputDirectoryOf(int index) const
     return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
 }
 
+BatchRun::OutputState BatchRun::outputState(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified(),
+            info.fileTime(QFileDevice::FileMetadataChangeTime)};
+}
+
+void BatchRun::discardOutput()
+{
+    if (m_currentOutput.isEmpty())
+        return;
+    // The encoder was told to write this file: whatever it holds now that
+    // differs from before came from this conversion and is incomplete. A
+    // file the encoder never touched (it failed before) stays.
+    const OutputState now = outputState(m_currentOutput);
+    if (now.exists && !(now == m_outputBefore) && QFileInfo(m_currentOutput).isFile())
+        QFile::remove(m_currentOutput);
+    forgetOutput();
+}
+
+void BatchRun::forgetOutput()
+{
+    m_currentOutput.clear();
+    m_unfinishedOutputs.remove(m_currentId);
+}
+
+void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
+{
+    if (path.isEmpty())
+        m_unfinishedOutputs.remove(taskId);
+    else
+        m_unfinishedOutputs.insert(taskId, path);
+}
+
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
 {
     static const QString key = QStringLiteral("time");
@@ -387,8 +475,10 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
 
 void BatchRun::takeOutput(const QByteArray &chunk)
 {
-    // Every read of the task's encoder comes here, in order. Only the latest
-    // chunk is kept; the first two chunks of a task are never evaluated.
+    // Every read of the task's encoder comes here, in order. The task's log
+    // keeps the end of it; only the latest chunk is kept besides, and the
+    // first two chunks of a task are never evaluated.
+    m_logs.append(m_currentId, chunk);
     if (!m_writeFailed) {
         const QByteArray joint =
             m_latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
@@ -451,6 +541,7 @@ void BatchRun::complete()
 {
     m_timerTime.stop();
     m_currentTask = -1;
+    emit runCompleted(m_convertedCount, m_skippedCount, m_failedCount);
     if (m_host.autoTurnOff() || m_host.autoExit()) {
         // The window closes; the run counts as over, so closing does not ask
         // about a run in progress.
@@ -461,14 +552,8 @@ void BatchRun::complete()
         m_host.closeMainWindow();
         return;
     }
-    const QString text =
-        m_failedCount == 0
-            ? QStringLiteral("The coversion is completed successfully.")
-            : QStringLiteral("The conversion is completed, but %1 of %2 files could not be "
-                             "converted.")
-                  .arg(m_failedCount)
-                  .arg(m_taskCount);
-    m_platform.messageBox(text, QStringLiteral("Complete"), Platform::Icon::Information);
+    m_platform.messageBox(completionText(), QStringLiteral("Complete"),
+                          Platform::Icon::Information);
     if (m_host.autoOpenDir()) {
         const QString dir = m_host.outputDirectory();
         if (outputDirectoryExists(dir))
@@ -476,6 +561,30 @@ void BatchRun::complete()
     }
     setRunState(Idle);
     emit progressPanelShown(false);
+}
+
+QString BatchRun::completionText() const
+{
+    QString text =
+        m_failedCount == 0
+            ? QStringLiteral("The coversion is completed successfully.")
+            : QStringLiteral("The conversion is completed, but %1 of %2 files could not be "
+                             "converted.")
+                  .arg(m_failedCount)
+                  .arg(m_taskCount);
+    if (m_skippedCount == 1)
+        text += QStringLiteral(" 1 of %1 files was skipped because its output file already "
+                               "exists.")
+                    .arg(m_taskCount);
+    else if (m_skippedCount > 1)
+        text += QStringLiteral(" %1 of %2 files were skipped because their output files already "
+                               "exist.")
+                    .arg(m_skippedCount)
+                    .arg(m_taskCount);
+    if (m_failedCount > 0)
+        text += QStringLiteral(" Point at a \"Failed\" task to see why, or choose \"Show "
+                               "Log...\" in its pop-up menu.");
+    return text;
 }
 
 void BatchRun::requestStop()
@@ -498,8 +607,10 @@ void BatchRun::stopForClose()
     m_encoder.TerminateEncoder();
     m_timerTime.stop();
     // The run's own frame may never resume once the program ends: the task in
-    // progress is marked now.
+    // progress is marked now, and its unfinished output goes.
     if (m_currentTask >= 0) {
+        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
+        discardOutput();
         setStatus(m_currentTask, TaskStatus::Stop);
         emit taskEnded(m_currentTask, TaskStatus::Stop, -1);
     }

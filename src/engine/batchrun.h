@@ -1,8 +1,11 @@
 #pragma once
 
 #include "settings/profilegrids.h"
+#include "tasklogs.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -85,6 +88,16 @@ public:
     int totalPosition() const { return m_totalBar; }
     QString memoText() const { return m_memo; }
 
+    // What each task's encoder printed (see TaskLogs).
+    TaskLogs &logs() { return m_logs; }
+    const TaskLogs &logs() const { return m_logs; }
+    // The output file a task's conversion was writing when it was cut off
+    // (the program ended meanwhile): the task's next conversion may write
+    // over it, also when existing files are kept. Set before the encoder
+    // starts; empty once the conversion has ended.
+    QString unfinishedOutput(quint64 taskId) const { return m_unfinishedOutputs.value(taskId); }
+    void setUnfinishedOutput(quint64 taskId, const QString &path);
+
     // Remaining seconds after elapsed ticks with the total bar at percent
     // (not 0): elapsed / (percent / 100) - elapsed, rounded half to even.
     static int EstimateRemaining(int elapsed, int percent);
@@ -115,15 +128,22 @@ signals:
     // Every chunk of the running encoder's output, as it is read.
     void encoderOutput(const QByteArray &chunk);
     // The task in row index got its final status of this run ("Complete",
-    // "Failed" or "Stop"); exitCode is the encoder's, -1 when it did not end
+    // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it did not end
     // by itself (stopped, crashed, or never started).
     void taskEnded(int index, const QString &status, int exitCode);
+    // The task in row index is "Converting" and its unfinishedOutput() is
+    // set; its encoder starts when the connected slots have returned.
+    void conversionStarting(int index);
+    // The last task has ended without a stop; emitted before the
+    // completion actions.
+    void runCompleted(int converted, int skipped, int failed);
 
 private:
     enum class TaskEnd
     {
         Complete,
         Failed,
+        Skipped,
         Stopped,
         StoppedWaiting, // stopped while the task waited for its probe
         StartFailed
@@ -147,7 +167,8 @@ private:
     QString taskOutputDirectory(int index) const;
     // The output directory of a task as a path, not created.
     QString outputDirectoryOf(int index) const;
-    TaskEnd endTask(int index, bool failed, int exitCode);
+    // reason: why the task failed; empty when it was converted.
+    TaskEnd endTask(int index, const QString &reason, int exitCode);
     // The sink of the task's encoder: every chunk as it is read.
     void takeOutput(const QByteArray &chunk);
     // The latest chunk and the progress it brought, once after each wait.
@@ -158,6 +179,11 @@ private:
     void endAfterStartFailure(int index, const QString &message);
     void complete();
     void setStatus(int index, const QString &status);
+    // The output of the task in progress, removed when its conversion made
+    // it and did not finish it; the task's unfinishedOutput() is cleared.
+    void discardOutput();
+    void forgetOutput();
+    QString completionText() const;
 
     TaskStore &m_tasks;
     EncoderProcess &m_encoder;
@@ -184,9 +210,28 @@ private:
     bool m_evaluated = false;   // a chunk was evaluated since the last showOutput
     bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
+    int m_skippedCount = 0;
+    int m_convertedCount = 0;
     int m_taskCount = 0;
     TaskIntake *m_intake = nullptr;
     bool m_totalStale = false; // a probe ended since TotalSecs was summed
     bool m_closing = false;
     int m_currentTask = -1;
+    quint64 m_currentId = 0;
+    // The output file of the task in progress, as it was before its encoder
+    // started.
+    struct OutputState
+    {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const OutputState &) const = default;
+    };
+    static OutputState outputState(const QString &path);
+    QString m_currentOutput;
+    OutputState m_outputBefore;
+
+    TaskLogs m_logs;
+    QHash<quint64, QString> m_unfinishedOutputs;
 };

@@ -52,7 +52,7 @@ bool sameFile(const QString &a, const QString &b)
 // A name the encoder may write: not the source nor another task's source, not
 // a directory, and not an existing file unless overwriting is allowed.
 bool usable(const QString &path, const QString &source, const QStringList &otherSources,
-            bool overwrite)
+            bool overwrite, const QString &unfinished)
 {
     if (sameFile(path, source))
         return false;
@@ -62,7 +62,7 @@ bool usable(const QString &path, const QString &source, const QStringList &other
     const QFileInfo info(path);
     if (info.isDir())
         return false;
-    return overwrite || !info.exists();
+    return overwrite || !info.exists() || (!unfinished.isEmpty() && sameFile(path, unfinished));
 }
 
 } // namespace
@@ -145,7 +145,8 @@ EncoderOptions BuildProfileOptions(const QString &profilePath, const ProfileGrid
 }
 
 QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
-                   const QString &outputExt, bool overwrite, const QStringList &otherSources)
+                   const QString &outputExt, bool overwrite, const QStringList &otherSources,
+                   const QString &unfinished)
 {
     const QString dir = AddBackslash(outputDir);
     // Both the plain and the indexed name take the profile's extension; the
@@ -158,14 +159,14 @@ QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
         ext = QStringLiteral(".mp4");
 
     const QString plain = dir + task.NewFilename + ext;
-    if (usable(plain, task.InputFile, otherSources, overwrite))
+    if (usable(plain, task.InputFile, otherSources, overwrite, unfinished))
         return plain;
     const QString indexed = dir + task.NewFilename + u'_' + QString::number(index + 1);
-    if (usable(indexed + ext, task.InputFile, otherSources, overwrite))
+    if (usable(indexed + ext, task.InputFile, otherSources, overwrite, unfinished))
         return indexed + ext;
     for (int k = 2;; ++k) {
         const QString candidate = indexed + u'_' + QString::number(k) + ext;
-        if (usable(candidate, task.InputFile, otherSources, overwrite))
+        if (usable(candidate, task.InputFile, otherSources, overwrite, unfinished))
             return candidate;
     }
 }

@@ -52,4 +52,6 @@ inline const QString Converting = QStringLiteral("Converting");
 inline const QString Complete = QStringLiteral("Complete");
 inline const QString Stop = QStringLiteral("Stop");
 inline const QString Failed = QStringLiteral("Failed");
+// The output file existed and the overwrite choice was to keep it.
+inline const QString Skipped = QStringLiteral("Skipped");
 } // namespace TaskStatus

@@ -18,6 +18,8 @@ public:
     virtual QString outputExtension() const = 0;
     // Overwrite existing output files (false: rename with an index).
     virtual bool overwrite() const = 0;
+    // Keep an existing output file: its task is not converted but "Skipped".
+    virtual bool skipExisting() const { return false; }
     virtual bool autoOpenDir() const = 0;
     virtual bool autoExit() const = 0;
     virtual bool autoTurnOff() const = 0;

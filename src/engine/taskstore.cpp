@@ -200,6 +200,7 @@ void TaskStore::setText(int index, int field, const QString &text)
         countCaption(text, 1);
     }
     target = text;
+    emit recordChanged(index);
     const int column = field == ItemField::Caption ? 0 : field + 1;
     if (column < ColumnCount)
         emit dataChanged(this->index(index, column), this->index(index, column));
@@ -221,7 +222,13 @@ QVariant TaskStore::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         const Row &r = m_rows[index.row()];
-        return index.column() == 0 ? r.caption : r.cells[size_t(index.column() - 1)];
+        const QString text = index.column() == 0 ? r.caption : r.cells[size_t(index.column() - 1)];
+        if (role == Qt::ToolTipRole && m_toolTipSource) {
+            const QString extra = m_toolTipSource(index.row());
+            if (!extra.isEmpty())
+                return index.column() == 0 ? text + u'\n' + extra : extra;
+        }
+        return text;
     }
     return {};
 }

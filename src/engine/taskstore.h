@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <array>
+#include <functional>
 
 // The task list: one row per source file, in conversion order. Each row has
 // a caption (the source path) and exactly ten cells; the view shows the
@@ -67,6 +68,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // A tooltip for a row beyond its texts (why a task failed, say): shown
+    // on every column of the row when the source gives a text for it.
+    using ToolTipSource = std::function<QString(int index)>;
+    void setToolTipSource(ToolTipSource source) { m_toolTipSource = std::move(source); }
+
+signals:
+    // A text of row index changed, shown in a column or not.
+    void recordChanged(int index);
+
 private:
     struct Row
     {
@@ -81,4 +91,5 @@ private:
     QList<Row> m_rows;
     TaskId m_lastId = 0;
     QHash<QString, int> m_captions; // how many rows have each caption
+    ToolTipSource m_toolTipSource;
 };

@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// Every message box, file or folder dialog, shell "open" and power-off of
-// the program goes through this interface, so that the windows can be
+// Every message box, file or folder dialog, shell "open", desktop
+// notification, taskbar progress and power-off of the program goes through
+// this interface, so that the windows can be
 // driven by tests without a modal window and without side effects.
 // The program's implementation lives with the windows (WidgetPlatform);
 // RecordingPlatform records calls and answers from a script.
@@ -53,4 +54,10 @@ public:
     virtual void shellOpen(const QString &target) = 0;
     // Asks the system to power the computer off.
     virtual void powerOff() = 0;
+    // A notification on the desktop (a summary line and a text), for the
+    // user who is not looking at the program.
+    virtual void notify(const QString &summary, const QString &body) = 0;
+    // The progress (0 to 100) shown on the program's taskbar or dock entry
+    // where the desktop supports it; visible false takes it away.
+    virtual void setTaskbarProgress(int percent, bool visible) = 0;
 };

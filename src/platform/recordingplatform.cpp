@@ -43,3 +43,13 @@ void RecordingPlatform::powerOff()
 {
     ++powerOffCount;
 }
+
+void RecordingPlatform::notify(const QString &summary, const QString &body)
+{
+    notifications.append(Notification{summary, body});
+}
+
+void RecordingPlatform::setTaskbarProgress(int percent, bool visible)
+{
+    taskbarProgress.append(visible ? percent : -1);
+}

@@ -7,7 +7,8 @@
 
 // A Platform for tests: every call is recorded; answers come from queues the
 // test fills (or the defaults below when a queue is empty). Never opens a
-// window, never opens anything, never powers the machine off.
+// window, never opens anything, never sends a notification, never powers the
+// machine off.
 class RecordingPlatform : public Platform
 {
 public:
@@ -27,6 +28,8 @@ public:
     bool browseForDirectory(const QString &title, QString &path) override;
     void shellOpen(const QString &target) override;
     void powerOff() override;
+    void notify(const QString &summary, const QString &body) override;
+    void setTaskbarProgress(int percent, bool visible) override;
 
     // Recorded calls.
     QList<Message> messages;
@@ -35,6 +38,14 @@ public:
     QStringList browseTitles;
     QStringList opened;
     int powerOffCount = 0;
+    struct Notification
+    {
+        QString summary;
+        QString body;
+    };
+    QList<Notification> notifications;
+    // Every change of the taskbar progress; -1 for "not shown".
+    QList<int> taskbarProgress;
 
     // Scripted answers. Empty queues give: Ok / Yes, no files, cancel.
     QList<Answer> answers;

@@ -49,6 +49,8 @@ public:
     QString userConfigDir() const { return m_userConfigDir; }
     // The Preferences.ini the program reads and writes.
     QString preferencesFile() const { return m_preferencesFile; }
+    // The task list kept between sessions, beside the user's Preferences.ini.
+    QString taskListFile() const { return m_userConfigDir + QStringLiteral("TaskList.ini"); }
     // The Preferences.ini that came with the program: the source of the
     // version text and of the factory settings. In the portable layout the
     // same file as preferencesFile().

@@ -14,6 +14,7 @@ const QString kAutoOpenDir = QStringLiteral("Auto Open Dir");
 const QString kAutoExit = QStringLiteral("Auto Exit");
 const QString kAutoTurnOff = QStringLiteral("Auto Turn Off");
 const QString kOverwrite = QStringLiteral("Overwrite");
+const QString kSkip = QStringLiteral("Skip");
 const QString kProfile = QStringLiteral("Profile");
 const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
@@ -41,7 +42,13 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     ini.WriteBool(kMain, kAutoOpenDir, v.autoOpenDir);
     ini.WriteBool(kMain, kAutoExit, v.autoExit);
     ini.WriteBool(kMain, kAutoTurnOff, v.autoTurnOff);
-    ini.WriteBool(kMain, kOverwrite, v.overwrite);
+    const bool skip = v.skip && !v.overwrite;
+    ini.WriteBool(kMain, kOverwrite, v.overwrite && !v.skip);
+    // The store cannot delete a key: once written, "Skip" is kept up to date.
+    // A line holds no line break, so a read that returns one found no key.
+    const QString absent = QStringLiteral("\n");
+    if (skip || ini.ReadString(kMain, kSkip, absent) != absent)
+        ini.WriteBool(kMain, kSkip, skip);
     // Newer settings: absent from a file that never had them, as long as
     // they keep their defaults.
     const PreferenceValues defaults;
@@ -115,6 +122,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.includeSubfolders = ini.ReadBool(section, kIncludeSubfolders, v.includeSubfolders);
             v.keepFolderStructure =
                 ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
+            v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
         });
 }
 

@@ -37,6 +37,11 @@ struct PreferenceValues
     int simultaneousProbes = DefaultSimultaneousProbes(); // 1..MaxSimultaneousProbes
     bool includeSubfolders = false;                       // folders are added with their subfolders
     bool keepFolderStructure = true; // ... and their outputs in the same subfolders
+    // The third overwrite choice: an existing output file is kept and its
+    // task skipped. Stored as "Overwrite=0" (what an older reader takes for
+    // renaming, which never overwrites either) and "Skip=1"; "Skip" is
+    // written only while chosen or when the file has it already.
+    bool skip = false;
 };
 
 // The choices of the synchronisation mode, in index order.
@@ -44,16 +49,17 @@ QStringList SynModeNames();
 
 // Reads the General page values from "Main" or "Default". Defaults:
 // outputPath defaultOutputPath, synMode 0, autoOpenDir true (false when reading
-// "Default"), autoExit false, autoTurnOff false, overwrite true, and those of
-// PreferenceValues for the rest. A "Syn Mode" outside 0..2 reads as -1
-// (nothing selected); "Simultaneous Probes" is kept within its range.
+// "Default"), autoExit false, autoTurnOff false, overwrite true, skip false
+// (read only when "Overwrite" is off), and those of PreferenceValues for the
+// rest. A "Syn Mode" outside 0..2 reads as -1 (nothing selected);
+// "Simultaneous Probes" is kept within its range.
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
                                  const QString &defaultOutputPath, bool rewrite = true,
                                  QStringList *errors = nullptr);
 
 // Writes "Output Path", "Syn Mode", "Auto Open Dir", "Auto Exit", "Auto Turn
-// Off", "Overwrite" into "Main", in that order, then the settings of adding
-// files where they are to be written.
+// Off", "Overwrite" (and "Skip", see PreferenceValues) into "Main", in that
+// order, then the settings of adding files where they are to be written.
 void SavePreferences(const QString &iniPath, const PreferenceValues &values);
 
 // Writes "Profile" (the chooser's index, -1 for none) and then the same keys

@@ -11,6 +11,10 @@ inline const QString Year = QStringLiteral("2026");
 inline const QString WebSite = QStringLiteral("https://www.larkspur-media.example");
 inline const QString TechSupportMail = QStringLiteral("support@larkspur-media.example");
 inline const QString SalesMail = QStringLiteral("sales@larkspur-media.example");
+// The desktop entry the program is installed with (resources/), without its
+// ".desktop", and the icon it names.
+inline const QString DesktopEntry = QStringLiteral("quivercast");
+inline const QString IconName = QStringLiteral("quivercast");
 
 struct OtherProduct
 {

@@ -4,6 +4,7 @@
 #include "engine/intake.h"
 #include "engine/outputvalidation.h"
 #include "engine/probequeue.h"
+#include "engine/savedtasklist.h"
 #include "engine/tasktext.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
@@ -16,6 +17,7 @@
 #include "ui/aboutform.h"
 #include "ui/branding.h"
 #include "ui/gridsection.h"
+#include "ui/logform.h"
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
@@ -145,6 +147,19 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     });
     m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
     m_batch->setIntake(m_intake.get());
+    // The task list is kept beside the user's settings; not where those
+    // cannot be saved either.
+    m_savedList = std::make_unique<SavedTaskList>(
+        m_tasks, m_platform,
+        m_paths.isShipped(preferencesFile()) ? QString() : m_paths.taskListFile());
+    m_savedList->setUnfinishedOutputSource(
+        [this](TaskStore::TaskId id) { return m_batch->unfinishedOutput(id); });
+    // A failed task tells why when the pointer rests on it.
+    m_tasks.setToolTipSource([this](int row) {
+        if (m_tasks.cell(row, ItemField::Status) != TaskStatus::Failed)
+            return QString();
+        return m_batch->logs().failureSummary(m_tasks.taskId(row));
+    });
 
     buildToolBar();
     auto *central = new QWidget(this);
@@ -185,7 +200,16 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
         panBottomCenter->setVisible(!shown);
         panBottomLeft->setVisible(shown);
         fitBottomBar();
+        showTaskbarProgress(shown ? 0 : -1);
     });
+    connect(m_batch.get(), &BatchRun::totalProgressChanged, this, [this](int p) {
+        if (m_taskbarPercent >= 0)
+            showTaskbarProgress(p);
+    });
+    // The task about to be converted is on disk before its encoder starts.
+    connect(m_batch.get(), &BatchRun::conversionStarting, m_savedList.get(),
+            &SavedTaskList::saveNow);
+    connect(m_batch.get(), &BatchRun::runCompleted, this, &TMainForm::notifyRunCompleted);
 
     FormCreate(args);
 }
@@ -504,6 +528,7 @@ void TMainForm::buildMenu()
     ppmTask = new QMenu(this);
     ppmTask->setObjectName(QStringLiteral("ppmTask"));
     Open1 = ppmTask->addAction(QStringLiteral("Open"), this, &TMainForm::ltvTaskDblClick);
+    ShowLog1 = ppmTask->addAction(QStringLiteral("Show Log..."), this, &TMainForm::ShowLog1Click);
     ppmTask->addSeparator();
     AddFiles1 =
         ppmTask->addAction(QStringLiteral("Add Files..."), this, &TMainForm::tbtnAddFileClick);
@@ -537,6 +562,7 @@ void TMainForm::FormCreate(const QStringList &args)
     cmbProfile->setCurrentIndex(-1);
 
     m_args = args;
+    m_hadArgs = !args.isEmpty();
     setAcceptDrops(true);
 
     panBottomCenter->setGeometry(0, 0, 607, 77);
@@ -637,6 +663,11 @@ QString TMainForm::outputDirectory() const
 bool TMainForm::overwrite() const
 {
     return m_settingForm ? m_settingForm->rdbOverWrite->isChecked() : true;
+}
+
+bool TMainForm::skipExisting() const
+{
+    return m_settingForm && m_settingForm->rdbSkip->isChecked();
 }
 
 bool TMainForm::autoOpenDir() const
@@ -850,10 +881,24 @@ void TMainForm::ppmTaskPopup()
 {
     const bool anySelected = firstSelectedRow() >= 0;
     Open1->setEnabled(anySelected);
+    // For a task that has been converted (or tried) in this session.
+    ShowLog1->setEnabled(anySelected &&
+                         m_batch->logs().contains(m_tasks.taskId(firstSelectedRow())));
     Remove1->setEnabled(anySelected);
     Clear1->setEnabled(m_tasks.count() > 0);
     AddFiles1->setEnabled(true);
     AddDirectorys1->setEnabled(true);
+}
+
+void TMainForm::ShowLog1Click()
+{
+    const int row = firstSelectedRow();
+    const TaskStore::TaskId id = m_tasks.taskId(row);
+    if (row < 0 || !m_batch->logs().contains(id))
+        return;
+    if (!m_logForm)
+        m_logForm = std::make_unique<TLogForm>(m_platform, this);
+    m_logForm->showLog(m_tasks.caption(row), m_batch->logs().text(id));
 }
 
 void TMainForm::bbtnBrowserClick()
@@ -1131,6 +1176,42 @@ void TMainForm::RestorePreferences()
     }
 }
 
+void TMainForm::RestoreSession()
+{
+    if (m_savedList->started())
+        return;
+    if (!m_hadArgs) {
+        m_savedList->offerRestore([this](TaskStore::TaskId id, const QString &output) {
+            m_batch->setUnfinishedOutput(id, output);
+        });
+        if (m_tasks.count() > 0)
+            panbg->hide();
+        enableTaskButtonsIfAny();
+    }
+    m_savedList->start();
+    m_savedList->saveNow();
+}
+
+void TMainForm::notifyRunCompleted(int converted, int skipped, int failed)
+{
+    // The user who watches the window sees the completion message.
+    if (isActiveWindow())
+        return;
+    const QString files = converted == 1 ? QStringLiteral("1 file converted")
+                                         : QStringLiteral("%1 files converted").arg(converted);
+    m_platform.notify(
+        QStringLiteral("Conversion completed"),
+        QStringLiteral("%1, %2 skipped, %3 failed.").arg(files).arg(skipped).arg(failed));
+}
+
+void TMainForm::showTaskbarProgress(int percent)
+{
+    if (percent == m_taskbarPercent)
+        return;
+    m_taskbarPercent = percent;
+    m_platform.setTaskbarProgress(std::max(0, percent), percent >= 0);
+}
+
 QStringList TMainForm::takeStartupErrors()
 {
     return std::exchange(m_startupErrors, {});
@@ -1164,12 +1245,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
         m_batch->stopForClose();
     }
     StorePreferences();
+    // What is left to do is there at the next start.
+    m_savedList->saveNow();
     event->accept();
     // No probe outlives the window, and no intake goes on without it.
     m_intake->cancel();
     // The program ends with this window: a dialog still open would keep it
     // running without a main window.
-    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm};
+    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_logForm.get()};
     for (QWidget *dialog : dialogs)
         if (dialog && dialog->isVisible())
             dialog->close();

@@ -15,6 +15,7 @@ class BatchRun;
 class Platform;
 class PreviewPlayer;
 class ProbeQueue;
+class SavedTaskList;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -33,6 +34,7 @@ class QVideoWidget;
 class TAboutForm;
 class TaskIntake;
 class TGridSection;
+class TLogForm;
 class TPreviewPane;
 class TSectionStack;
 class TSettingForm;
@@ -66,6 +68,11 @@ public:
     // first shown (the start goes on without the file's values); emptied by
     // the call.
     QStringList takeStartupErrors();
+    // The last step of the start, once the windows are shown and their
+    // messages told: without command-line paths, offers to restore the
+    // unfinished tasks of the last session; from then on the task list is
+    // saved after every change.
+    void RestoreSession();
 
     const AppPaths &paths() const { return m_paths; }
     QString versionText() const { return m_version; }
@@ -81,6 +88,9 @@ public:
     ProbeQueue &probes() { return *m_probes; }
     EncoderProcess &encoder() { return m_encoder; }
     BatchRun &batch() { return *m_batch; }
+    SavedTaskList &savedTaskList() { return *m_savedList; }
+    // The log window, once "Show Log..." has opened it.
+    TLogForm *logForm() const { return m_logForm.get(); }
     ProfileGrids grids() const;
     bool welcomeVisible() const;
     // The selected rows, ascending.
@@ -92,6 +102,7 @@ public:
     QString outputDirectory() const override;
     QString outputExtension() const override { return m_outputExt; }
     bool overwrite() const override;
+    bool skipExisting() const override;
     bool autoOpenDir() const override;
     bool autoExit() const override;
     bool autoTurnOff() const override;
@@ -135,8 +146,8 @@ public:
                  *panAdvanced = nullptr;
     TPreviewPane *panPreview = nullptr;
     QMenu *ppmTask = nullptr;
-    QAction *Open1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr, *Remove1 = nullptr,
-            *Clear1 = nullptr;
+    QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
+            *Remove1 = nullptr, *Clear1 = nullptr;
 
     // The width the column rule last saw for the task list.
     int rememberedListWidth() const { return m_listWidth; }
@@ -154,6 +165,7 @@ public slots:
     void ltvTaskClick();
     void ltvTaskDblClick();
     void ppmTaskPopup();
+    void ShowLog1Click();
     void sbtnPlayClick();
     void bbtnBrowserClick();
     void bbtnOpenClick();
@@ -210,6 +222,10 @@ private:
     // rewrite it): told once per file while the program runs, since a
     // read-only profile would otherwise bring the same message every time.
     void reportProfileNotSaved(const QString &path, const QString &error);
+    // The end of a run, told on the desktop when the user looks elsewhere.
+    void notifyRunCompleted(int converted, int skipped, int failed);
+    // The run's total progress on the taskbar entry; -1 takes it away.
+    void showTaskbarProgress(int percent);
 
     AppPaths m_paths;
     Platform &m_platform;
@@ -232,6 +248,8 @@ private:
     // True while the first showing restores the preferences and the profile:
     // errors then wait for the start-up message.
     bool m_restoring = false;
+    bool m_hadArgs = false;
+    int m_taskbarPercent = -1; // -1: not shown
 
     TaskStore m_tasks;
     EncoderProcess m_encoder;
@@ -242,6 +260,8 @@ private:
     std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
+    std::unique_ptr<SavedTaskList> m_savedList;
+    std::unique_ptr<TLogForm> m_logForm;
 
     TSettingForm *m_settingForm = nullptr;
     TSizeForm *m_sizeForm = nullptr;

@@ -138,7 +138,7 @@ void TSettingForm::buildGeneralPage()
 
     gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
-    gpbOverWrite->setGeometry(12, 198, 345, 84);
+    gpbOverWrite->setGeometry(12, 198, 345, 110);
     rdbOverWrite = new QRadioButton(QStringLiteral("Overwrite"), gpbOverWrite);
     rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
     rdbOverWrite->setGeometry(14, 26, 320, 19);
@@ -147,12 +147,15 @@ void TSettingForm::buildGeneralPage()
                                  gpbOverWrite);
     rdbRename->setObjectName(QStringLiteral("rdbRename"));
     rdbRename->setGeometry(14, 52, 320, 19);
+    rdbSkip = new QRadioButton(QStringLiteral("Skip (keep the existing file)"), gpbOverWrite);
+    rdbSkip->setObjectName(QStringLiteral("rdbSkip"));
+    rdbSkip->setGeometry(14, 78, 320, 19);
 
     // Adding files: folders with their subfolders, and how many files are
     // probed at a time.
     gpbAdding = new QGroupBox(QStringLiteral("Adding Files"), TabSheet1);
     gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
-    gpbAdding->setGeometry(12, 292, 345, 100);
+    gpbAdding->setGeometry(12, 314, 345, 96);
     chkSubfolders = new QCheckBox(QStringLiteral("Include subfolders"), gpbAdding);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
     chkSubfolders->setGeometry(14, 22, 320, 19);
@@ -393,6 +396,7 @@ PreferenceValues TSettingForm::preferences() const
     v.simultaneousProbes = spnProbes->value();
     v.includeSubfolders = chkSubfolders->isChecked();
     v.keepFolderStructure = chkKeepStructure->isChecked();
+    v.skip = rdbSkip->isChecked();
     return v;
 }
 
@@ -404,9 +408,13 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     chkOpenDir->setChecked(values.autoOpenDir);
     chkExit->setChecked(values.autoExit);
     chkTurnoff->setChecked(values.autoTurnOff);
-    // Both buttons are set: a group never shows none checked.
-    rdbOverWrite->setChecked(values.overwrite);
-    rdbRename->setChecked(!values.overwrite);
+    // The group's buttons exclude each other: checking one clears the others.
+    if (values.overwrite)
+        rdbOverWrite->setChecked(true);
+    else if (values.skip)
+        rdbSkip->setChecked(true);
+    else
+        rdbRename->setChecked(true);
     spnProbes->setValue(values.simultaneousProbes);
     chkSubfolders->setChecked(values.includeSubfolders);
     chkKeepStructure->setChecked(values.keepFolderStructure);

@@ -89,6 +89,7 @@ public:
     QCheckBox *chkKeepStructure;
     QLabel *labProbes;
     QSpinBox *spnProbes;
+    QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;
     TSectionStack *ScrollBox1;

@@ -1,5 +1,8 @@
 #include "widgetplatform.h"
 
+#include "branding.h"
+#include "platform/desktopnotifier.h"
+#include "platform/launcherentry.h"
 #include "platform/poweroff.h"
 
 #include <QApplication>
@@ -12,6 +15,8 @@
 #include <QUrl>
 
 WidgetPlatform::WidgetPlatform(QWidget *owner) : m_owner(owner) {}
+
+WidgetPlatform::~WidgetPlatform() = default;
 
 QWidget *WidgetPlatform::owner() const
 {
@@ -138,4 +143,20 @@ void WidgetPlatform::shellOpen(const QString &target)
 void WidgetPlatform::powerOff()
 {
     PowerOffComputer();
+}
+
+void WidgetPlatform::notify(const QString &summary, const QString &body)
+{
+    if (!m_notifier)
+        m_notifier = std::make_unique<DesktopNotifier>(Branding::ProductName, Branding::IconName,
+                                                       Branding::DesktopEntry);
+    m_notifier->notify(summary, body);
+}
+
+void WidgetPlatform::setTaskbarProgress(int percent, bool visible)
+{
+    if (!m_launcherEntry)
+        m_launcherEntry =
+            std::make_unique<LauncherEntry>(Branding::DesktopEntry + QStringLiteral(".desktop"));
+    m_launcherEntry->setProgress(percent, visible);
 }

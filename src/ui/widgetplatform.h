@@ -4,15 +4,21 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+
+class DesktopNotifier;
+class LauncherEntry;
 
 // The program's Platform: real message boxes, file and folder dialogs, the
-// desktop's "open" and the system's power-off.
+// desktop's "open", notifications and taskbar progress over the session bus,
+// and the system's power-off.
 class WidgetPlatform : public Platform
 {
 public:
     // Dialogs and message boxes are owned by this window (may be changed
     // later, e.g. once the main window exists).
     explicit WidgetPlatform(QWidget *owner = nullptr);
+    ~WidgetPlatform() override;
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     Answer messageBox(const QString &text, const QString &caption, Icon icon,
@@ -23,6 +29,8 @@ public:
     bool browseForDirectory(const QString &title, QString &path) override;
     void shellOpen(const QString &target) override;
     void powerOff() override;
+    void notify(const QString &summary, const QString &body) override;
+    void setTaskbarProgress(int percent, bool visible) override;
 
     // "Name|*.a;*.b;|Other|*.c" -> {"Name (*.a *.b)", "Other (*.c)"} for the
     // toolkit's file dialogs; a pattern list in brackets in a name is replaced
@@ -36,4 +44,7 @@ private:
     QWidget *owner() const;
 
     QPointer<QWidget> m_owner;
+    // Reach the session bus at their first use.
+    std::unique_ptr<DesktopNotifier> m_notifier;
+    std::unique_ptr<LauncherEntry> m_launcherEntry;
 };

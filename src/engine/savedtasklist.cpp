@@ -1,0 +1,261 @@
+#include "savedtasklist.h"
+
+#include "platform/platform.h"
+#include "prober.h"
+#include "settings/newinifiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kHeader("[Task List]");
+const QByteArray kTask("[Task]");
+const QByteArray kEnd("[End]");
+const QByteArray kUnfinishedOutput("UnfinishedOutput");
+
+// The record's texts and their keys, in the record's order.
+struct Field
+{
+    const char *key;
+    QString ltvItemData::*text;
+};
+const Field kFields[] = {{"InputFile", &ltvItemData::InputFile},
+                         {"Length", &ltvItemData::Length},
+                         {"Size", &ltvItemData::Size},
+                         {"Status", &ltvItemData::Status},
+                         {"NewFilename", &ltvItemData::NewFilename},
+                         {"NewFileExt", &ltvItemData::NewFileExt},
+                         {"OrigStartTime", &ltvItemData::OrigStartTime},
+                         {"OrigEndTime", &ltvItemData::OrigEndTime},
+                         {"ClipLength", &ltvItemData::ClipLength},
+                         {"StartTime", &ltvItemData::StartTime},
+                         {"EndTime", &ltvItemData::EndTime}};
+
+QByteArray escape(const QString &value)
+{
+    QByteArray out = value.toUtf8();
+    out.replace('%', "%25");
+    out.replace('\r', "%0D");
+    out.replace('\n', "%0A");
+    return out;
+}
+
+QString unescape(const QByteArray &value)
+{
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QByteArray code = value.mid(i, 3).toUpper();
+        if (code == "%25" || code == "%0D" || code == "%0A") {
+            out += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
+            i += 2;
+        } else {
+            out += value[i];
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+} // namespace
+
+SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
+                             QObject *parent)
+    : QObject(parent), m_tasks(tasks), m_platform(platform), m_path(path)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(SaveDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveNow);
+    // Rows added, removed or moved, and every text of a record.
+    connect(&tasks, &TaskStore::rowsInserted, this, &SavedTaskList::scheduleSave);
+    connect(&tasks, &TaskStore::rowsRemoved, this, &SavedTaskList::scheduleSave);
+    connect(&tasks, &TaskStore::modelReset, this, &SavedTaskList::scheduleSave);
+    connect(&tasks, &TaskStore::dataChanged, this, &SavedTaskList::scheduleSave);
+    connect(&tasks, &TaskStore::recordChanged, this, &SavedTaskList::scheduleSave);
+}
+
+bool SavedTaskList::IsUnfinished(const QString &status)
+{
+    return status != TaskStatus::Complete && status != TaskStatus::Skipped;
+}
+
+void SavedTaskList::scheduleSave()
+{
+    if (m_started && !m_path.isEmpty() && !m_timer.isActive())
+        m_timer.start();
+}
+
+void SavedTaskList::saveNow()
+{
+    m_timer.stop();
+    if (!m_started || m_path.isEmpty())
+        return;
+    try {
+        WriteFileAtomically(m_path, Format(current()));
+        m_failureReported = false;
+    } catch (const TIniFileError &e) {
+        // Told once, not at every change, until a write succeeds again.
+        if (m_failureReported)
+            return;
+        m_failureReported = true;
+        m_platform.messageBox(
+            e.text() + QStringLiteral(". The task list is not saved, so unfinished tasks cannot "
+                                      "be restored at the next start."),
+            QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+    }
+}
+
+QList<SavedTaskList::Task> SavedTaskList::current() const
+{
+    QList<Task> tasks;
+    for (int i = 0; i < m_tasks.count(); ++i) {
+        Task t;
+        m_tasks.GetItemData(i, ItemField::All, t.record);
+        if (m_unfinishedSource)
+            t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
+        tasks.append(t);
+    }
+    return tasks;
+}
+
+QByteArray SavedTaskList::Format(const QList<Task> &tasks)
+{
+    QByteArray out = kHeader + "\nFormat=1\n";
+    for (const Task &t : tasks) {
+        out += kTask + '\n';
+        for (const Field &f : kFields)
+            out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
+        if (!t.unfinishedOutput.isEmpty())
+            out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
+    }
+    out += kEnd + '\n';
+    return out;
+}
+
+SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
+{
+    Content c;
+    QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray &line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    if (lines.isEmpty() || lines.first() != kHeader) {
+        c.error = QStringLiteral("it is not a task list.");
+        return c;
+    }
+    bool inTask = false;
+    bool ended = false;
+    for (qsizetype n = 1; n < lines.size() && !ended; ++n) {
+        const QByteArray &line = lines[n];
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith('[')) {
+            if (line == kEnd)
+                ended = true;
+            inTask = line == kTask;
+            if (inTask)
+                c.tasks.append(Task{});
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0) {
+            c.error = QStringLiteral("line %1 cannot be read.").arg(n + 1);
+            break;
+        }
+        if (!inTask)
+            continue; // a field of the list itself, or of a section unknown here
+        const QByteArray key = line.left(eq);
+        const QString value = unescape(line.mid(eq + 1));
+        Task &t = c.tasks.last();
+        if (key == kUnfinishedOutput)
+            t.unfinishedOutput = value;
+        for (const Field &f : kFields)
+            if (key == f.key)
+                t.record.*f.text = value;
+    }
+    if (c.error.isEmpty() && !ended)
+        c.error = QStringLiteral("it was cut short.");
+    for (qsizetype i = 0; i < c.tasks.size() && c.error.isEmpty(); ++i) {
+        if (c.tasks[i].record.InputFile.isEmpty())
+            c.error = QStringLiteral("task %1 names no source file.").arg(i + 1);
+        else if (c.tasks[i].record.Status.isEmpty())
+            c.tasks[i].record.Status = TaskStatus::OK;
+    }
+    if (!c.error.isEmpty())
+        c.tasks.clear();
+    return c;
+}
+
+SavedTaskList::Content SavedTaskList::read() const
+{
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
+        return {};
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Content c;
+        c.error = file.errorString() + u'.';
+        return c;
+    }
+    return Parse(file.readAll());
+}
+
+int SavedTaskList::offerRestore(
+    const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished)
+{
+    const Content content = read();
+    if (!content.error.isEmpty()) {
+        // Set aside, so that it is neither lost nor read again.
+        const QString aside = m_path + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        QString text = QStringLiteral("The task list of the last session \"%1\" cannot be used: %2")
+                           .arg(QDir::toNativeSeparators(m_path), content.error);
+        if (QFile::rename(m_path, aside))
+            text +=
+                QStringLiteral(" It was set aside as \"%1\".").arg(QDir::toNativeSeparators(aside));
+        text += QStringLiteral(" The task list starts empty.");
+        m_platform.messageBox(text, QStringLiteral("Task List Damaged"), Platform::Icon::Warning);
+        return 0;
+    }
+    QList<Task> unfinished;
+    for (const Task &t : content.tasks)
+        if (IsUnfinished(t.record.Status))
+            unfinished.append(t);
+    if (unfinished.isEmpty())
+        return 0;
+    const QString question =
+        unfinished.size() == 1
+            ? QStringLiteral("Restore the 1 unfinished task of the last session?")
+            : QStringLiteral("Restore the %1 unfinished tasks of the last session?")
+                  .arg(unfinished.size());
+    if (m_platform.messageBox(question, QStringLiteral("Restore Tasks"), Platform::Icon::Question,
+                              Platform::Buttons::YesNo) != Platform::Answer::Yes)
+        return 0;
+
+    int restored = 0;
+    for (const Task &t : unfinished) {
+        if (m_tasks.findCaption(t.record.InputFile) >= 0)
+            continue;
+        ltvItemData d = t.record;
+        // Its conversion was cut off: it waits for the next run.
+        if (d.Status == TaskStatus::Converting)
+            d.Status = TaskStatus::OK;
+        if (!QFileInfo(d.InputFile).isFile()) {
+            // The source is gone: as a probe that found nothing leaves it.
+            d.Length.clear();
+            d.Size.clear();
+            d.Status = TaskStatus::OK;
+            d.OrigStartTime = Prober::RangeStartText;
+            d.OrigEndTime.clear();
+            d.ClipLength.clear();
+            d.StartTime = Prober::RangeStartText;
+            d.EndTime.clear();
+        }
+        const TaskStore::TaskId id = m_tasks.appendRow(d.InputFile);
+        m_tasks.SetItemData(m_tasks.count() - 1, ItemField::All, d);
+        if (setUnfinished && !t.unfinishedOutput.isEmpty())
+            setUnfinished(id, t.unfinishedOutput);
+        ++restored;
+    }
+    return restored;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "itemdata.h"
+#include "taskstore.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class Platform;
+
+// The task list kept between sessions, so that unfinished work survives the
+// end of the program, a crash or a power cut. Every change of the list is
+// written within SaveDelayMs (at most once a second), and at once through
+// saveNow() (the run does so before each encoder starts). The file is
+// replaced atomically.
+//
+// The file is plain UTF-8 text, one record per task:
+//   [Task List]
+//   Format=1
+//   [Task]
+//   InputFile=/videos/clip.avi
+//   Length=00:02:05.40
+//   ... one Key=Value line for every text of the task's record ...
+//   UnfinishedOutput=/out/clip.mp4      (only while a conversion was cut off)
+//   [End]
+// Keys a reader does not know, and sections other than these, are ignored,
+// so later versions can add fields; a missing key reads as empty. "%", CR
+// and LF in values are written as %25, %0D and %0A. A file without its
+// closing [End] was cut short and counts as damaged.
+class SavedTaskList : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int SaveDelayMs = 1000;
+
+    struct Task
+    {
+        ltvItemData record;
+        // The output file a conversion of the task was writing when the
+        // program ended (see BatchRun::unfinishedOutput).
+        QString unfinishedOutput;
+    };
+    struct Content
+    {
+        QList<Task> tasks;
+        QString error; // why the file cannot be used; empty when it can
+    };
+
+    // path empty: nothing is ever written or read.
+    SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
+                  QObject *parent = nullptr);
+
+    QString path() const { return m_path; }
+    // Where a task's unfinished output is read when the list is written.
+    void setUnfinishedOutputSource(std::function<QString(TaskStore::TaskId)> source)
+    {
+        m_unfinishedSource = std::move(source);
+    }
+
+    // At start-up: when the file holds tasks that were not converted, asks
+    // whether to restore them; on Yes they are appended to the task list as
+    // they were (a task that was converting as "OK", a task whose source is
+    // gone as after a failed probe) and setUnfinished gets each restored
+    // task's unfinished output. A damaged file is reported and set aside.
+    // Returns the number of tasks restored.
+    int offerRestore(const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished);
+
+    // From now on changes are written (until then the file still holds the
+    // list of the last session).
+    void start() { m_started = true; }
+    bool started() const { return m_started; }
+    void scheduleSave();
+    void saveNow();
+
+    // Not converted yet: any status but "Complete" and "Skipped".
+    static bool IsUnfinished(const QString &status);
+    static QByteArray Format(const QList<Task> &tasks);
+    static Content Parse(const QByteArray &bytes);
+    // The file's content; a missing file is an empty list.
+    Content read() const;
+
+private:
+    QList<Task> current() const;
+
+    TaskStore &m_tasks;
+    Platform &m_platform;
+    QString m_path;
+    std::function<QString(TaskStore::TaskId)> m_unfinishedSource;
+    QTimer m_timer;
+    bool m_started = false;
+    bool m_failureReported = false;
+};

@@ -1,0 +1,360 @@
+// The task list kept between sessions: its file format, writing after
+// changes, the question at start-up, and a conversion cut off by a killed
+// program that the next session finishes.
+#include "engine/batchrun.h"
+#include "engine/savedtasklist.h"
+#include "engine/taskstore.h"
+#include "support/mainformfixture.h"
+#include "support/testsupport.h"
+#include "ui/mainform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <cstring>
+
+Q_DECLARE_METATYPE(QList<SavedTaskList::Task>)
+
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+SavedTaskList::Task task(const QString &path, const QString &status, const QString &unfinished = {})
+{
+    SavedTaskList::Task t;
+    t.record.InputFile = path;
+    t.record.Length = QStringLiteral("00:01:00.00");
+    t.record.Size = QStringLiteral(" 320x240");
+    t.record.Status = status;
+    t.record.NewFilename = QFileInfo(path).completeBaseName();
+    t.record.NewFileExt = QStringLiteral(".mp4");
+    t.record.OrigStartTime = QStringLiteral("00:00:00.0");
+    t.record.OrigEndTime = t.record.Length;
+    t.record.ClipLength = QStringLiteral("00:00:50");
+    t.record.StartTime = QStringLiteral("00:00:10");
+    t.record.EndTime = t.record.Length;
+    t.unfinishedOutput = unfinished;
+    return t;
+}
+
+QStringList savedNames(const QString &file)
+{
+    QStringList names;
+    for (const SavedTaskList::Task &t : SavedTaskList::Parse(readFile(file)).tasks)
+        names << QFileInfo(t.record.InputFile).fileName() + u':' + t.record.Status;
+    return names;
+}
+
+QStringList rows(TMainForm &form)
+{
+    QStringList result;
+    for (int i = 0; i < form.tasks().count(); ++i)
+        result << QFileInfo(form.tasks().caption(i)).fileName() + u':' +
+                      form.tasks().cell(i, ItemField::Status);
+    return result;
+}
+
+// A probe report for the fake encoder, and a conversion that writes its
+// output and then runs until it is ended.
+const QStringList ConvertingScript{
+    "print Input #0, avi, from '$last':\\n  Duration: 00:01:00.00, start: 0.000000\\n"
+    "  Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\\n",
+    "endunless -y", "touch $last", "print frame=1 time=00:00:01.00 \\r", "sleep 15000"};
+
+// The program of the crash test: converts work/a.avi into work/out/ and is
+// killed meanwhile. Prints its program directory first.
+int convertingChild(const QString &work)
+{
+    MainFormFixture::Options o;
+    o.encoder = testsupport::fakeEncoder();
+    o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+    o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\n").arg(work);
+    MainFormFixture f({work + QStringLiteral("/a.avi")}, o);
+    std::printf("%s\n", qPrintable(f.dir.path()));
+    std::fflush(stdout);
+    f.show();
+    f.form->RestoreSession();
+    QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+    return 0;
+}
+
+} // namespace
+
+class TestSavedTaskList : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_tmp;
+
+private slots:
+    void initTestCase()
+    {
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY(m_tmp.isValid());
+    }
+
+    // Every text of a record, odd characters included, comes back; fields
+    // and sections a later version adds are passed over.
+    void format()
+    {
+        SavedTaskList::Task odd = task(QStringLiteral("/v/100% [HD]\nodd=name.avi"),
+                                       QStringLiteral("Converting"), QStringLiteral("/o/x.mp4"));
+        odd.record.NewFilename = QStringLiteral("a=b\r%0A");
+        const QList<SavedTaskList::Task> tasks{odd, task(QStringLiteral("/v/b.avi"), "Stop")};
+        QByteArray bytes = SavedTaskList::Format(tasks);
+        bytes.replace("[Task]\n", "[Task]\nSubfolder=later/field\n");
+        bytes.replace("[End]\n", "[Extra]\nKey=1\n[End]\n");
+        const SavedTaskList::Content c = SavedTaskList::Parse(bytes);
+        QCOMPARE(c.error, QString());
+        QCOMPARE(c.tasks.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const ltvItemData &a = tasks[i].record;
+            const ltvItemData &b = c.tasks[i].record;
+            const QStringList want{a.InputFile,   a.Length,     a.Size,          a.Status,
+                                   a.NewFilename, a.NewFileExt, a.OrigStartTime, a.OrigEndTime,
+                                   a.ClipLength,  a.StartTime,  a.EndTime};
+            const QStringList got{b.InputFile,   b.Length,     b.Size,          b.Status,
+                                  b.NewFilename, b.NewFileExt, b.OrigStartTime, b.OrigEndTime,
+                                  b.ClipLength,  b.StartTime,  b.EndTime};
+            QCOMPARE(got, want);
+            QCOMPARE(c.tasks[i].unfinishedOutput, tasks[i].unfinishedOutput);
+        }
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QByteArray whole = SavedTaskList::Format({task("/v/a.avi", "OK")});
+        QTest::newRow("empty") << QByteArray() << "it is not a task list.";
+        QTest::newRow("other text") << QByteArray("hello\n") << "it is not a task list.";
+        QTest::newRow("cut short") << whole.left(whole.size() - 10) << "it was cut short.";
+        QTest::newRow("line without a key")
+            << QByteArray("[Task List]\n[Task]\nInputFile=/a.avi\nrubbish\n[End]\n")
+            << "line 4 cannot be read.";
+        QTest::newRow("task without source")
+            << QByteArray("[Task List]\n[Task]\nStatus=OK\n[End]\n")
+            << "task 1 names no source file.";
+    }
+    void damaged()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const SavedTaskList::Content c = SavedTaskList::Parse(bytes);
+        QCOMPARE(c.error, error);
+        QVERIFY(c.tasks.isEmpty());
+    }
+
+    // Rows added, moved and removed reach the file within a second, not at
+    // once; closing writes at once.
+    void savedAfterChanges()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        const QString file = f.paths.taskListFile();
+        QCOMPARE(file, f.dir.file(QStringLiteral("TaskList.ini")));
+        QVERIFY(!QFile::exists(file));
+        form.RestoreSession();
+        QCOMPARE(savedNames(file), QStringList());
+        QStringList paths;
+        for (const char *name : {"s1.avi", "s2.avi", "s3.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QVERIFY(writeFile(paths.last(), ""));
+        }
+        form.DropPaths(paths);
+        QCOMPARE(savedNames(file), QStringList()); // not yet
+        QTRY_COMPARE_WITH_TIMEOUT(savedNames(file),
+                                  (QStringList{"s1.avi:OK", "s2.avi:OK", "s3.avi:OK"}), 3000);
+        form.selectRows({0});
+        QTest::mouseClick(form.tbtnDown, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(savedNames(file),
+                                  (QStringList{"s2.avi:OK", "s1.avi:OK", "s3.avi:OK"}), 3000);
+        form.selectRows({2});
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QVERIFY(form.close());
+        QCOMPARE(savedNames(file), (QStringList{"s2.avi:OK", "s1.avi:OK"}));
+    }
+
+    // The question at start-up, and what each answer gives.
+    void restore_data()
+    {
+        QTest::addColumn<QList<SavedTaskList::Task>>("saved");
+        QTest::addColumn<bool>("withArgs");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("restored");
+        const QString src = m_tmp.path() + u'/';
+        const QList<SavedTaskList::Task> mixed{
+            task(src + "done.avi", "Complete"), task(src + "failed.avi", "Failed"),
+            task(src + "cut.avi", "Converting", src + "out/cut.mp4"),
+            task(src + "gone.avi", "Stop"), task(src + "kept.avi", "Skipped")};
+        QTest::newRow("all converted")
+            << QList<SavedTaskList::Task>{task(src + "done.avi", "Complete"),
+                                          task(src + "kept.avi", "Skipped")}
+            << false << "" << true << QStringList();
+        QTest::newRow("empty list")
+            << QList<SavedTaskList::Task>() << false << "" << true << QStringList();
+        QTest::newRow("answered No")
+            << mixed << false << "Restore the 3 unfinished tasks of the last session?" << false
+            << QStringList();
+        QTest::newRow("answered Yes")
+            << mixed << false << "Restore the 3 unfinished tasks of the last session?" << true
+            << QStringList{"failed.avi:Failed", "cut.avi:OK", "gone.avi:OK"};
+        QTest::newRow("paths on the command line")
+            << mixed << true << "" << true << QStringList{"done.avi:OK"};
+    }
+    void restore()
+    {
+        QFETCH(QList<SavedTaskList::Task>, saved);
+        QFETCH(bool, withArgs);
+        QFETCH(QString, question);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, restored);
+        for (const char *name : {"done.avi", "failed.avi", "cut.avi", "kept.avi"})
+            QVERIFY(writeFile(m_tmp.filePath(QString::fromLatin1(name)), ""));
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        const QStringList args{withArgs ? QStringList{m_tmp.filePath("done.avi")} : QStringList()};
+        MainFormFixture f(args, o, [&](MainFormFixture &f) {
+            QVERIFY(writeFile(f.paths.taskListFile(), SavedTaskList::Format(saved)));
+        });
+        f.show();
+        TMainForm &form = *f.form;
+        f.platform.answers << (yes ? Platform::Answer::Yes : Platform::Answer::No);
+        form.RestoreSession();
+        QCOMPARE(f.platform.messages.size(), question.isEmpty() ? 0 : 1);
+        if (!question.isEmpty()) {
+            QCOMPARE(f.platform.messages[0].text, question);
+            QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Restore Tasks"));
+            QCOMPARE(f.platform.messages[0].buttons, Platform::Buttons::YesNo);
+        }
+        // Paths on the command line are taken in from the event loop.
+        QTRY_COMPARE(rows(form), restored);
+        // The file holds what the list holds now.
+        QTRY_COMPARE(savedNames(f.paths.taskListFile()), restored);
+        QCOMPARE(form.welcomeVisible(), restored.isEmpty());
+        QCOMPARE(form.tbtnStart->isEnabled(), !restored.isEmpty());
+        if (!yes || withArgs || restored.isEmpty())
+            return;
+        // As they were: times and names kept, probe results not asked again;
+        // a source that is gone as after a failed probe.
+        ltvItemData failed, cut, gone;
+        form.tasks().GetItemData(0, ItemField::All, failed);
+        form.tasks().GetItemData(1, ItemField::All, cut);
+        form.tasks().GetItemData(2, ItemField::All, gone);
+        QCOMPARE(failed.Length, QStringLiteral("00:01:00.00"));
+        QCOMPARE(failed.StartTime, QStringLiteral("00:00:10"));
+        QCOMPARE(failed.ClipLength, QStringLiteral("00:00:50"));
+        QCOMPARE(form.batch().unfinishedOutput(form.tasks().taskId(1)),
+                 m_tmp.filePath("out/cut.mp4"));
+        QVERIFY(form.batch().unfinishedOutput(form.tasks().taskId(0)).isEmpty());
+        QCOMPARE((QStringList{gone.Length, gone.Size, gone.StartTime, gone.EndTime, gone.ClipLength,
+                              gone.NewFilename}),
+                 (QStringList{"", "", "00:00:00.0", "", "", "gone"}));
+        QCOMPARE(cut.Size, QStringLiteral(" 320x240"));
+    }
+
+    // A damaged file is told about and set aside; the start goes on with an
+    // empty list.
+    void damagedFile()
+    {
+        MainFormFixture f({}, MainFormFixture::Options(), [](MainFormFixture &f) {
+            QVERIFY(writeFile(f.paths.taskListFile(), "[Task List]\n[Task]\nInputFile=/a.avi\n"));
+        });
+        f.show();
+        f.form->RestoreSession();
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Task List Damaged"));
+        const QString file = f.paths.taskListFile();
+        QCOMPARE(f.platform.messages[0].text,
+                 QStringLiteral("The task list of the last session \"%1\" cannot be used: it was "
+                                "cut short. It was set aside as \"%1.damaged\". The task list "
+                                "starts empty.")
+                     .arg(file));
+        QCOMPARE(readFile(file + ".damaged"), "[Task List]\n[Task]\nInputFile=/a.avi\n");
+        QCOMPARE(f.form->tasks().count(), 0);
+        QCOMPARE(savedNames(file), QStringList());
+        QVERIFY(f.form->isVisible());
+    }
+
+    // The program killed while it converts: the file it leaves names the
+    // task as converting and the output it was writing; the next session
+    // restores the task and, with Skip chosen, converts it again over that
+    // unfinished output instead of skipping it.
+    void conversionCutOffByAKill()
+    {
+        QTemporaryDir work;
+        QVERIFY(QDir().mkpath(work.filePath("out")));
+        QVERIFY(writeFile(work.filePath("a.avi"), ""));
+        const QString output = work.filePath("out/a.mp4");
+        testsupport::setFakeScript(work.path(), ConvertingScript);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--converting-child"), work.path()});
+        QVERIFY(child.waitForStarted());
+        QByteArray childDir;
+        QTRY_VERIFY_WITH_TIMEOUT((childDir += child.readAllStandardOutput()).endsWith('\n'), 30000);
+        const QString savedFile = QString::fromLocal8Bit(childDir.trimmed()) + "TaskList.ini";
+        const auto cleanup = qScopeGuard([&] {
+            child.kill();
+            child.waitForFinished();
+            QDir(QString::fromLocal8Bit(childDir.trimmed())).removeRecursively();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(output) && readFile(savedFile).contains("\nStatus=Converting\n"), 30000);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const QByteArray saved = readFile(savedFile);
+        QVERIFY2(saved.contains("\nUnfinishedOutput=" + output.toUtf8() + '\n'), saved);
+
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\nOverwrite=0\r\nSkip=1\r\n")
+                            .arg(work.path());
+        MainFormFixture f(
+            {}, o, [&](MainFormFixture &f) { QVERIFY(writeFile(f.paths.taskListFile(), saved)); });
+        f.show();
+        TMainForm &form = *f.form;
+        form.RestoreSession();
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text,
+                 QStringLiteral("Restore the 1 unfinished task of the last session?"));
+        QCOMPARE(rows(form), QStringList{"a.avi:OK"});
+        QCOMPARE(form.tasks().cell(0, ItemField::Length), QStringLiteral("00:01:00.00"));
+        QVERIFY(form.skipExisting());
+        testsupport::setFakeScript(work.path(), {"args", "touch $last"});
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(rows(form), QStringList{"a.avi:Complete"});
+        QVERIFY(
+            form.batch().logs().output(form.tasks().taskId(0)).contains("arg:" + output.toUtf8()));
+        QTRY_VERIFY_WITH_TIMEOUT(!readFile(f.paths.taskListFile()).contains("UnfinishedOutput"),
+                                 3000);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--converting-child") == 0)
+        return convertingChild(QString::fromLocal8Bit(argv[2]));
+    TestSavedTaskList test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_savedtasklist.moc"
