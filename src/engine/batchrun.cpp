@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -69,7 +70,8 @@ BatchRun::~BatchRun()
 {
     // No encoder of a run outlives it.
     if (m_runState != Idle)
-        m_encoder.TerminateEncoder();
+        for (const auto &slot : m_slots)
+            slot->encoder->TerminateEncoder();
 }
 
 void BatchRun::setIntake(TaskIntake *intake)
@@ -169,6 +171,12 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_timerTime.start();
     m_totalSecs = totalSecs();
     m_totalStale = false;
+    makeSlots();
+    m_claimedOutputs.clear();
+    if (m_jobs > 1) {
+        runSideBySide(options);
+        return;
+    }
 
     // Tasks that intake still adds are converted too: the count is taken
     // anew before each task.
@@ -187,6 +195,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
         case TaskEnd::Complete:
         case TaskEnd::Failed:
         case TaskEnd::Skipped:
+        case TaskEnd::Started: // runTask waits for the end
             break;
         }
     }
@@ -198,6 +207,128 @@ void BatchRun::RunBatch(const EncoderOptions &options)
 
 BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
 {
+    Slot &slot = *m_slots.front();
+    const TaskEnd begun = beginTask(slot, index, options);
+    if (begun != TaskEnd::Started)
+        return begun;
+
+    // Output is taken as it comes (takeOutput); after each wait the window
+    // shows the latest chunk and the progress once. After Stop, whatever the
+    // ending encoder still writes is taken but no longer shown, so a flood of
+    // output cannot hold the stop up.
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (!slot.encoder->waitForOutputProcessingEvents())
+            break;
+        if (m_runState == Running)
+            showOutput(slot);
+    }
+    return finishTask(slot);
+}
+
+void BatchRun::runSideBySide(const EncoderOptions &options)
+{
+    const auto busy = [this] {
+        return std::any_of(m_slots.begin(), m_slots.end(),
+                           [](const std::unique_ptr<Slot> &s) { return s->task >= 0; });
+    };
+    int next = 0;
+    for (;;) {
+        // Free slots take the next tasks, in list order. Only with no
+        // encoder running does the run wait for tasks intake still adds.
+        for (auto &slot : m_slots) {
+            if (slot->task >= 0 || m_runState != Running)
+                continue;
+            if (next >= m_tasks.count() && (busy() || !waitForTask(next)))
+                break;
+            m_taskCount = m_tasks.count();
+            const TaskEnd begun = beginTask(*slot, next, options);
+            if (begun == TaskEnd::StartFailed)
+                return; // the run has ended
+            if (begun == TaskEnd::Stopped || begun == TaskEnd::StoppedWaiting)
+                break;
+            ++next;
+        }
+        if (!busy()) {
+            // Slots freed at once (skipped tasks) take further ones.
+            if (m_runState == Running && next < m_tasks.count())
+                continue;
+            if (m_runState == Running && waitForTask(next))
+                continue;
+            break;
+        }
+        waitForAnySlot();
+        for (auto &slot : m_slots) {
+            if (slot->task < 0)
+                continue;
+            bool fresh = false;
+            while (slot->encoder->waitForOutput(0))
+                fresh = true;
+            if (fresh && m_runState == Running)
+                showOutput(*slot);
+            if (slot->encoder->timedOut())
+                continue; // still running
+            const int index = slot->task;
+            if (finishTask(*slot) == TaskEnd::Stopped) {
+                slot->task = -1;
+                setStatus(index, TaskStatus::Stop);
+                emit taskEnded(index, TaskStatus::Stop, -1);
+            }
+        }
+    }
+    if (m_runState == Running)
+        complete();
+    else
+        endAfterStop(-1);
+}
+
+void BatchRun::waitForAnySlot()
+{
+    QEventLoop loop;
+    for (const auto &slot : m_slots) {
+        if (slot->task < 0)
+            continue;
+        if (slot->encoder->hasNews())
+            return;
+        connect(slot->encoder, &EncoderProcess::activity, &loop, &QEventLoop::quit);
+    }
+    connect(this, &BatchRun::runStateChanged, &loop, &QEventLoop::quit);
+    if (loop.exec() < 0) {
+        // The application is quitting and runs no more loops: a short wait
+        // keeps the run from spinning until its encoders have ended.
+        for (const auto &slot : m_slots)
+            if (slot->task >= 0) {
+                slot->encoder->waitForOutput(100);
+                return;
+            }
+    }
+}
+
+void BatchRun::freeSlots()
+{
+    for (const auto &slot : m_slots)
+        slot->task = -1;
+}
+
+void BatchRun::makeSlots()
+{
+    if (int(m_slots.size()) == m_jobs)
+        return;
+    m_slots.clear();
+    for (int i = 0; i < m_jobs; ++i) {
+        auto slot = std::make_unique<Slot>();
+        if (i == 0) {
+            slot->encoder = &m_encoder;
+        } else {
+            slot->own = std::make_unique<EncoderProcess>();
+            slot->encoder = slot->own.get();
+        }
+        m_slots.push_back(std::move(slot));
+    }
+}
+
+BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOptions &options)
+{
     QCoreApplication::processEvents();
     // A stop given before this task's turn ends the run without starting it.
     if (m_runState != Running)
@@ -205,8 +336,9 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     if (!waitForProbe(index))
         return TaskEnd::StoppedWaiting;
     m_currentTask = index;
-    m_currentId = m_tasks.taskId(index);
-    m_positionSecs = 0;
+    slot.task = index;
+    slot.id = m_tasks.taskId(index);
+    slot.positionSecs = 0;
     if (m_totalStale) {
         m_totalSecs = totalSecs();
         m_totalStale = false;
@@ -216,19 +348,24 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     m_tasks.GetItemData(index, ItemField::All, task);
 
     const bool skip = m_host.skipExisting();
-    const QString unfinished = m_unfinishedOutputs.value(m_currentId);
-    const QString output = OutputPathFor(index);
-    m_taskSecs = task.ClipLengthSecs;
+    const QString unfinished = m_unfinishedOutputs.value(slot.id);
+    // Side by side, no two encoders may write one file.
+    const QString output =
+        m_jobs > 1 ? OutputPathFor(index, m_claimedOutputs) : OutputPathFor(index);
+    if (m_jobs > 1)
+        m_claimedOutputs.append(output);
+    slot.taskSecs = task.ClipLengthSecs;
     if (skip && QFileInfo::exists(output) && output != unfinished) {
         // Kept as it is; the task counts as done.
-        m_logs.remove(m_currentId);
+        m_logs.remove(slot.id);
         setStatus(index, TaskStatus::Skipped);
         ++m_skippedCount;
-        m_doneSecs += m_taskSecs;
+        m_doneSecs += slot.taskSecs;
         setBars(m_currentBar,
                 m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar);
         emit taskEnded(index, TaskStatus::Skipped, -1);
         m_currentTask = -1;
+        slot.task = -1;
         return TaskEnd::Skipped;
     }
 
@@ -237,8 +374,8 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     if (taskOutputDirectory(index).isEmpty()) {
         // Its subfolder cannot be made (a file of that name, no right to):
         // the task fails, the run goes on.
-        m_logs.begin(m_currentId, QString());
-        return endTask(index,
+        m_logs.begin(slot.id, QString());
+        return endTask(slot,
                        QStringLiteral("The output folder \"%1\" cannot be created.")
                            .arg(QDir::toNativeSeparators(outputDirectoryOf(index))),
                        -1);
@@ -246,80 +383,92 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     const QStringList args = EncoderArguments(task, options, output);
     // Recorded before the encoder starts: should the program end during
     // the conversion, the task's next conversion knows whose file it finds.
-    m_unfinishedOutputs.insert(m_currentId, output);
+    m_unfinishedOutputs.insert(slot.id, output);
     emit conversionStarting(index);
-    m_logs.begin(m_currentId, QStringLiteral("%1%2").arg(
-                                  QDir::toNativeSeparators(m_encoderPath),
-                                  CommandLineText(task, TaskOptions(options, task), output)));
-    m_currentOutput = output;
-    m_outputBefore = outputState(output);
+    m_logs.begin(slot.id, QStringLiteral("%1%2").arg(
+                              QDir::toNativeSeparators(m_encoderPath),
+                              CommandLineText(task, TaskOptions(options, task), output)));
+    slot.output = output;
+    slot.outputBefore = outputState(output);
 
-    m_chunkCount = 0;
-    m_latestChunk.clear();
-    m_evaluated = false;
-    m_writeFailed = false;
-    if (!m_encoder.start(m_encoderPath, args, ChunkBytes,
-                         [this](const QByteArray &chunk) { takeOutput(chunk); })) {
+    slot.chunkCount = 0;
+    slot.latestChunk.clear();
+    slot.evaluated = false;
+    slot.writeFailed = false;
+    Slot *const sink = &slot;
+    if (!slot.encoder->start(m_encoderPath, args, ChunkBytes,
+                             [this, sink](const QByteArray &chunk) { takeOutput(*sink, chunk); })) {
         // The channels could not be set up (out of file descriptors), as
         // opposed to a program that cannot be started.
-        const QString error = m_encoder.errorString();
+        const QString error = slot.encoder->errorString();
         const bool pipe = error.contains(QStringLiteral("pipe"), Qt::CaseInsensitive) ||
                           error.contains(QStringLiteral("Too many open files"));
-        m_logs.finish(m_currentId, false,
+        m_logs.finish(slot.id, false,
                       QStringLiteral("The encoder could not be started: %1").arg(error));
-        forgetOutput();
+        forgetOutput(slot);
+        slot.task = -1;
+        abandonOtherSlots(slot);
         endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
     }
     emit taskStarted(index, args);
+    return TaskEnd::Started;
+}
 
-    // Output is taken as it comes (takeOutput); after each wait the window
-    // shows the latest chunk and the progress once. After Stop, whatever the
-    // ending encoder still writes is taken but no longer shown, so a flood of
-    // output cannot hold the stop up.
-    for (;;) {
-        QCoreApplication::processEvents();
-        if (!m_encoder.waitForOutputProcessingEvents())
-            break;
-        if (m_runState == Running)
-            showOutput();
-    }
-
+BatchRun::TaskEnd BatchRun::finishTask(Slot &slot)
+{
     if (m_runState == StopRequested) {
-        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
-        discardOutput();
+        m_logs.finish(slot.id, false, QStringLiteral("The conversion was stopped."));
+        discardOutput(slot);
         return TaskEnd::Stopped;
     }
 
     QString reason;
-    if (m_encoder.crashed())
+    if (slot.encoder->crashed())
         reason = QStringLiteral("The encoder crashed.");
-    else if (m_encoder.exitCode() != 0)
-        reason = QStringLiteral("The encoder ended with exit status %1.").arg(m_encoder.exitCode());
-    else if (m_writeFailed)
+    else if (slot.encoder->exitCode() != 0)
+        reason =
+            QStringLiteral("The encoder ended with exit status %1.").arg(slot.encoder->exitCode());
+    else if (slot.writeFailed)
         reason = QStringLiteral("The encoder could not finish writing the output file.");
-    const TaskEnd end = endTask(index, reason, m_encoder.crashed() ? -1 : m_encoder.exitCode());
-    m_encoder.TerminateEncoder();
+    EncoderProcess &encoder = *slot.encoder;
+    const TaskEnd end = endTask(slot, reason, encoder.crashed() ? -1 : encoder.exitCode());
+    encoder.TerminateEncoder();
     return end;
 }
 
-BatchRun::TaskEnd BatchRun::endTask(int index, const QString &reason, int exitCode)
+void BatchRun::abandonOtherSlots(const Slot &failed)
 {
+    for (auto &slot : m_slots) {
+        if (slot.get() == &failed || slot->task < 0)
+            continue;
+        slot->encoder->TerminateEncoder();
+        m_logs.finish(slot->id, false, QStringLiteral("The conversion was stopped."));
+        discardOutput(*slot);
+        setStatus(slot->task, TaskStatus::Stop);
+        emit taskEnded(slot->task, TaskStatus::Stop, -1);
+        slot->task = -1;
+    }
+}
+
+BatchRun::TaskEnd BatchRun::endTask(Slot &slot, const QString &reason, int exitCode)
+{
+    const int index = slot.task;
     const bool failed = !reason.isEmpty();
-    m_logs.finish(m_currentId, !failed, reason);
-    m_doneSecs += m_taskSecs;
+    m_logs.finish(slot.id, !failed, reason);
+    m_doneSecs += slot.taskSecs;
     const bool last = isLastTask(index);
     const int done = m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar;
     if (failed) {
         ++m_failedCount;
         // A partial output is never taken for a finished one.
-        discardOutput();
+        discardOutput(slot);
         setStatus(index, TaskStatus::Failed);
         setBars(last ? m_currentBar : 0, done);
     } else {
         ++m_convertedCount;
-        forgetOutput();
+        forgetOutput(slot);
         setStatus(index, TaskStatus::Complete);
         setBars(100, done);
         if (!last)
@@ -327,6 +476,7 @@ BatchRun::TaskEnd BatchRun::endTask(int index, const QString &reason, int exitCo
     }
     emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete, exitCode);
     m_currentTask = -1;
+    slot.task = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
 }
 
@@ -422,23 +572,23 @@ BatchRun::OutputState BatchRun::outputState(const QString &path)
             info.fileTime(QFileDevice::FileMetadataChangeTime)};
 }
 
-void BatchRun::discardOutput()
+void BatchRun::discardOutput(Slot &slot)
 {
-    if (m_currentOutput.isEmpty())
+    if (slot.output.isEmpty())
         return;
     // The encoder was told to write this file: whatever it holds now that
     // differs from before came from this conversion and is incomplete. A
     // file the encoder never touched (it failed before) stays.
-    const OutputState now = outputState(m_currentOutput);
-    if (now.exists && !(now == m_outputBefore) && QFileInfo(m_currentOutput).isFile())
-        QFile::remove(m_currentOutput);
-    forgetOutput();
+    const OutputState now = outputState(slot.output);
+    if (now.exists && !(now == slot.outputBefore) && QFileInfo(slot.output).isFile())
+        QFile::remove(slot.output);
+    forgetOutput(slot);
 }
 
-void BatchRun::forgetOutput()
+void BatchRun::forgetOutput(Slot &slot)
 {
-    m_currentOutput.clear();
-    m_unfinishedOutputs.remove(m_currentId);
+    slot.output.clear();
+    m_unfinishedOutputs.remove(slot.id);
 }
 
 void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
@@ -473,41 +623,47 @@ bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
     return false;
 }
 
-void BatchRun::takeOutput(const QByteArray &chunk)
+void BatchRun::takeOutput(Slot &slot, const QByteArray &chunk)
 {
     // Every read of the task's encoder comes here, in order. The task's log
     // keeps the end of it; only the latest chunk is kept besides, and the
     // first two chunks of a task are never evaluated.
-    m_logs.append(m_currentId, chunk);
-    if (!m_writeFailed) {
+    m_logs.append(slot.id, chunk);
+    if (!slot.writeFailed) {
         const QByteArray joint =
-            m_latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
+            slot.latestChunk.right(WriteFailureOverlap) + chunk.left(WriteFailureOverlap);
         for (const QByteArray &failure : WriteFailures)
-            m_writeFailed = m_writeFailed || chunk.contains(failure) || joint.contains(failure);
+            slot.writeFailed =
+                slot.writeFailed || chunk.contains(failure) || joint.contains(failure);
     }
-    m_latestChunk = chunk;
+    slot.latestChunk = chunk;
     emit encoderOutput(chunk);
-    if (m_chunkCount >= 2) {
+    if (slot.chunkCount >= 2) {
         double reported = 0;
-        if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > m_positionSecs)
-            m_positionSecs = reported;
-        m_evaluated = true;
+        if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > slot.positionSecs)
+            slot.positionSecs = reported;
+        slot.evaluated = true;
     }
-    ++m_chunkCount;
+    ++slot.chunkCount;
 }
 
-void BatchRun::showOutput()
+void BatchRun::showOutput(Slot &slot)
 {
-    m_memo = QString::fromLocal8Bit(m_latestChunk);
+    m_currentTask = slot.task;
+    m_memo = QString::fromLocal8Bit(slot.latestChunk);
     emit memoChanged(m_memo);
-    if (!m_evaluated)
+    if (!slot.evaluated)
         return;
-    m_evaluated = false;
+    slot.evaluated = false;
+    // What the running encoders have converted so far counts in the total.
+    double running = 0;
+    for (const auto &other : m_slots)
+        if (other->task >= 0)
+            running += other->positionSecs;
     const int current =
-        m_taskSecs != 0 ? barPosition(m_positionSecs * 100.0 / m_taskSecs) : m_currentBar;
-    const int total = m_totalSecs != 0
-                          ? barPosition((m_doneSecs + m_positionSecs) * 100.0 / m_totalSecs)
-                          : m_totalBar;
+        slot.taskSecs != 0 ? barPosition(slot.positionSecs * 100.0 / slot.taskSecs) : m_currentBar;
+    const int total =
+        m_totalSecs != 0 ? barPosition((m_doneSecs + running) * 100.0 / m_totalSecs) : m_totalBar;
     setBars(current, total);
 }
 
@@ -523,6 +679,7 @@ void BatchRun::endAfterStop(int index)
                               QStringLiteral("Cancel"), Platform::Icon::Information);
     emit progressPanelShown(false);
     m_currentTask = -1;
+    freeSlots();
     setRunState(Idle);
 }
 
@@ -534,6 +691,7 @@ void BatchRun::endAfterStartFailure(int index, const QString &message)
     m_platform.messageBox(message, QStringLiteral("Error"), Platform::Icon::None);
     emit progressPanelShown(false);
     m_currentTask = -1;
+    freeSlots();
     setRunState(Idle);
 }
 
@@ -541,6 +699,7 @@ void BatchRun::complete()
 {
     m_timerTime.stop();
     m_currentTask = -1;
+    freeSlots();
     emit runCompleted(m_convertedCount, m_skippedCount, m_failedCount);
     if (m_host.autoTurnOff() || m_host.autoExit()) {
         // The window closes; the run counts as over, so closing does not ask
@@ -595,7 +754,8 @@ void BatchRun::requestStop()
     // The run notices the end of the encoder's output in its event loop; an
     // encoder that ignores the request is killed a little later, without
     // holding up the window meanwhile.
-    m_encoder.requestEnd();
+    for (const auto &slot : m_slots)
+        slot->encoder->requestEnd();
 }
 
 void BatchRun::stopForClose()
@@ -604,15 +764,18 @@ void BatchRun::stopForClose()
         return;
     m_closing = true;
     setRunState(StopRequested);
-    m_encoder.TerminateEncoder();
+    for (const auto &slot : m_slots)
+        slot->encoder->TerminateEncoder();
     m_timerTime.stop();
-    // The run's own frame may never resume once the program ends: the task in
-    // progress is marked now, and its unfinished output goes.
-    if (m_currentTask >= 0) {
-        m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
-        discardOutput();
-        setStatus(m_currentTask, TaskStatus::Stop);
-        emit taskEnded(m_currentTask, TaskStatus::Stop, -1);
+    // The run's own frame may never resume once the program ends: the tasks
+    // in progress are marked now, and their unfinished outputs go.
+    for (const auto &slot : m_slots) {
+        if (slot->task < 0)
+            continue;
+        m_logs.finish(slot->id, false, QStringLiteral("The conversion was stopped."));
+        discardOutput(*slot);
+        setStatus(slot->task, TaskStatus::Stop);
+        emit taskEnded(slot->task, TaskStatus::Stop, -1);
     }
 }
 

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class EncoderOptions;
 class EncoderProcess;
@@ -21,9 +23,11 @@ class TaskStore;
 struct ltvItemData;
 
 // The batch run: converts every task of the task list in list order, one
-// encoder at a time, and reports its progress through signals. The run is
-// one long call (RunBatch) that waits for the encoder's output in a local
-// event loop, so the window stays responsive and Stop works meanwhile.
+// encoder at a time (the window) or up to jobs() side by side, and reports
+// its progress through signals. The run is one long call (RunBatch) that
+// waits for the encoders' output in a local event loop, so the window stays
+// responsive and Stop works meanwhile. Each encoder is a process of its own;
+// no thread is involved.
 class BatchRun : public QObject
 {
     Q_OBJECT
@@ -53,6 +57,15 @@ public:
     // progress), and the run goes on with the tasks that are still being
     // added.
     void setIntake(TaskIntake *intake);
+
+    // How many encoders may run at once (at least 1, the default). With more
+    // than one, the tasks still start in list order, each as soon as an
+    // encoder is free, and each task's output name is chosen before its
+    // encoder starts and never equals another output of the run, whatever
+    // the overwrite choice. The bars and the memo follow the encoder that
+    // wrote last.
+    void setJobs(int jobs) { m_jobs = jobs < 1 ? 1 : jobs; }
+    int jobs() const { return m_jobs; }
 
     // The Start command after its focus step: checks the output directory and
     // the task list, then enterRunMode, the profile options, RunBatch and
@@ -87,6 +100,8 @@ public:
     int currentPosition() const { return m_currentBar; }
     int totalPosition() const { return m_totalBar; }
     QString memoText() const { return m_memo; }
+    // The row of the task the bars and the memo tell about, -1 for none.
+    int currentTask() const { return m_currentTask; }
 
     // What each task's encoder printed (see TaskLogs).
     TaskLogs &logs() { return m_logs; }
@@ -146,10 +161,56 @@ private:
         Skipped,
         Stopped,
         StoppedWaiting, // stopped while the task waited for its probe
-        StartFailed
+        StartFailed,
+        Started // its encoder runs
     };
 
+    // The output file of the task in progress, as it was before its encoder
+    // started.
+    struct OutputState
+    {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const OutputState &) const = default;
+    };
+    static OutputState outputState(const QString &path);
+
+    // One encoder and the task it converts.
+    struct Slot
+    {
+        EncoderProcess *encoder = nullptr;
+        std::unique_ptr<EncoderProcess> own; // all but the first slot's
+        int task = -1;                       // its row; -1 while free
+        quint64 id = 0;
+        double taskSecs = 0;
+        double positionSecs = 0;
+        int chunkCount = 0;
+        QByteArray latestChunk;
+        bool evaluated = false;   // a chunk was evaluated since the last showOutput
+        bool writeFailed = false; // the encoder told that the output could not be written
+        QString output;           // the output its encoder writes
+        OutputState outputBefore;
+    };
+
+    // One encoder at a time: the task's conversion from start to end.
     TaskEnd runTask(int index, const EncoderOptions &options);
+    // Several encoders: free slots take the next tasks while others run.
+    void runSideBySide(const EncoderOptions &options);
+    // Starts the task's conversion in slot: Started, or how it ended
+    // without an encoder (Skipped, Failed, Stopped before its turn, ...).
+    TaskEnd beginTask(Slot &slot, int index, const EncoderOptions &options);
+    // The task of slot after the end of its encoder's output.
+    TaskEnd finishTask(Slot &slot);
+    // Waits in the event loop until one of the busy slots' encoders has
+    // news, or the run state changes.
+    void waitForAnySlot();
+    // The run ends after a start failure: the encoders of the other slots
+    // are ended and their tasks become "Stop".
+    void abandonOtherSlots(const Slot &failed);
+    void makeSlots();
+    void freeSlots();
     // Waits in the event loop until the task's probe has ended or the run
     // is stopped; false when it was stopped.
     bool waitForProbe(int index);
@@ -168,11 +229,11 @@ private:
     // The output directory of a task as a path, not created.
     QString outputDirectoryOf(int index) const;
     // reason: why the task failed; empty when it was converted.
-    TaskEnd endTask(int index, const QString &reason, int exitCode);
+    TaskEnd endTask(Slot &slot, const QString &reason, int exitCode);
     // The sink of the task's encoder: every chunk as it is read.
-    void takeOutput(const QByteArray &chunk);
+    void takeOutput(Slot &slot, const QByteArray &chunk);
     // The latest chunk and the progress it brought, once after each wait.
-    void showOutput();
+    void showOutput(Slot &slot);
     void setBars(int current, int total);
     void setRunState(State state);
     void endAfterStop(int index);
@@ -181,8 +242,8 @@ private:
     void setStatus(int index, const QString &status);
     // The output of the task in progress, removed when its conversion made
     // it and did not finish it; the task's unfinishedOutput() is cleared.
-    void discardOutput();
-    void forgetOutput();
+    void discardOutput(Slot &slot);
+    void forgetOutput(Slot &slot);
     QString completionText() const;
 
     TaskStore &m_tasks;
@@ -202,13 +263,6 @@ private:
     // Per run.
     double m_totalSecs = 0;
     double m_doneSecs = 0;
-    double m_taskSecs = 0;
-    double m_positionSecs = 0;
-    // Per task.
-    int m_chunkCount = 0;
-    QByteArray m_latestChunk;
-    bool m_evaluated = false;   // a chunk was evaluated since the last showOutput
-    bool m_writeFailed = false; // the encoder told that the output could not be written
     int m_failedCount = 0;
     int m_skippedCount = 0;
     int m_convertedCount = 0;
@@ -217,20 +271,12 @@ private:
     bool m_totalStale = false; // a probe ended since TotalSecs was summed
     bool m_closing = false;
     int m_currentTask = -1;
-    quint64 m_currentId = 0;
-    // The output file of the task in progress, as it was before its encoder
-    // started.
-    struct OutputState
-    {
-        bool exists = false;
-        qint64 size = 0;
-        QDateTime modified;
-        QDateTime changed;
-        bool operator==(const OutputState &) const = default;
-    };
-    static OutputState outputState(const QString &path);
-    QString m_currentOutput;
-    OutputState m_outputBefore;
+    int m_jobs = 1;
+    // The first slot drives the encoder handed in; slots are made at the
+    // start of a run.
+    std::vector<std::unique_ptr<Slot>> m_slots;
+    // Outputs chosen in this run, when several encoders run at once.
+    QStringList m_claimedOutputs;
 
     TaskLogs m_logs;
     QHash<quint64, QString> m_unfinishedOutputs;

@@ -34,6 +34,7 @@ bool EncoderProcess::start(const QString &program, const QStringList &args, qint
     // Read as it comes: the process reads the pipe whenever it has data, in
     // whatever event loop runs, and this takes all of it at once.
     connect(m_process.get(), &QProcess::readyRead, this, &EncoderProcess::drain);
+    connect(m_process.get(), &QProcess::finished, this, &EncoderProcess::activity);
     m_process->start(program, args, QIODevice::ReadOnly);
     if (!m_process->waitForStarted(-1)) {
         m_startError = m_process->errorString();
@@ -57,6 +58,8 @@ void EncoderProcess::drain()
         if (m_process.get() != p)
             return; // the sink started another encoder
     }
+    if (m_fresh > 0)
+        emit activity();
 }
 
 bool EncoderProcess::takeFresh()
@@ -148,6 +151,12 @@ void EncoderProcess::requestEnd()
         if (p->state() != QProcess::NotRunning)
             p->kill();
     });
+}
+
+bool EncoderProcess::hasNews() const
+{
+    return m_fresh > 0 || (m_process && (m_process->bytesAvailable() > 0 ||
+                                         m_process->state() == QProcess::NotRunning));
 }
 
 bool EncoderProcess::isRunning() const

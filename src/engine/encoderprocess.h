@@ -51,11 +51,19 @@ public:
     static constexpr int KillAfterMs = 3000;
 
     bool isRunning() const;
+    // Output has gone to the sink since the last wait, or the encoder has
+    // ended: a wait would return at once.
+    bool hasNews() const;
     bool timedOut() const { return m_timedOut; }
     // Exit status of the encoder started last, once it has ended.
     int exitCode() const;
     bool crashed() const;
     QString errorString() const;
+
+signals:
+    // Output went to the sink, or the encoder ended: a wait for several
+    // encoders at once wakes on it.
+    void activity();
 
 private:
     // Hands everything the process has read on to the sink.
