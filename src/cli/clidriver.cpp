@@ -70,10 +70,6 @@ int CliDriver::prepareAndRun()
     }
     if (m_options.paths.isEmpty() && m_options.listFiles.isEmpty())
         return usageError(QStringLiteral("no source paths given (see --help)."));
-    if (m_options.existing == QLatin1String("skip"))
-        return usageError(QStringLiteral("--existing skip is not supported yet."));
-    if (m_options.recursive)
-        return usageError(QStringLiteral("--recursive is not supported yet."));
 
     CliSettings settings;
     if (const QString error = ResolveCliSettings(m_options, paths, settings); !error.isEmpty())
@@ -82,9 +78,6 @@ int CliDriver::prepareAndRun()
         if (KindOfFile(path) == FileKind::None)
             return usageError(QStringLiteral("\"%1\": no such file or folder.")
                                   .arg(QDir::toNativeSeparators(path)));
-    if (m_options.jobs > 1)
-        m_reporter.notice(QStringLiteral("--jobs %1: this version converts one file at a time.")
-                              .arg(m_options.jobs));
 
     // The profile's stored values stand in for the window's grids.
     ValueListModel video, audio, advanced;
@@ -97,6 +90,7 @@ int CliDriver::prepareAndRun()
     const auto forget = qScopeGuard([this] { m_intake = nullptr; });
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
+    intake.setRecursive(m_options.recursive);
     connect(&intake, &CliIntake::taskAdded, this,
             [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
     QString error;
@@ -108,9 +102,10 @@ int CliDriver::prepareAndRun()
         return usageError(error);
     }
 
-    m_run = std::make_unique<CliRun>(
-        m_tasks, m_encoder, m_platform, m_reporter,
-        CliRun::Settings{paths.encoderPath(), settings.outputDir, outputExt, settings.overwrite});
+    m_run = std::make_unique<CliRun>(m_tasks, m_encoder, m_platform, m_reporter,
+                                     CliRun::Settings{paths.encoderPath(), settings.outputDir,
+                                                      outputExt, settings.overwrite, settings.skip,
+                                                      m_options.jobs});
     m_run->setShare(intake.listIndexes(), intake.otherSources());
     if (m_options.dryRun) {
         m_run->printCommandLines(settings.profilePath, grids);

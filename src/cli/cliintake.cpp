@@ -19,6 +19,16 @@ void CliIntake::setOutputExtension(const QString &ext)
     m_intake.setOutputExtension(ext);
 }
 
+void CliIntake::setRecursive(bool recursive)
+{
+    m_intake.setFolderOptionsSource([recursive] {
+        TaskIntake::FolderOptions options;
+        options.subfolders = recursive;
+        options.keepStructure = true;
+        return options;
+    });
+}
+
 void CliIntake::setShare(int index, int count)
 {
     m_shareIndex = index;

@@ -30,6 +30,9 @@ public:
     // Keep share index (from 1) of count: task i of the list belongs to share
     // (i mod count) + 1.
     void setShare(int index, int count);
+    // Folders with their subfolders, each output in the same subfolder of
+    // the output directory.
+    void setRecursive(bool recursive);
 
     // Reads the list files, then adds paths followed by the listed paths,
     // and waits in the event loop until the tasks of the share are probed.

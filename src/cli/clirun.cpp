@@ -3,21 +3,16 @@
 #include "consolereporter.h"
 #include "engine/commandline.h"
 #include "engine/itemdata.h"
+#include "engine/tasklogs.h"
 #include "engine/taskstore.h"
 #include "settings/newinifiles.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
-// Bytes of the encoder's output kept for the lines shown on a failure.
-constexpr qsizetype TailBytes = 16384;
 // Lines shown on a failure.
 constexpr int ErrorLineCount = 5;
-// A file system's clock may lag the system's by a tick.
-constexpr qint64 ClockSlackMs = 100;
 
 // The encoder speed a chunk reports last ("2.5x"), or an empty text.
 QString reportedSpeed(const QByteArray &chunk)
@@ -37,17 +32,19 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
     : QObject(parent), m_tasks(tasks), m_reporter(reporter), m_settings(settings),
       m_batch(tasks, encoder, platform, *this, settings.encoderPath)
 {
-    connect(&m_batch, &BatchRun::convertingFileChanged, this, [this](const QString &name) {
-        if (!name.isEmpty())
-            m_taskBegin = QDateTime::currentDateTimeUtc();
+    m_batch.setJobs(settings.jobs);
+    connect(&m_batch, &BatchRun::conversionStarting, this, [this](int row) {
+        m_running.insert(row, {QDateTime::currentDateTimeUtc(), QString()});
     });
     connect(&m_batch, &BatchRun::taskStarted, this, &CliRun::taskStarted);
     connect(&m_batch, &BatchRun::encoderOutput, this, &CliRun::takeOutput);
     connect(&m_batch, &BatchRun::taskEnded, this, &CliRun::taskEnded);
-    connect(&m_batch, &BatchRun::currentProgressChanged, this,
-            [this](int percent) { m_reporter.progress(percent, m_batch.totalPosition()); });
-    connect(&m_batch, &BatchRun::totalProgressChanged, this,
-            [this](int percent) { m_reporter.progress(m_batch.currentPosition(), percent); });
+    connect(&m_batch, &BatchRun::currentProgressChanged, this, [this](int percent) {
+        m_reporter.progress(listIndex(m_batch.currentTask()), percent, m_batch.totalPosition());
+    });
+    connect(&m_batch, &BatchRun::totalProgressChanged, this, [this](int percent) {
+        m_reporter.progress(listIndex(m_batch.currentTask()), m_batch.currentPosition(), percent);
+    });
     connect(&m_batch, &BatchRun::elapsedChanged, this,
             [this](const QString &text) { m_reporter.elapsed(text); });
     connect(&m_batch, &BatchRun::remainingChanged, this,
@@ -69,13 +66,15 @@ void CliRun::printCommandLines(const QString &profilePath, const ProfileGrids &g
 {
     const EncoderOptions options = BuildProfileOptions(profilePath, grids, nullptr, false);
     // The outputs of the tasks before count as existing, as they will when
-    // the run comes to this task: without overwriting, none is chosen again.
+    // the run comes to this task: without overwriting, none is chosen again,
+    // nor, side by side, one that another encoder writes.
+    const bool avoidEarlier = !m_settings.overwrite || m_settings.skip || m_settings.jobs > 1;
     QStringList earlierOutputs;
     for (int row = 0; row < m_tasks.count(); ++row) {
         ltvItemData task;
         m_tasks.GetItemData(row, ItemField::All, task);
         const QString output =
-            m_batch.OutputPathFor(row, m_settings.overwrite ? QStringList() : earlierOutputs);
+            m_batch.OutputPathFor(row, avoidEarlier ? earlierOutputs : QStringList());
         earlierOutputs.append(output);
         m_reporter.commandLine(listIndex(row), task.InputFile,
                                CommandLineText(task, TaskOptions(options, task), output),
@@ -96,25 +95,21 @@ void CliRun::stop()
 
 void CliRun::taskStarted(int row, const QStringList &arguments)
 {
-    m_output = arguments.isEmpty() ? QString() : arguments.last();
-    m_tail.clear();
+    m_running[row].output = arguments.isEmpty() ? QString() : arguments.last();
     m_reporter.taskStarted(listIndex(row), m_tasks.caption(row), m_settings.encoderPath, arguments);
 }
 
 void CliRun::takeOutput(const QByteArray &chunk)
 {
-    m_tail += chunk;
-    if (m_tail.size() > TailBytes)
-        m_tail.remove(0, m_tail.size() - TailBytes);
     if (const QString speed = reportedSpeed(chunk); !speed.isEmpty())
         m_reporter.speed(speed);
 }
 
-QStringList CliRun::errorLines() const
+QStringList CliRun::errorLines(int row) const
 {
-    static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
     QStringList lines;
-    for (const QString &line : QString::fromUtf8(m_tail).split(breaks, Qt::SkipEmptyParts)) {
+    const TaskLogs &logs = m_batch.logs();
+    for (const QString &line : TaskLogs::TerminalLines(logs.output(m_tasks.taskId(row)))) {
         const QString text = line.trimmed();
         if (!text.isEmpty() && !text.startsWith(QLatin1String("frame=")) &&
             !text.startsWith(QLatin1String("size=")))
@@ -125,25 +120,16 @@ QStringList CliRun::errorLines() const
 
 void CliRun::taskEnded(int row, const QString &status, int exitCode)
 {
-    // A stopped task has not started when the stop came before its turn.
-    const bool started = !m_output.isEmpty();
-    if (status == TaskStatus::Stop && started)
-        removePartialOutput();
-    const double seconds =
-        started ? m_taskBegin.msecsTo(QDateTime::currentDateTimeUtc()) / 1000.0 : 0.0;
-    m_reporter.taskEnded(listIndex(row), m_tasks.caption(row), m_output, status, exitCode, seconds,
-                         status == TaskStatus::Failed ? errorLines() : QStringList());
-    m_output.clear();
-}
-
-void CliRun::removePartialOutput()
-{
-    // Only what the stopped encoder wrote: a file of that name that it had
-    // not touched yet (an earlier conversion) stays.
-    const QFileInfo info(m_output);
-    if (!info.isFile())
-        return;
-    if (info.lastModified().toUTC() < m_taskBegin.addMSecs(-ClockSlackMs))
-        return;
-    QFile::remove(m_output);
+    // A task that ends without its encoder (skipped, stopped before its
+    // turn) has no conversion time. The run has removed the partial output
+    // of a task that failed or was stopped.
+    const Running running = m_running.take(row);
+    const double seconds = running.begin.isValid()
+                               ? running.begin.msecsTo(QDateTime::currentDateTimeUtc()) / 1000.0
+                               : 0.0;
+    QString output = running.output;
+    if (status == TaskStatus::Skipped)
+        output = m_batch.OutputPathFor(row); // the file kept
+    m_reporter.taskEnded(listIndex(row), m_tasks.caption(row), output, status, exitCode, seconds,
+                         status == TaskStatus::Failed ? errorLines(row) : QStringList());
 }

@@ -4,6 +4,7 @@
 #include "engine/runhost.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -16,7 +17,8 @@ class TaskStore;
 // The command-line program's use of the batch run, all of it in this one
 // place: the window's run converts the tasks, with this object standing in
 // for the main window (output directory, extension, overwrite choice; no
-// completion actions), and what the run reports goes to the console.
+// completion actions), and what the run reports goes to the console. The run
+// may convert several tasks side by side.
 class CliRun : public QObject, public RunHost
 {
     Q_OBJECT
@@ -27,6 +29,8 @@ public:
         QString outputDir;
         QString outputExt; // "." + the profile's type
         bool overwrite = true;
+        bool skip = false; // existing outputs are kept, their tasks skipped
+        int jobs = 1;      // encoders side by side
     };
 
     CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, ConsoleReporter &reporter,
@@ -40,14 +44,16 @@ public:
     void printCommandLines(const QString &profilePath, const ProfileGrids &grids);
     // Converts every task; returns when the run has ended in any way.
     BatchRun::StartResult convert(const QString &profilePath, const ProfileGrids &grids);
-    // Ends the run: the running encoder is asked to end and killed when it
-    // does not (as the window's Stop does); its task becomes "Stop".
+    // Ends the run: the running encoders are asked to end and killed when
+    // they do not (as the window's Stop does); their tasks become "Stop" and
+    // their partial outputs are removed.
     void stop();
 
     // RunHost
     QString outputDirectory() const override { return m_settings.outputDir; }
     QString outputExtension() const override { return m_settings.outputExt; }
     bool overwrite() const override { return m_settings.overwrite; }
+    bool skipExisting() const override { return m_settings.skip; }
     bool autoOpenDir() const override { return false; }
     bool autoExit() const override { return false; }
     bool autoTurnOff() const override { return false; }
@@ -60,9 +66,8 @@ private:
     void taskStarted(int row, const QStringList &arguments);
     void takeOutput(const QByteArray &chunk);
     void taskEnded(int row, const QString &status, int exitCode);
-    // The last lines the encoder wrote, progress lines left out.
-    QStringList errorLines() const;
-    void removePartialOutput();
+    // The last lines the task's encoder wrote, progress lines left out.
+    QStringList errorLines(int row) const;
 
     TaskStore &m_tasks;
     ConsoleReporter &m_reporter;
@@ -71,8 +76,11 @@ private:
     QList<int> m_listIndexes;
     QStringList m_otherSources;
 
-    // The task in progress.
-    QDateTime m_taskBegin;
-    QString m_output;
-    QByteArray m_tail;
+    // The tasks in progress, by row.
+    struct Running
+    {
+        QDateTime begin;
+        QString output;
+    };
+    QHash<int, Running> m_running;
 };

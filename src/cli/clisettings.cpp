@@ -114,6 +114,8 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
     settings.overwrite = options.existing.isEmpty()
                              ? values.overwrite
                              : options.existing == QLatin1String("overwrite");
+    settings.skip =
+        options.existing.isEmpty() ? values.skip : options.existing == QLatin1String("skip");
     settings.probeLimit = values.simultaneousProbes;
     return {};
 }

@@ -12,6 +12,7 @@ struct CliSettings
     QString profilePath;
     QString outputDir;
     bool overwrite = true;
+    bool skip = false;  // keep existing outputs; their tasks are skipped
     int probeLimit = 1; // probes side by side
 };
 

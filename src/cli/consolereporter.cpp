@@ -89,6 +89,7 @@ void ConsoleReporter::taskStarted(int task, const QString &input, const QString 
 {
     m_task = task;
     m_name = FileNamePart(input);
+    m_started.insert(task, m_name);
     m_speed.clear();
     m_current = 0;
     m_taskClock.start();
@@ -105,8 +106,14 @@ void ConsoleReporter::taskStarted(int task, const QString &input, const QString 
         drawProgress();
 }
 
-void ConsoleReporter::progress(int currentPercent, int totalPercent)
+void ConsoleReporter::progress(int task, int currentPercent, int totalPercent)
 {
+    if (task >= 0 && task != m_task && m_started.contains(task)) {
+        // Another of the tasks side by side.
+        m_task = task;
+        m_name = m_started.value(task);
+        m_taskClock.start();
+    }
     if (currentPercent == m_current && totalPercent == m_total)
         return;
     m_current = currentPercent;
@@ -144,7 +151,9 @@ void ConsoleReporter::taskEnded(int task, const QString &input, const QString &o
                                 const QStringList &errorLines)
 {
     ++m_ended;
-    m_task = -1;
+    m_started.remove(task);
+    if (task == m_task)
+        m_task = -1;
     const bool failed = status == TaskStatus::Failed;
     if (m_quiet && !failed)
         return;

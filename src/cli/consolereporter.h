@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -50,7 +51,9 @@ public:
                      const QStringList &arguments);
     void taskStarted(int task, const QString &input, const QString &program,
                      const QStringList &arguments);
-    void progress(int currentPercent, int totalPercent);
+    // The progress of task (the one whose encoder reported last when
+    // several run) and of the whole run.
+    void progress(int task, int currentPercent, int totalPercent);
     void speed(const QString &speed);
     void elapsed(const QString &text);
     void remaining(const QString &text);
@@ -78,11 +81,12 @@ private:
     FILE *m_out;
     FILE *m_err;
 
-    // The task in progress, for the lines drawn in place.
+    // The task shown in progress, for the lines drawn in place.
     int m_taskCount = 0;
     int m_ended = 0;
     int m_task = -1;
     QString m_name;
+    QHash<int, QString> m_started; // the names of the tasks in progress
     QString m_speed;
     QString m_elapsed;
     QString m_remaining;
