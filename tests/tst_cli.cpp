@@ -148,8 +148,6 @@ private slots:
         QTest::newRow("share 4/3") << QStringList{"--shard", "4/3", "$src"} << "4/3";
         QTest::newRow("jobs 0") << QStringList{"--jobs", "0", "$src"} << "--jobs";
         QTest::newRow("existing unknown") << QStringList{"--existing", "keep", "$src"} << "keep";
-        QTest::newRow("existing skip") << QStringList{"--existing", "skip", "$src"} << "skip";
-        QTest::newRow("recursive") << QStringList{"-r", "$src"} << "--recursive";
     }
     void badInput()
     {
@@ -178,17 +176,24 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<QString>("errorLine");
+        QTest::addColumn<QStringList>("options");
         const QStringList convert{"touch $last",
                                   "print frame=  50 fps=0.0 q=0.0 size=0kB time=00:00:01.00 "
                                   "bitrate=N/A speed=2.5x\\r",
                                   "stderr Conversion failed: broken stream\\n"};
         QTest::newRow("all converted")
-            << convert << false << 0 << QStringList{"Complete", "Complete"} << QString();
-        QTest::newRow("one failed")
-            << convert + QStringList{"exitif bad.avi 3"} << false << 1
-            << QStringList{"Failed", "Complete"} << "Conversion failed: broken stream";
+            << convert << false << 0 << QStringList{"Complete", "Complete"} << QString()
+            << QStringList();
+        QTest::newRow("one failed") << convert + QStringList{"exitif bad.avi 3"} << false << 1
+                                    << QStringList{"Failed", "Complete"}
+                                    << "Conversion failed: broken stream" << QStringList();
         QTest::newRow("encoder missing")
-            << convert << true << 1 << QStringList{"Failed", "OK"} << QString();
+            << convert << true << 1 << QStringList{"Failed", "OK"} << QString() << QStringList();
+        // good.mp4 exists before the run.
+        QTest::newRow("existing output skipped")
+            << convert + QStringList{"exitif bad.avi 3"} << false << 1
+            << QStringList{"Failed", "Skipped"} << "Conversion failed: broken stream"
+            << QStringList{"--existing", "skip"};
     }
     void statusesAndExitCodes()
     {
@@ -197,7 +202,11 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QStringList, statuses);
         QFETCH(QString, errorLine);
+        QFETCH(QStringList, options);
         setFakeScript(m_work.path(), ProbeReport + script);
+        const bool skip = options.contains("skip");
+        if (skip)
+            QVERIFY(writeFile(m_out + "/good.mp4", "kept"));
         const QString encoder = m_program->file("wmaspi.dll");
         if (encoderMissing)
             QVERIFY(QFile::remove(encoder));
@@ -205,7 +214,7 @@ private slots:
         const QString profile = m_program->file("Profiles/MP4 H.264 + AAC.apf");
         const QByteArray profileBytes = readFile(profile);
 
-        const CliResult r = runCli(m_cli, {"--json", m_src});
+        const CliResult r = runCli(m_cli, options + QStringList{"--json", m_src});
         if (encoderMissing)
             QVERIFY(QFile::link(fakeEncoder(), encoder));
         QCOMPARE(r.exitCode, exitCode);
@@ -228,12 +237,20 @@ private slots:
                 QCOMPARE(e.value("exit_code").toInt(), 0);
                 QVERIFY(QFileInfo(e.value("output").toString()).isFile());
             }
+            // What a failed encoder began goes; a skipped task's file stays.
+            if (e.value("status") == "Failed" && !encoderMissing)
+                QVERIFY(!QFileInfo::exists(e.value("output").toString()));
+        }
+        if (skip) {
+            QCOMPARE(readFile(m_out + "/good.mp4"), QByteArray("kept"));
+            QCOMPARE(eventsOf(all, "started").size(), 1);
         }
         QCOMPARE(ended, statuses.mid(0, statuses.indexOf("OK") < 0 ? 2 : 1));
         const QJsonObject summary = all.last();
         QCOMPARE(summary.value("event").toString(), QString("summary"));
         QCOMPARE(summary.value("complete").toInt(), int(statuses.count("Complete")));
         QCOMPARE(summary.value("failed").toInt(), int(statuses.count("Failed")));
+        QCOMPARE(summary.value("skipped").toInt(), int(statuses.count("Skipped")));
         QCOMPARE(summary.value("not_converted").toInt(), int(statuses.count("OK")));
         QCOMPARE(summary.value("exit_status").toInt(), exitCode);
         if (encoderMissing)
@@ -246,31 +263,42 @@ private slots:
         QCOMPARE(readFile(profile), profileBytes);
     }
 
-    // SIGINT and SIGTERM end the encoder, mark its task Stop, remove its
-    // output and end with the summary; a second signal ends everything at
-    // once, even while the encoder will not end.
+    // SIGINT and SIGTERM end the encoders, mark their tasks Stop, remove
+    // their outputs and end with the summary; a second signal ends
+    // everything at once, even while the encoder will not end.
     void interrupt_data()
     {
         QTest::addColumn<int>("signalNumber");
         QTest::addColumn<bool>("twice");
-        QTest::newRow("SIGINT") << int(SIGINT) << false;
-        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
-        QTest::newRow("second SIGINT") << int(SIGINT) << true;
+        QTest::addColumn<int>("jobs");
+        QTest::newRow("SIGINT") << int(SIGINT) << false << 1;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false << 1;
+        QTest::newRow("second SIGINT") << int(SIGINT) << true << 1;
+        QTest::newRow("SIGINT, two encoders") << int(SIGINT) << false << 2;
     }
     void interrupt()
     {
         QFETCH(int, signalNumber);
         QFETCH(bool, twice);
+        QFETCH(int, jobs);
         const QString pids =
             m_work.filePath(QStringLiteral("pids-%1").arg(QTest::currentDataTag()));
         setFakeScript(m_work.path(),
                       ProbeReport + QStringList{"pid " + pids, twice ? "ignoreterm" : "",
                                                 "touch $last", "sleep 60000"});
         QProcess p;
-        p.start(m_cli, {"--json", m_src + "/good.avi"});
+        p.start(m_cli,
+                {"--json", "-j", QString::number(jobs), jobs == 1 ? m_src + "/good.avi" : m_src});
         QVERIFY(p.waitForStarted());
-        const QString output = m_out + "/good.mp4";
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(output) && QFileInfo::exists(pids), 30000);
+        const QStringList outputs =
+            QStringList{m_out + "/good.mp4", m_out + "/bad.mp4"}.mid(0, jobs);
+        const auto started = [&] {
+            for (const QString &output : outputs)
+                if (!QFileInfo::exists(output))
+                    return false;
+            return readFile(pids).count('\n') == jobs;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(started(), 30000);
         ::kill(pid_t(p.processId()), signalNumber);
         if (twice) {
             QTest::qWait(200);
@@ -287,13 +315,72 @@ private slots:
         } else {
             QCOMPARE(all.last().value("event").toString(), QString("summary"));
             QCOMPARE(all.last().value("interrupted").toBool(), true);
-            QCOMPARE(all.last().value("stop").toInt(), 1);
-            QCOMPARE(eventsOf(all, "ended").value(0).value("status").toString(), QString("Stop"));
-            QVERIFY(!QFileInfo::exists(output));
+            QCOMPARE(all.last().value("stop").toInt(), jobs);
+            QCOMPARE(eventsOf(all, "ended").size(), jobs);
+            for (const QJsonObject &e : eventsOf(all, "ended"))
+                QCOMPARE(e.value("status").toString(), QString("Stop"));
+            for (const QString &output : outputs)
+                QVERIFY(!QFileInfo::exists(output));
         }
-        const qint64 encoder = readFile(pids).trimmed().toLongLong();
-        QVERIFY(encoder > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(processGone(encoder), 5000);
+        const QList<QByteArray> encoders = readFile(pids).trimmed().split('\n');
+        QCOMPARE(encoders.size(), jobs);
+        for (const QByteArray &encoder : encoders) {
+            QVERIFY(encoder.toLongLong() > 0);
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(encoder.toLongLong()), 5000);
+        }
+    }
+
+    // --jobs N: at most N encoders at once, and N when there is work for
+    // them, each task with an output name of its own (one at a time, the
+    // later x.mp4 overwrites the earlier); --recursive mirrors the folders
+    // under the output directory.
+    void sideBySide_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<QStringList>("outputs");
+        const QStringList twoFolders{"$dir/a", "$dir/b"};
+        QTest::newRow("one at a time") << QStringList{"-j", "1"} + twoFolders << 1
+                                       << QStringList{"x.mp4", "y.mp4", "x.mp4", "z.mp4"};
+        QTest::newRow("two side by side") << QStringList{"-j", "2"} + twoFolders << 2
+                                          << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
+        QTest::newRow("four side by side") << QStringList{"--jobs", "4"} + twoFolders << 4
+                                           << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
+        QTest::newRow("recursive") << QStringList{"-j", "3", "-r", "$dir"} << 3
+                                   << QStringList{"a/x.mp4", "a/y.mp4", "b/x.mp4", "b/z.mp4"};
+    }
+    void sideBySide()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, most);
+        QFETCH(QStringList, outputs);
+        static int run = 0;
+        const QString dir = m_work.filePath(QStringLiteral("jobs-%1").arg(++run));
+        makeSources(dir + "/a", {"x.avi", "y.avi"});
+        makeSources(dir + "/b", {"x.avi", "z.avi"});
+        const QString out = dir + "/out";
+        QVERIFY(QDir().mkpath(out));
+        const QString log = dir + "/encoders.log";
+        setFakeScript(m_work.path(),
+                      ProbeReport + QStringList{"log " + log, "touch $last", "sleep 700"});
+        args.replaceInStrings("$dir", dir);
+
+        const CliResult r =
+            runCli(m_cli, QStringList{"--json", "--existing", "overwrite", "-o", out} + args);
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const QList<EncoderSpan> spans = readEncoderLog(log);
+        QCOMPARE(spans.size(), 4);
+        QCOMPARE(mostAtOnce(spans, "run"), most);
+        QStringList ended;
+        for (const QJsonObject &e : eventsOf(events(r.out), "ended")) {
+            QCOMPARE(e.value("status").toString(), QString("Complete"));
+            ended << QDir(out).relativeFilePath(e.value("output").toString());
+        }
+        ended.sort();
+        outputs.sort();
+        QCOMPARE(ended, outputs);
+        for (const QString &output : outputs)
+            QVERIFY(QFileInfo(out + u'/' + output).isFile());
     }
 
     // Every share holds the tasks i with i mod N = K - 1, named as in the
