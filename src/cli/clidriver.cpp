@@ -108,11 +108,17 @@ int CliDriver::prepareAndRun()
                                                       m_options.jobs});
     m_run->setShare(intake.listIndexes(), intake.otherSources());
     if (m_options.dryRun) {
+        if (!intake.waitForProbes()) {
+            m_reporter.summary(summary(ExitInterrupted));
+            return ExitInterrupted;
+        }
         m_run->printCommandLines(settings.profilePath, grids);
         return ExitOk;
     }
 
     m_phase = Phase::Running;
+    intake.setConverting();
+    m_run->setIntake(&intake.taskIntake());
     const BatchRun::StartResult started = m_run->convert(settings.profilePath, grids);
     int status = ExitOk;
     if (m_interrupted)

@@ -11,7 +11,29 @@ CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimi
                      Platform &platform, QObject *parent)
     : QObject(parent), m_tasks(tasks), m_probes(encoderPath), m_intake(tasks, m_probes, platform)
 {
-    m_probes.setLimitSource([probeLimit] { return probeLimit; });
+    // During the run one probe at a time, beside the encoders, as in the
+    // window.
+    m_probes.setLimitSource([this, probeLimit] { return m_converting ? 1 : probeLimit; });
+    connect(&m_intake, &TaskIntake::taskProbed, this, &CliIntake::announceProbed);
+}
+
+void CliIntake::announceProbed()
+{
+    // In list order, each task once its probe has ended.
+    if (!m_kept)
+        return;
+    for (; m_announced < m_tasks.count(); ++m_announced) {
+        if (m_intake.probePending(m_tasks.taskId(m_announced)))
+            return;
+        ltvItemData record;
+        m_tasks.GetItemData(m_announced, ItemField::All, record);
+        emit taskAdded(m_listIndexes.value(m_announced, m_announced), record);
+    }
+}
+
+bool CliIntake::waitForProbes()
+{
+    return waitWhile([this] { return m_intake.isBusy(); });
 }
 
 void CliIntake::setOutputExtension(const QString &ext)
@@ -51,17 +73,12 @@ bool CliIntake::collect(const QStringList &paths, const QStringList &listFiles, 
     m_intake.AddPaths(all);
     // The whole list first, in the window's order, so that every share
     // holds the same tasks on every machine; then the other shares' tasks
-    // go, and with them their probes.
+    // go, and with them their probes. The probes of the share go on.
     if (!waitWhile([this] { return m_intake.isAdding(); }))
         return false;
     keepShare();
-    if (!waitWhile([this] { return m_intake.isBusy(); }))
-        return false;
-    for (int row = 0; row < m_tasks.count(); ++row) {
-        ltvItemData record;
-        m_tasks.GetItemData(row, ItemField::All, record);
-        emit taskAdded(m_listIndexes.value(row, row), record);
-    }
+    m_kept = true;
+    announceProbed();
     return true;
 }
 

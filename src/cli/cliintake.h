@@ -35,10 +35,17 @@ public:
     void setRecursive(bool recursive);
 
     // Reads the list files, then adds paths followed by the listed paths,
-    // and waits in the event loop until the tasks of the share are probed.
-    // False, with a one-line message and no task added, when a list file
-    // cannot be read; false with no message when cancelled meanwhile.
+    // and waits in the event loop until the task list is complete; the
+    // probes of the share's tasks go on (the run waits for each task's
+    // probe). False, with a one-line message and no task added, when a list
+    // file cannot be read; false with no message when cancelled meanwhile.
     bool collect(const QStringList &paths, const QStringList &listFiles, QString &error);
+    // Waits in the event loop until every probe has ended; false when
+    // cancelled meanwhile.
+    bool waitForProbes();
+    // The run has begun: probes go one at a time.
+    void setConverting() { m_converting = true; }
+    TaskIntake &taskIntake() { return m_intake; }
     // Ends the intake and every probe under way; collect returns.
     void cancel();
 
@@ -49,12 +56,14 @@ public:
 
 signals:
     void cancelled();
-    // A task of this share was added (task: its position in the whole list).
+    // A task of this share was added and probed (task: its position in the
+    // whole list); in list order.
     void taskAdded(int task, const ltvItemData &record);
 
 private:
     bool inShare(int task) const { return task % m_shareCount == m_shareIndex - 1; }
     void keepShare();
+    void announceProbed();
     // Waits in the event loop while busy() holds; false when cancelled.
     bool waitWhile(const std::function<bool()> &busy);
 
@@ -62,6 +71,9 @@ private:
     ProbeQueue m_probes;
     TaskIntake m_intake;
     bool m_cancelled = false;
+    bool m_kept = false; // only the share's tasks are left
+    int m_announced = 0; // rows told of by taskAdded
+    bool m_converting = false;
     int m_shareIndex = 1;
     int m_shareCount = 1;
     QList<int> m_listIndexes;

@@ -12,6 +12,7 @@
 class ConsoleReporter;
 class EncoderProcess;
 class Platform;
+class TaskIntake;
 class TaskStore;
 
 // The command-line program's use of the batch run, all of it in this one
@@ -39,6 +40,9 @@ public:
     // Where each task stands in the whole list, and the sources of the tasks
     // that other shares convert.
     void setShare(const QList<int> &listIndexes, const QStringList &otherSources);
+    // The intake whose probes may still be under way: each task waits for
+    // its own.
+    void setIntake(TaskIntake *intake) { m_batch.setIntake(intake); }
 
     // Prints each task's command line as the run would build it now.
     void printCommandLines(const QString &profilePath, const ProfileGrids &grids);
