@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test.
 #   ./test.sh             normal build in build/
-#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
+#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/,
+#                         and each fuzzer for 20 seconds (scripts/fuzz.sh, build-fuzz/)
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
@@ -15,5 +16,8 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 cmake --build "$dir"
+if [ "${1:-}" = "--sanitize" ] && command -v clang++ >/dev/null; then
+    ./scripts/fuzz.sh 20
+fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure --timeout 300 -j2

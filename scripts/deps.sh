@@ -5,6 +5,7 @@
 set -euo pipefail
 QC_PACKAGES=(
     build-essential cmake ninja-build clang-format pkg-config
+    clang libclang-rt-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     ffmpeg
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad

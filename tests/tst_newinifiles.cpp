@@ -1,4 +1,5 @@
 #include "settings/newinifiles.h"
+#include "support/inireference.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -8,6 +9,54 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A small file system of its own (tmpfs) mounted on dir while it lives, for
+// the faults a real disk gives: full, or read-only.
+class SmallFileSystem
+{
+public:
+    explicit SmallFileSystem(const QString &dir) : m_dir(QFile::encodeName(dir))
+    {
+        QDir().mkpath(dir);
+        if (::mount("tmpfs", m_dir.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0)
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallFileSystem()
+    {
+        if (m_error.isEmpty())
+            ::umount2(m_dir.constData(), MNT_DETACH);
+    }
+    // Empty when mounted, else why not.
+    QString error() const { return m_error; }
+    // Takes all the space that is left.
+    bool fill()
+    {
+        QFile filler(QFile::decodeName(m_dir) + "/filler");
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(512, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        return true;
+    }
+    bool makeReadOnly()
+    {
+        return ::mount(nullptr, m_dir.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    QByteArray m_dir;
+    QString m_error;
+};
+
+} // namespace
 
 class TestNewInifiles : public QObject
 {
@@ -141,6 +190,66 @@ private slots:
         t.WriteString("a", "x", "6"); // replaced, spelled as the caller passes it
         QCOMPARE(releaseAndRead(t),
                  QByteArray("[A]\r\nW=4\r\nx=6\r\n[B]\r\nZ=3\r\nY=2\r\n[C]\r\nV=5\r\n"));
+    }
+
+    // Lookups go through an index; they answer exactly as the plain rules,
+    // also in long sections and after writes that move lines or begin and
+    // end sections.
+    void indexAnswersAsThePlainRules()
+    {
+        // Two long sections, the first ended by a "[" in a value; writes
+        // grow, move and end them. Then random files and writes.
+        QByteArray content = "[Main]\r\n";
+        for (int i = 0; i < 40; ++i)
+            content += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+        content += "Last=main [cut\r\n[Other]\r\n" + content.mid(8) + "End=other\r\n";
+        const QList<QList<QByteArray>> script{
+            {"Main", "Key7"},   {"Other", "Key7"},      {"Main", "New", "1"},
+            {"Main", "Last"},   {"Other", "End"},       {"Other", "New", "2"},
+            {"Other", "End"},   {"Main", "Key3", "[x"}, {"Main", "Last"},
+            {"Main", "Key39"},  {"Other", "Key39"},     {"Main", "Key2", "see [other]"},
+            {"Other", "Key39"}, {"Other", "Last"},      {"[Main]", "Key1"}};
+        TNewInifile fixed = storeOver(content);
+        IniReference fixedModel(content);
+        for (const QList<QByteArray> &op : script) {
+            if (op.size() == 3) {
+                fixed.WriteString(op[0], op[1], op[2]);
+                fixedModel.write(op[0], op[1], op[2]);
+            }
+            const std::optional<QByteArray> expected = fixedModel.lookup(op[0], op[1]);
+            QCOMPARE(fixed.ReadString(op[0], op[1], "\n"),
+                     expected ? QString::fromUtf8(*expected) : QString("\n"));
+        }
+
+        QRandomGenerator rng(2024);
+        const auto text = [&](int longest, const QByteArray &letters = "aAb[]= ") {
+            QByteArray t;
+            for (int n = rng.bounded(longest + 1); n > 0; --n)
+                t += letters[rng.bounded(int(letters.size()))];
+            return t;
+        };
+        for (int run = 0; run < 150; ++run) {
+            QByteArray content;
+            for (int n = rng.bounded(200); n > 0; --n)
+                content += (rng.bounded(50) == 0  ? '[' + text(1) + ']'
+                            : rng.bounded(8) == 0 ? text(3)
+                                                  : text(3, "aAb =") + '=' + text(2, "aAb= ")) +
+                           "\r\n";
+            TNewInifile store = storeOver(content);
+            IniReference model(content);
+            for (int op = 0; op < 40; ++op) {
+                const QByteArray section = text(1), key = text(2, "aAb =");
+                if (rng.bounded(3) == 0) {
+                    const QByteArray value = text(2);
+                    store.WriteString(section, key, value);
+                    model.write(section, key, value);
+                }
+                const std::optional<QByteArray> expected = model.lookup(section, key);
+                QCOMPARE(store.ReadString(section, key, "\n"),
+                         expected ? QString::fromUtf8(*expected) : QString("\n"));
+            }
+            QCOMPARE(releaseAndRead(store), model.fileBytes());
+        }
     }
 
     void lineBreaks_data()
@@ -387,6 +496,45 @@ private slots:
         QCOMPARE(leftovers, QStringList{"test.ini"});
     }
 
+    // A failed write keeps the previous file whole and reports the system's
+    // reason, whatever the file system does.
+    void fileSystemFaultsKeepTheFile_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("error");
+        QTest::newRow("full") << true << ENOSPC;
+        QTest::newRow("read-only") << false << EROFS;
+    }
+    void fileSystemFaultsKeepTheFile()
+    {
+        QFETCH(bool, full);
+        QFETCH(int, error);
+        SmallFileSystem fs(m_dir.filePath("small"));
+        if (!fs.error().isEmpty())
+            QSKIP(qPrintable("no small file system can be mounted here: " + fs.error()));
+        const QString path = m_dir.filePath("small/Preferences.ini");
+        QByteArray content = "[Main]\r\n";
+        for (int i = 0; i < 100; ++i)
+            content += "Key " + QByteArray::number(i) + "=some value\r\n";
+        content += "[Default]\r\nOverwrite=1\r\n";
+        QVERIFY(testsupport::writeFile(path, content));
+        QVERIFY(full ? fs.fill() : fs.makeReadOnly());
+        TNewInifile s(path);
+        s.WriteString("Main", "Profile", "2");
+        try {
+            s.Release();
+            QFAIL("the write succeeded");
+        } catch (const TIniFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot create file \"%1\". %2")
+                                   .arg(QDir::toNativeSeparators(path),
+                                        QString::fromLocal8Bit(std::strerror(error))));
+        }
+        QCOMPARE(testsupport::readFile(path), content);
+        QCOMPARE(QDir(m_dir.filePath("small")).entryList(QDir::Files | QDir::Hidden),
+                 full ? QStringList({"filler", "Preferences.ini"})
+                      : QStringList{"Preferences.ini"});
+    }
+
     void missingDirectoryReportsCreateError()
     {
         const QString path = m_dir.filePath("no/such/dir/Preferences.ini");
@@ -416,6 +564,28 @@ private slots:
                                              .arg(QDir::toNativeSeparators(path))),
                      qPrintable(e.text()));
         }
+    }
+
+    // A pipe is read as it stands instead of waiting for a writer, and a
+    // device without end is refused instead of read until memory runs out.
+    void pipesAndDevicesNeitherHangNorFlood()
+    {
+        QVERIFY(::mkfifo(QFile::encodeName(m_path).constData(), 0600) == 0);
+        TNewInifile pipe(m_path);
+        QCOMPARE(pipe.LineCount(), 0);
+        pipe.WriteString("Main", "K", "1");
+        QVERIFY_THROWS_EXCEPTION(TIniFileError, pipe.Release());
+        QFile::remove(m_path);
+        QVERIFY(QFile::link("/dev/zero", m_path));
+        try {
+            TNewInifile zeros(m_path);
+            QFAIL("a device without end was read");
+        } catch (const TIniFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Cannot open file \"%1\". %2")
+                                   .arg(QDir::toNativeSeparators(m_path),
+                                        QString::fromLocal8Bit(std::strerror(EFBIG))));
+        }
+        QFile::remove(m_path);
     }
 
     void symbolicLinkStaysALink()

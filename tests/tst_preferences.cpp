@@ -233,15 +233,18 @@ private slots:
     void outputPathWithBracketSurvives()
     {
         PreferenceValues v;
-        v.outputPath = "/media/Video [HD]/100% done/odd\nname\r/";
+        v.outputPath = "/media/Video [HD]/100% done/Overwrite=old/odd\nname\r/";
         v.synMode = 1;
+        v.overwrite = false;
         StorePreferences(m_ini, 2, v);
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), v.outputPath);
         const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(r.outputPath, v.outputPath);
         QCOMPARE(r.synMode, 1);
+        QCOMPARE(r.overwrite, false);
         QCOMPARE(ReadProfileIndex(m_ini), 2);
-        QVERIFY(!testsupport::readFile(m_ini).contains("[HD]"));
+        QVERIFY(testsupport::readFile(m_ini).contains(
+            "Output Path=/media/Video %5BHD]/100%25 done/Overwrite%3Dold/odd%0Aname%0D/\r\n"));
         // A path written by hand without escapes reads as it stands.
         QVERIFY(testsupport::writeFile(m_ini, "[Main]\r\nOutput Path=/srv/50%/\r\n"));
         QCOMPARE(ReadOutputPath(m_ini, m_appDir), QString("/srv/50%/"));
@@ -271,6 +274,41 @@ private slots:
         // Nothing is left behind and the next action works again.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Preferences.ini"});
         QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);
+    }
+
+    // A program directory the user cannot write, with a Preferences.ini the
+    // user may write: the file is rewritten in place. Without the file there
+    // is nothing to write into, and the failure is reported.
+    void writableFileInReadOnlyDirectory()
+    {
+        QTemporaryDir tmp;
+        const QString appDir = tmp.filePath("program") + QDir::separator();
+        const QString ini = AppPaths::portable(appDir).preferencesFile();
+        QVERIFY(QDir().mkpath(appDir));
+        QVERIFY(testsupport::writeFile(ini, "[Main]\r\nProfile=1\r\n[Default]\r\nOverwrite=0\r\n"));
+        QVERIFY(QFile::setPermissions(tmp.path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(ini, QFileDevice::Permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(appDir, QFileDevice::Permissions(0x5555)));
+        PreferenceValues v;
+        v.outputPath = "/out";
+        QString missingError;
+        {
+            testsupport::AsUnprivilegedUser user;
+            StorePreferences(ini, 2, v);
+            try {
+                ReadVersion(appDir + "Other.ini");
+            } catch (const TIniFileError &e) {
+                missingError = e.text();
+            }
+        }
+        QFile::setPermissions(appDir, QFileDevice::Permissions(0x7755));
+        QCOMPARE(ReadProfileIndex(ini), 2);
+        QCOMPARE(ReadOutputPath(ini, appDir), QString("/out"));
+        QVERIFY(!ReadPreferences(ini, "Default", appDir).overwrite);
+        QCOMPARE(missingError, QStringLiteral("Cannot create file \"%1\". Permission denied")
+                                   .arg(QDir::toNativeSeparators(appDir + "Other.ini")));
+        QCOMPARE(QDir(appDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Preferences.ini"});
     }
 
     void unreadableFileReportsOpenError()

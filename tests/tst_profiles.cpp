@@ -117,6 +117,35 @@ private slots:
         QCOMPARE(SplitCommaList(text), items);
     }
 
+    // Rows are found by key ignoring case, the first of equal keys; a grid of
+    // a long profile looks them up through a table, with the same answers.
+    void findRowIgnoringCase_data()
+    {
+        QTest::addColumn<int>("filler");
+        QTest::newRow("short grid") << 3;
+        QTest::newRow("long grid") << 40;
+    }
+    void findRowIgnoringCase()
+    {
+        QFETCH(int, filler);
+        ValueListModel m;
+        for (int i = 0; i < filler; ++i)
+            m.appendRow("Filler " + QString::number(i));
+        const int first = m.appendRow(QString::fromUtf8("\xc3\x84rger Rate"), "1");
+        m.appendRow(QString::fromUtf8("\xc3\xa4RGER rate"), "2");
+        QCOMPARE(m.findRow(QString::fromUtf8("\xc3\xa4rger RATE")), first);
+        QCOMPARE(m.valueOf("filler 2"), QString());
+        QCOMPARE(m.findRow("Rate"), -1);
+        QCOMPARE(m.findRow(""), -1);
+        m.appendRow("", "empty");
+        QCOMPARE(m.valueOf(""), QString("empty"));
+        m.setGridValue("NEW KEY", "3");
+        QCOMPARE(m.valueOf("new key"), QString("3"));
+        m.setRows({ValueListModel::Row{"Other", "4", false, {}, {}}});
+        QCOMPARE(m.findRow(QString::fromUtf8("\xc3\x84rger Rate")), -1);
+        QCOMPARE(m.valueOf("OTHER"), QString("4"));
+    }
+
     void gridHeight()
     {
         QCOMPARE(ProfileGridHeight(0), 18);
@@ -307,6 +336,43 @@ private slots:
         expected.replace("Caption=768\r\nValue=768", "Caption=500\r\nValue=500");
         expected.replace("Value=1,2,\r\nIndex=0", "Value=1,2,\r\nIndex=-1");
         QCOMPARE(testsupport::readFile(path), expected);
+    }
+
+    // A free value reads back exactly. Values the loose lookup reads back as
+    // they stand are written byte for byte; the others escaped.
+    void freeValueReadsBackExactly_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("plain") << "1500k" << QByteArray("1500k");
+        QTest::newRow("equals and percent")
+            << "scale=320:240 50%" << QByteArray("scale=320:240 50%");
+        QTest::newRow("bracket") << "a [b] c" << QByteArray("a %5Bb] c");
+        QTest::newRow("line break") << "x\ny\r" << QByteArray("x%0Ay%0D");
+        QTest::newRow("key inside") << "fast value=1" << QByteArray("fast value%3D1");
+        QTest::newRow("escape look-alike") << "100%5b" << QByteArray("100%255b");
+    }
+    void freeValueReadsBackExactly()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, stored);
+        QByteArray sample = kSample;
+        sample.replace("cmd=-b:v\r\nCaption=768\r\nValue=768",
+                       "Caption=768\r\nValue=768\r\ncmd=-b:v");
+        const QString path = profile("free.apf", sample);
+        QVERIFY(LoadProfile(path, m_grids, nullptr));
+        m_video.setValue(1, value);
+        SaveProfile(path, m_grids);
+        QVERIFY(testsupport::readFile(path).contains("\r\nCaption=" + stored +
+                                                     "\r\nValue=" + stored + "\r\ncmd=-b:v\r\n"));
+        m_video.setValue(1, QString());
+        QVERIFY(LoadProfile(path, m_grids, nullptr));
+        QCOMPARE(m_video.row(1).value, value);
+        QCOMPARE(keys(m_audio), QStringList{"Channels"});
+        TNewInifile ini(path);
+        const ProfileParameter rate = ReadProfileParameters(ini)[1];
+        QCOMPARE(rate.value, value);
+        QCOMPARE(rate.cmd, QString("-b:v"));
     }
 
     void saveSecondItemWritesIndexOne()

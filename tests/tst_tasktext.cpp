@@ -40,6 +40,12 @@ private slots:
         QTest::newRow("minutes beyond 64-bit seconds")
             << "0:999999999999999999:00" << 999999999999999999.0 * 60.0;
         QTest::newRow("blank in seconds") << "00:00:01 " << -1.0;
+        QTest::newRow("minus before zero hours") << "-00:00:01.5" << -1.5;
+        QTest::newRow("minus applies to the whole") << "-1:30:00" << -5400.0;
+        QTest::newRow("negative parts as written") << "-1:-30:00.5" << -5400.5;
+        QTest::newRow("hours beyond 64-bit integers")
+            << "99999999999999999999:00:00" << 1e20 * 3600.0;
+        QTest::newRow("hours beyond any number") << QString(400, u'9') + ":00:00" << -1.0;
     }
     void strToSeconds()
     {
@@ -63,6 +69,8 @@ private slots:
         // Beyond 64-bit whole seconds (an end time typed with a huge hour).
         QTest::newRow("hours beyond 64-bit seconds") << 3.6e21 << "1000000000000000000:00:00";
         QTest::newRow("negative beyond 64-bit seconds") << -3.6e21 << "-1000000000000000000:00:00";
+        QTest::newRow("negative below a second") << -0.12 << "-00:00:00.1";
+        QTest::newRow("negative") << -5400.5 << "-01:30:00.5";
     }
     void secondsToStr()
     {
@@ -73,7 +81,8 @@ private slots:
 
     void roundTrip()
     {
-        for (double s : {0.0, 0.1, 59.9, 61.5, 3600.0, 7322.3, 359999.9})
+        for (double s : {0.0, 0.1, 59.9, 61.5, 3600.0, 7322.3, 359999.9, -0.1, -1.5, -3599.5,
+                         -5400.5, 9.223372036854775807e18 * 3600.0, 3.6e22})
             QCOMPARE(StrToSeconds(SecondsToStr(s)), s);
     }
 

@@ -212,21 +212,13 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
 
-    // No task's output may replace the source of another task of the list,
-    // converted already or still waiting.
-    QStringList otherSources;
-    for (int i = 0; i < m_tasks.count(); ++i)
-        if (i != index)
-            otherSources.append(m_tasks.caption(i));
-    const QString outputDir = taskOutputDirectory(index);
-    if (outputDir.isEmpty()) {
+    if (!makeTaskOutputDirectory(index)) {
         // Its subfolder cannot be made (a file of that name, no right to):
         // the task fails, the run goes on.
         m_taskSecs = task.ClipLengthSecs;
-        return endTask(index, true);
+        return endTask(index, true, -1);
     }
-    const QString output = OutputPath(outputDir, task, index, m_host.outputExtension(),
-                                      m_host.overwrite(), otherSources);
+    const QString output = OutputPathFor(index);
     const QStringList args = EncoderArguments(task, options, output);
 
     m_taskSecs = task.ClipLengthSecs;
@@ -245,6 +237,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
     }
+    emit taskStarted(index, args);
 
     // Output is taken as it comes (takeOutput); after each wait the window
     // shows the latest chunk and the progress once. After Stop, whatever the
@@ -262,12 +255,12 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         return TaskEnd::Stopped;
 
     const bool failed = m_encoder.crashed() || m_encoder.exitCode() != 0 || m_writeFailed;
-    const TaskEnd end = endTask(index, failed);
+    const TaskEnd end = endTask(index, failed, m_encoder.crashed() ? -1 : m_encoder.exitCode());
     m_encoder.TerminateEncoder();
     return end;
 }
 
-BatchRun::TaskEnd BatchRun::endTask(int index, bool failed)
+BatchRun::TaskEnd BatchRun::endTask(int index, bool failed, int exitCode)
 {
     m_doneSecs += m_taskSecs;
     const bool last = isLastTask(index);
@@ -282,6 +275,7 @@ BatchRun::TaskEnd BatchRun::endTask(int index, bool failed)
         if (!last)
             setBars(0, total);
     }
+    emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete, exitCode);
     m_currentTask = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
 }
@@ -344,10 +338,26 @@ QString BatchRun::taskOutputDirectory(int index) const
 {
     const QString dir = m_host.outputDirectory();
     const QString subfolder = m_tasks.outputSubfolder(index);
-    if (subfolder.isEmpty())
-        return dir;
-    const QString path = AddBackslash(dir) + subfolder;
-    return QDir().mkpath(path) ? path : QString();
+    return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
+}
+
+bool BatchRun::makeTaskOutputDirectory(int index) const
+{
+    return m_tasks.outputSubfolder(index).isEmpty() || QDir().mkpath(taskOutputDirectory(index));
+}
+
+QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
+{
+    // No task's output may replace the source of another task of the list,
+    // converted already or still waiting, nor one that another run converts.
+    QStringList avoid = m_host.otherSources() + alsoAvoid;
+    for (int i = 0; i < m_tasks.count(); ++i)
+        if (i != index)
+            avoid.append(m_tasks.caption(i));
+    ltvItemData task;
+    m_tasks.GetItemData(index, ItemField::All, task);
+    return OutputPath(taskOutputDirectory(index), task, m_host.listIndex(index),
+                      m_host.outputExtension(), m_host.overwrite(), avoid);
 }
 
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
@@ -385,6 +395,7 @@ void BatchRun::takeOutput(const QByteArray &chunk)
             m_writeFailed = m_writeFailed || chunk.contains(failure) || joint.contains(failure);
     }
     m_latestChunk = chunk;
+    emit encoderOutput(chunk);
     if (m_chunkCount >= 2) {
         double reported = 0;
         if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > m_positionSecs)
@@ -412,8 +423,10 @@ void BatchRun::showOutput()
 void BatchRun::endAfterStop(int index)
 {
     m_timerTime.stop();
-    if (index >= 0)
+    if (index >= 0) {
         setStatus(index, TaskStatus::Stop);
+        emit taskEnded(index, TaskStatus::Stop, -1);
+    }
     if (!m_closing)
         m_platform.messageBox(QStringLiteral("The Coversion is canceled."),
                               QStringLiteral("Cancel"), Platform::Icon::Information);
@@ -426,6 +439,7 @@ void BatchRun::endAfterStartFailure(int index, const QString &message)
 {
     m_timerTime.stop();
     setStatus(index, TaskStatus::Failed);
+    emit taskEnded(index, TaskStatus::Failed, -1);
     m_platform.messageBox(message, QStringLiteral("Error"), Platform::Icon::None);
     emit progressPanelShown(false);
     m_currentTask = -1;
@@ -484,8 +498,10 @@ void BatchRun::stopForClose()
     m_timerTime.stop();
     // The run's own frame may never resume once the program ends: the task in
     // progress is marked now.
-    if (m_currentTask >= 0)
+    if (m_currentTask >= 0) {
         setStatus(m_currentTask, TaskStatus::Stop);
+        emit taskEnded(m_currentTask, TaskStatus::Stop, -1);
+    }
 }
 
 int BatchRun::EstimateRemaining(int elapsed, int percent)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -69,6 +70,14 @@ public:
     // One tick of timerTime.
     void timerTimeTimer();
 
+    // The output file of the task in row index as the run would name it now:
+    // the host's output directory (the task's subfolder of it, when it has
+    // one) and extension, the overwrite choice, and
+    // no replacing of a source of this or another run. alsoAvoid names
+    // further files that must not be chosen (a preview of the run counts
+    // the outputs of the tasks before this one as existing).
+    QString OutputPathFor(int index, const QStringList &alsoAvoid = {}) const;
+
     int RunState() const { return m_runState; }
     int ElapsedSecs() const { return m_elapsedSecs; }
     int RemainingSecs() const { return m_remainingSecs; }
@@ -101,6 +110,15 @@ signals:
     // write the file back (a read-only profile): error is the store's
     // message. The run goes ahead with the values shown.
     void profileNotSaved(const QString &profilePath, const QString &error);
+    // The encoder of the task in row index was started with these arguments
+    // (the output file last).
+    void taskStarted(int index, const QStringList &arguments);
+    // Every chunk of the running encoder's output, as it is read.
+    void encoderOutput(const QByteArray &chunk);
+    // The task in row index got its final status of this run ("Complete",
+    // "Failed" or "Stop"); exitCode is the encoder's, -1 when it did not end
+    // by itself (stopped, crashed, or never started).
+    void taskEnded(int index, const QString &status, int exitCode);
 
 private:
     enum class TaskEnd
@@ -125,10 +143,15 @@ private:
     bool isLastTask(int index) const;
     // Sum of the tasks' clip lengths; a task still being probed counts 0.
     double totalSecs() const;
-    // The output directory of a task, created when it is in a subfolder of
-    // the output path; empty when it cannot be created.
+    // The output directory of a task: the output path, or the task's
+    // subfolder of it.
     QString taskOutputDirectory(int index) const;
-    TaskEnd endTask(int index, bool failed);
+    // Creates the task's subfolder of the output directory when it has one;
+    // false when that cannot be done.
+    bool makeTaskOutputDirectory(int index) const;
+    // The task's status, bars and report once it has ended; exitCode is the
+    // encoder's, -1 when it did not end by itself or was never started.
+    TaskEnd endTask(int index, bool failed, int exitCode);
     // The sink of the task's encoder: every chunk as it is read.
     void takeOutput(const QByteArray &chunk);
     // The latest chunk and the progress it brought, once after each wait.

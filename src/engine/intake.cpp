@@ -360,6 +360,28 @@ void TaskIntake::AddDropped(const QStringList &paths)
     queue(std::move(steps));
 }
 
+bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
+{
+    paths.clear();
+    QFile list(listFile);
+    QByteArray bytes;
+    if (list.open(QIODevice::ReadOnly))
+        bytes = list.readAll();
+    if (list.error() != QFileDevice::NoError) {
+        error = list.errorString();
+        return false;
+    }
+    // Decoded line by line, so that a name that is not UTF-8 is told apart
+    // from one that is.
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            paths.append(DecodeFileName(line));
+    }
+    return true;
+}
+
 void TaskIntake::CommandLineIntake(const QStringList &args)
 {
     if (args.isEmpty())
@@ -368,27 +390,20 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
     const QString first = args.first();
     if (lowerExt(first) == QLatin1String(".tmp")) {
         // A list file: one path a line; further arguments are ignored.
-        paths.clear();
-        QFile list(first);
-        QByteArray bytes;
-        if (list.open(QIODevice::ReadOnly))
-            bytes = list.readAll();
-        if (list.error() != QFileDevice::NoError) {
+        QString error;
+        if (!ReadPathList(first, paths, error)) {
             m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
-                                      .arg(QDir::toNativeSeparators(first), list.errorString()),
+                                      .arg(QDir::toNativeSeparators(first), error),
                                   QStringLiteral("List File Unreadable"),
                                   Platform::Icon::Information);
             return;
         }
-        // Decoded line by line, so that a name that is not UTF-8 is told
-        // apart from one that is.
-        for (QByteArray line : bytes.split('\n')) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            if (!line.isEmpty())
-                paths.append(DecodeFileName(line));
-        }
     }
+    AddPaths(paths);
+}
+
+void TaskIntake::AddPaths(const QStringList &paths)
+{
     std::deque<Step> steps;
     for (const QString &path : paths)
         steps.push_back(step(Step::Kind::Listed, IsUndecodableName(path) ? path : fullPath(path)));

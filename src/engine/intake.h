@@ -33,6 +33,11 @@ bool HasSupportedExt(const QString &path, const QStringList &extensions);
 // number of files that would have been accepted but whose names are not
 // valid UTF-8, so that they cannot be added.
 QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
+// The paths a list file names, one a line (LF or CR LF line ends, empty lines
+// left out); names that are not valid UTF-8 are kept recognisable (see
+// DecodeFileName). False, with the reason in error, when the file cannot be
+// read.
+bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 
 // Turns source paths into tasks at the end of the task list: files chosen in
 // the dialog, folders, dropped paths and the paths given on the command line
@@ -103,6 +108,11 @@ public:
     // and directories, or a ".tmp" file listing such paths one per line. An
     // unreadable list file is reported in a message box; intake goes on.
     void CommandLineIntake(const QStringList &args);
+    // Paths as the command line names them, in order: an existing file with
+    // an accepted extension is added, a directory walked, anything else
+    // ignored; a relative path is taken from the current directory. Taken
+    // in from the event loop like every intake.
+    void AddPaths(const QStringList &paths);
 
     // Rows are still to come from intakes under way.
     bool isAdding() const { return !m_steps.empty(); }

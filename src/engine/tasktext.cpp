@@ -6,8 +6,10 @@
 
 namespace {
 
-// A whole number: optional sign, then decimal digits only.
-bool parseWhole(const QString &text, qint64 &out)
+// A whole number: optional sign, then decimal digits only. Read as a double:
+// a typed hour may have more digits than a 64-bit integer holds, and the
+// time texts of such hours must read back.
+bool parseWhole(const QString &text, double &out)
 {
     if (text.isEmpty())
         return false;
@@ -20,8 +22,8 @@ bool parseWhole(const QString &text, qint64 &out)
         if (!text[k].isDigit() || text[k].unicode() > 127)
             return false;
     bool ok = false;
-    out = text.toLongLong(&ok);
-    return ok;
+    out = text.toDouble(&ok); // QString::toDouble always uses the C locale
+    return ok && std::isfinite(out);
 }
 
 QString twoDigits(qint64 n)
@@ -43,22 +45,34 @@ double StrToSeconds(const QString &text)
         return -1.0;
     const QString minutesPart = rest.left(second);
     const QString secondsPart = rest.mid(second + 1);
-    qint64 hours = 0;
-    qint64 minutes = 0;
+    double hours = 0;
+    double minutes = 0;
     double secs = 0;
     if (!parseWhole(hoursPart, hours) || !parseWhole(minutesPart, minutes))
         return -1.0;
     if (secondsPart.startsWith(u'.') || !ReadDecimal(secondsPart, secs))
         return -1.0;
-    // Summed as floating point: hours or minutes of many digits would
-    // overflow a 64-bit product.
-    return double(hours) * 3600.0 + double(minutes) * 60.0 + secs;
+    // A minus before the hours makes the whole time negative, the minutes
+    // and seconds included: -00:00:01.5 is -1.5 seconds, and -1:-30:00 with
+    // each part signed stays -5400. Otherwise the parts are added up as they
+    // are.
+    const double total =
+        hoursPart.startsWith(u'-')
+            ? -(std::fabs(hours) * 3600.0 + std::fabs(minutes) * 60.0 + std::fabs(secs))
+            : hours * 3600.0 + minutes * 60.0 + secs;
+    return std::isfinite(total) ? total : -1.0;
 }
 
 QString SecondsToStr(double seconds)
 {
     if (!std::isfinite(seconds))
         seconds = 0;
+    if (seconds < 0) {
+        // A minus before the text makes the whole time negative (the parts
+        // carrying signs of their own would lose the fraction's).
+        const QString text = SecondsToStr(-seconds);
+        return text == QLatin1String("00:00:00") ? text : u'-' + text;
+    }
     if (std::fabs(seconds) >= 9.0e18) {
         // Too large for 64-bit whole seconds (and far beyond any fraction a
         // double still holds): the parts are taken in floating point.

@@ -9,9 +9,12 @@
 // zero (01:02:03.5). The decimal separator is always ".", whatever the locale,
 // because the encoder prints and reads it that way.
 
-// Seconds of a time text, or -1.0 when the text is not one.
+// Seconds of a time text, or -1.0 when the text is not one. A minus sign
+// before the hours makes the whole time negative; hours of any number of
+// digits are read.
 double StrToSeconds(const QString &text);
-// Time text of a number of seconds.
+// Time text of a number of seconds; a negative time is "-" followed by the
+// text of its amount.
 QString SecondsToStr(double seconds);
 // A decimal number written with ".": an optional sign, digits and at most
 // one point, at least one digit; no blanks, exponents or other letters.

@@ -1,27 +1,21 @@
 #include "newinifiles.h"
 
+#include "platform/safefilewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 
 namespace {
 
 const QByteArray kLineBreak("\r\n");
-
-// Only A-Z are folded; every other byte compares as it is.
-QByteArray foldCase(QByteArray text)
-{
-    for (char &c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return text;
-}
 
 // Splits text at every CR, LF and CR LF pair (one break); a NUL byte ends
 // the text and a break at the very end adds no empty last line.
@@ -172,9 +166,26 @@ std::optional<double> parseFloat(const QByteArray &text)
     return value;
 }
 
+// Names and values are single-line text: a line break or NUL in them would
+// split the line or end the text on the next read, turning part of a value
+// into keys of its own. Each stands as a blank instead.
+QByteArray singleLine(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    for (char &c : bytes)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return bytes;
+}
+
 QByteArray headerOf(const QString &section)
 {
-    return '[' + section.toUtf8() + ']';
+    return '[' + singleLine(section) + ']';
+}
+
+QByteArray valueText(const QList<QByteArray> &lines, const IniIndex::Value &value)
+{
+    return lines[value.line].mid(value.begin, value.end - value.begin);
 }
 
 QString systemReason(int error)
@@ -186,21 +197,41 @@ QString systemReason(int error)
 
 TNewInifile::TNewInifile(const QString &fileName) : m_fileName(fileName)
 {
-    QFileInfo info(fileName);
+    const QFileInfo info(fileName);
     if (!info.exists())
         return;
-    QFile file(fileName);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = info.isDir() ? systemReason(EISDIR) : file.errorString();
+    const auto fail = [&fileName](const QString &reason) {
         throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(fileName), reason)
                                 .toStdString());
+    };
+    if (info.isDir())
+        fail(systemReason(EISDIR));
+    // Settings files are small: a file far beyond any of them (a device
+    // without end, say) is not read.
+    constexpr qint64 largest = 64 * 1024 * 1024;
+    QFile file(fileName);
+    QByteArray data;
+    if (info.isFile()) {
+        if (!file.open(QIODevice::ReadOnly))
+            fail(file.errorString());
+        if (file.size() > largest)
+            fail(systemReason(EFBIG));
+        data = file.readAll();
+    } else {
+        // A pipe or a device is read as it stands, without waiting for a
+        // writer.
+        const int fd =
+            ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            fail(systemReason(errno));
+        for (QByteArray chunk; data.size() <= largest && !(chunk = file.read(65536)).isEmpty();)
+            data += chunk;
+        if (data.size() > largest)
+            fail(systemReason(EFBIG));
     }
-    const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), file.errorString())
-                                .toStdString());
+        fail(file.errorString());
     // A NUL byte ends the text the store works on. What follows it is kept
     // as it is and written back after the lines, so that rewriting a damaged
     // file never cuts it short.
@@ -227,87 +258,65 @@ QByteArray TNewInifile::text() const
     return t;
 }
 
-QList<QByteArray> TNewInifile::sectionLines(const QString &section) const
+IniIndex &TNewInifile::index() const
 {
-    const QByteArray t = text();
-    const QByteArray header = foldCase(headerOf(section));
-    const qsizetype at = foldCase(t).indexOf(header);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + header.size();
-    qsizetype to = t.indexOf('[', from);
-    if (to < 0)
-        to = t.size();
-    return splitLines(t.constData() + from, t.constData() + to);
+    if (!m_index)
+        m_index = std::make_unique<IniIndex>(m_lines);
+    return *m_index;
 }
 
-int TNewInifile::findSection(const QString &section) const
+std::optional<IniIndex::Value> TNewInifile::lookup(const QString &section, const QString &key) const
 {
-    const QByteArray header = foldCase(headerOf(section));
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (foldCase(m_lines[i]).contains(header))
-            return i;
-    return -1;
+    return index().value(IniIndex::fold(headerOf(section)), IniIndex::fold(singleLine(key)));
 }
 
-std::optional<QByteArray> TNewInifile::lookup(const QString &section, const QString &key) const
+void TNewInifile::replaceLine(int line, const QByteArray &text)
 {
-    const QByteArray pattern = foldCase(key.toUtf8() + '=');
-    for (const QByteArray &line : sectionLines(section)) {
-        const qsizetype at = foldCase(line).indexOf(pattern);
-        if (at >= 0)
-            return line.mid(at + pattern.size());
-    }
-    return std::nullopt;
+    m_lines[line] = text;
+    index().replaced(line, text);
+}
+
+void TNewInifile::insertLine(int line, const QByteArray &text)
+{
+    m_lines.insert(line, text);
+    index().inserted(line, text);
 }
 
 QString TNewInifile::ReadString(const QString &section, const QString &key,
                                 const QString &def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
-    return value ? QString::fromUtf8(*value) : def;
+    const std::optional<IniIndex::Value> value = lookup(section, key);
+    return value ? QString::fromUtf8(valueText(m_lines, *value)) : def;
 }
 
 void TNewInifile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    // Keys and values are single-line text. A line break or NUL in them
-    // would split the line or end the text on the next read, turning part of
-    // a value into keys of its own; each becomes a blank instead.
-    QByteArray line = key.toUtf8() + '=' + value.toUtf8();
-    for (char &c : line)
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    const int h = findSection(section);
-    if (h < 0) {
-        m_lines.append(headerOf(section));
-        m_lines.append(line);
+    const QByteArray line = singleLine(key) + '=' + singleLine(value);
+    const QByteArray header = headerOf(section);
+    const std::optional<IniIndex::Section> s = index().section(IniIndex::fold(header));
+    if (!s) {
+        insertLine(int(m_lines.size()), header);
+        insertLine(int(m_lines.size()), line);
         return;
     }
-    const QByteArray pattern = foldCase(key.toUtf8() + '=');
-    const QList<QByteArray> lines = sectionLines(section);
-    for (int k = 0; k < lines.size(); ++k) {
-        if (!foldCase(lines[k]).contains(pattern))
-            continue;
-        if (k == 0) {
-            // The key stands on the header line itself: keep everything up
-            // to the end of the header, or the section would be lost.
-            const QByteArray header = foldCase(headerOf(section));
-            const qsizetype end = foldCase(m_lines[h]).indexOf(header) + header.size();
-            m_lines[h] = m_lines[h].left(end) + line;
-        } else {
-            m_lines[h + k] = line;
-        }
-        return;
-    }
-    m_lines.insert(h + 1, line);
+    const std::optional<IniIndex::Value> found =
+        index().value(IniIndex::fold(header), IniIndex::fold(singleLine(key)));
+    if (!found)
+        insertLine(s->header + 1, line);
+    else if (found->line == s->header)
+        // The key stands on the header line itself: keep everything up to
+        // the end of the header, or the section would be lost.
+        replaceLine(s->header, m_lines[s->header].left(s->from) + line);
+    else
+        replaceLine(found->line, line);
 }
 
 int TNewInifile::ReadInteger(const QString &section, const QString &key, int def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    return parseInteger(*value).value_or(def);
+    return parseInteger(valueText(m_lines, *value)).value_or(def);
 }
 
 void TNewInifile::WriteInteger(const QString &section, const QString &key, int value)
@@ -317,12 +326,13 @@ void TNewInifile::WriteInteger(const QString &section, const QString &key, int v
 
 bool TNewInifile::ReadBool(const QString &section, const QString &key, bool def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    if (const std::optional<double> number = parseFloat(*value))
+    const QByteArray text = valueText(m_lines, *value);
+    if (const std::optional<double> number = parseFloat(text))
         return *number != 0.0;
-    const QByteArray folded = foldCase(*value);
+    const QByteArray folded = IniIndex::fold(text);
     if (folded == "true")
         return true;
     if (folded == "false")
@@ -337,10 +347,10 @@ void TNewInifile::WriteBool(const QString &section, const QString &key, bool val
 
 double TNewInifile::ReadFloat(const QString &section, const QString &key, double def) const
 {
-    const std::optional<QByteArray> value = lookup(section, key);
+    const std::optional<IniIndex::Value> value = lookup(section, key);
     if (!value)
         return def;
-    return parseFloat(*value).value_or(def);
+    return parseFloat(valueText(m_lines, *value)).value_or(def);
 }
 
 void TNewInifile::Release()
@@ -348,30 +358,55 @@ void TNewInifile::Release()
     WriteFileAtomically(m_fileName, text() + m_tail);
 }
 
+namespace {
+
+// The characters the loose lookup would not read back, and how they are
+// written.
+const std::pair<QStringView, QChar> kEscapes[] = {
+    {u"%25", u'%'}, {u"%5B", u'['}, {u"%3D", u'='}, {u"%0D", u'\r'}, {u"%0A", u'\n'}};
+
+} // namespace
+
+QString EscapeIniText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [c](const auto &e) { return e.second == c; });
+        if (escape == std::end(kEscapes))
+            out += c;
+        else
+            out += escape->first;
+    }
+    return out;
+}
+
+QString UnescapeIniText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView rest = QStringView(text).mid(i, 3);
+        const auto escape =
+            std::find_if(std::begin(kEscapes), std::end(kEscapes), [&rest](const auto &e) {
+                return rest.compare(e.first, Qt::CaseInsensitive) == 0;
+            });
+        if (escape == std::end(kEscapes)) {
+            out += text[i];
+        } else {
+            out += escape->second;
+            i += 2;
+        }
+    }
+    return out;
+}
+
 void WriteFileAtomically(const QString &fileName, const QByteArray &data)
 {
-    const auto fail = [&fileName](const QString &reason) {
+    SafeFileWriter writer;
+    if (!writer.write(fileName, data))
         throw TIniFileError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), reason)
+                                .arg(QDir::toNativeSeparators(fileName), writer.errorString())
                                 .toStdString());
-    };
-    const QFileInfo info(fileName);
-    if (info.isDir())
-        fail(systemReason(EISDIR));
-    // A file marked read-only stays untouched, for every user: replacing it
-    // through a rename would otherwise ignore its protection.
-    if (info.exists() && (!info.isWritable() || !(info.permissions() & (QFileDevice::WriteOwner |
-                                                                        QFileDevice::WriteGroup |
-                                                                        QFileDevice::WriteOther))))
-        fail(systemReason(EACCES));
-
-    // Written to a temporary file beside the target and renamed over it, so
-    // a crash or a full disk leaves the previous file whole.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
-    if (file.write(data) != data.size())
-        fail(file.errorString());
-    if (!file.commit())
-        fail(file.errorString());
 }

@@ -19,43 +19,19 @@ const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 
-// In the file a "[" ends a section wherever it stands and a line break ends
-// the line, so a directory name holding one would be cut short when read
-// back. The output path is stored with "%", "[", CR and LF escaped; any other
-// text reads back unchanged.
+// In the file a "[" ends a section wherever it stands, a line break ends the
+// line, and a key name followed by "=" anywhere in a line is found by that
+// key's lookup: a directory name holding one of them would be cut short when
+// read back, or replaced by the next write of that key. The output path is
+// stored escaped (EscapeIniText); any other text reads back unchanged.
 QString encodePath(const QString &path)
 {
-    QString out = path;
-    out.replace(u'%', QStringLiteral("%25"));
-    out.replace(u'[', QStringLiteral("%5B"));
-    out.replace(u'\r', QStringLiteral("%0D"));
-    out.replace(u'\n', QStringLiteral("%0A"));
-    return out;
+    return EscapeIniText(path);
 }
 
 QString decodePath(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QStringView rest = QStringView(text).mid(i, 3);
-        if (rest.compare(u"%5B", Qt::CaseInsensitive) == 0) {
-            out += u'[';
-            i += 2;
-        } else if (rest.compare(u"%0D", Qt::CaseInsensitive) == 0) {
-            out += u'\r';
-            i += 2;
-        } else if (rest.compare(u"%0A", Qt::CaseInsensitive) == 0) {
-            out += u'\n';
-            i += 2;
-        } else if (rest == u"%25") {
-            out += u'%';
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return UnescapeIniText(text);
 }
 
 void writeGeneral(TNewInifile &ini, const PreferenceValues &v)

@@ -17,6 +17,23 @@ namespace {
 const QString kMain = QStringLiteral("Main");
 const QString kProfileExt = QStringLiteral(".apf");
 
+// A free value typed by the user, as stored in "Caption" and "Value". It is
+// written as it stands, so that anything that read profiles before still
+// reads it, unless the store's loose lookup would not read it back: a "["
+// begins a section, a line break ends the line, a key name followed by "="
+// is found by that key's lookup, and a text that reads as an escape would be
+// changed. Such a value is stored escaped.
+QString storedFreeValue(const QString &value)
+{
+    static const QStringList keys{
+        "sort=", "readonly=", "list=", "caption=", "value=", "cmd=", "index="};
+    bool escape = value.contains(u'[') || value.contains(u'\r') || value.contains(u'\n') ||
+                  UnescapeIniText(value) != value;
+    for (const QString &key : keys)
+        escape = escape || value.contains(key, Qt::CaseInsensitive);
+    return escape ? EscapeIniText(value) : value;
+}
+
 bool hasExtension(const QString &fileName, const QString &ext)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
@@ -118,6 +135,11 @@ QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini)
         p.caption = ini.ReadString(p.name, QStringLiteral("Caption"), QString());
         p.value = ini.ReadString(p.name, QStringLiteral("Value"), QString());
         p.cmd = ini.ReadString(p.name, QStringLiteral("cmd"), QString());
+        if (!p.list && !p.readOnly) {
+            // Written by SaveProfile, escaped where it had to be.
+            p.caption = UnescapeIniText(p.caption);
+            p.value = UnescapeIniText(p.value);
+        }
         if (p.list) {
             p.index = ini.ReadInteger(p.name, QStringLiteral("Index"), 0);
             p.displayItems = SplitCommaList(p.caption);
@@ -211,8 +233,9 @@ void SaveProfile(const QString &path, const ProfileGrids &grids)
                 }
             ini.WriteInteger(p.name, QStringLiteral("Index"), index);
         } else {
-            ini.WriteString(p.name, QStringLiteral("Caption"), row.value);
-            ini.WriteString(p.name, QStringLiteral("Value"), row.value);
+            const QString stored = storedFreeValue(row.value);
+            ini.WriteString(p.name, QStringLiteral("Caption"), stored);
+            ini.WriteString(p.name, QStringLiteral("Value"), stored);
         }
     }
     ini.Release();

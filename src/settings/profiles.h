@@ -62,7 +62,9 @@ QStringList ProfileCatalogue(const AppPaths &paths);
 // file system.
 QString ProfilePath(const AppPaths &paths, const QString &name);
 
-// The parameter definitions of the profile held by a store (no release).
+// The parameter definitions of the profile held by a store (no release). The
+// Caption and Value of a free parameter the user may edit come back as
+// SaveProfile was given them.
 QString ReadProfileType(const TNewInifile &ini);
 QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini);
 
@@ -85,9 +87,10 @@ bool LoadProfile(const QString &path, const ProfileGrids &grids, QString *output
 
 // Writes the grids' values into the profile file: the position of a list
 // row's value in its pick list as "Index" (-1 when not there), a free row's
-// value as "Caption" and "Value". Read-only parameters, parameters without
-// a grid and parameters whose row is missing are left untouched. Throws
-// TIniFileError on file errors.
+// value as "Caption" and "Value" (as it stands, or escaped where the loose
+// lookup would not read it back exactly: see EscapeIniText). Read-only parameters, parameters
+// without a grid and parameters whose row is missing are left untouched. Throws TIniFileError on
+// file errors.
 void SaveProfile(const QString &path, const ProfileGrids &grids);
 
 // Copies source over target (atomically) and saves the grids' values into

@@ -14,10 +14,17 @@ QString ValueListModel::value(int index) const
 
 int ValueListModel::findRow(const QString &key) const
 {
-    for (int i = 0; i < count(); ++i)
-        if (m_rows[i].key.compare(key, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    if (count() <= 16) {
+        for (int i = 0; i < count(); ++i)
+            if (m_rows[i].key.compare(key, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
+    // Comparing ignoring case is comparing the case-folded texts.
+    if (m_rowOfKey.isEmpty())
+        for (int i = count() - 1; i >= 0; --i) // the first row of a key stays
+            m_rowOfKey.insert(m_rows[i].key.toCaseFolded(), i);
+    return m_rowOfKey.value(key.toCaseFolded(), -1);
 }
 
 QString ValueListModel::valueOf(const QString &key) const
@@ -30,6 +37,8 @@ int ValueListModel::appendRow(const QString &key, const QString &value)
     const int r = count();
     beginInsertRows({}, r, r);
     m_rows.append(Row{key, value, false, EditStyle::Simple, {}});
+    if (!m_rowOfKey.isEmpty() && !m_rowOfKey.contains(key.toCaseFolded()))
+        m_rowOfKey.insert(key.toCaseFolded(), r);
     endInsertRows();
     emit stringsChanged();
     return r;
@@ -67,6 +76,7 @@ void ValueListModel::clearRows()
         return;
     beginResetModel();
     m_rows.clear();
+    m_rowOfKey.clear();
     endResetModel();
     emit stringsChanged();
 }
@@ -75,6 +85,7 @@ void ValueListModel::setRows(const QList<Row> &rows)
 {
     beginResetModel();
     m_rows = rows;
+    m_rowOfKey.clear();
     endResetModel();
     emit stringsChanged();
 }

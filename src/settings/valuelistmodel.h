@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -63,4 +64,7 @@ signals:
 
 private:
     QList<Row> m_rows;
+    // Case-folded key -> first row with it, built by findRow on a long grid
+    // (a profile of thousands of parameters) and dropped when rows change.
+    mutable QHash<QString, int> m_rowOfKey;
 };

@@ -19,6 +19,10 @@
 //                   over and over without pause until MB megabytes are out;
 //                   MB 0 floods until the fake is ended
 //   exit N          end with exit code N
+//   ifarg TEXT      the script ends here (exit 0) unless an argument is TEXT,
+//                   e.g. "ifarg -y" leaves the rest to conversions, not probes
+//   exitif TEXT N   end with exit code N when an argument contains TEXT
+//   pid PATH        append this process's id and a line break to PATH
 // Without a script it prints its arguments and exits 0.
 #include <algorithm>
 #include <chrono>
@@ -30,6 +34,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include <fcntl.h>
@@ -166,6 +171,17 @@ int main(int argc, char **argv)
             flood(megabytes, text.empty() ? ProgressLine : text.c_str());
         } else if (cmd == "exit") {
             return std::atoi(arg.c_str());
+        } else if (cmd == "ifarg") {
+            if (std::find(argv + 1, argv + argc, arg) == argv + argc)
+                return 0;
+        } else if (cmd == "exitif") {
+            const auto sp2 = arg.rfind(' ');
+            const std::string text = arg.substr(0, sp2);
+            for (int i = 1; i < argc; ++i)
+                if (std::strstr(argv[i], text.c_str()))
+                    return std::atoi(arg.substr(sp2 + 1).c_str());
+        } else if (cmd == "pid") {
+            std::ofstream(arg, std::ios::app) << ::getpid() << '\n';
         }
     }
     return 0;

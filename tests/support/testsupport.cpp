@@ -9,6 +9,8 @@
 #include <QTest>
 #include <algorithm>
 
+#include <unistd.h>
+
 namespace testsupport {
 
 QString fakeEncoder()
@@ -96,6 +98,12 @@ QString ProgramDir::path() const
     return m_dir.path() + QDir::separator();
 }
 
+QString copyCli(const ProgramDir &dir)
+{
+    const QString target = dir.file(QStringLiteral("quivercast-cli"));
+    return QFile::copy(binDir() + QStringLiteral("/quivercast-cli"), target) ? target : QString();
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -159,6 +167,21 @@ int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind)
 bool waitForIntake(const TaskIntake &intake, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return !intake.isBusy(); }, timeoutMs);
+}
+
+AsUnprivilegedUser::AsUnprivilegedUser()
+{
+    if (::geteuid() == 0) {
+        m_switched = ::seteuid(65534) == 0; // nobody
+        if (!m_switched)
+            qFatal("cannot act as an unprivileged user");
+    }
+}
+
+AsUnprivilegedUser::~AsUnprivilegedUser()
+{
+    if (m_switched && ::seteuid(0) != 0)
+        qFatal("cannot return to the root user");
 }
 
 } // namespace testsupport

@@ -37,10 +37,29 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Puts a copy of the command-line program into a program directory (the
+// program finds its settings and encoder beside itself) and returns its
+// path, or an empty text on failure.
+QString copyCli(const ProgramDir &dir);
+
 // The bytes of a file, or "<unreadable>" when it cannot be read.
 QByteArray readFile(const QString &path);
 // Creates or truncates a file with exactly these bytes; false on failure.
 bool writeFile(const QString &path, const QByteArray &data);
+
+// While it lives, file permissions apply to the test as to any user: a test
+// running as root acts as an unprivileged user (the effective user id only).
+class AsUnprivilegedUser
+{
+public:
+    AsUnprivilegedUser();
+    ~AsUnprivilegedUser();
+    AsUnprivilegedUser(const AsUnprivilegedUser &) = delete;
+    AsUnprivilegedUser &operator=(const AsUnprivilegedUser &) = delete;
+
+private:
+    bool m_switched = false;
+};
 
 // Writes a script for the fake encoder and returns its path; the fake reads
 // it from the environment variable QC_FAKE_SCRIPT, which this sets.
