@@ -446,6 +446,7 @@ private slots:
                                       .arg(out);
             MainFormFixture window(sources, options);
             window.show();
+            window.waitForIntake();
             TMainForm &form = *window.form;
             QCOMPARE(form.tasks().count(), 3);
             // An output that exists already.

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -355,6 +356,24 @@ private slots:
         QCOMPARE(names.size(), 3000);
         QCOMPARE(names.first(), QStringLiteral("0000.avi"));
         QCOMPARE(names.last(), QStringLiteral("2999.avi"));
+
+        // Their rows too: a slice that has run out of time ends after the
+        // row it was adding, whatever remains of the folder.
+        m_probes->setLimitSource([] { return 1; });
+        int afterFirstSlice = -1;
+        const auto watch = connect(m_intake.get(), &TaskIntake::taskAdded, this, [&](int row) {
+            if (row != 0)
+                return;
+            QThread::msleep(20);
+            QTimer::singleShot(0, this, [&] { afterFirstSlice = m_store->count(); });
+        });
+        m_intake->AddDirectory(dir);
+        QTRY_VERIFY(!m_intake->isAdding());
+        m_intake->cancel();
+        disconnect(watch);
+        QCOMPARE(m_store->count(), 3000);
+        QVERIFY2(afterFirstSlice >= 1 && afterFirstSlice < 3000,
+                 qPrintable(QString::number(afterFirstSlice)));
     }
 
     // At most the limit of probes run at a time, counted by the encoders.

@@ -371,13 +371,13 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
 
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
-    if (taskOutputDirectory(index).isEmpty()) {
+    if (!makeTaskOutputDirectory(index)) {
         // Its subfolder cannot be made (a file of that name, no right to):
         // the task fails, the run goes on.
         m_logs.begin(slot.id, QString());
         return endTask(slot,
                        QStringLiteral("The output folder \"%1\" cannot be created.")
-                           .arg(QDir::toNativeSeparators(outputDirectoryOf(index))),
+                           .arg(QDir::toNativeSeparators(taskOutputDirectory(index))),
                        -1);
     }
     const QStringList args = EncoderArguments(task, options, output);
@@ -491,7 +491,7 @@ QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
     // Skipping keeps an existing file: its name is the one to look for.
-    return OutputPath(outputDirectoryOf(index), task, m_host.listIndex(index),
+    return OutputPath(taskOutputDirectory(index), task, m_host.listIndex(index),
                       m_host.outputExtension(), m_host.skipExisting() || m_host.overwrite(), avoid,
                       m_unfinishedOutputs.value(m_tasks.taskId(index)));
 }
@@ -552,12 +552,6 @@ double BatchRun::totalSecs() const
 
 QString BatchRun::taskOutputDirectory(int index) const
 {
-    const QString path = outputDirectoryOf(index);
-    return path == m_host.outputDirectory() || QDir().mkpath(path) ? path : QString();
-}
-
-QString BatchRun::outputDirectoryOf(int index) const
-{
     const QString dir = m_host.outputDirectory();
     const QString subfolder = m_tasks.outputSubfolder(index);
     return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
@@ -597,6 +591,11 @@ void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
         m_unfinishedOutputs.remove(taskId);
     else
         m_unfinishedOutputs.insert(taskId, path);
+}
+
+bool BatchRun::makeTaskOutputDirectory(int index) const
+{
+    return m_tasks.outputSubfolder(index).isEmpty() || QDir().mkpath(taskOutputDirectory(index));
 }
 
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)

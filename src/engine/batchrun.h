@@ -87,7 +87,8 @@ public:
     void timerTimeTimer();
 
     // The output file of the task in row index as the run would name it now:
-    // the host's output directory and extension, the overwrite choice, and
+    // the host's output directory (the task's subfolder of it, when it has
+    // one) and extension, the overwrite choice, and
     // no replacing of a source of this or another run. alsoAvoid names
     // further files that must not be chosen (a preview of the run counts
     // the outputs of the tasks before this one as existing).
@@ -223,12 +224,15 @@ private:
     bool isLastTask(int index) const;
     // Sum of the tasks' clip lengths; a task still being probed counts 0.
     double totalSecs() const;
-    // The output directory of a task, created when it is in a subfolder of
-    // the output path; empty when it cannot be created.
+    // The output directory of a task: the output path, or the task's
+    // subfolder of it.
     QString taskOutputDirectory(int index) const;
-    // The output directory of a task as a path, not created.
-    QString outputDirectoryOf(int index) const;
-    // reason: why the task failed; empty when it was converted.
+    // Creates the task's subfolder of the output directory when it has one;
+    // false when that cannot be done.
+    bool makeTaskOutputDirectory(int index) const;
+    // The task's status, bars and report once it has ended; reason: why it
+    // failed, empty when it was converted; exitCode is the encoder's, -1
+    // when it did not end by itself or was never started.
     TaskEnd endTask(Slot &slot, const QString &reason, int exitCode);
     // The sink of the task's encoder: every chunk as it is read.
     void takeOutput(Slot &slot, const QByteArray &chunk);

@@ -288,8 +288,13 @@ bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
         current.walk = std::make_unique<DirectoryWalk>(current.path, current.folders.subfolders);
     const bool keep = current.folders.subfolders && current.folders.keepStructure;
     DirectoryWalk::Found found;
-    while (current.walk->next(deadline, found))
+    // A folder read at once may hold tens of thousands of files: their rows
+    // too are added a slice at a time.
+    while (current.walk->next(deadline, found)) {
         addTask(found.path, current.ext, keep ? found.subfolder : QString());
+        if (deadline.hasExpired())
+            break;
+    }
     if (!current.walk->done())
         return false;
     m_undecodable += current.walk->undecodable();

@@ -110,8 +110,8 @@ public:
     void CommandLineIntake(const QStringList &args);
     // Paths as the command line names them, in order: an existing file with
     // an accepted extension is added, a directory walked, anything else
-    // ignored; a relative path is taken from the current directory. Like
-    // every intake, the paths are taken in from the event loop.
+    // ignored; a relative path is taken from the current directory. Taken
+    // in from the event loop like every intake.
     void AddPaths(const QStringList &paths);
 
     // Rows are still to come from intakes under way.
