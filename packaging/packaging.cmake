@@ -22,6 +22,9 @@ list, pick a conversion profile and an output folder, optionally give each
 task a new name and start and end times, and start the run. The profiles'
 settings are edited in grids; a preview pane plays the selected source.
 
+quivercast-cli converts with the same profiles and settings without a
+window, for scripts, servers and archives shared out among several machines.
+
 The conversions are done by the ffmpeg command-line program.")
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)

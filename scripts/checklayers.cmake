@@ -1,11 +1,13 @@
 # Fails when a lower layer includes a higher one. The layers read top to
-# bottom: ui -> engine -> settings -> platform, so the settings never include
-# the engine or the windows, and the platform layer includes none of them.
+# bottom: ui and cli (the two programs) -> engine -> settings -> platform, so
+# the engine includes neither program, the settings never include the engine,
+# and the platform layer includes none of them.
 #   cmake -DSRC=<source>/src -P checklayers.cmake
-set(forbidden_settings engine ui preview app)
-set(forbidden_platform engine settings ui preview app)
+set(forbidden_engine ui preview app cli)
+set(forbidden_settings engine ui preview app cli)
+set(forbidden_platform engine settings ui preview app cli)
 set(failures 0)
-foreach(layer settings platform)
+foreach(layer engine settings platform)
     file(GLOB files ${SRC}/${layer}/*.h ${SRC}/${layer}/*.cpp)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")

@@ -64,6 +64,28 @@ class TestInstallation : public QObject
     QString m_prefix;
     QString m_setpriv;
 
+    // Starts an installed program by its link in bin/ as the user nobody,
+    // with home as home and the XDG folders below it.
+    void startAsUser(QProcess &process, const QString &home, const QString &program,
+                     const QStringList &args)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(home);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(m_setpriv,
+                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                  m_prefix + QStringLiteral("/bin/") + program} +
+                          args);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -90,8 +112,9 @@ private slots:
     void layout()
     {
         const QString program = m_prefix + QStringLiteral("/lib/quivercast/");
-        QCOMPARE(QFileInfo(m_prefix + QStringLiteral("/bin/quivercast")).symLinkTarget(),
-                 program + QStringLiteral("quivercast"));
+        for (const QString &name : {QStringLiteral("quivercast"), QStringLiteral("quivercast-cli")})
+            QCOMPARE(QFileInfo(m_prefix + QStringLiteral("/bin/") + name).symLinkTarget(),
+                     program + name);
         QCOMPARE(QFileInfo(program + QStringLiteral("wmaspi.dll")).canonicalFilePath(),
                  QFileInfo(testsupport::ffmpeg()).canonicalFilePath());
         for (const QString &file :
@@ -101,12 +124,45 @@ private slots:
               m_prefix + QStringLiteral("/share/applications/quivercast.desktop"),
               m_prefix + QStringLiteral("/share/icons/hicolor/scalable/apps/quivercast.svg"),
               m_prefix + QStringLiteral("/share/metainfo/" QC_APP_ID ".metainfo.xml"),
-              m_prefix + QStringLiteral("/share/man/man1/quivercast.1.gz")})
+              m_prefix + QStringLiteral("/share/man/man1/quivercast.1.gz"),
+              m_prefix + QStringLiteral("/share/man/man1/quivercast-cli.1.gz")})
             QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
         // The menu entry starts the program through the link.
         QVERIFY(testsupport::readFile(m_prefix +
                                       QStringLiteral("/share/applications/quivercast.desktop"))
                     .contains("\nExec=" + m_prefix.toUtf8() + "/bin/quivercast %F\n"));
+    }
+
+    // The command-line program reads the shipped settings until the window
+    // has made the user's, and writes none.
+    void commandLineProgramOfAnOrdinaryUser()
+    {
+        const QString home = m_base.filePath(QStringLiteral("home-cli"));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/Videos")));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/run")));
+        const QString clip = testsupport::makeStandardClip(home + QStringLiteral("/clip.mp4"));
+        QVERIFY(!clip.isEmpty());
+        QVERIFY(chownTree(home));
+        const QMap<QString, QByteArray> installed = snapshot(m_prefix);
+        const QMap<QString, QByteArray> before = snapshot(home);
+
+        const auto run = [&](const QStringList &args) {
+            QProcess cli;
+            startAsUser(cli, home, QStringLiteral("quivercast-cli"), args);
+            cli.setReadChannel(QProcess::StandardOutput);
+            if (!cli.waitForFinished(60000))
+                cli.kill();
+            return std::pair{cli.exitCode(), cli.readAllStandardOutput()};
+        };
+        QCOMPARE(run({QStringLiteral("--version")}),
+                 std::pair(0, QByteArray("quivercast-cli 1.8\n")));
+        const auto [status, out] = run({QStringLiteral("--dry-run"), clip});
+        QCOMPARE(status, 0);
+        QVERIFY2(out.startsWith(" -y -i \"" + clip.toUtf8() + '"') &&
+                     out.endsWith(" \"" + home.toUtf8() + "/Videos/clip.avi\"\n"),
+                 out.constData());
+        QCOMPARE(snapshot(home), before);
+        QCOMPARE(snapshot(m_prefix), installed);
     }
 
     void startedByAnOrdinaryUser_data()
@@ -140,20 +196,7 @@ private slots:
         const QMap<QString, QByteArray> installed = snapshot(m_prefix);
 
         QProcess quivercast;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        quivercast.setProcessEnvironment(env);
-        quivercast.setWorkingDirectory(home);
-        quivercast.setProcessChannelMode(QProcess::ForwardedChannels);
-        quivercast.start(m_setpriv,
-                         {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                          QStringLiteral("--clear-groups"), QStringLiteral("--"),
-                          m_prefix + QStringLiteral("/bin/quivercast"), clip});
+        startAsUser(quivercast, home, QStringLiteral("quivercast"), {clip});
         QVERIFY(quivercast.waitForStarted());
         // The user's settings are laid down from the shipped ones first
         // thing; then the program is ended as a desktop session ends it.

@@ -67,7 +67,7 @@ QStringList rows(TMainForm &form)
 const QStringList ConvertingScript{
     "print Input #0, avi, from '$last':\\n  Duration: 00:01:00.00, start: 0.000000\\n"
     "  Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\\n",
-    "endunless -y", "touch $last", "print frame=1 time=00:00:01.00 \\r", "sleep 15000"};
+    "ifarg -y", "touch $last", "print frame=1 time=00:00:01.00 \\r", "sleep 15000"};
 
 // The program of the crash test: converts work/a.avi into work/out/ and is
 // killed meanwhile. Prints its program directory first.

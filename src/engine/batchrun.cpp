@@ -192,17 +192,9 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
 
-    // No task's output may replace the source of another task of the list,
-    // converted already or still waiting.
-    QStringList otherSources;
-    for (int i = 0; i < m_tasks.count(); ++i)
-        if (i != index)
-            otherSources.append(m_tasks.caption(i));
     const bool skip = m_host.skipExisting();
     const QString unfinished = m_unfinishedOutputs.value(m_currentId);
-    const QString output =
-        OutputPath(m_host.outputDirectory(), task, index, m_host.outputExtension(),
-                   skip || m_host.overwrite(), otherSources, unfinished);
+    const QString output = OutputPathFor(index);
     m_taskSecs = task.ClipLengthSecs;
     if (skip && QFileInfo::exists(output) && output != unfinished) {
         // Kept as it is; the task counts as done.
@@ -213,6 +205,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         setBars(m_currentBar,
                 m_totalSecs != 0 ? barPosition(m_doneSecs * 100.0 / m_totalSecs) : m_totalBar);
         m_currentTask = -1;
+        emit taskEnded(index, TaskStatus::Skipped, -1);
         return TaskEnd::Skipped;
     }
 
@@ -247,6 +240,7 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
                                          : QStringLiteral("Error on CreateProcess()"));
         return TaskEnd::StartFailed;
     }
+    emit taskStarted(index, args);
 
     // Output is taken as it comes (takeOutput); after each wait the window
     // shows the latest chunk and the progress once. After Stop, whatever the
@@ -292,6 +286,8 @@ BatchRun::TaskEnd BatchRun::runTask(int index, const EncoderOptions &options)
         if (!last)
             setBars(0, done);
     }
+    emit taskEnded(index, failed ? TaskStatus::Failed : TaskStatus::Complete,
+                   m_encoder.crashed() ? -1 : m_encoder.exitCode());
     m_encoder.TerminateEncoder();
     m_currentTask = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
@@ -333,6 +329,24 @@ void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
         m_unfinishedOutputs.insert(taskId, path);
 }
 
+QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
+{
+    // No task's output may replace the source of another task of the list,
+    // converted already or still waiting, nor one that another run converts.
+    QStringList avoid = m_host.otherSources() + alsoAvoid;
+    for (int i = 0; i < m_tasks.count(); ++i)
+        if (i != index)
+            avoid.append(m_tasks.caption(i));
+    ltvItemData task;
+    m_tasks.GetItemData(index, ItemField::All, task);
+    // With Skip an existing file is kept, not renamed around: its name is
+    // the one looked for. What a cut-off conversion of the task left counts
+    // as free.
+    return OutputPath(m_host.outputDirectory(), task, m_host.listIndex(index),
+                      m_host.outputExtension(), m_host.skipExisting() || m_host.overwrite(), avoid,
+                      m_unfinishedOutputs.value(m_tasks.taskId(index)));
+}
+
 bool BatchRun::ReportedTime(const QString &chunk, double &seconds)
 {
     static const QString key = QStringLiteral("time");
@@ -370,6 +384,7 @@ void BatchRun::takeOutput(const QByteArray &chunk)
             m_writeFailed = m_writeFailed || chunk.contains(failure) || joint.contains(failure);
     }
     m_latestChunk = chunk;
+    emit encoderOutput(chunk);
     if (m_chunkCount >= 2) {
         double reported = 0;
         if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > m_positionSecs)
@@ -397,8 +412,10 @@ void BatchRun::showOutput()
 void BatchRun::endAfterStop(int index)
 {
     m_timerTime.stop();
-    if (index >= 0)
+    if (index >= 0) {
         setStatus(index, TaskStatus::Stop);
+        emit taskEnded(index, TaskStatus::Stop, -1);
+    }
     if (!m_closing)
         m_platform.messageBox(QStringLiteral("The Coversion is canceled."),
                               QStringLiteral("Cancel"), Platform::Icon::Information);
@@ -411,6 +428,7 @@ void BatchRun::endAfterStartFailure(int index, const QString &message)
 {
     m_timerTime.stop();
     setStatus(index, TaskStatus::Failed);
+    emit taskEnded(index, TaskStatus::Failed, -1);
     m_platform.messageBox(message, QStringLiteral("Error"), Platform::Icon::None);
     emit progressPanelShown(false);
     m_currentTask = -1;
@@ -492,6 +510,7 @@ void BatchRun::stopForClose()
         m_logs.finish(m_currentId, false, QStringLiteral("The conversion was stopped."));
         discardOutput();
         setStatus(m_currentTask, TaskStatus::Stop);
+        emit taskEnded(m_currentTask, TaskStatus::Stop, -1);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -65,6 +66,13 @@ public:
     // One tick of timerTime.
     void timerTimeTimer();
 
+    // The output file of the task in row index as the run would name it now:
+    // the host's output directory and extension, the overwrite choice, and
+    // no replacing of a source of this or another run. alsoAvoid names
+    // further files that must not be chosen (a preview of the run counts
+    // the outputs of the tasks before this one as existing).
+    QString OutputPathFor(int index, const QStringList &alsoAvoid = {}) const;
+
     int RunState() const { return m_runState; }
     int ElapsedSecs() const { return m_elapsedSecs; }
     int RemainingSecs() const { return m_remainingSecs; }
@@ -113,6 +121,15 @@ signals:
     // The last task has ended without a stop; emitted before the
     // completion actions.
     void runCompleted(int converted, int skipped, int failed);
+    // The encoder of the task in row index was started with these arguments
+    // (the output file last).
+    void taskStarted(int index, const QStringList &arguments);
+    // Every chunk of the running encoder's output, as it is read.
+    void encoderOutput(const QByteArray &chunk);
+    // The task in row index got its final status of this run ("Complete",
+    // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it did not end
+    // by itself (stopped, crashed, or never started).
+    void taskEnded(int index, const QString &status, int exitCode);
 
 private:
     enum class TaskEnd

@@ -1,5 +1,7 @@
 #include "encoderprocess.h"
 
+#include "platform/childprocess.h"
+
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
@@ -23,6 +25,7 @@ bool EncoderProcess::start(const QString &program, const QStringList &args, qint
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setStandardInputFile(QProcess::nullDevice());
+    EndWithThisProgram(*m_process);
     m_sink = std::move(sink);
     m_chunkBytes = chunkBytes > 0 ? chunkBytes : 4096;
     m_fresh = 0;

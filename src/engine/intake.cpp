@@ -231,38 +231,55 @@ void TaskIntake::AddDropped(const QStringList &paths)
     }
 }
 
+bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
+{
+    paths.clear();
+    QFile list(listFile);
+    QByteArray bytes;
+    if (list.open(QIODevice::ReadOnly))
+        bytes = list.readAll();
+    if (list.error() != QFileDevice::NoError) {
+        error = list.errorString();
+        return false;
+    }
+    // Decoded line by line, so that a name that is not UTF-8 is told apart
+    // from one that is.
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            paths.append(DecodeFileName(line));
+    }
+    return true;
+}
+
 void TaskIntake::CommandLineIntake(const QStringList &args)
 {
     if (args.isEmpty())
         return;
-    const Round round(*this);
     QStringList paths = args;
     const QString first = args.first();
     if (lowerExt(first) == QLatin1String(".tmp")) {
         // A list file: one path a line; further arguments are ignored.
-        paths.clear();
-        QFile list(first);
-        QByteArray bytes;
-        if (list.open(QIODevice::ReadOnly))
-            bytes = list.readAll();
-        if (list.error() != QFileDevice::NoError) {
+        QString error;
+        if (!ReadPathList(first, paths, error)) {
             m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
-                                      .arg(QDir::toNativeSeparators(first), list.errorString()),
+                                      .arg(QDir::toNativeSeparators(first), error),
                                   QStringLiteral("List File Unreadable"),
                                   Platform::Icon::Information);
             return;
         }
-        // Decoded line by line, so that a name that is not UTF-8 is told
-        // apart from one that is.
-        for (QByteArray line : bytes.split('\n')) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            if (!line.isEmpty())
-                paths.append(DecodeFileName(line));
-        }
     }
-    for (const QString &path : paths)
+    AddPaths(paths);
+}
+
+void TaskIntake::AddPaths(const QStringList &paths)
+{
+    const Round round(*this);
+    for (const QString &path : paths) {
+        QCoreApplication::processEvents();
         addCommandLinePath(IsUndecodableName(path) ? path : fullPath(path));
+    }
 }
 
 void TaskIntake::addCommandLinePath(const QString &path)

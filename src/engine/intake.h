@@ -25,6 +25,11 @@ bool HasSupportedExt(const QString &path, const QStringList &extensions);
 // number of files that would have been accepted but whose names are not
 // valid UTF-8, so that they cannot be added.
 QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
+// The paths a list file names, one a line (LF or CR LF line ends, empty lines
+// left out); names that are not valid UTF-8 are kept recognisable (see
+// DecodeFileName). False, with the reason in error, when the file cannot be
+// read.
+bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 
 // Turns source paths into probed tasks at the end of the task list: files
 // chosen in the dialog, directories, dropped paths and the paths given on
@@ -70,6 +75,11 @@ public:
     // and directories, or a ".tmp" file listing such paths one per line. An
     // unreadable list file is reported in a message box; intake goes on.
     void CommandLineIntake(const QStringList &args);
+    // Paths as the command line names them, in order: an existing file with
+    // an accepted extension is added, a directory walked, anything else
+    // ignored; a relative path is taken from the current directory. The
+    // window processes its events before each path.
+    void AddPaths(const QStringList &paths);
 
 signals:
     // An add was asked for: the welcome panel goes away.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the batch run needs from the main window. Every value is read at the
 // moment the run needs it, so changes made while a run is going on (the
@@ -31,4 +32,12 @@ public:
     }
     // Closes the main window (auto exit, and after the power-off request).
     virtual void closeMainWindow() = 0;
+
+    // The position of the task in row in the whole task list, counted from
+    // 0, which its indexed output name carries. A run that converts only a
+    // share of the list names every task as a run of the whole list would.
+    virtual int listIndex(int row) const { return row; }
+    // Sources of tasks that another run converts (the other shares of the
+    // list): no output may replace them, as none replaces a listed source.
+    virtual QStringList otherSources() const { return {}; }
 };

@@ -11,12 +11,18 @@ namespace {
 
 // The write end of the pipe, for the handler, which may use nothing else.
 volatile sig_atomic_t g_writeFd = -1;
+// Signals received so far, and the exit status of a second one (-1: none).
+volatile sig_atomic_t g_received = 0;
+volatile sig_atomic_t g_secondExit = -1;
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
 
 extern "C" void onTerminationSignal(int signalNumber)
 {
     const int savedErrno = errno;
+    g_received = g_received + 1;
+    if (g_received >= 2 && g_secondExit >= 0)
+        ::_exit(g_secondExit);
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     if (g_writeFd >= 0 && ::write(g_writeFd, &byte, 1) < 0) {
         // The pipe is full: signals are already waiting to be handled.
@@ -31,9 +37,14 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     if (g_writeFd >= 0 || ::pipe2(m_fds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     g_writeFd = m_fds[1];
+    g_received = 0;
+    g_secondExit = -1;
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
+    // The handler is never interrupted by the other signal.
     sigemptyset(&action.sa_mask);
+    for (int s : kSignals)
+        sigaddset(&action.sa_mask, s);
     action.sa_flags = SA_RESTART;
     for (int s : kSignals)
         ::sigaction(s, &action, nullptr);
@@ -48,8 +59,14 @@ TerminationSignals::~TerminationSignals()
     for (int s : kSignals)
         ::signal(s, SIG_DFL);
     g_writeFd = -1;
+    g_secondExit = -1;
     ::close(m_fds[0]);
     ::close(m_fds[1]);
+}
+
+void TerminationSignals::setSecondSignalExits(int exitStatus)
+{
+    g_secondExit = exitStatus < 0 ? -1 : exitStatus;
 }
 
 void TerminationSignals::readPipe()

@@ -13,8 +13,10 @@
 //                   over and over without pause until MB megabytes are out;
 //                   MB 0 floods until the fake is ended
 //   exit N          end with exit code N
-//   endunless ARG   end here (exit 0) unless one of the arguments is ARG, so
-//                   one script can answer a probe (no "-y") and convert
+//   ifarg TEXT      the script ends here (exit 0) unless an argument is TEXT,
+//                   e.g. "ifarg -y" leaves the rest to conversions, not probes
+//   exitif TEXT N   end with exit code N when an argument contains TEXT
+//   pid PATH        append this process's id and a line break to PATH
 // Without a script it prints its arguments and exits 0.
 #include <algorithm>
 #include <chrono>
@@ -25,6 +27,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 static std::string unescape(const std::string &s, const std::string &last)
@@ -116,14 +119,19 @@ int main(int argc, char **argv)
             const std::string text =
                 sp2 == std::string::npos ? std::string() : unescape(arg.substr(sp2 + 1), last);
             flood(megabytes, text.empty() ? ProgressLine : text.c_str());
-        } else if (cmd == "endunless") {
-            bool found = false;
-            for (int i = 1; i < argc; ++i)
-                found = found || arg == argv[i];
-            if (!found)
-                return 0;
         } else if (cmd == "exit") {
             return std::atoi(arg.c_str());
+        } else if (cmd == "ifarg") {
+            if (std::find(argv + 1, argv + argc, arg) == argv + argc)
+                return 0;
+        } else if (cmd == "exitif") {
+            const auto sp2 = arg.rfind(' ');
+            const std::string text = arg.substr(0, sp2);
+            for (int i = 1; i < argc; ++i)
+                if (std::strstr(argv[i], text.c_str()))
+                    return std::atoi(arg.substr(sp2 + 1).c_str());
+        } else if (cmd == "pid") {
+            std::ofstream(arg, std::ios::app) << ::getpid() << '\n';
         }
     }
     return 0;

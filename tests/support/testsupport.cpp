@@ -94,6 +94,12 @@ QString ProgramDir::path() const
     return m_dir.path() + QDir::separator();
 }
 
+QString copyCli(const ProgramDir &dir)
+{
+    const QString target = dir.file(QStringLiteral("quivercast-cli"));
+    return QFile::copy(binDir() + QStringLiteral("/quivercast-cli"), target) ? target : QString();
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);

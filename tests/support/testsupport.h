@@ -35,6 +35,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Puts a copy of the command-line program into a program directory (the
+// program finds its settings and encoder beside itself) and returns its
+// path, or an empty text on failure.
+QString copyCli(const ProgramDir &dir);
+
 // The bytes of a file, or "<unreadable>" when it cannot be read.
 QByteArray readFile(const QString &path);
 // Creates or truncates a file with exactly these bytes; false on failure.

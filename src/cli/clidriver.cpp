@@ -1,0 +1,165 @@
+#include "clidriver.h"
+
+#include "cliintake.h"
+#include "clirun.h"
+#include "clisettings.h"
+#include "engine/itemdata.h"
+#include "platform/filenames.h"
+#include "settings/apppaths.h"
+#include "settings/newinifiles.h"
+#include "settings/preferences.h"
+#include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+ConsoleReporter::Mode outputMode(const CliOptions &options)
+{
+    if (options.json)
+        return ConsoleReporter::Mode::Json;
+    return ::isatty(STDOUT_FILENO) ? ConsoleReporter::Mode::Terminal : ConsoleReporter::Mode::Lines;
+}
+
+} // namespace
+
+CliDriver::CliDriver(const CliOptions &options, QObject *parent)
+    : QObject(parent), m_options(options), m_reporter(outputMode(options), options.quiet),
+      m_platform([this](const QString &line) { m_reporter.error(line); })
+{
+    // The run's own ending messages: the summary tells the same.
+    m_platform.setQuietCaptions({QStringLiteral("Complete"), QStringLiteral("Cancel")});
+}
+
+CliDriver::~CliDriver() = default;
+
+int CliDriver::usageError(const QString &text)
+{
+    m_reporter.error(text);
+    return ExitUsage;
+}
+
+int CliDriver::run()
+{
+    m_clock.start();
+    int status = ExitOk;
+    try {
+        status = prepareAndRun();
+    } catch (const TIniFileError &e) {
+        // A settings file that cannot be read.
+        status = usageError(e.text());
+    }
+    m_phase = Phase::Done;
+    return status;
+}
+
+int CliDriver::prepareAndRun()
+{
+    // Settings as the window finds them; nothing is written.
+    const AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
+    if (m_options.version) {
+        std::printf("%s %s\n", qUtf8Printable(CliProgramName),
+                    qUtf8Printable(ReadVersion(paths.shippedPreferencesFile(), false)));
+        return ExitOk;
+    }
+    if (m_options.paths.isEmpty() && m_options.listFiles.isEmpty())
+        return usageError(QStringLiteral("no source paths given (see --help)."));
+    if (m_options.existing == QLatin1String("skip"))
+        return usageError(QStringLiteral("--existing skip is not supported yet."));
+    if (m_options.recursive)
+        return usageError(QStringLiteral("--recursive is not supported yet."));
+
+    CliSettings settings;
+    if (const QString error = ResolveCliSettings(m_options, paths, settings); !error.isEmpty())
+        return usageError(error);
+    for (const QString &path : m_options.paths)
+        if (KindOfFile(path) == FileKind::None)
+            return usageError(QStringLiteral("\"%1\": no such file or folder.")
+                                  .arg(QDir::toNativeSeparators(path)));
+    if (m_options.jobs > 1)
+        m_reporter.notice(QStringLiteral("--jobs %1: this version converts one file at a time.")
+                              .arg(m_options.jobs));
+
+    // The profile's stored values stand in for the window's grids.
+    ValueListModel video, audio, advanced;
+    const ProfileGrids grids{&video, &audio, &advanced};
+    QString outputExt;
+    LoadProfile(settings.profilePath, grids, &outputExt, false);
+
+    CliIntake intake(m_tasks, m_encoder, paths.encoderPath(), m_platform);
+    intake.setOutputExtension(outputExt);
+    intake.setShare(m_options.shareIndex, m_options.shareCount);
+    connect(&intake, &CliIntake::taskAdded, this,
+            [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
+    QString error;
+    if (!intake.collect(m_options.paths, m_options.listFiles, error))
+        return usageError(error);
+
+    m_run = std::make_unique<CliRun>(
+        m_tasks, m_encoder, m_platform, m_reporter,
+        CliRun::Settings{paths.encoderPath(), settings.outputDir, outputExt, settings.overwrite});
+    m_run->setShare(intake.listIndexes(), intake.otherSources());
+    if (m_options.dryRun) {
+        m_run->printCommandLines(settings.profilePath, grids);
+        return ExitOk;
+    }
+
+    m_phase = Phase::Running;
+    const BatchRun::StartResult started = m_run->convert(settings.profilePath, grids);
+    int status = ExitOk;
+    if (m_interrupted)
+        status = ExitInterrupted;
+    else if (started == BatchRun::StartResult::OutputPathMissing ||
+             started == BatchRun::StartResult::OptionsFailed)
+        status = ExitUsage;
+    else if (summary(ExitOk).failed > 0)
+        status = ExitFailed;
+    m_reporter.summary(summary(status));
+    return status;
+}
+
+ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
+{
+    ConsoleReporter::Summary s;
+    s.tasks = m_tasks.count();
+    for (int i = 0; i < m_tasks.count(); ++i) {
+        const QString status = m_tasks.cell(i, ItemField::Status);
+        if (status == TaskStatus::Complete)
+            ++s.complete;
+        else if (status == TaskStatus::Failed)
+            ++s.failed;
+        else if (status == QLatin1String("Skipped"))
+            ++s.skipped;
+        else if (status == TaskStatus::Stop)
+            ++s.stopped;
+        else
+            ++s.notConverted;
+    }
+    s.seconds = m_clock.elapsed() / 1000.0;
+    s.interrupted = m_interrupted;
+    s.exitStatus = exitStatus;
+    return s;
+}
+
+void CliDriver::interrupt()
+{
+    if (m_interrupted || m_phase == Phase::Done)
+        return;
+    m_interrupted = true;
+    if (m_phase == Phase::Running) {
+        m_run->stop();
+        return;
+    }
+    // Taking in the sources: nothing has been converted, and no encoder runs
+    // between two probes, where this is called. The walk through the sources
+    // cannot be left half-way, so the program ends here.
+    m_encoder.TerminateEncoder();
+    m_reporter.summary(summary(ExitInterrupted));
+    std::fflush(nullptr);
+    ::_exit(ExitInterrupted);
+}

@@ -1,0 +1,130 @@
+#include "clioptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct OptionText
+{
+    const char *names;       // as --help shows them
+    const char *description; // one line
+};
+
+// The options as --help lists them, in this order.
+constexpr OptionText Options[] = {
+    {"-p, --profile NAME|FILE",
+     "a catalogue profile by name, or a profile file (default: the one selected in the "
+     "preferences)"},
+    {"-o, --output DIR", "output directory (default: the preferences' Output Path)"},
+    {"    --existing MODE", "overwrite | rename | skip (default: the preferences' choice)"},
+    {"-r, --recursive", "include subfolders, keeping the folder structure under DIR"},
+    {"-l, --list FILE",
+     "read source paths from FILE, one a line (the list-file format the window reads)"},
+    {"-j, --jobs N", "conversions side by side (default 1)"},
+    {"    --shard K/N", "convert only share K of N (1-based) of the task list"},
+    {"-n, --dry-run", "print each task's encoder command line; convert nothing"},
+    {"    --json", "one JSON object a line on standard output for each event"},
+    {"-q, --quiet", "only failures and the summary"},
+    {"-h, --help", "show this help and exit"},
+    {"    --version", "show the version and exit"},
+};
+
+// A whole number of at least 1, or -1.
+int positiveNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 1 ? n : -1;
+}
+
+} // namespace
+
+QString CliHelpText()
+{
+    QString text = QStringLiteral("Usage: %1 [options] PATH...\n"
+                                  "Converts video files (or the videos in folders) with the "
+                                  "profiles and settings of the Quivercast window.\n\n")
+                       .arg(CliProgramName);
+    for (const OptionText &o : Options)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(o.names).leftJustified(26),
+                         QString::fromLatin1(o.description));
+    text += QStringLiteral("\nExit status: 0 every task converted or skipped, 1 a task failed, 2 a "
+                           "usage or settings error, 130 interrupted.\n");
+    return text;
+}
+
+CliParseResult ParseCliOptions(const QStringList &args)
+{
+    CliParseResult result;
+    CliOptions &o = result.options;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption profile({"p", "profile"}, {}, "NAME|FILE");
+    const QCommandLineOption output({"o", "output"}, {}, "DIR");
+    const QCommandLineOption existing("existing", {}, "MODE");
+    const QCommandLineOption recursive(QStringList{"r", "recursive"});
+    const QCommandLineOption list({"l", "list"}, {}, "FILE");
+    const QCommandLineOption jobs({"j", "jobs"}, {}, "N");
+    const QCommandLineOption shard("shard", {}, "K/N");
+    const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
+    const QCommandLineOption json("json");
+    const QCommandLineOption quiet(QStringList{"q", "quiet"});
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version("version");
+    parser.addOptions({profile, output, existing, recursive, list, jobs, shard, dryRun, json, quiet,
+                       help, version});
+
+    if (!parser.parse(QStringList{CliProgramName} + args)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    // A value given twice: the last one counts.
+    const auto last = [&parser](const QCommandLineOption &option) {
+        const QStringList values = parser.values(option);
+        return values.isEmpty() ? QString() : values.last();
+    };
+    o.help = parser.isSet(help);
+    o.version = parser.isSet(version);
+    o.profile = last(profile);
+    o.outputDir = last(output);
+    o.recursive = parser.isSet(recursive);
+    o.listFiles = parser.values(list);
+    o.dryRun = parser.isSet(dryRun);
+    o.json = parser.isSet(json);
+    o.quiet = parser.isSet(quiet);
+    o.paths = parser.positionalArguments();
+
+    if (parser.isSet(existing)) {
+        o.existing = last(existing);
+        if (o.existing != QLatin1String("overwrite") && o.existing != QLatin1String("rename") &&
+            o.existing != QLatin1String("skip")) {
+            result.error = QStringLiteral("--existing: \"%1\" is none of overwrite, rename, skip.")
+                               .arg(o.existing);
+            return result;
+        }
+    }
+    if (parser.isSet(jobs)) {
+        o.jobs = positiveNumber(last(jobs));
+        if (o.jobs < 1) {
+            result.error = QStringLiteral("--jobs: \"%1\" is not a whole number of 1 or more.")
+                               .arg(last(jobs));
+            return result;
+        }
+    }
+    if (parser.isSet(shard)) {
+        const QString value = last(shard);
+        const QStringList parts = value.split(u'/');
+        const int k = parts.size() == 2 ? positiveNumber(parts[0]) : -1;
+        const int n = parts.size() == 2 ? positiveNumber(parts[1]) : -1;
+        if (k < 1 || n < 1 || k > n) {
+            result.error =
+                QStringLiteral("--shard: \"%1\" is not K/N with 1 <= K <= N.").arg(value);
+            return result;
+        }
+        o.shareIndex = k;
+        o.shareCount = n;
+    }
+    return result;
+}

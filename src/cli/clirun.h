@@ -1,0 +1,78 @@
+#pragma once
+
+#include "engine/batchrun.h"
+#include "engine/runhost.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class ConsoleReporter;
+class EncoderProcess;
+class Platform;
+class TaskStore;
+
+// The command-line program's use of the batch run, all of it in this one
+// place: the window's run converts the tasks, with this object standing in
+// for the main window (output directory, extension, overwrite choice; no
+// completion actions), and what the run reports goes to the console.
+class CliRun : public QObject, public RunHost
+{
+    Q_OBJECT
+public:
+    struct Settings
+    {
+        QString encoderPath;
+        QString outputDir;
+        QString outputExt; // "." + the profile's type
+        bool overwrite = true;
+    };
+
+    CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, ConsoleReporter &reporter,
+           const Settings &settings, QObject *parent = nullptr);
+
+    // Where each task stands in the whole list, and the sources of the tasks
+    // that other shares convert.
+    void setShare(const QList<int> &listIndexes, const QStringList &otherSources);
+
+    // Prints each task's command line as the run would build it now.
+    void printCommandLines(const QString &profilePath, const ProfileGrids &grids);
+    // Converts every task; returns when the run has ended in any way.
+    BatchRun::StartResult convert(const QString &profilePath, const ProfileGrids &grids);
+    // Ends the run: the running encoder is asked to end and killed when it
+    // does not (as the window's Stop does); its task becomes "Stop".
+    void stop();
+
+    // RunHost
+    QString outputDirectory() const override { return m_settings.outputDir; }
+    QString outputExtension() const override { return m_settings.outputExt; }
+    bool overwrite() const override { return m_settings.overwrite; }
+    bool autoOpenDir() const override { return false; }
+    bool autoExit() const override { return false; }
+    bool autoTurnOff() const override { return false; }
+    bool rewritesProfile(const QString &) const override { return false; }
+    void closeMainWindow() override {}
+    int listIndex(int row) const override;
+    QStringList otherSources() const override { return m_otherSources; }
+
+private:
+    void taskStarted(int row, const QStringList &arguments);
+    void takeOutput(const QByteArray &chunk);
+    void taskEnded(int row, const QString &status, int exitCode);
+    // The last lines the encoder wrote, progress lines left out.
+    QStringList errorLines() const;
+    void removePartialOutput();
+
+    TaskStore &m_tasks;
+    ConsoleReporter &m_reporter;
+    Settings m_settings;
+    BatchRun m_batch;
+    QList<int> m_listIndexes;
+    QStringList m_otherSources;
+
+    // The task in progress.
+    QDateTime m_taskBegin;
+    QString m_output;
+    QByteArray m_tail;
+};

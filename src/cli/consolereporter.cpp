@@ -1,0 +1,265 @@
+#include "consolereporter.h"
+
+#include "clioptions.h"
+#include "engine/itemdata.h"
+#include "engine/tasktext.h"
+#include "platform/pathtext.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace {
+
+// Clears the terminal's line from the cursor on.
+constexpr char ClearLine[] = "\r\x1b[2K";
+constexpr char LineUp[] = "\x1b[A";
+
+QJsonArray jsonList(const QStringList &texts)
+{
+    QJsonArray array;
+    for (const QString &text : texts)
+        array.append(text);
+    return array;
+}
+
+} // namespace
+
+ConsoleReporter::ConsoleReporter(Mode mode, bool quiet, FILE *out, FILE *err)
+    : m_mode(mode), m_quiet(quiet), m_out(out), m_err(err)
+{}
+
+ConsoleReporter::~ConsoleReporter()
+{
+    clearProgress();
+}
+
+void ConsoleReporter::writeOut(const QByteArray &line)
+{
+    std::fwrite(line.constData(), 1, size_t(line.size()), m_out);
+    std::fputc('\n', m_out);
+    std::fflush(m_out);
+}
+
+void ConsoleReporter::writeErr(const QByteArray &line)
+{
+    std::fflush(m_out);
+    std::fwrite(line.constData(), 1, size_t(line.size()), m_err);
+    std::fputc('\n', m_err);
+    std::fflush(m_err);
+}
+
+void ConsoleReporter::json(const QJsonObject &object)
+{
+    writeOut(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+void ConsoleReporter::taskAdded(int task, const ltvItemData &record)
+{
+    if (m_mode != Mode::Json || m_quiet)
+        return;
+    json({{"event", "added"},
+          {"task", task},
+          {"input", record.InputFile},
+          {"duration", record.Length},
+          {"seconds", record.LengthSecs},
+          {"size", record.Size.trimmed()},
+          {"status", record.Status}});
+}
+
+void ConsoleReporter::commandLine(int task, const QString &input, const QString &text,
+                                  const QStringList &arguments)
+{
+    if (m_mode == Mode::Json) {
+        json({{"event", "command"},
+              {"task", task},
+              {"input", input},
+              {"output", arguments.isEmpty() ? QString() : arguments.last()},
+              {"command_line", text},
+              {"arguments", jsonList(arguments)}});
+        return;
+    }
+    writeOut(text.toUtf8());
+}
+
+void ConsoleReporter::taskStarted(int task, const QString &input, const QString &program,
+                                  const QStringList &arguments)
+{
+    m_task = task;
+    m_name = FileNamePart(input);
+    m_speed.clear();
+    m_current = 0;
+    m_taskClock.start();
+    if (m_quiet)
+        return;
+    if (m_mode == Mode::Json)
+        json({{"event", "started"},
+              {"task", task},
+              {"input", input},
+              {"output", arguments.isEmpty() ? QString() : arguments.last()},
+              {"program", program},
+              {"arguments", jsonList(arguments)}});
+    else
+        drawProgress();
+}
+
+void ConsoleReporter::progress(int currentPercent, int totalPercent)
+{
+    if (currentPercent == m_current && totalPercent == m_total)
+        return;
+    m_current = currentPercent;
+    m_total = totalPercent;
+    if (m_quiet || m_task < 0)
+        return;
+    if (m_mode == Mode::Json)
+        json({{"event", "progress"},
+              {"task", m_task},
+              {"percent", currentPercent},
+              {"total_percent", totalPercent},
+              {"speed", m_speed}});
+    else
+        drawProgress();
+}
+
+void ConsoleReporter::speed(const QString &speed)
+{
+    m_speed = speed;
+}
+
+void ConsoleReporter::elapsed(const QString &text)
+{
+    m_elapsed = text;
+    drawProgress();
+}
+
+void ConsoleReporter::remaining(const QString &text)
+{
+    m_remaining = text;
+}
+
+void ConsoleReporter::taskEnded(int task, const QString &input, const QString &output,
+                                const QString &status, int exitCode, double seconds,
+                                const QStringList &errorLines)
+{
+    ++m_ended;
+    m_task = -1;
+    const bool failed = status == TaskStatus::Failed;
+    if (m_quiet && !failed)
+        return;
+    if (m_mode == Mode::Json) {
+        QJsonObject event{{"event", "ended"},
+                          {"task", task},
+                          {"input", input},
+                          {"output", output},
+                          {"status", status},
+                          {"exit_code", exitCode},
+                          {"seconds", std::round(seconds * 1000) / 1000}};
+        if (failed)
+            event.insert("error_lines", jsonList(errorLines));
+        json(event);
+        return;
+    }
+    clearProgress();
+    QString line = status + QStringLiteral("  ") + input;
+    if (!output.isEmpty())
+        line += QStringLiteral(" -> ") + output;
+    line += QStringLiteral("  (%1 s").arg(seconds, 0, 'f', 1);
+    if (failed)
+        line += exitCode >= 0 ? QStringLiteral(", exit code %1").arg(exitCode)
+                              : QStringLiteral(", the encoder did not end by itself");
+    line += u')';
+    if (failed) {
+        writeErr(line.toUtf8());
+        for (const QString &error : errorLines)
+            writeErr("    " + error.toUtf8());
+    } else {
+        writeOut(line.toUtf8());
+    }
+}
+
+void ConsoleReporter::summary(const Summary &s)
+{
+    clearProgress();
+    if (m_mode == Mode::Json) {
+        json({{"event", "summary"},
+              {"tasks", s.tasks},
+              {"complete", s.complete},
+              {"failed", s.failed},
+              {"skipped", s.skipped},
+              {"stop", s.stopped},
+              {"not_converted", s.notConverted},
+              {"seconds", std::round(s.seconds * 1000) / 1000},
+              {"interrupted", s.interrupted},
+              {"exit_status", s.exitStatus}});
+        return;
+    }
+    QString line = s.interrupted ? QStringLiteral("Interrupted. ") : QString();
+    line += QStringLiteral("%1 %2: %3 Complete, %4 Failed, %5 Skipped, %6 Stop")
+                .arg(s.tasks)
+                .arg(s.tasks == 1 ? QStringLiteral("task") : QStringLiteral("tasks"))
+                .arg(s.complete)
+                .arg(s.failed)
+                .arg(s.skipped)
+                .arg(s.stopped);
+    if (s.notConverted > 0)
+        line += QStringLiteral(", %1 not converted").arg(s.notConverted);
+    line += QStringLiteral(" in %1.").arg(SecondsToStr(std::round(s.seconds)));
+    writeOut(line.toUtf8());
+}
+
+void ConsoleReporter::error(const QString &text)
+{
+    clearProgress();
+    writeErr((CliProgramName + QStringLiteral(": ") + text).toUtf8());
+    drawProgress();
+}
+
+void ConsoleReporter::notice(const QString &text)
+{
+    if (!m_quiet)
+        error(text);
+}
+
+void ConsoleReporter::drawProgress()
+{
+    if (m_mode != Mode::Terminal || m_quiet || m_task < 0)
+        return;
+    // The time left of the file, from its pace so far.
+    QString left = QStringLiteral("--:--:--");
+    if (m_current > 0) {
+        const double secs = m_taskClock.elapsed() / 1000.0;
+        left = SecondsToStr(std::round(secs * (100 - m_current) / m_current));
+    }
+    const QString file = QStringLiteral("%1  %2%  %3  %4 left")
+                             .arg(m_name)
+                             .arg(m_current, 3)
+                             .arg(m_speed.isEmpty() ? QStringLiteral("-") : m_speed, left);
+    const QString total =
+        QStringLiteral("Total  %1 of %2 done  %3%  elapsed %4  left %5")
+            .arg(m_ended)
+            .arg(m_taskCount)
+            .arg(m_total, 3)
+            .arg(m_elapsed.isEmpty() ? QStringLiteral("00:00:00") : m_elapsed,
+                 m_remaining.isEmpty() ? QStringLiteral("--:--:--") : m_remaining);
+    QByteArray text;
+    if (m_drawn)
+        text += LineUp;
+    text += ClearLine + file.toUtf8() + '\n' + ClearLine + total.toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), m_out);
+    std::fflush(m_out);
+    m_drawn = true;
+}
+
+void ConsoleReporter::clearProgress()
+{
+    if (!m_drawn)
+        return;
+    QByteArray text = ClearLine;
+    text += LineUp;
+    text += ClearLine;
+    std::fwrite(text.constData(), 1, size_t(text.size()), m_out);
+    std::fflush(m_out);
+    m_drawn = false;
+}

@@ -1,0 +1,433 @@
+// quivercast-cli as scripts meet it: the real program, started as a process
+// from a program directory of its own (its settings and the encoder beside
+// it), mostly with the fake encoder.
+#include "engine/batchrun.h"
+#include "engine/commandline.h"
+#include "engine/taskstore.h"
+#include "settings/profiles.h"
+#include "support/mainformfixture.h"
+#include "support/testsupport.h"
+#include "ui/mainform.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace testsupport;
+
+namespace {
+
+struct CliResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliResult runCli(const QString &cli, const QStringList &args)
+{
+    QProcess p;
+    p.start(cli, args);
+    if (!p.waitForFinished(120000))
+        p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// Every line of --json output as an object; a line that does not parse
+// fails the test.
+QList<QJsonObject> events(const QByteArray &out)
+{
+    QList<QJsonObject> list;
+    for (const QByteArray &line : out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+            qWarning("not a JSON object: %s", line.constData());
+            return {};
+        }
+        list.append(doc.object());
+    }
+    return list;
+}
+
+QList<QJsonObject> eventsOf(const QList<QJsonObject> &all, const QString &kind)
+{
+    QList<QJsonObject> found;
+    for (const QJsonObject &e : all)
+        if (e.value("event").toString() == kind)
+            found.append(e);
+    return found;
+}
+
+// The probe report of the fake encoder; conversions run what follows.
+const QStringList ProbeReport{
+    "print Input #0, avi, from '$last':\\n  Duration: 00:00:02.00, start: 0.000000\\n"
+    "  Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\\n",
+    "ifarg -y"};
+
+// Files the fake encoder takes for sources.
+void makeSources(const QString &dir, const QStringList &names)
+{
+    QDir().mkpath(dir);
+    for (const QString &name : names)
+        QVERIFY(writeFile(dir + u'/' + name, "source"));
+}
+
+bool processGone(qint64 pid)
+{
+    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    // Gone, or a zombie nobody has reaped yet.
+    return stat == "<unreadable>" || stat.contains(") Z ");
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_work;
+    std::unique_ptr<ProgramDir> m_program;
+    QString m_cli;
+    QString m_src;
+    QString m_out;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_work.isValid());
+        m_program = std::make_unique<ProgramDir>(fakeEncoder(), true, false);
+        m_cli = copyCli(*m_program);
+        QVERIFY(!m_cli.isEmpty());
+        m_src = m_work.filePath("src");
+        m_out = m_work.filePath("out");
+        makeSources(m_src, {"bad.avi", "good.avi"});
+        QVERIFY(QDir().mkpath(m_out));
+        // LF line ends: a rewrite by the store would show as CR LF.
+        QVERIFY(writeFile(m_program->file("Preferences.ini"),
+                          "[Main]\nProfile=4\nOverwrite=1\nOutput Path=" + m_out.toUtf8() + "\n"));
+    }
+
+    void init()
+    {
+        for (const QString &name : QDir(m_out).entryList(QDir::Files))
+            QFile::remove(m_out + u'/' + name);
+    }
+
+    // Each a one-line message naming what is wrong, status 2, and nothing
+    // converted.
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("no paths") << QStringList{"-o", "$out"} << "no source paths";
+        QTest::newRow("unknown option") << QStringList{"--colour", "$src"} << "colour";
+        QTest::newRow("unknown profile")
+            << QStringList{"-p", "No Such Profile", "$src"} << "No Such Profile";
+        QTest::newRow("profile file missing")
+            << QStringList{"-p", "$src/none.apf", "$src"} << "none.apf";
+        QTest::newRow("output missing") << QStringList{"-o", "$src/none", "$src"} << "/none";
+        QTest::newRow("output not writable")
+            << QStringList{"-o", "/proc/self", "$src"} << "not writable";
+        QTest::newRow("list unreadable") << QStringList{"-l", "$src/none.txt"} << "none.txt";
+        QTest::newRow("source missing") << QStringList{"$src/none.avi"} << "none.avi";
+        QTest::newRow("share 0/3") << QStringList{"--shard", "0/3", "$src"} << "0/3";
+        QTest::newRow("share 4/3") << QStringList{"--shard", "4/3", "$src"} << "4/3";
+        QTest::newRow("jobs 0") << QStringList{"--jobs", "0", "$src"} << "--jobs";
+        QTest::newRow("existing unknown") << QStringList{"--existing", "keep", "$src"} << "keep";
+        QTest::newRow("existing skip") << QStringList{"--existing", "skip", "$src"} << "skip";
+        QTest::newRow("recursive") << QStringList{"-r", "$src"} << "--recursive";
+    }
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, named);
+        const QString conversions = m_work.filePath("conversions");
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"pid " + conversions, "exit 0"});
+        args.replaceInStrings("$src", m_src).replaceInStrings("$out", m_out);
+
+        const CliResult r = runCli(m_cli, args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.startsWith("quivercast-cli: ") && r.err.count('\n') == 1 &&
+                     r.err.endsWith('\n') && r.err.contains(named.toUtf8()),
+                 r.err.constData());
+        QCOMPARE(r.out, QByteArray());
+        QVERIFY(!QFileInfo::exists(conversions));
+        QCOMPARE(QDir(m_out).entryList(QDir::Files), QStringList());
+    }
+
+    // Exit status and statuses through --json, whose every line parses; the
+    // settings files are read, never rewritten.
+    void statusesAndExitCodes_data()
+    {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("encoderMissing");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QString>("errorLine");
+        const QStringList convert{"touch $last",
+                                  "print frame=  50 fps=0.0 q=0.0 size=0kB time=00:00:01.00 "
+                                  "bitrate=N/A speed=2.5x\\r",
+                                  "stderr Conversion failed: broken stream\\n"};
+        QTest::newRow("all converted")
+            << convert << false << 0 << QStringList{"Complete", "Complete"} << QString();
+        QTest::newRow("one failed")
+            << convert + QStringList{"exitif bad.avi 3"} << false << 1
+            << QStringList{"Failed", "Complete"} << "Conversion failed: broken stream";
+        QTest::newRow("encoder missing")
+            << convert << true << 1 << QStringList{"Failed", "OK"} << QString();
+    }
+    void statusesAndExitCodes()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(bool, encoderMissing);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, statuses);
+        QFETCH(QString, errorLine);
+        setFakeScript(m_work.path(), ProbeReport + script);
+        const QString encoder = m_program->file("wmaspi.dll");
+        if (encoderMissing)
+            QVERIFY(QFile::remove(encoder));
+        const QByteArray preferences = readFile(m_program->file("Preferences.ini"));
+        const QString profile = m_program->file("Profiles/MP4 H.264 + AAC.apf");
+        const QByteArray profileBytes = readFile(profile);
+
+        const CliResult r = runCli(m_cli, {"--json", m_src});
+        if (encoderMissing)
+            QVERIFY(QFile::link(fakeEncoder(), encoder));
+        QCOMPARE(r.exitCode, exitCode);
+        const QList<QJsonObject> all = events(r.out);
+        QVERIFY(!all.isEmpty());
+        const QList<QJsonObject> added = eventsOf(all, "added");
+        QCOMPARE(added.size(), 2);
+        QCOMPARE(added[0].value("input").toString(), m_src + "/bad.avi");
+        if (!encoderMissing) {
+            QCOMPARE(added[1].value("duration").toString(), QString("00:00:02.00"));
+            QCOMPARE(added[1].value("size").toString(), QString("320x240"));
+        }
+        QStringList ended;
+        for (const QJsonObject &e : eventsOf(all, "ended")) {
+            ended << e.value("status").toString();
+            if (e.value("status") == "Failed" && !errorLine.isEmpty()) {
+                QCOMPARE(e.value("exit_code").toInt(), 3);
+                QVERIFY(e.value("error_lines").toVariant().toStringList().contains(errorLine));
+            } else if (e.value("status") == "Complete") {
+                QCOMPARE(e.value("exit_code").toInt(), 0);
+                QVERIFY(QFileInfo(e.value("output").toString()).isFile());
+            }
+        }
+        QCOMPARE(ended, statuses.mid(0, statuses.indexOf("OK") < 0 ? 2 : 1));
+        const QJsonObject summary = all.last();
+        QCOMPARE(summary.value("event").toString(), QString("summary"));
+        QCOMPARE(summary.value("complete").toInt(), int(statuses.count("Complete")));
+        QCOMPARE(summary.value("failed").toInt(), int(statuses.count("Failed")));
+        QCOMPARE(summary.value("not_converted").toInt(), int(statuses.count("OK")));
+        QCOMPARE(summary.value("exit_status").toInt(), exitCode);
+        if (encoderMissing)
+            QVERIFY2(r.err.contains("Error on CreateProcess()\n"), r.err.constData());
+        for (const QJsonObject &e : eventsOf(all, "started"))
+            QCOMPARE(e.value("arguments").toArray().last().toString(),
+                     e.value("output").toString());
+
+        QCOMPARE(readFile(m_program->file("Preferences.ini")), preferences);
+        QCOMPARE(readFile(profile), profileBytes);
+    }
+
+    // SIGINT and SIGTERM end the encoder, mark its task Stop, remove its
+    // output and end with the summary; a second signal ends everything at
+    // once, even while the encoder will not end.
+    void interrupt_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<bool>("twice");
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("second SIGINT") << int(SIGINT) << true;
+    }
+    void interrupt()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(bool, twice);
+        const QString pids =
+            m_work.filePath(QStringLiteral("pids-%1").arg(QTest::currentDataTag()));
+        setFakeScript(m_work.path(),
+                      ProbeReport + QStringList{"pid " + pids, twice ? "ignoreterm" : "",
+                                                "touch $last", "sleep 60000"});
+        QProcess p;
+        p.start(m_cli, {"--json", m_src + "/good.avi"});
+        QVERIFY(p.waitForStarted());
+        const QString output = m_out + "/good.mp4";
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(output) && QFileInfo::exists(pids), 30000);
+        ::kill(pid_t(p.processId()), signalNumber);
+        if (twice) {
+            QTest::qWait(200);
+            ::kill(pid_t(p.processId()), signalNumber);
+        }
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 130);
+        const QList<QJsonObject> all = events(p.readAllStandardOutput());
+        QVERIFY(!all.isEmpty());
+        if (twice) {
+            // Ended at once: no summary.
+            QCOMPARE(eventsOf(all, "summary").size(), 0);
+        } else {
+            QCOMPARE(all.last().value("event").toString(), QString("summary"));
+            QCOMPARE(all.last().value("interrupted").toBool(), true);
+            QCOMPARE(all.last().value("stop").toInt(), 1);
+            QCOMPARE(eventsOf(all, "ended").value(0).value("status").toString(), QString("Stop"));
+            QVERIFY(!QFileInfo::exists(output));
+        }
+        const qint64 encoder = readFile(pids).trimmed().toLongLong();
+        QVERIFY(encoder > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(encoder), 5000);
+    }
+
+    // Every share holds the tasks i with i mod N = K - 1, named as in the
+    // whole list; together the shares hold every task once.
+    void shares()
+    {
+        const QString dir = m_work.filePath("shares");
+        // a.avi would become a.mp4, the source of another task.
+        makeSources(dir, {"a.avi", "a.mp4", "b.avi", "c.mov", "d.wmv", "e.mpg", "f.avi"});
+        setFakeScript(m_work.path(), ProbeReport);
+        const auto commands = [&](const QStringList &extra) {
+            QMap<int, QPair<QString, QString>> tasks;
+            const CliResult r = runCli(m_cli, QStringList{"-n", "--json", "-o", dir, dir} + extra);
+            if (r.exitCode != 0)
+                return tasks; // none, which fails below
+            for (const QJsonObject &e : eventsOf(events(r.out), "command"))
+                tasks.insert(e.value("task").toInt(),
+                             {e.value("input").toString(), e.value("output").toString()});
+            return tasks;
+        };
+        const QMap<int, QPair<QString, QString>> whole = commands({});
+        QCOMPARE(whole.size(), 7);
+        QCOMPARE(whole.value(0).second, dir + "/a_1.mp4");
+        QMap<int, QPair<QString, QString>> together;
+        for (int k = 1; k <= 3; ++k) {
+            const QMap<int, QPair<QString, QString>> share =
+                commands({"--shard", QStringLiteral("%1/3").arg(k)});
+            for (auto it = share.begin(); it != share.end(); ++it) {
+                QCOMPARE(it.key() % 3, k - 1);
+                QVERIFY(!together.contains(it.key()));
+                QCOMPARE(it.value(), whole.value(it.key()));
+                together.insert(it.key(), it.value());
+            }
+        }
+        QCOMPARE(together, whole);
+    }
+
+    // --dry-run prints, line by line, what the window would run for the same
+    // tasks with the same settings.
+    void dryRunIsTheWindowsCommandLine_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("overwrite") << true;
+        QTest::newRow("rename") << false;
+    }
+    void dryRunIsTheWindowsCommandLine()
+    {
+        QFETCH(bool, overwrite);
+        const QString dir = m_work.filePath("dryrun");
+        makeSources(dir, {"a clip.avi", "-dash.mpg", "b.mov"});
+        const QString out = dir + "/out";
+        QVERIFY(QDir().mkpath(out));
+        setFakeScript(m_work.path(), ProbeReport);
+        const QStringList sources{dir + "/a clip.avi", dir + "/-dash.mpg", dir + "/b.mov"};
+        for (int profile = 0; profile < 9; ++profile) {
+            MainFormFixture::Options options;
+            options.encoder = fakeEncoder();
+            options.withShippedProfiles = true;
+            options.preferences = QStringLiteral("[Main]\r\nProfile=%1\r\nOverwrite=%2\r\nOutput "
+                                                 "Path=%3\r\n")
+                                      .arg(profile)
+                                      .arg(overwrite ? 1 : 0)
+                                      .arg(out);
+            MainFormFixture window(sources, options);
+            window.show();
+            TMainForm &form = *window.form;
+            QCOMPARE(form.tasks().count(), 3);
+            // An output that exists already.
+            QVERIFY(writeFile(out + "/b" + form.outputExtension(), "output"));
+            const EncoderOptions profileOptions = BuildProfileOptions(
+                form.profilePath(form.cmbProfile->currentText()), form.grids(), nullptr, false);
+            QByteArray expected;
+            for (int row = 0; row < 3; ++row) {
+                ltvItemData task;
+                form.tasks().GetItemData(row, ItemField::All, task);
+                expected += CommandLineText(task, TaskOptions(profileOptions, task),
+                                            form.batch().OutputPathFor(row))
+                                .toUtf8() +
+                            '\n';
+            }
+            const QString cli = copyCli(window.dir);
+            const CliResult r = runCli(cli, QStringList{"-n", "--"} + sources);
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(r.out, expected);
+            QVERIFY(QFile::remove(out + "/b" + form.outputExtension()));
+        }
+    }
+
+    // One conversion by the real encoder, told one line a task when the
+    // output is no terminal.
+    void realConversion()
+    {
+        ProgramDir program(ffmpeg(), true, false);
+        const QString cli = copyCli(program);
+        QVERIFY(!cli.isEmpty());
+        const QString clip = makeStandardClip(m_work.filePath("clip.avi"), 1.0);
+        QVERIFY(!clip.isEmpty());
+        const CliResult r = runCli(cli, {"-p", "mp4 h.264 + aac", "-o", m_out, clip});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const QString output = m_out + "/clip.mp4";
+        QVERIFY(QFileInfo(output).size() > 0);
+        const QList<QByteArray> lines = r.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith("Complete  " + clip.toUtf8() + " -> " + output.toUtf8()),
+                 lines[0].constData());
+        QVERIFY2(lines[1].startsWith("1 task: 1 Complete, 0 Failed, 0 Skipped, 0 Stop in "),
+                 lines[1].constData());
+        QCOMPARE(r.err, QByteArray());
+    }
+
+    // --help lists the options the manual page describes, in its order.
+    void helpMatchesManualPage()
+    {
+        const CliResult r = runCli(m_cli, {"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QStringList help;
+        static const QRegularExpression optionLine(QStringLiteral("^  +(-\\S.*?)  +\\S"));
+        for (const QString &line : QString::fromUtf8(r.out).split(u'\n'))
+            if (const auto m = optionLine.match(line); m.hasMatch())
+                help << m.captured(1);
+        QStringList manual;
+        const QStringList page =
+            QString::fromUtf8(readFile(sourceDir() + "/resources/quivercast-cli.1")).split(u'\n');
+        for (int i = 1; i < page.size(); ++i)
+            if (page[i - 1] == ".TP" && page[i].startsWith(".B \"\\-"))
+                manual << page[i]
+                              .mid(4)
+                              .chopped(1)
+                              .replace("\\-", "-")
+                              .remove(QRegularExpression("\\\\f[BIR]"));
+        QCOMPARE(help.size(), 12);
+        QCOMPARE(help, manual);
+    }
+};
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
