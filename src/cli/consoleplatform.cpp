@@ -38,3 +38,7 @@ bool ConsolePlatform::browseForDirectory(const QString &, QString &)
 void ConsolePlatform::shellOpen(const QString &) {}
 
 void ConsolePlatform::powerOff() {}
+
+void ConsolePlatform::notify(const QString &, const QString &) {}
+
+void ConsolePlatform::setTaskbarProgress(int, bool) {}

@@ -7,7 +7,7 @@
 // The Platform of the command-line program: no window, no dialog. A message
 // box becomes one line ("<caption>: <text>") for the standard error output;
 // a question is answered No, a dialog is cancelled, and nothing is opened,
-// notified, shown on a taskbar or powered off.
+// notified on the desktop or powered off.
 class ConsolePlatform : public Platform
 {
 public:
@@ -26,8 +26,8 @@ public:
     bool browseForDirectory(const QString &title, QString &path) override;
     void shellOpen(const QString &target) override;
     void powerOff() override;
-    void notify(const QString &, const QString &) override {}
-    void setTaskbarProgress(int, bool) override {}
+    void notify(const QString &summary, const QString &body) override;
+    void setTaskbarProgress(int percent, bool visible) override;
 
 private:
     LineSink m_sink;

@@ -189,11 +189,20 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
 
 SavedTaskList::Content SavedTaskList::read() const
 {
-    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
+    const QFileInfo info(m_path);
+    if (m_path.isEmpty() || !info.exists())
         return {};
+    Content c;
+    // Neither a pipe, which would hold up the start until someone writes
+    // into it, nor a file far beyond any task list is read.
+    if (!info.isFile())
+        c.error = QStringLiteral("it is not a file.");
+    else if (info.size() > MaxFileBytes)
+        c.error = QStringLiteral("it is too large.");
+    if (!c.error.isEmpty())
+        return c;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Content c;
         c.error = file.errorString() + u'.';
         return c;
     }

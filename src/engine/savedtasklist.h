@@ -36,6 +36,8 @@ class SavedTaskList : public QObject
     Q_OBJECT
 public:
     static constexpr int SaveDelayMs = 1000;
+    // A list of a thousand tasks takes about half a megabyte.
+    static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
     struct Task
     {

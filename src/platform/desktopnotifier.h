@@ -3,10 +3,10 @@
 #include <QDBusConnection>
 #include <QString>
 
-// Desktop notifications over D-Bus, as the freedesktop.org notification
-// specification describes them (org.freedesktop.Notifications, Notify). The
-// call is sent without waiting for an answer: a desktop without a
-// notification service simply shows nothing, and the window never waits.
+// Desktop notifications over D-Bus: the Notify call of the freedesktop.org
+// notification service (org.freedesktop.Notifications). The call is sent without waiting for an
+// answer: a desktop without a notification service simply shows nothing, and the window never
+// waits.
 class DesktopNotifier
 {
 public:
