@@ -41,15 +41,10 @@ int main(int argc, char **argv)
     QTemporaryDir work;
     const QString src = work.filePath("src");
     const QString out = work.filePath("out");
-    QDir().mkpath(src);
     QDir().mkpath(out);
-    for (int i = 0; i < ClipCount; ++i) {
-        if (testsupport::makeStandardClip(
-                src + QStringLiteral("/clip%1.avi").arg(i, 2, 10, QLatin1Char('0')), 2.0)
-                .isEmpty()) {
-            std::fprintf(stderr, "clip generation failed\n");
-            return 1;
-        }
+    if (!testsupport::makeClipFolder(src, ClipCount)) {
+        std::fprintf(stderr, "clip generation failed\n");
+        return 1;
     }
     const QStringList cliArgs{"-p", Profile, "-o", out, "--existing", "overwrite", src};
 

@@ -57,8 +57,10 @@ void TLogForm::showLog(const QString &sourceFile, const QString &text)
     setWindowTitle(QStringLiteral("Log - %1").arg(QFileInfo(sourceFile).fileName()));
     labSource->setText(QDir::toNativeSeparators(sourceFile));
     memLog->setPlainText(text);
-    // The end is where an encoder says what went wrong.
+    // The end is where an encoder says what went wrong; shown from the
+    // left, where its lines begin.
     memLog->moveCursor(QTextCursor::End);
+    memLog->moveCursor(QTextCursor::StartOfBlock);
     if (!isVisible() && m_mainWindow)
         CentreOnWindow(this, m_mainWindow);
     show();

@@ -8,6 +8,7 @@
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/gridsection.h"
+#include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
@@ -197,6 +198,18 @@ int main(int argc, char **argv)
         ++g_failures;
     }
     save(f.form.get(), QStringLiteral("main-after-run"));
+
+    // The log of the task that was stopped.
+    f.form->selectRows({0});
+    f.form->ShowLog1Click();
+    if (TLogForm *log = f.form->logForm()) {
+        settle();
+        save(log, QStringLiteral("log"));
+        log->close();
+    } else {
+        QTextStream(stderr) << "the stopped task has no log\n";
+        ++g_failures;
+    }
 
     return g_failures == 0 ? 0 : 1;
 }

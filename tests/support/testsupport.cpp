@@ -45,6 +45,18 @@ QString makeClip(const QString &path, const QStringList &encoderArgs)
     return QFileInfo::exists(path) ? path : QString();
 }
 
+bool makeClipFolder(const QString &dir, int count, double seconds)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("/clip%1.avi").arg(i, 2, 10, QLatin1Char('0'));
+        if (makeStandardClip(dir + name, seconds).isEmpty())
+            return false;
+    }
+    return true;
+}
+
 QString makeStandardClip(const QString &path, double seconds)
 {
     const QString d = QString::number(seconds);

@@ -20,6 +20,9 @@ QString sourceDir();
 QString makeClip(const QString &path, const QStringList &encoderArgs);
 // A standard two-second test clip with picture and sound in the given container.
 QString makeStandardClip(const QString &path, double seconds = 2.0);
+// A folder (made when missing) of count standard clips clip00.avi, clip01.avi,
+// ... False when one could not be made.
+bool makeClipFolder(const QString &dir, int count, double seconds = 2.0);
 
 // A temporary directory laid out like the program's own: wmaspi.dll (a link
 // to the given encoder), Profiles/ with the shipped profiles, Preferences.ini
