@@ -5,8 +5,8 @@
 // argument lists (taken from its --dry-run --json) started directly one after
 // another. Reported per round and in total: the ratio of the wall times
 // (goal: 1.03 or less), and the ratio of the program's run alone (from its
-// first encoder start to its end), without the intake, whose probes start the
-// encoder once more for every clip.
+// first encoder start to its end), without the intake (reading the folder
+// and the first clip's probe).
 //
 // Usage: bench_cli [rounds]   (default 3 rounds of each kind)
 #include "support/testsupport.h"

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -396,6 +397,77 @@ private slots:
         QCOMPARE(mostAtOnce(spans, "probe"), 3);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(m_store->cell(i, ItemField::Length), QStringLiteral("00:00:01.00"));
+    }
+
+    // Several files to one encoder: each result lands on its own task (the
+    // fake reports a file's path as its length); the file the encoder stops
+    // at is probed alone, those after it go on in a batch; a task cancelled
+    // while its batch goes on gets nothing, and a batch with none left ends.
+    void probeBatches()
+    {
+        const QString log = m_tmp.filePath("batches.log");
+        setFakeScript(m_tmp.path(),
+                      {"log " + log, "exitif bad 1", "sleep 50", "sleepif slow 400",
+                       "print Input #0, avi, from '$last':\\n  Duration: $last, start: 0\\n"});
+        // Declared before the queues, which go first.
+        QMap<ProbeQueue::TaskId, QString> got, none;
+        const auto collect = [this](ProbeQueue &probes, QMap<ProbeQueue::TaskId, QString> &into) {
+            connect(&probes, &ProbeQueue::probed, this,
+                    [&into](ProbeQueue::TaskId id, const ProbeResults &r) {
+                        QVERIFY(!into.contains(id));
+                        into.insert(id, r.duration + u'|' + r.rangeStart);
+                    });
+        };
+        ProbeQueue probes(m_program->file("wmaspi.dll"));
+        probes.setBatchLimit(4);
+        probes.setLimitSource([] { return 2; });
+        collect(probes, got);
+        QStringList paths;
+        for (int i = 0; i < 10; ++i) {
+            paths << QStringLiteral("/v/%1.avi")
+                         .arg(i == 1   ? "slow"
+                              : i == 5 ? "bad"
+                                       : QString::number(i));
+            probes.enqueue(i + 1, paths[i]);
+        }
+        // The files that came together wait for the loop's next turn.
+        QCOMPARE(probes.runningCount(), 0);
+        QTRY_COMPARE(probes.runningCount(), 2);
+        probes.cancel(3); // in the first batch, behind the slow one
+        QTRY_VERIFY(probes.isIdle());
+        for (int i = 0; i < 10; ++i) {
+            if (i == 2)
+                QVERIFY(!got.contains(3));
+            else
+                QCOMPARE(got.value(i + 1), (i == 5 ? QString() : paths[i]) + "|00:00:00.0");
+        }
+        const QList<EncoderSpan> spans = readEncoderLog(log);
+        QVERIFY2(spans.size() >= 3 && spans.size() <= 5, qPrintable(QString::number(spans.size())));
+        QCOMPARE(mostAtOnce(spans, "probe"), 2);
+        QCOMPARE(std::count_if(spans.cbegin(), spans.cend(),
+                               [](const EncoderSpan &s) { return s.last == "/v/bad.avi"; }),
+                 1);
+
+        // Every task of a batch cancelled: its encoder ends.
+        probes.setLimitSource([] { return 1; });
+        probes.enqueue(20, "/v/slow.avi");
+        probes.enqueue(21, "/v/x.avi");
+        QTRY_COMPARE(probes.runningCount(), 1);
+        probes.cancel(21);
+        QCOMPARE(probes.runningCount(), 1);
+        probes.cancel(20);
+        QCOMPARE(probes.runningCount(), 0);
+
+        // No encoder: each task gets empty results, once.
+        ProbeQueue missing(m_tmp.filePath("no-encoder"));
+        missing.setBatchLimit(4);
+        collect(missing, none);
+        for (ProbeQueue::TaskId id = 1; id <= 3; ++id)
+            missing.enqueue(id, QStringLiteral("/v/%1.avi").arg(id));
+        QTRY_VERIFY(missing.isIdle());
+        QCOMPARE(none.keys(), (QList<ProbeQueue::TaskId>{1, 2, 3}));
+        QCOMPARE(none.value(2), QStringLiteral("|"));
+        reportScript();
     }
 
     void drops()

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -42,6 +43,23 @@ QStringList pieces(const QByteArray &bytes, int size, int pauseMs)
         lines << line << QStringLiteral("sleep %1").arg(pauseMs);
     }
     return lines;
+}
+
+// Starts a batch and waits for its end; the results handed on, by index.
+QMap<int, ProbeResults> probeBatch(Prober &prober, const QStringList &paths)
+{
+    QMap<int, ProbeResults> results;
+    const QMetaObject::Connection taking = QObject::connect(
+        &prober, &Prober::inputProbed, &prober, [&results](int index, const ProbeResults &r) {
+            QVERIFY(!results.contains(index));
+            results.insert(index, r);
+        });
+    QSignalSpy finished(&prober, &Prober::finished);
+    prober.start(paths);
+    if (!finished.wait(20000))
+        qWarning("the batch did not end");
+    QObject::disconnect(taking);
+    return results;
 }
 
 } // namespace
@@ -277,6 +295,69 @@ private slots:
         QCOMPARE(prober.frameSize(), QString());
         QCOMPARE(prober.rangeStart(), QString());
         QCOMPARE(prober.rangeEnd(), QString());
+    }
+
+    // One encoder asked about several files tells of each what a probe of
+    // that file alone tells. A file it cannot open ends its report there:
+    // that file and those after it are left to probes of their own.
+    void batchOfRealClips()
+    {
+        const QStringList video{"-f", "lavfi", "-i", "testsrc=size=176x144:rate=25:duration=2"};
+        const QStringList sine{"-f", "lavfi", "-i", "sine=frequency=440:duration=3"};
+        const QStringList paths{
+            makeClip(m_clips.filePath("batch one.avi"), video + QStringList{"-c:v", "mpeg4"}),
+            makeClip(m_clips.filePath("-batch 'two' Größe.mp4"), sine + QStringList{"-c:a", "aac"}),
+            makeClip(m_clips.filePath("batch three.mov"), video + QStringList{"-c:v", "mjpeg"}),
+            m_clips.filePath("batch missing.avi"),
+            makeClip(m_clips.filePath("batch five.avi"), video + QStringList{"-c:v", "mpeg4"})};
+        QVERIFY(!paths.contains(QString()));
+        Prober batch(m_realDir->file("wmaspi.dll"));
+        const QMap<int, ProbeResults> results = probeBatch(batch, paths);
+        QCOMPARE(results.keys(), (QList<int>{0, 1, 2}));
+        QCOMPARE(batch.unansweredFrom(), 3);
+        QVERIFY(!batch.startFailed());
+        for (int k = 0; k < 3; ++k) {
+            Prober alone(m_realDir->file("wmaspi.dll"));
+            alone.ProbeFile(paths[k]);
+            QVERIFY(!alone.duration().isEmpty());
+            QCOMPARE(results[k].duration, alone.duration());
+            QCOMPARE(results[k].frameSize, alone.frameSize());
+            QCOMPARE(results[k].rangeStart, alone.rangeStart());
+            QCOMPARE(results[k].rangeEnd, alone.rangeEnd());
+        }
+        QCOMPARE(results[1].frameSize, QString()); // no video
+        QCOMPARE(results[2].frameSize, QStringLiteral(" 176x144"));
+    }
+
+    // Each file's results are handed on as soon as its report is complete;
+    // one the encoder stalls on, and those after it, get none.
+    void batchStalls()
+    {
+        setFakeScript(m_clips.path(),
+                      {"print Input #0, avi, from '$last':\\n  Duration: 00:00:07.50, start: 0\\n"
+                       "  Stream #0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n",
+                       "sleepif stall 60000"});
+        Prober prober(m_fakeDir->file("wmaspi.dll"));
+        prober.setTimeoutMs(1500);
+        QMap<int, qint64> when;
+        QElapsedTimer t;
+        t.start();
+        connect(&prober, &Prober::inputProbed, this,
+                [&](int index, const ProbeResults &) { when.insert(index, t.elapsed()); });
+        const QMap<int, ProbeResults> results =
+            probeBatch(prober, {"/v/a.avi", "/v/b.avi", "/v/stall.avi", "/v/c.avi"});
+        QCOMPARE(results.keys(), (QList<int>{0, 1}));
+        QVERIFY2(when[1] < 1000, qPrintable(QString::number(when[1])));
+        QCOMPARE(results[1].duration, QStringLiteral("00:00:07.50"));
+        QCOMPARE(results[1].frameSize, QStringLiteral(" 48x32"));
+        QVERIFY(prober.lastTimedOut());
+        QCOMPARE(prober.unansweredFrom(), 2);
+
+        // An encoder that cannot be started answers nothing.
+        Prober missing(m_clips.filePath("no-encoder"));
+        QVERIFY(probeBatch(missing, {"/v/a.avi", "/v/b.avi"}).isEmpty());
+        QVERIFY(missing.startFailed());
+        QCOMPARE(missing.unansweredFrom(), 0);
     }
 
     void crashingEncoder()

@@ -120,6 +120,11 @@ int CliDriver::prepareAndRun()
     intake.setConverting();
     m_run->setIntake(&intake.taskIntake());
     const BatchRun::StartResult started = m_run->convert(settings.profilePath, grids);
+    // A run that ended early (the encoder cannot be started) still tells
+    // of every task it had.
+    m_phase = Phase::Finishing;
+    if (!m_interrupted)
+        intake.waitForProbes();
     int status = ExitOk;
     if (m_interrupted)
         status = ExitInterrupted;
@@ -164,8 +169,9 @@ void CliDriver::interrupt()
         m_run->stop();
         return;
     }
-    // Taking in the sources: nothing has been converted; the intake ends
-    // with its probes, and the program with the summary.
+    // Taking in the sources (nothing has been converted), or the run is
+    // over: the intake ends with its probes, and the program with the
+    // summary.
     if (m_intake)
         m_intake->cancel();
 }

@@ -41,6 +41,7 @@ private:
     {
         Preparing,
         Running,
+        Finishing, // the run has ended, probes may still go on
         Done
     };
 

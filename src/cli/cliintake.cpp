@@ -7,10 +7,19 @@
 #include <QEventLoop>
 #include <QTimer>
 
+namespace {
+
+constexpr int ProbeBatchLimit = 16;
+
+} // namespace
+
 CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimit,
                      Platform &platform, QObject *parent)
     : QObject(parent), m_tasks(tasks), m_probes(encoderPath), m_intake(tasks, m_probes, platform)
 {
+    // Each encoder started for probes is asked about many files: starting
+    // one costs more than reading a file's header.
+    m_probes.setBatchLimit(ProbeBatchLimit);
     // During the run one probe at a time, beside the encoders, as in the
     // window.
     m_probes.setLimitSource([this, probeLimit] { return m_converting ? 1 : probeLimit; });

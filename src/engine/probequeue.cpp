@@ -27,26 +27,68 @@ void ProbeQueue::enqueue(TaskId id, const QString &path)
     if (m_pending.contains(id))
         return;
     m_pending.insert(id);
-    m_waiting.emplace_back(id, path);
+    m_waiting.push_back({id, path});
     ++m_total;
     emit progressChanged(m_done, m_total);
-    dispatch();
+    if (m_batchLimit == 1) {
+        dispatch();
+    } else if (!m_dispatchQueued) {
+        m_dispatchQueued = true;
+        QMetaObject::invokeMethod(this, &ProbeQueue::dispatch, Qt::QueuedConnection);
+    }
 }
 
 void ProbeQueue::dispatch()
 {
+    m_dispatchQueued = false;
     const int max = limit();
     while (runningCount() < max && !m_waiting.empty()) {
-        auto [id, path] = std::move(m_waiting.front());
+        QList<Waiting> files{std::move(m_waiting.front())};
         m_waiting.pop_front();
-        if (!m_pending.contains(id))
+        if (!m_pending.contains(files.first().id))
             continue; // cancelled while it waited
-        auto *prober = new Prober(m_encoderPath, this);
-        prober->setTimeoutMs(m_timeoutMs);
-        m_running.insert(prober, id);
-        connect(prober, &Prober::finished, this, [this, prober] { ended(prober); });
-        prober->start(path);
+        if (m_batchLimit > 1 && !files.first().alone && Prober::batchable(files.first().path)) {
+            // The waiting files shared out among the encoders that may start.
+            const qsizetype free = max - runningCount();
+            const qsizetype size =
+                std::min<qsizetype>(m_batchLimit, (qsizetype(m_waiting.size()) + free) / free);
+            while (files.size() < size && !m_waiting.empty()) {
+                Waiting &next = m_waiting.front();
+                if (m_pending.contains(next.id)) {
+                    if (next.alone || !Prober::batchable(next.path))
+                        break;
+                    files.append(std::move(next));
+                }
+                m_waiting.pop_front();
+            }
+        }
+        startProber(files);
     }
+}
+
+void ProbeQueue::startProber(const QList<Waiting> &files)
+{
+    auto *prober = new Prober(m_encoderPath, this);
+    prober->setTimeoutMs(m_timeoutMs);
+    m_running.insert(prober, files);
+    connect(prober, &Prober::finished, this, [this, prober] { ended(prober); });
+    connect(prober, &Prober::inputProbed, this,
+            [this, prober](int index, const ProbeResults &results) {
+                inputProbed(prober, index, results);
+            });
+    QStringList paths;
+    for (const Waiting &file : files)
+        paths.append(file.path);
+    prober->start(paths);
+}
+
+void ProbeQueue::inputProbed(Prober *prober, int index, const ProbeResults &results)
+{
+    const QList<Waiting> files = m_running.value(prober);
+    if (index >= files.size() || !m_pending.remove(files.at(index).id))
+        return; // cancelled while its encoder went on with the others
+    emit probed(files.at(index).id, results);
+    countEnd();
 }
 
 void ProbeQueue::ended(Prober *prober)
@@ -54,10 +96,26 @@ void ProbeQueue::ended(Prober *prober)
     const auto it = m_running.constFind(prober);
     if (it == m_running.cend())
         return;
-    const TaskId id = it.value();
+    const QList<Waiting> files = it.value();
     m_running.erase(it);
-    const ProbeResults results = prober->results();
     prober->deleteLater();
+    if (files.size() > 1) {
+        // The files it gave no results for wait again, first in line; the
+        // first of them (all, when the encoder did not start) is asked about
+        // alone.
+        const int from = prober->unansweredFrom();
+        for (int k = int(files.size()) - 1; from >= 0 && k >= from; --k) {
+            if (!m_pending.contains(files.at(k).id))
+                continue;
+            Waiting file = files.at(k);
+            file.alone = file.alone || k == from || prober->startFailed();
+            m_waiting.push_front(std::move(file));
+        }
+        dispatch();
+        return;
+    }
+    const TaskId id = files.first().id;
+    const ProbeResults results = prober->results();
     m_pending.remove(id);
     // The next one starts before the results are handed on, so that the
     // encoders are kept busy whatever the receiver does.
@@ -82,13 +140,19 @@ void ProbeQueue::cancel(TaskId id)
     if (!m_pending.remove(id))
         return;
     for (auto it = m_running.begin(); it != m_running.end(); ++it) {
-        if (it.value() == id) {
+        const QList<Waiting> &files = it.value();
+        if (std::none_of(files.cbegin(), files.cend(),
+                         [id](const Waiting &file) { return file.id == id; }))
+            continue;
+        // An encoder asked about other files still pending goes on.
+        if (std::none_of(files.cbegin(), files.cend(),
+                         [this](const Waiting &file) { return m_pending.contains(file.id); })) {
             Prober *prober = it.key();
             m_running.erase(it);
             prober->cancel();
             prober->deleteLater();
-            break;
         }
+        break;
     }
     // A cancelled probe leaves the count.
     --m_total;
@@ -122,7 +186,7 @@ void ProbeQueue::moveToFront(TaskId id)
     if (!m_pending.contains(id))
         return;
     const auto it = std::find_if(m_waiting.begin(), m_waiting.end(),
-                                 [id](const auto &entry) { return entry.first == id; });
+                                 [id](const Waiting &entry) { return entry.id == id; });
     if (it == m_waiting.end() || it == m_waiting.begin())
         return;
     auto entry = std::move(*it);

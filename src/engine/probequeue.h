@@ -3,9 +3,11 @@
 #include "prober.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -17,6 +19,12 @@
 // reports. The queue counts the probes of one busy spell (from the first
 // that came after it was idle to the last that ended) for the window's
 // "n of m".
+//
+// With a batch limit above 1, one encoder is asked about up to that many
+// waiting files at once (see Prober), the waiting ones shared out among the
+// encoders that may start; a file it could not report on is then asked
+// about alone. New probes wait for the event loop's next turn, so that the
+// files added together share encoders.
 class ProbeQueue : public QObject
 {
     Q_OBJECT
@@ -33,6 +41,10 @@ public:
     int limit() const;
     // Time limit of each probe in milliseconds; negative for none.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    // How many files one encoder may be asked about at once (at least 1,
+    // the default).
+    void setBatchLimit(int n) { m_batchLimit = std::max(1, n); }
+    int batchLimit() const { return m_batchLimit; }
 
     // Queues a probe of path for the task id.
     void enqueue(TaskId id, const QString &path);
@@ -60,15 +72,26 @@ signals:
     void progressChanged(int done, int total);
 
 private:
+    struct Waiting
+    {
+        TaskId id;
+        QString path;
+        bool alone = false; // never in a batch
+    };
+
+    void startProber(const QList<Waiting> &files);
     void ended(Prober *prober);
+    void inputProbed(Prober *prober, int index, const ProbeResults &results);
     void countEnd();
 
     QString m_encoderPath;
     std::function<int()> m_limitSource;
     int m_timeoutMs = Prober::DefaultTimeoutMs;
-    std::deque<std::pair<TaskId, QString>> m_waiting; // may hold cancelled ones
-    QHash<Prober *, TaskId> m_running;
-    QSet<TaskId> m_pending; // waiting or running
+    int m_batchLimit = 1;
+    bool m_dispatchQueued = false;
+    std::deque<Waiting> m_waiting;             // may hold cancelled ones
+    QHash<Prober *, QList<Waiting>> m_running; // the files of each, in order
+    QSet<TaskId> m_pending;                    // waiting or running
     int m_done = 0;
     int m_total = 0;
 };

@@ -32,11 +32,56 @@ Prober::~Prober()
     }
 }
 
+namespace {
+
+// Where the line that opens the report on input k ("Input #k, ...") starts,
+// searching from `from`; -1 while it has not come.
+qsizetype headerAt(const QByteArray &report, int k, qsizetype from)
+{
+    const QByteArray header = "Input #" + QByteArray::number(k) + ", ";
+    for (qsizetype at = report.indexOf(header, from); at >= 0; at = report.indexOf(header, at + 1))
+        if (at == 0 || report.at(at - 1) == '\n')
+            return at;
+    return -1;
+}
+
+// End of the report on an input whose opening line starts at header: its
+// lines are indented, and the first line that is not belongs to the next
+// input. At most limit.
+qsizetype blockEnd(const QByteArray &report, qsizetype header, qsizetype limit)
+{
+    for (qsizetype eol = report.indexOf('\n', header); eol >= 0 && eol + 1 < limit;
+         eol = report.indexOf('\n', eol + 1)) {
+        const char c = report.at(eol + 1);
+        if (c != ' ' && c != '\t')
+            return eol + 1;
+    }
+    return limit;
+}
+
+} // namespace
+
+bool Prober::batchable(const QString &path)
+{
+    return !path.contains(u'\n') && !path.contains(u'\r');
+}
+
 void Prober::start(const QString &path)
+{
+    start(QStringList{path});
+}
+
+void Prober::start(const QStringList &paths)
 {
     cancel();
     // Results of an earlier file never leak into this one.
-    m_path = path;
+    m_paths = paths.size() > 1 ? paths : QStringList();
+    m_path = paths.size() == 1 ? paths.first() : QString();
+    m_answered = 0;
+    m_segmentStart = 0;
+    m_prefixEnd = 0;
+    m_unansweredFrom = -1;
+    m_startFailed = false;
     m_results = ProbeResults();
     m_lastReport.clear();
     m_timedOut = false;
@@ -55,8 +100,11 @@ void Prober::start(const QString &path)
         if (error == QProcess::FailedToStart)
             ended(false);
     });
+    QStringList args;
+    for (const QString &path : paths)
+        args << QStringLiteral("-i") << path;
     m_starting = true;
-    p->start(m_encoderPath, {QStringLiteral("-i"), path}, QIODevice::ReadOnly);
+    p->start(m_encoderPath, args, QIODevice::ReadOnly);
     m_starting = false;
     if (!m_running)
         return; // could not even be started: finished() is on its way
@@ -80,6 +128,11 @@ void Prober::takeOutput()
         m_report.append(chunk);
         m_lastChunk = QString::fromUtf8(chunk);
         emit chunkRead(m_lastChunk);
+        if (!m_paths.isEmpty()) {
+            takeBatchReports(false);
+            if (!m_running)
+                return; // cancelled by whoever took the results
+        }
         if (m_report.full() && !m_endedByUs) {
             // Everything a probe needs stands at the top; the rest is not
             // worth reading.
@@ -96,11 +149,23 @@ void Prober::ended(bool started)
     m_limit.stop();
     if (started) {
         takeOutput();
+        if (!m_running)
+            return; // cancelled by whoever took the results
         m_crashed = !m_endedByUs && m_process->exitStatus() == QProcess::CrashExit;
         m_lastReport = QString::fromUtf8(m_report.bytes());
-        const ProbeResult found = ParseProbeReport(m_lastReport, m_path);
-        m_results = {found.duration, found.frameSize, RangeStartText, found.duration};
+        if (m_paths.isEmpty()) {
+            const ProbeResult found = ParseProbeReport(m_lastReport, m_path);
+            m_results = {found.duration, found.frameSize, RangeStartText, found.duration};
+        } else {
+            takeBatchReports(!m_endedByUs && m_process->exitStatus() == QProcess::NormalExit);
+            if (!m_running)
+                return;
+        }
+    } else {
+        m_startFailed = true;
     }
+    if (!m_paths.isEmpty() && m_answered < m_paths.size())
+        m_unansweredFrom = m_answered;
     m_report.clear();
     m_running = false;
     if (m_starting) {
@@ -109,6 +174,40 @@ void Prober::ended(bool started)
         return;
     }
     emit finished();
+}
+
+void Prober::takeBatchReports(bool complete)
+{
+    // Each input's report is read as a single probe would have read it: the
+    // encoder's opening lines, then the lines on that input alone.
+    const QByteArray &bytes = m_report.bytes();
+    while (m_answered < m_paths.size()) {
+        const int k = m_answered;
+        const qsizetype header = headerAt(bytes, k, m_segmentStart);
+        if (header < 0)
+            return;
+        const qsizetype next = k + 1 < m_paths.size() ? headerAt(bytes, k + 1, header + 1) : -1;
+        qsizetype end = -1;
+        if (next >= 0)
+            end = blockEnd(bytes, header, next);
+        else if (complete)
+            // The encoder ended by itself: it reported on this input in full
+            // and went on to the next, if any, which it could not open.
+            end = k + 1 == m_paths.size() ? bytes.size() : blockEnd(bytes, header, bytes.size());
+        else
+            return;
+        if (k == 0)
+            m_prefixEnd = header;
+        const QByteArray text =
+            k == 0 ? bytes.left(end)
+                   : bytes.left(m_prefixEnd) + bytes.mid(m_segmentStart, end - m_segmentStart);
+        m_segmentStart = end;
+        ++m_answered;
+        const ProbeResult found = ParseProbeReport(QString::fromUtf8(text), m_paths.at(k));
+        emit inputProbed(k, {found.duration, found.frameSize, RangeStartText, found.duration});
+        if (!m_running)
+            return;
+    }
 }
 
 void Prober::cancel()

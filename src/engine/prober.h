@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <memory>
 
@@ -24,6 +25,13 @@ struct ProbeResults
 // several probes can run at the same time. An encoder that goes on longer
 // than the time limit is ended; what it printed until then still counts.
 // The results stay readable until the next probe.
+//
+// One encoder can also be asked about several files at once (a batch),
+// which spares starting it for each: it reports on its inputs one after
+// another, and each input's results are handed on (inputProbed()) as soon as
+// its report is complete. An input it could not report on, and those after
+// it, are left unanswered (unansweredFrom()); a probe of that input alone
+// tells what a single probe would.
 class Prober : public QObject
 {
     Q_OBJECT
@@ -40,10 +48,21 @@ public:
     // ended, also when the encoder could not be started (all four results
     // are then empty). A probe still in progress is cancelled first.
     void start(const QString &path);
+    // A batch of paths (none holding a line break): inputProbed() for each
+    // input reported on, then finished(). One path is a single probe.
+    void start(const QStringList &paths);
+    // Whether path can go into a batch: the reports are told apart by their
+    // lines.
+    static bool batchable(const QString &path);
     // Ends the probe in progress; it gives no results and no finished().
     void cancel();
     // start() and a wait in a local event loop until the probe has ended.
     void ProbeFile(const QString &path);
+
+    // In a batch, the first input without results once it has ended (-1
+    // when all have them), and whether the encoder could not be started.
+    int unansweredFrom() const { return m_unansweredFrom; }
+    bool startFailed() const { return m_startFailed; }
 
     // A probe has been started and has not ended.
     bool isRunning() const { return m_running; }
@@ -75,10 +94,15 @@ signals:
     void chunkRead(const QString &text);
     // The probe has ended; the results are in.
     void finished();
+    // In a batch, the results of the input at index.
+    void inputProbed(int index, const ProbeResults &results);
 
 private:
     void takeOutput();
     void ended(bool started);
+    // Hands on each input whose report has become complete; at the end, the
+    // last one too.
+    void takeBatchReports(bool atEnd);
     // Lets the process go: ended at once, deleted once the system has
     // reaped it, without waiting for that.
     void release();
@@ -88,6 +112,12 @@ private:
     std::unique_ptr<QProcess> m_process;
     QTimer m_limit;
     QString m_path;
+    QStringList m_paths;          // of a batch; empty for a single probe
+    int m_answered = 0;           // inputs of the batch handed on
+    qsizetype m_segmentStart = 0; // where the report on the next input begins
+    qsizetype m_prefixEnd = 0;    // the encoder's opening lines end here
+    int m_unansweredFrom = -1;
+    bool m_startFailed = false;
     bool m_running = false;
     bool m_starting = false;
     bool m_endedByUs = false;

@@ -23,6 +23,11 @@
 //                   e.g. "ifarg -y" leaves the rest to conversions, not probes
 //   exitif TEXT N   end with exit code N when an argument contains TEXT
 //   pid PATH        append this process's id and a line break to PATH
+// Started with several "-i FILE" and nothing else (a probe of several files
+// at once), it runs the script for each file in turn, $last standing for
+// that file and "Input #0" printed as "Input #K" for the K-th file (from 0);
+// "ifarg" then ends the script of that file only, "log" logs the process
+// once.
 // Without a script it prints its arguments and exits 0.
 #include <algorithm>
 #include <chrono>
@@ -112,31 +117,39 @@ static void flood(long long megabytes, const char *text)
     std::fflush(stdout);
 }
 
-int main(int argc, char **argv)
+// Replaces "Input #0" by "Input #K" in the report on the K-th file of several.
+static std::string numbered(std::string text, int input)
 {
-    const char *script = std::getenv("QC_FAKE_SCRIPT");
+    if (input <= 0)
+        return text;
+    const std::string from = "Input #0";
+    const std::string to = "Input #" + std::to_string(input);
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// Runs the script lines with last the last argument (of the input-th file
+// of several, when input >= 0). Returns false with the exit code when the
+// process is to end, true when the script has run to its end.
+static bool runScript(const std::vector<std::string> &lines, int argc, char **argv,
+                      const std::string &last, int input, int &exitCode)
+{
     auto printArgs = [&] {
         for (int i = 1; i < argc; ++i)
             std::printf("arg:%s\n", argv[i]);
         std::fflush(stdout);
     };
-    if (!script) {
-        printArgs();
-        return 0;
-    }
-    const std::string last = argc > 1 ? argv[argc - 1] : "";
-    std::ifstream in(script);
-    std::string line;
-    while (std::getline(in, line)) {
+    for (const std::string &line : lines) {
         const auto sp = line.find(' ');
         const std::string cmd = line.substr(0, sp);
         const std::string arg = sp == std::string::npos ? std::string() : line.substr(sp + 1);
         if (cmd == "print") {
-            const std::string t = unescape(arg, last);
+            const std::string t = numbered(unescape(arg, last), input);
             std::fwrite(t.data(), 1, t.size(), stdout);
             std::fflush(stdout);
         } else if (cmd == "stderr") {
-            const std::string t = unescape(arg, last);
+            const std::string t = numbered(unescape(arg, last), input);
             std::fwrite(t.data(), 1, t.size(), stderr);
             std::fflush(stderr);
         } else if (cmd == "sleep") {
@@ -147,10 +160,15 @@ int main(int argc, char **argv)
                 std::this_thread::sleep_for(
                     std::chrono::milliseconds(std::atoi(arg.c_str() + sp2 + 1)));
         } else if (cmd == "log") {
+            if (!g_logPath.empty())
+                continue;
             g_logPath = arg;
-            g_logKind = argc == 3 && std::strcmp(argv[1], "-i") == 0 ? "probe" : "run";
+            bool probe = argc >= 3 && argc % 2 == 1;
+            for (int i = 1; probe && i < argc; i += 2)
+                probe = std::strcmp(argv[i], "-i") == 0;
+            g_logKind = probe ? "probe" : "run";
             g_logStart = monotonicMs();
-            g_logLast = last;
+            g_logLast = argv[argc - 1];
             appendLine(g_logPath, "started " + std::to_string(::getpid()) + "\n");
             std::atexit(logEnd);
         } else if (cmd == "args") {
@@ -173,19 +191,58 @@ int main(int argc, char **argv)
                 sp2 == std::string::npos ? std::string() : unescape(arg.substr(sp2 + 1), last);
             flood(megabytes, text.empty() ? ProgressLine : text.c_str());
         } else if (cmd == "exit") {
-            return std::atoi(arg.c_str());
+            exitCode = std::atoi(arg.c_str());
+            return false;
         } else if (cmd == "ifarg") {
-            if (std::find(argv + 1, argv + argc, arg) == argv + argc)
-                return 0;
+            if (std::find(argv + 1, argv + argc, arg) == argv + argc) {
+                exitCode = 0;
+                return input >= 0; // the next file's turn
+            }
         } else if (cmd == "exitif") {
             const auto sp2 = arg.rfind(' ');
             const std::string text = arg.substr(0, sp2);
-            for (int i = 1; i < argc; ++i)
-                if (std::strstr(argv[i], text.c_str()))
-                    return std::atoi(arg.substr(sp2 + 1).c_str());
+            const bool hit = input >= 0 ? last.find(text) != std::string::npos : [&] {
+                for (int i = 1; i < argc; ++i)
+                    if (std::strstr(argv[i], text.c_str()))
+                        return true;
+                return false;
+            }();
+            if (hit) {
+                exitCode = std::atoi(arg.substr(sp2 + 1).c_str());
+                return false;
+            }
         } else if (cmd == "pid") {
             std::ofstream(arg, std::ios::app) << ::getpid() << '\n';
         }
     }
-    return 0;
+    exitCode = 0;
+    return true;
+}
+
+int main(int argc, char **argv)
+{
+    const char *script = std::getenv("QC_FAKE_SCRIPT");
+    if (!script) {
+        for (int i = 1; i < argc; ++i)
+            std::printf("arg:%s\n", argv[i]);
+        std::fflush(stdout);
+        return 0;
+    }
+    std::vector<std::string> lines;
+    std::ifstream in(script);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+
+    bool several = argc >= 5 && argc % 2 == 1;
+    for (int i = 1; several && i < argc; i += 2)
+        several = std::strcmp(argv[i], "-i") == 0;
+    int exitCode = 0;
+    if (!several) {
+        runScript(lines, argc, argv, argc > 1 ? argv[argc - 1] : "", -1, exitCode);
+        return exitCode;
+    }
+    for (int k = 0; 2 * k + 2 < argc; ++k)
+        if (!runScript(lines, argc, argv, argv[2 * k + 2], k, exitCode))
+            return exitCode;
+    return exitCode;
 }
