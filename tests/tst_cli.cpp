@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <limits>
 
 using namespace testsupport;
 
@@ -177,23 +178,28 @@ private slots:
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<QString>("errorLine");
         QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("probeMs"); // each probe this long
         const QStringList convert{"touch $last",
                                   "print frame=  50 fps=0.0 q=0.0 size=0kB time=00:00:01.00 "
                                   "bitrate=N/A speed=2.5x\\r",
                                   "stderr Conversion failed: broken stream\\n"};
         QTest::newRow("all converted")
             << convert << false << 0 << QStringList{"Complete", "Complete"} << QString()
-            << QStringList();
+            << QStringList() << 0;
         QTest::newRow("one failed") << convert + QStringList{"exitif bad.avi 3"} << false << 1
                                     << QStringList{"Failed", "Complete"}
-                                    << "Conversion failed: broken stream" << QStringList();
-        QTest::newRow("encoder missing")
-            << convert << true << 1 << QStringList{"Failed", "OK"} << QString() << QStringList();
+                                    << "Conversion failed: broken stream" << QStringList() << 0;
+        QTest::newRow("encoder missing") << convert << true << 1 << QStringList{"Failed", "OK"}
+                                         << QString() << QStringList() << 0;
         // good.mp4 exists before the run.
         QTest::newRow("existing output skipped")
             << convert + QStringList{"exitif bad.avi 3"} << false << 1
             << QStringList{"Failed", "Skipped"} << "Conversion failed: broken stream"
-            << QStringList{"--existing", "skip"};
+            << QStringList{"--existing", "skip"} << 0;
+        // The conversions do not wait for their probes.
+        QTest::newRow("probes slower than conversions")
+            << convert << false << 0 << QStringList{"Complete", "Complete"} << QString()
+            << QStringList() << 800;
     }
     void statusesAndExitCodes()
     {
@@ -203,7 +209,12 @@ private slots:
         QFETCH(QStringList, statuses);
         QFETCH(QString, errorLine);
         QFETCH(QStringList, options);
-        setFakeScript(m_work.path(), ProbeReport + script);
+        QFETCH(int, probeMs);
+        const QString log = m_work.filePath("statuses.log");
+        QFile::remove(log);
+        setFakeScript(m_work.path(),
+                      QStringList{"log " + log, QStringLiteral("sleepif .avi %1").arg(probeMs)} +
+                          ProbeReport + script);
         const bool skip = options.contains("skip");
         if (skip)
             QVERIFY(writeFile(m_out + "/good.mp4", "kept"));
@@ -258,6 +269,27 @@ private slots:
         for (const QJsonObject &e : eventsOf(all, "started"))
             QCOMPARE(e.value("arguments").toArray().last().toString(),
                      e.value("output").toString());
+        // Each task's events in order: added, started, ended.
+        for (int task = 0; task < 2; ++task) {
+            QStringList order;
+            for (const QJsonObject &e : all)
+                if (e.value("task").toInt(-1) == task && e.value("event") != "progress")
+                    order << e.value("event").toString();
+            QCOMPARE(order.mid(0, 1), QStringList{"added"});
+            const qsizetype started = order.indexOf("started"), ended = order.indexOf("ended");
+            QVERIFY(started < 0 || ended < 0 || started < ended);
+        }
+        if (probeMs > 0) {
+            qint64 probesEnd = 0, firstRun = std::numeric_limits<qint64>::max();
+            for (const EncoderSpan &span : readEncoderLog(log)) {
+                if (span.kind == "probe")
+                    probesEnd = std::max(probesEnd, span.end);
+                else
+                    firstRun = std::min(firstRun, span.start);
+            }
+            QVERIFY2(firstRun < probesEnd - probeMs / 2,
+                     qPrintable(QStringLiteral("%1 %2").arg(firstRun).arg(probesEnd)));
+        }
 
         QCOMPARE(readFile(m_program->file("Preferences.ini")), preferences);
         QCOMPARE(readFile(profile), profileBytes);

@@ -36,6 +36,8 @@ void CliIntake::announceProbed()
             return;
         ltvItemData record;
         m_tasks.GetItemData(m_announced, ItemField::All, record);
+        // As the intake left it: its conversion may have begun meanwhile.
+        record.Status = TaskStatus::OK;
         emit taskAdded(m_listIndexes.value(m_announced, m_announced), record);
     }
 }

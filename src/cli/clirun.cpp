@@ -33,6 +33,9 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
       m_batch(tasks, encoder, platform, *this, settings.encoderPath)
 {
     m_batch.setJobs(settings.jobs);
+    // An encoder need not wait for its file's probe: starting one takes as
+    // long as a probe, and the length only serves the progress.
+    m_batch.setWaitForProbes(false);
     connect(&m_batch, &BatchRun::conversionStarting, this, [this](int row) {
         m_running.insert(row, {QDateTime::currentDateTimeUtc(), QString()});
     });

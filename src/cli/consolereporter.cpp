@@ -53,7 +53,21 @@ void ConsoleReporter::writeErr(const QByteArray &line)
 
 void ConsoleReporter::json(const QJsonObject &object)
 {
-    writeOut(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    const QString event = object.value("event").toString();
+    const int task = object.value("task").toInt(-1);
+    if (event == QLatin1String("added")) {
+        writeOut(line);
+        m_added.insert(task);
+        for (const QByteArray &held : m_held.take(task))
+            writeOut(held);
+        return;
+    }
+    if (!m_quiet && task >= 0 && event != QLatin1String("command") && !m_added.contains(task)) {
+        m_held[task].append(line);
+        return;
+    }
+    writeOut(line);
 }
 
 void ConsoleReporter::taskAdded(int task, const ltvItemData &record)
@@ -192,6 +206,11 @@ void ConsoleReporter::summary(const Summary &s)
 {
     clearProgress();
     if (m_mode == Mode::Json) {
+        // Whatever still waits for a probe that never ended.
+        for (const QList<QByteArray> &lines : std::as_const(m_held))
+            for (const QByteArray &held : lines)
+                writeOut(held);
+        m_held.clear();
         json({{"event", "summary"},
               {"tasks", s.tasks},
               {"complete", s.complete},

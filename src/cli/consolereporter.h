@@ -2,6 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QList>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -87,6 +90,10 @@ private:
     int m_task = -1;
     QString m_name;
     QHash<int, QString> m_started; // the names of the tasks in progress
+    // JSON: a task's events follow its "added" event (a conversion may start
+    // before its probe has ended); those that come earlier wait here.
+    QSet<int> m_added;
+    QMap<int, QList<QByteArray>> m_held;
     QString m_speed;
     QString m_elapsed;
     QString m_remaining;

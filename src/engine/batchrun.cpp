@@ -81,8 +81,18 @@ void BatchRun::setIntake(TaskIntake *intake)
     m_intake = intake;
     if (!m_intake)
         return;
-    // Lengths found while a run goes on count in its total.
-    connect(m_intake, &TaskIntake::taskProbed, this, [this] { m_totalStale = true; });
+    // Lengths found while a run goes on count in its total, and in the
+    // progress of a conversion that did not wait for its probe.
+    connect(m_intake, &TaskIntake::taskProbed, this, [this](int row) {
+        m_totalStale = true;
+        for (const auto &slot : m_slots) {
+            if (slot->task != row)
+                continue;
+            ltvItemData task;
+            m_tasks.GetItemData(row, ItemField::ClipLength, task);
+            slot->taskSecs = task.ClipLengthSecs;
+        }
+    });
 }
 
 bool BatchRun::outputDirectoryExists(const QString &path)
@@ -333,8 +343,10 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
     // A stop given before this task's turn ends the run without starting it.
     if (m_runState != Running)
         return TaskEnd::Stopped;
-    if (!waitForProbe(index))
+    if (m_waitForProbes && !waitForProbe(index))
         return TaskEnd::StoppedWaiting;
+    if (!m_waitForProbes && m_intake)
+        m_intake->probeNext(m_tasks.taskId(index));
     m_currentTask = index;
     slot.task = index;
     slot.id = m_tasks.taskId(index);
@@ -354,9 +366,16 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
         m_jobs > 1 ? OutputPathFor(index, m_claimedOutputs) : OutputPathFor(index);
     if (m_jobs > 1)
         m_claimedOutputs.append(output);
-    slot.taskSecs = task.ClipLengthSecs;
     if (skip && QFileInfo::exists(output) && output != unfinished) {
-        // Kept as it is; the task counts as done.
+        // Kept as it is; the task counts as done, with its length.
+        if (!m_waitForProbes) {
+            if (!waitForProbe(index)) {
+                slot.task = -1;
+                return TaskEnd::StoppedWaiting;
+            }
+            m_tasks.GetItemData(index, ItemField::All, task);
+        }
+        slot.taskSecs = task.ClipLengthSecs;
         m_logs.remove(slot.id);
         setStatus(index, TaskStatus::Skipped);
         ++m_skippedCount;
@@ -369,6 +388,7 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
         return TaskEnd::Skipped;
     }
 
+    slot.taskSecs = task.ClipLengthSecs;
     setStatus(index, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
     if (!makeTaskOutputDirectory(index)) {

@@ -67,6 +67,12 @@ public:
     void setJobs(int jobs) { m_jobs = jobs < 1 ? 1 : jobs; }
     int jobs() const { return m_jobs; }
 
+    // Whether a task's conversion waits for its probe (the default). When
+    // not, the encoder starts at once and its progress counts from the
+    // moment the length is known; a task to be skipped still waits, as its
+    // length counts as done.
+    void setWaitForProbes(bool wait) { m_waitForProbes = wait; }
+
     // The Start command after its focus step: checks the output directory and
     // the task list, then enterRunMode, the profile options, RunBatch and
     // leaveRunMode (also when the options cannot be built).
@@ -276,6 +282,7 @@ private:
     bool m_closing = false;
     int m_currentTask = -1;
     int m_jobs = 1;
+    bool m_waitForProbes = true;
     // The first slot drives the encoder handed in; slots are made at the
     // start of a run.
     std::vector<std::unique_ptr<Slot>> m_slots;

@@ -147,11 +147,14 @@ void TaskIntake::landProbe(TaskId id, const ProbeResults &results)
         d.ClipLength = results.duration;
         d.StartTime = results.rangeStart;
         d.EndTime = results.rangeEnd;
-        // The name the task was given meanwhile stays.
-        for (int field : {ItemField::Length, ItemField::Size, ItemField::Status,
-                          ItemField::OrigStartTime, ItemField::OrigEndTime, ItemField::ClipLength,
-                          ItemField::StartTime, ItemField::EndTime})
+        // The name the task was given meanwhile stays, and so does the
+        // status of a conversion that did not wait for its probe.
+        for (int field :
+             {ItemField::Length, ItemField::Size, ItemField::OrigStartTime, ItemField::OrigEndTime,
+              ItemField::ClipLength, ItemField::StartTime, ItemField::EndTime})
             m_store.SetItemData(row, field, d);
+        if (m_store.cell(row, ItemField::Status) == TaskStatus::Probing)
+            m_store.SetItemData(row, ItemField::Status, d);
         emit taskProbed(row);
     }
     updateBusy();
