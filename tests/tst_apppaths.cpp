@@ -58,9 +58,13 @@ private slots:
         QFETCH(QString, preferences);
         QFETCH(QString, profiles);
         QFETCH(QString, output);
-        const auto expand = [&](QString s) {
-            return s.replace(QStringLiteral("P/"), m_program)
-                .replace(QStringLiteral("H/"), m_home + u'/');
+        // Only a leading "P/" or "H/": the folders' own names may hold them.
+        const auto expand = [&](const QString &s) {
+            if (s.startsWith(QStringLiteral("P/")))
+                return m_program + s.mid(2);
+            if (s.startsWith(QStringLiteral("H/")))
+                return m_home + u'/' + s.mid(2);
+            return s;
         };
         if (videos)
             QVERIFY(QDir().mkpath(m_home + QStringLiteral("/Videos")));
