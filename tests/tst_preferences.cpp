@@ -96,23 +96,26 @@ private slots:
         QTest::addColumn<int>("read");   // probes read; 0: the default
         QTest::addColumn<int>("probes"); // set before saving; 0: as read
         QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<bool>("structure");
         QTest::addColumn<QByteArrayList>("written");
         QTest::addColumn<QByteArrayList>("absent");
         const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
                                  "Keep Folder Structure"};
-        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << QByteArrayList() << all;
-        QTest::newRow("changed") << QByteArray() << 0 << 13 << true
-                                 << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1"}
-                                 << QByteArrayList{"Keep Folder Structure"};
+        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << QByteArrayList()
+                                  << all;
+        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false
+                                 << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1",
+                                                   "Keep Folder Structure=0"}
+                                 << QByteArrayList();
         QTest::newRow("back to the default")
-            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false << true
             << QByteArrayList{"Include Subfolders=0"}
             << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
         QTest::newRow("too many probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false
+            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true
             << QByteArrayList{"Simultaneous Probes=16"} << QByteArrayList{"Include Subfolders"};
         QTest::newRow("no probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false
+            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true
             << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
     }
     void addingFilesSettings()
@@ -121,6 +124,7 @@ private slots:
         QFETCH(int, read);
         QFETCH(int, probes);
         QFETCH(bool, subfolders);
+        QFETCH(bool, structure);
         QFETCH(QByteArrayList, written);
         QFETCH(QByteArrayList, absent);
         QVERIFY(testsupport::writeFile(m_ini, stored));
@@ -129,6 +133,7 @@ private slots:
         if (probes)
             v.simultaneousProbes = probes;
         v.includeSubfolders = subfolders;
+        v.keepFolderStructure = structure;
         SavePreferences(m_ini, v);
         const QByteArray file = testsupport::readFile(m_ini);
         for (const QByteArray &line : written)
@@ -138,7 +143,7 @@ private slots:
         const PreferenceValues r = ReadPreferences(m_ini, "Main", m_appDir);
         QCOMPARE(r.simultaneousProbes, v.simultaneousProbes);
         QCOMPARE(r.includeSubfolders, subfolders);
-        QVERIFY(r.keepFolderStructure);
+        QCOMPARE(r.keepFolderStructure, structure);
     }
 
     void saveOrderOnEmptyFile()

@@ -50,7 +50,7 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
         args << DecodeFileName(QByteArray(argv[i]));
 
     // The windows, in their creation order; the main window takes in the
-    // command line while it is created.
+    // command line once it is first shown.
     TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
     platform.setOwner(&mainForm);
     TProcessForm processForm(&mainForm, &mainForm);

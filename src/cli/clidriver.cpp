@@ -147,7 +147,7 @@ ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
             ++s.complete;
         else if (status == TaskStatus::Failed)
             ++s.failed;
-        else if (status == QLatin1String("Skipped"))
+        else if (status == TaskStatus::Skipped)
             ++s.skipped;
         else if (status == TaskStatus::Stop)
             ++s.stopped;

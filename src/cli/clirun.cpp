@@ -110,15 +110,11 @@ void CliRun::takeOutput(const QByteArray &chunk)
 
 QStringList CliRun::errorLines(int row) const
 {
-    QStringList lines;
-    const TaskLogs &logs = m_batch.logs();
-    for (const QString &line : TaskLogs::TerminalLines(logs.output(m_tasks.taskId(row)))) {
-        const QString text = line.trimmed();
-        if (!text.isEmpty() && !text.startsWith(QLatin1String("frame=")) &&
-            !text.startsWith(QLatin1String("size=")))
-            lines.append(text);
-    }
-    return lines.mid(std::max<qsizetype>(0, lines.size() - ErrorLineCount));
+    // What the window's tooltip tells: the encoder's last error lines, or
+    // why it never ran.
+    return m_batch.logs()
+        .failureSummary(m_tasks.taskId(row), ErrorLineCount)
+        .split(u'\n', Qt::SkipEmptyParts);
 }
 
 void CliRun::taskEnded(int row, const QString &status, int exitCode)

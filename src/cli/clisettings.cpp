@@ -78,6 +78,10 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
 {
     const QString preferences = PreferencesToRead(paths);
     QStringList errors;
+    const PreferenceValues values = ReadPreferences(preferences, QStringLiteral("Main"),
+                                                    paths.factoryOutputPath(), false, &errors);
+    if (!errors.isEmpty())
+        return errors.first();
 
     if (!options.profile.isEmpty()) {
         if (QString error = findProfile(options.profile, paths, settings.profilePath);
@@ -100,17 +104,11 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
         if (QString error = checkOutputDir(settings.outputDir, true); !error.isEmpty())
             return error;
     } else {
-        settings.outputDir = ReadOutputPath(preferences, paths.factoryOutputPath(), false, &errors);
-        if (!errors.isEmpty())
-            return errors.first();
+        settings.outputDir = values.outputPath;
         if (QString error = checkOutputDir(settings.outputDir, false); !error.isEmpty())
             return error;
     }
 
-    const PreferenceValues values = ReadPreferences(preferences, QStringLiteral("Main"),
-                                                    paths.factoryOutputPath(), false, &errors);
-    if (!errors.isEmpty())
-        return errors.first();
     settings.overwrite = options.existing.isEmpty()
                              ? values.overwrite
                              : options.existing == QLatin1String("overwrite");

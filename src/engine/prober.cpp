@@ -1,5 +1,6 @@
 #include "prober.h"
 
+#include "platform/childprocess.h"
 #include "probe.h"
 
 #include <QEventLoop>
@@ -94,6 +95,7 @@ void Prober::start(const QStringList &paths)
     QProcess *p = m_process.get();
     p->setProcessChannelMode(QProcess::MergedChannels);
     p->setStandardInputFile(QProcess::nullDevice());
+    EndWithThisProgram(*p);
     connect(p, &QProcess::readyRead, this, &Prober::takeOutput);
     connect(p, &QProcess::finished, this, [this] { ended(true); });
     connect(p, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

@@ -43,7 +43,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 static std::string unescape(const std::string &s, const std::string &last)
 {
@@ -117,6 +116,18 @@ static void flood(long long megabytes, const char *text)
     std::fflush(stdout);
 }
 
+// How many files the arguments ask about when they are only "-i FILE" pairs
+// (a probe); 0 otherwise.
+static int probedFiles(int argc, char **argv)
+{
+    if (argc < 3 || argc % 2 == 0)
+        return 0;
+    for (int i = 1; i < argc; i += 2)
+        if (std::strcmp(argv[i], "-i") != 0)
+            return 0;
+    return (argc - 1) / 2;
+}
+
 // Replaces "Input #0" by "Input #K" in the report on the K-th file of several.
 static std::string numbered(std::string text, int input)
 {
@@ -163,10 +174,7 @@ static bool runScript(const std::vector<std::string> &lines, int argc, char **ar
             if (!g_logPath.empty())
                 continue;
             g_logPath = arg;
-            bool probe = argc >= 3 && argc % 2 == 1;
-            for (int i = 1; probe && i < argc; i += 2)
-                probe = std::strcmp(argv[i], "-i") == 0;
-            g_logKind = probe ? "probe" : "run";
+            g_logKind = probedFiles(argc, argv) > 0 ? "probe" : "run";
             g_logStart = monotonicMs();
             g_logLast = argv[argc - 1];
             appendLine(g_logPath, "started " + std::to_string(::getpid()) + "\n");
@@ -233,9 +241,7 @@ int main(int argc, char **argv)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
 
-    bool several = argc >= 5 && argc % 2 == 1;
-    for (int i = 1; several && i < argc; i += 2)
-        several = std::strcmp(argv[i], "-i") == 0;
+    const bool several = probedFiles(argc, argv) > 1;
     int exitCode = 0;
     if (!several) {
         runScript(lines, argc, argv, argc > 1 ? argv[argc - 1] : "", -1, exitCode);
