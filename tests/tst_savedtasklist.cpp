@@ -195,10 +195,17 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("restored");
         const QString src = m_tmp.path() + u'/';
+        const auto into = [](SavedTaskList::Task t, const QString &subfolder) {
+            t.outputSubfolder = subfolder;
+            return t;
+        };
         const QList<SavedTaskList::Task> mixed{
-            task(src + "done.avi", "Complete"), task(src + "failed.avi", "Failed"),
-            task(src + "cut.avi", "Converting", src + "out/cut.mp4"),
-            task(src + "gone.avi", "Stop"), task(src + "kept.avi", "Skipped")};
+            task(src + "done.avi", "Complete"),
+            task(src + "failed.avi", "Failed"),
+            into(task(src + "cut.avi", "Converting", src + "out/cut.mp4"), "a/b"),
+            into(task(src + "gone.avi", "Stop"), "../outside"),
+            task(src + "kept.avi", "Skipped"),
+            task(src + "probing.avi", "Probing")};
         QTest::newRow("all converted")
             << QList<SavedTaskList::Task>{task(src + "done.avi", "Complete"),
                                           task(src + "kept.avi", "Skipped")}
@@ -206,11 +213,11 @@ private slots:
         QTest::newRow("empty list")
             << QList<SavedTaskList::Task>() << false << "" << true << QStringList();
         QTest::newRow("answered No")
-            << mixed << false << "Restore the 3 unfinished tasks of the last session?" << false
+            << mixed << false << "Restore the 4 unfinished tasks of the last session?" << false
             << QStringList();
         QTest::newRow("answered Yes")
-            << mixed << false << "Restore the 3 unfinished tasks of the last session?" << true
-            << QStringList{"failed.avi:Failed", "cut.avi:OK", "gone.avi:OK"};
+            << mixed << false << "Restore the 4 unfinished tasks of the last session?" << true
+            << QStringList{"failed.avi:Failed", "cut.avi:OK", "gone.avi:OK", "probing.avi:OK"};
         QTest::newRow("paths on the command line")
             << mixed << true << "" << true << QStringList{"done.avi:OK"};
     }
@@ -221,7 +228,7 @@ private slots:
         QFETCH(QString, question);
         QFETCH(bool, yes);
         QFETCH(QStringList, restored);
-        for (const char *name : {"done.avi", "failed.avi", "cut.avi", "kept.avi"})
+        for (const char *name : {"done.avi", "failed.avi", "cut.avi", "kept.avi", "probing.avi"})
             QVERIFY(writeFile(m_tmp.filePath(QString::fromLatin1(name)), ""));
         MainFormFixture::Options o;
         o.encoder = testsupport::fakeEncoder();
@@ -263,6 +270,10 @@ private slots:
                               gone.NewFilename}),
                  (QStringList{"", "", "00:00:00.0", "", "", "gone"}));
         QCOMPARE(cut.Size, QStringLiteral(" 320x240"));
+        // Each into its subfolder, never one outside the output directory.
+        QCOMPARE(form.tasks().outputSubfolder(1), QStringLiteral("a/b"));
+        QCOMPARE(form.tasks().outputSubfolder(2), QString());
+        QVERIFY(readFile(f.paths.taskListFile()).contains("\nOutputSubfolder=a/b\n"));
     }
 
     // A damaged file is told about and set aside; the start goes on with an

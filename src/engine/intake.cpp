@@ -185,6 +185,15 @@ void TaskIntake::cancel()
     updateBusy();
 }
 
+void TaskIntake::probeAgain(TaskId id)
+{
+    const int row = m_store.rowOf(id);
+    if (row < 0)
+        return;
+    m_probes.enqueue(id, m_store.caption(row));
+    updateBusy();
+}
+
 void TaskIntake::updateBusy()
 {
     const bool busy = isBusy();

@@ -115,6 +115,9 @@ public:
     void AddPaths(const QStringList &paths);
 
     // Rows are still to come from intakes under way.
+    // Probes an existing task once more (one restored before its probe had
+    // ended).
+    void probeAgain(TaskId id);
     bool isAdding() const { return !m_steps.empty(); }
     // Rows are still to come, or probes have not ended.
     bool isBusy() const;

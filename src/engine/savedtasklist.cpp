@@ -14,6 +14,7 @@ const QByteArray kHeader("[Task List]");
 const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
 const QByteArray kUnfinishedOutput("UnfinishedOutput");
+const QByteArray kOutputSubfolder("OutputSubfolder");
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -114,6 +115,7 @@ QList<SavedTaskList::Task> SavedTaskList::current() const
         m_tasks.GetItemData(i, ItemField::All, t.record);
         if (m_unfinishedSource)
             t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
+        t.outputSubfolder = m_tasks.outputSubfolder(i);
         tasks.append(t);
     }
     return tasks;
@@ -128,6 +130,8 @@ QByteArray SavedTaskList::Format(const QList<Task> &tasks)
             out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
         if (!t.unfinishedOutput.isEmpty())
             out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
+        if (!t.outputSubfolder.isEmpty())
+            out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
     }
     out += kEnd + '\n';
     return out;
@@ -170,6 +174,8 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
         Task &t = c.tasks.last();
         if (key == kUnfinishedOutput)
             t.unfinishedOutput = value;
+        if (key == kOutputSubfolder)
+            t.outputSubfolder = value;
         for (const Field &f : kFields)
             if (key == f.key)
                 t.record.*f.text = value;
@@ -210,7 +216,8 @@ SavedTaskList::Content SavedTaskList::read() const
 }
 
 int SavedTaskList::offerRestore(
-    const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished)
+    const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished,
+    const std::function<void(TaskStore::TaskId)> &probeAgain)
 {
     const Content content = read();
     if (!content.error.isEmpty()) {
@@ -261,9 +268,17 @@ int SavedTaskList::offerRestore(
             d.EndTime.clear();
         }
         const TaskStore::TaskId id = m_tasks.appendRow(d.InputFile);
-        m_tasks.SetItemData(m_tasks.count() - 1, ItemField::All, d);
+        const int row = m_tasks.count() - 1;
+        m_tasks.SetItemData(row, ItemField::All, d);
+        // Only a folder below the output directory.
+        const QString subfolder = QDir::cleanPath(t.outputSubfolder);
+        if (!t.outputSubfolder.isEmpty() && QDir::isRelativePath(subfolder) &&
+            subfolder != QLatin1String("..") && !subfolder.startsWith(QLatin1String("../")))
+            m_tasks.setOutputSubfolder(row, subfolder);
         if (setUnfinished && !t.unfinishedOutput.isEmpty())
             setUnfinished(id, t.unfinishedOutput);
+        if (probeAgain && d.Status == TaskStatus::Probing)
+            probeAgain(id);
         ++restored;
     }
     return restored;

@@ -26,6 +26,7 @@ class Platform;
 //   Length=00:02:05.40
 //   ... one Key=Value line for every text of the task's record ...
 //   UnfinishedOutput=/out/clip.mp4      (only while a conversion was cut off)
+//   OutputSubfolder=holiday/day 1       (only for a task found in a subfolder)
 //   [End]
 // Keys a reader does not know, and sections other than these, are ignored,
 // so later versions can add fields; a missing key reads as empty. "%", CR
@@ -45,6 +46,9 @@ public:
         // The output file a conversion of the task was writing when the
         // program ended (see BatchRun::unfinishedOutput).
         QString unfinishedOutput;
+        // The subfolder of the output directory the task writes into (see
+        // TaskStore::outputSubfolder).
+        QString outputSubfolder;
     };
     struct Content
     {
@@ -66,10 +70,12 @@ public:
     // At start-up: when the file holds tasks that were not converted, asks
     // whether to restore them; on Yes they are appended to the task list as
     // they were (a task that was converting as "OK", a task whose source is
-    // gone as after a failed probe) and setUnfinished gets each restored
-    // task's unfinished output. A damaged file is reported and set aside.
-    // Returns the number of tasks restored.
-    int offerRestore(const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished);
+    // gone as after a failed probe, each into its output subfolder) and
+    // setUnfinished gets each restored task's unfinished output; a task whose
+    // probe had not ended goes to probeAgain. A damaged file is reported and
+    // set aside. Returns the number of tasks restored.
+    int offerRestore(const std::function<void(TaskStore::TaskId, const QString &)> &setUnfinished,
+                     const std::function<void(TaskStore::TaskId)> &probeAgain = {});
 
     // From now on changes are written (until then the file still holds the
     // list of the last session).

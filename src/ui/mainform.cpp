@@ -1181,9 +1181,11 @@ void TMainForm::RestoreSession()
     if (m_savedList->started())
         return;
     if (!m_hadArgs) {
-        m_savedList->offerRestore([this](TaskStore::TaskId id, const QString &output) {
-            m_batch->setUnfinishedOutput(id, output);
-        });
+        m_savedList->offerRestore(
+            [this](TaskStore::TaskId id, const QString &output) {
+                m_batch->setUnfinishedOutput(id, output);
+            },
+            [this](TaskStore::TaskId id) { m_intake->probeAgain(id); });
         if (m_tasks.count() > 0)
             panbg->hide();
         enableTaskButtonsIfAny();
