@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // SIGTERM and SIGINT reach the program through its event loop instead of
 // ending it at once.
@@ -29,6 +31,33 @@ private slots:
         QVERIFY(spy.wait(2000));
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy[0][0].toInt(), signalNumber);
+    }
+
+    // From the chosen signal on, the handler itself ends the program.
+    void exitFromSignal_data()
+    {
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<int>("status");
+        QTest::newRow("two of three") << 2 << 0;
+        QTest::newRow("the third") << 3 << 77;
+    }
+    void exitFromSignal()
+    {
+        QFETCH(int, raised);
+        QFETCH(int, status);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            TerminationSignals handler;
+            handler.setExitFromSignal(3, 77);
+            for (int i = 0; i < raised; ++i)
+                ::raise(SIGINT);
+            ::_exit(0); // still here
+        }
+        int wstatus = 0;
+        QCOMPARE(::waitpid(child, &wstatus, 0), child);
+        QVERIFY(WIFEXITED(wstatus));
+        QCOMPARE(WEXITSTATUS(wstatus), status);
     }
 };
 

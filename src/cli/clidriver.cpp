@@ -162,8 +162,14 @@ ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
 
 void CliDriver::interrupt()
 {
-    if (m_interrupted || m_phase == Phase::Done)
+    if (m_phase == Phase::Done)
         return;
+    if (m_interrupted) {
+        // Once more: the encoders are killed rather than waited for.
+        if (m_phase == Phase::Running)
+            m_run->stopNow();
+        return;
+    }
     m_interrupted = true;
     if (m_phase == Phase::Running) {
         m_run->stop();

@@ -27,8 +27,9 @@ public:
     // Does the work; the exit status: 0 every task converted or skipped, 1 a
     // task failed, 2 a usage or settings error, 130 interrupted.
     int run();
-    // SIGINT or SIGTERM: a run is stopped and ends with the summary; before
-    // the run, the program ends at once, with nothing converted.
+    // SIGINT or SIGTERM: a run is stopped and ends with the summary (once
+    // more, with its encoders killed at once); before the run, the program
+    // ends at once, with nothing converted.
     void interrupt();
 
     static constexpr int ExitOk = 0;

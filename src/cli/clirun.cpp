@@ -96,6 +96,11 @@ void CliRun::stop()
     m_batch.requestStop();
 }
 
+void CliRun::stopNow()
+{
+    m_batch.stopNow();
+}
+
 void CliRun::taskStarted(int row, const QStringList &arguments)
 {
     m_running[row].output = arguments.isEmpty() ? QString() : arguments.last();

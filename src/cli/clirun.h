@@ -52,6 +52,8 @@ public:
     // they do not (as the window's Stop does); their tasks become "Stop" and
     // their partial outputs are removed.
     void stop();
+    // The same with the encoders killed at once.
+    void stopNow();
 
     // RunHost
     QString outputDirectory() const override { return m_settings.outputDir; }

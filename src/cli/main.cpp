@@ -60,10 +60,11 @@ int main(int argc, char **argv)
     }
 
     try {
-        // The first SIGINT or SIGTERM stops the run through the event loop;
-        // a second one ends the program at once.
+        // The first SIGINT or SIGTERM stops the run through the event loop,
+        // a second one kills its encoders at once (their outputs still go);
+        // a third ends the program in the handler itself.
         TerminationSignals termination;
-        termination.setSecondSignalExits(CliDriver::ExitInterrupted);
+        termination.setExitFromSignal(3, CliDriver::ExitInterrupted);
         CliDriver driver(parsed.options);
         QObject::connect(&termination, &TerminationSignals::received, &driver,
                          &CliDriver::interrupt);

@@ -777,6 +777,14 @@ void BatchRun::requestStop()
         slot->encoder->requestEnd();
 }
 
+void BatchRun::stopNow()
+{
+    requestStop();
+    if (m_runState == StopRequested)
+        for (const auto &slot : m_slots)
+            slot->encoder->kill();
+}
+
 void BatchRun::stopForClose()
 {
     if (m_runState == Idle)

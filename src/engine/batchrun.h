@@ -86,6 +86,9 @@ public:
     void RunBatch(const EncoderOptions &options);
     // The Stop command: only while running, asks the encoder to end.
     void requestStop();
+    // The same, and a stop already under way, with the encoders killed at
+    // once rather than asked to end.
+    void stopNow();
     // Closing the main window during a run: the encoder is ended, the task in
     // progress becomes "Stop" at once, and the run ends without a message.
     void stopForClose();

@@ -153,6 +153,12 @@ void EncoderProcess::requestEnd()
     });
 }
 
+void EncoderProcess::kill()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning)
+        m_process->kill();
+}
+
 bool EncoderProcess::hasNews() const
 {
     return m_fresh > 0 || (m_process && (m_process->bytesAvailable() > 0 ||

@@ -47,6 +47,8 @@ public:
     // The same without waiting: the kill comes from a timer, so the caller
     // waits for the end of the output in its event loop.
     void requestEnd();
+    // Kills the encoder at once, without waiting.
+    void kill();
 
     static constexpr int KillAfterMs = 3000;
 

@@ -11,9 +11,11 @@ namespace {
 
 // The write end of the pipe, for the handler, which may use nothing else.
 volatile sig_atomic_t g_writeFd = -1;
-// Signals received so far, and the exit status of a second one (-1: none).
+// Signals received so far, from how many the handler itself ends the
+// program, and with which exit status (-1: never).
 volatile sig_atomic_t g_received = 0;
-volatile sig_atomic_t g_secondExit = -1;
+volatile sig_atomic_t g_exitFrom = 0;
+volatile sig_atomic_t g_exitStatus = -1;
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
 
@@ -21,8 +23,8 @@ extern "C" void onTerminationSignal(int signalNumber)
 {
     const int savedErrno = errno;
     g_received = g_received + 1;
-    if (g_received >= 2 && g_secondExit >= 0)
-        ::_exit(g_secondExit);
+    if (g_exitStatus >= 0 && g_received >= g_exitFrom)
+        ::_exit(g_exitStatus);
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     if (g_writeFd >= 0 && ::write(g_writeFd, &byte, 1) < 0) {
         // The pipe is full: signals are already waiting to be handled.
@@ -38,7 +40,7 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
         return;
     g_writeFd = m_fds[1];
     g_received = 0;
-    g_secondExit = -1;
+    g_exitStatus = -1;
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     // The handler is never interrupted by the other signal.
@@ -59,14 +61,16 @@ TerminationSignals::~TerminationSignals()
     for (int s : kSignals)
         ::signal(s, SIG_DFL);
     g_writeFd = -1;
-    g_secondExit = -1;
+    g_exitStatus = -1;
     ::close(m_fds[0]);
     ::close(m_fds[1]);
 }
 
-void TerminationSignals::setSecondSignalExits(int exitStatus)
+void TerminationSignals::setExitFromSignal(int count, int exitStatus)
 {
-    g_secondExit = exitStatus < 0 ? -1 : exitStatus;
+    g_exitStatus = -1;
+    g_exitFrom = count;
+    g_exitStatus = exitStatus < 0 ? -1 : exitStatus;
 }
 
 void TerminationSignals::readPipe()

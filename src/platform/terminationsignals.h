@@ -21,11 +21,11 @@ public:
     // then keep their default action.
     bool isActive() const { return m_notifier != nullptr; }
 
-    // From the second signal on, the program ends at once with exitStatus,
-    // in the system's handler itself, whatever it is doing: a program that
-    // takes its time to end after the first signal can still be ended by
+    // From the count-th signal on, the program ends at once with
+    // exitStatus, in the system's handler itself, whatever it is doing: a
+    // program that cannot end after the signals before can still be ended by
     // hand. Negative: every signal only reaches received() (the default).
-    void setSecondSignalExits(int exitStatus);
+    void setExitFromSignal(int count, int exitStatus);
 
 signals:
     void received(int signalNumber);
