@@ -14,12 +14,12 @@ namespace {
 // Lines shown on a failure.
 constexpr int ErrorLineCount = 5;
 
-// The encoder speed a chunk reports last ("2.5x"), or an empty text.
-QString reportedSpeed(const QByteArray &chunk)
+// The encoder speed a text reports last ("2.5x"), or an empty text.
+QString reportedSpeed(const QString &text)
 {
     static const QRegularExpression speed(QStringLiteral("speed=\\s*([0-9.]+x)"));
     QString found;
-    auto it = speed.globalMatch(QString::fromLatin1(chunk));
+    auto it = speed.globalMatch(text);
     while (it.hasNext())
         found = it.next().captured(1);
     return found;
@@ -40,7 +40,8 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
         m_running.insert(row, {QDateTime::currentDateTimeUtc(), QString()});
     });
     connect(&m_batch, &BatchRun::taskStarted, this, &CliRun::taskStarted);
-    connect(&m_batch, &BatchRun::encoderOutput, this, &CliRun::takeOutput);
+    // The memo is the latest output of the encoder the bars tell of.
+    connect(&m_batch, &BatchRun::memoChanged, this, &CliRun::takeMemo);
     connect(&m_batch, &BatchRun::taskEnded, this, &CliRun::taskEnded);
     connect(&m_batch, &BatchRun::currentProgressChanged, this, [this](int percent) {
         m_reporter.progress(listIndex(m_batch.currentTask()), percent, m_batch.totalPosition());
@@ -107,9 +108,9 @@ void CliRun::taskStarted(int row, const QStringList &arguments)
     m_reporter.taskStarted(listIndex(row), m_tasks.caption(row), m_settings.encoderPath, arguments);
 }
 
-void CliRun::takeOutput(const QByteArray &chunk)
+void CliRun::takeMemo(const QString &text)
 {
-    if (const QString speed = reportedSpeed(chunk); !speed.isEmpty())
+    if (const QString speed = reportedSpeed(text); !speed.isEmpty())
         m_reporter.speed(speed);
 }
 

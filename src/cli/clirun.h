@@ -70,7 +70,7 @@ public:
 
 private:
     void taskStarted(int row, const QStringList &arguments);
-    void takeOutput(const QByteArray &chunk);
+    void takeMemo(const QString &text);
     void taskEnded(int row, const QString &status, int exitCode);
     // The last lines the task's encoder wrote, progress lines left out.
     QStringList errorLines(int row) const;

@@ -475,6 +475,8 @@ void BatchRun::abandonOtherSlots(const Slot &failed)
 BatchRun::TaskEnd BatchRun::endTask(Slot &slot, const QString &reason, int exitCode)
 {
     const int index = slot.task;
+    // The bars now tell of this task, whichever encoder wrote last.
+    m_currentTask = index;
     const bool failed = !reason.isEmpty();
     m_logs.finish(slot.id, !failed, reason);
     m_doneSecs += slot.taskSecs;
@@ -656,7 +658,6 @@ void BatchRun::takeOutput(Slot &slot, const QByteArray &chunk)
                 slot.writeFailed || chunk.contains(failure) || joint.contains(failure);
     }
     slot.latestChunk = chunk;
-    emit encoderOutput(chunk);
     if (slot.chunkCount >= 2) {
         double reported = 0;
         if (ReportedTime(QString::fromLocal8Bit(chunk), reported) && reported > slot.positionSecs)

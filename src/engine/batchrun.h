@@ -150,8 +150,6 @@ signals:
     // The encoder of the task in row index was started with these arguments
     // (the output file last).
     void taskStarted(int index, const QStringList &arguments);
-    // Every chunk of the running encoder's output, as it is read.
-    void encoderOutput(const QByteArray &chunk);
     // The task in row index got its final status of this run ("Complete",
     // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it did not end
     // by itself (stopped, crashed, or never started).
