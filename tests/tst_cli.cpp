@@ -89,13 +89,6 @@ void makeSources(const QString &dir, const QStringList &names)
         QVERIFY(writeFile(dir + u'/' + name, "source"));
 }
 
-bool processGone(qint64 pid)
-{
-    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    // Gone, or a zombie nobody has reaped yet.
-    return stat == "<unreadable>" || stat.contains(") Z ");
-}
-
 } // namespace
 
 class TestCli : public QObject

@@ -922,14 +922,8 @@ private slots:
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY(f.form->close());
         QVERIFY(f.form->probes().isIdle());
-        // Gone, or at most a zombie about to be reaped.
-        auto ended = [](qint64 pid) {
-            const QList<QByteArray> stat =
-                readFile(QStringLiteral("/proc/%1/stat").arg(pid)).split(' ');
-            return stat.size() < 3 || stat[2] == "Z";
-        };
         for (qint64 pid : started)
-            QTRY_VERIFY2(ended(pid), QByteArray::number(pid));
+            QTRY_VERIFY2(testsupport::processGone(pid), QByteArray::number(pid));
         QTest::qWait(200);
         QList<qint64> after;
         testsupport::readEncoderLog(log, &after);

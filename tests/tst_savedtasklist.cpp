@@ -306,6 +306,8 @@ private slots:
                  QStringLiteral("The task list of the last session \"%1\" cannot be used: %2 It "
                                 "was set aside as \"%1.damaged\". The task list starts empty.")
                      .arg(file, why));
+        // Set aside in both cases, and the list written anew from now on.
+        QVERIFY(QFileInfo::exists(file + ".damaged"));
         if (!pipe)
             QCOMPARE(readFile(file + ".damaged"), cut);
         QCOMPARE(f.form->tasks().count(), 0);

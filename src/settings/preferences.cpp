@@ -45,9 +45,7 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     const bool skip = v.skip && !v.overwrite;
     ini.WriteBool(kMain, kOverwrite, v.overwrite && !v.skip);
     // The store cannot delete a key: once written, "Skip" is kept up to date.
-    // A line holds no line break, so a read that returns one found no key.
-    const QString absent = QStringLiteral("\n");
-    if (skip || ini.ReadString(kMain, kSkip, absent) != absent)
+    if (skip || ini.ValueExists(kMain, kSkip))
         ini.WriteBool(kMain, kSkip, skip);
     // Newer settings: absent from a file that never had them, as long as
     // they keep their defaults.

@@ -157,6 +157,12 @@ AsUnprivilegedUser::~AsUnprivilegedUser()
         qFatal("cannot return to the root user");
 }
 
+bool processGone(qint64 pid)
+{
+    const QList<QByteArray> stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid)).split(' ');
+    return stat.size() < 3 || stat[2] == "Z";
+}
+
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started)
 {
     QList<EncoderSpan> spans;

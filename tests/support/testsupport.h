@@ -79,6 +79,8 @@ struct EncoderSpan
     QString last; // the last argument
 };
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started = nullptr);
+// The process has ended: it is gone, or a zombie nobody has reaped yet.
+bool processGone(qint64 pid);
 // The largest number of spans of the kind that ran at one moment.
 int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
 
