@@ -358,6 +358,23 @@ private slots:
         }
     }
 
+    // Killed outright, the program takes its encoders with it, probes too.
+    void encodersEndWithTheProgram()
+    {
+        const QString pids = m_work.filePath("pids-killed");
+        setFakeScript(m_work.path(), {"pid " + pids, "sleep 60000"});
+        QProcess p;
+        p.start(m_cli, {"--json", m_src});
+        QVERIFY(p.waitForStarted());
+        // The probe of both files and, as it does not wait, the first
+        // conversion.
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(pids).count('\n') == 2, 30000);
+        ::kill(pid_t(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(30000));
+        for (const QByteArray &pid : readFile(pids).trimmed().split('\n'))
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 5000);
+    }
+
     // --jobs N: at most N encoders at once, and N when there is work for
     // them, each task with an output name of its own (one at a time, the
     // later x.mp4 overwrites the earlier); --recursive mirrors the folders
