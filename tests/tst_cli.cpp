@@ -260,7 +260,8 @@ private slots:
         QCOMPARE(summary.value("not_converted").toInt(), int(statuses.count("OK")));
         QCOMPARE(summary.value("exit_status").toInt(), exitCode);
         if (encoderMissing)
-            QVERIFY2(r.err.contains("Error on CreateProcess()\n"), r.err.constData());
+            QVERIFY2(r.err.contains("quivercast-cli: the encoder could not be started: "),
+                     r.err.constData());
         for (const QJsonObject &e : eventsOf(all, "started"))
             QCOMPARE(e.value("arguments").toArray().last().toString(),
                      e.value("output").toString());
@@ -376,9 +377,8 @@ private slots:
     }
 
     // --jobs N: at most N encoders at once, and N when there is work for
-    // them, each task with an output name of its own (one at a time, the
-    // later x.mp4 overwrites the earlier); --recursive mirrors the folders
-    // under the output directory.
+    // them, each task with an output name of its own, however many encoders
+    // run; --recursive mirrors the folders under the output directory.
     void sideBySide_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -386,7 +386,7 @@ private slots:
         QTest::addColumn<QStringList>("outputs");
         const QStringList twoFolders{"$dir/a", "$dir/b"};
         QTest::newRow("one at a time") << QStringList{"-j", "1"} + twoFolders << 1
-                                       << QStringList{"x.mp4", "y.mp4", "x.mp4", "z.mp4"};
+                                       << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
         QTest::newRow("two side by side") << QStringList{"-j", "2"} + twoFolders << 2
                                           << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
         QTest::newRow("four side by side") << QStringList{"--jobs", "4"} + twoFolders << 4
@@ -499,13 +499,14 @@ private slots:
             const EncoderOptions profileOptions = BuildProfileOptions(
                 form.profilePath(form.cmbProfile->currentText()), form.grids(), nullptr, false);
             QByteArray expected;
+            const OutputPlan plan = form.batch().planOutputs();
             for (int row = 0; row < 3; ++row) {
                 ltvItemData task;
                 form.tasks().GetItemData(row, ItemField::All, task);
-                expected += CommandLineText(task, TaskOptions(profileOptions, task),
-                                            form.batch().OutputPathFor(row))
-                                .toUtf8() +
-                            '\n';
+                expected +=
+                    CommandLineText(task, TaskOptions(profileOptions, task), plan.output(row))
+                        .toUtf8() +
+                    '\n';
             }
             const QString cli = copyCli(window.dir);
             const CliResult r = runCli(cli, QStringList{"-n", "--"} + sources);
