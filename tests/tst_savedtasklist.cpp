@@ -4,12 +4,14 @@
 #include "engine/batchrun.h"
 #include "engine/savedtasklist.h"
 #include "engine/taskstore.h"
+#include "platform/terminationsignals.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/mainform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -17,6 +19,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <csignal>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -69,7 +72,8 @@ const QStringList ConvertingScript{
     "  Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\\n",
     "ifarg -y", "touch $last", "print frame=1 time=00:00:01.00 \\r", "sleep 15000"};
 
-// The program of the crash test: converts work/a.avi into work/out/ and is
+// The program of the crash and signal tests: converts work/a.avi into
+// work/out/, answering SIGTERM and SIGINT as the program does, and is
 // killed meanwhile. Prints its program directory first.
 int convertingChild(const QString &work)
 {
@@ -78,11 +82,20 @@ int convertingChild(const QString &work)
     o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
     o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\n").arg(work);
     MainFormFixture f({work + QStringLiteral("/a.avi")}, o);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, f.form.get(), [&] {
+        f.form->closeForSignal();
+        QApplication::closeAllWindows();
+    });
     std::printf("%s\n", qPrintable(f.dir.path()));
     std::fflush(stdout);
     f.show();
     f.form->RestoreSession();
     QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+    // What was asked or told meanwhile, and the list saved (the program's
+    // folder goes with it).
+    std::printf("messages %d, saved %s\n", int(f.platform.messages.size()),
+                qPrintable(savedNames(f.paths.taskListFile()).join(u' ')));
     return 0;
 }
 
@@ -316,11 +329,57 @@ private slots:
     }
 
     // The program killed while it converts: the file it leaves names the
-    // task as converting and the output it was writing; the next session
-    // restores the task and, with Skip chosen, converts it again over that
-    // unfinished output instead of skipping it.
+    // task as converting and the output it was writing, and so does the
+    // record of unfinished outputs. The next session, whether it restores
+    // the task, is told not to, or is started with the source as its
+    // argument, converts it again with Skip chosen over that unfinished
+    // output instead of skipping it.
+    // SIGTERM during a run (a session that ends): no question; the run
+    // stops, its partial output goes, the list is saved with the task
+    // stopped, and the program ends at once.
+    void terminatedWhileConverting()
+    {
+        QTemporaryDir work;
+        QVERIFY(QDir().mkpath(work.filePath("out")));
+        QVERIFY(writeFile(work.filePath("a.avi"), ""));
+        const QString output = work.filePath("out/a.mp4");
+        testsupport::setFakeScript(work.path(), ConvertingScript);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--converting-child"), work.path()});
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).endsWith('\n'), 30000);
+        const QString dir = QString::fromLocal8Bit(said.trimmed());
+        const auto cleanup = qScopeGuard([&] {
+            child.kill();
+            child.waitForFinished();
+            QDir(dir).removeRecursively();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(output), 30000);
+        QElapsedTimer ending;
+        ending.start();
+        ::kill(pid_t(child.processId()), SIGTERM);
+        QVERIFY(child.waitForFinished(5000));
+        QVERIFY2(ending.elapsed() < 5000, qPrintable(QString::number(ending.elapsed())));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("messages 0, saved a.avi:Stop\n"));
+        QVERIFY(!QFile::exists(output));
+    }
+
+    void conversionCutOffByAKill_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::newRow("restored") << "restored";
+        QTest::newRow("answered No") << "answered No";
+        QTest::newRow("file argument") << "file argument";
+    }
     void conversionCutOffByAKill()
     {
+        QFETCH(QString, next);
         QTemporaryDir work;
         QVERIFY(QDir().mkpath(work.filePath("out")));
         QVERIFY(writeFile(work.filePath("a.avi"), ""));
@@ -354,16 +413,28 @@ private slots:
         o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
         o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\nOverwrite=0\r\nSkip=1\r\n")
                             .arg(work.path());
+        const QString source = work.filePath("a.avi");
         MainFormFixture f(
-            {}, o, [&](MainFormFixture &f) { QVERIFY(writeFile(f.paths.taskListFile(), saved)); });
+            next == "file argument" ? QStringList{source} : QStringList(), o,
+            [&](MainFormFixture &f) {
+                QVERIFY(writeFile(f.paths.taskListFile(), saved));
+                // The same state folder as the killed program's.
+                QVERIFY(
+                    QProcess::execute(
+                        "cp", {"-r", QString::fromLocal8Bit(childDir.trimmed()) + "OutputRecords",
+                               f.paths.stateDir()}) == 0);
+            });
         f.show();
         TMainForm &form = *f.form;
+        f.platform.answers << (next == "restored" ? Platform::Answer::Yes : Platform::Answer::No);
         form.RestoreSession();
-        QCOMPARE(f.platform.messages.size(), 1);
-        QCOMPARE(f.platform.messages[0].text,
-                 QStringLiteral("Restore the 1 unfinished task of the last session?"));
+        if (next == "answered No")
+            form.DropPaths({source});
+        f.waitForIntake();
+        QCOMPARE(f.platform.messages.size(), next == "file argument" ? 0 : 1);
         QCOMPARE(rows(form), QStringList{"a.avi:OK"});
-        QCOMPARE(form.tasks().cell(0, ItemField::Length), QStringLiteral("00:01:00.00"));
+        if (next == "restored")
+            QCOMPARE(form.tasks().cell(0, ItemField::Length), QStringLiteral("00:01:00.00"));
         QVERIFY(form.skipExisting());
         testsupport::setFakeScript(work.path(), {"args", "touch $last"});
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
