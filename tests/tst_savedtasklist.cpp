@@ -289,6 +289,44 @@ private slots:
         QVERIFY(readFile(f.paths.taskListFile()).contains("\nOutputSubfolder=a/b\n"));
     }
 
+    // Restored values pass the checks typed ones pass: a name that would
+    // write outside the output folder, or times beyond the source, give way
+    // to the source's name and times, and the damage is told.
+    void restoredValuesChecked()
+    {
+        const QString src = m_tmp.path() + u'/';
+        QList<SavedTaskList::Task> saved{task(src + "name.avi", "OK"),
+                                         task(src + "times.avi", "OK"),
+                                         task(src + "fine.avi", "OK")};
+        for (const SavedTaskList::Task &t : saved)
+            QVERIFY(writeFile(t.record.InputFile, ""));
+        saved[0].record.NewFilename = "../victim";
+        saved[1].record.StartTime = "00:05:00";
+        saved[1].record.EndTime = "00:06:00";
+        saved[1].record.ClipLength = "00:01:00";
+        MainFormFixture f({}, MainFormFixture::Options(), [&](MainFormFixture &f) {
+            QVERIFY(writeFile(f.paths.taskListFile(), SavedTaskList::Format(saved)));
+        });
+        f.show();
+        f.platform.answers << Platform::Answer::Yes;
+        f.form->RestoreSession();
+        QCOMPARE(f.platform.messages.size(), 2);
+        QCOMPARE(f.platform.messages[1].caption, SavedTaskList::DamagedCaption);
+        QVERIFY2(f.platform.messages[1].text.contains(
+                     "task 1 (name.avi) names its output \"../victim.mp4\"; task 2 (times.avi) "
+                     "has the times 00:05:00 to 00:06:00."),
+                 qPrintable(f.platform.messages[1].text));
+        ltvItemData name, times, fine;
+        f.form->tasks().GetItemData(0, ItemField::All, name);
+        f.form->tasks().GetItemData(1, ItemField::All, times);
+        f.form->tasks().GetItemData(2, ItemField::All, fine);
+        QCOMPARE(name.NewFilename + name.NewFileExt, QStringLiteral("name"));
+        QCOMPARE((QStringList{times.StartTime, times.EndTime, times.ClipLength}),
+                 (QStringList{"00:00:00.0", "00:01:00.00", "00:01:00.00"}));
+        QCOMPARE((QStringList{fine.NewFilename, fine.StartTime, fine.ClipLength}),
+                 (QStringList{"fine", "00:00:10", "00:00:50"}));
+    }
+
     // A damaged file is told about and set aside; the start goes on with an
     // empty list. A pipe in its place does not hold the start up.
     void damagedFile_data()
