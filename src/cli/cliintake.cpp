@@ -47,6 +47,12 @@ bool CliIntake::waitForProbes()
     return waitWhile([this] { return m_intake.isBusy(); });
 }
 
+void CliIntake::skipProbes()
+{
+    m_intake.cancel();
+    announceProbed();
+}
+
 void CliIntake::setOutputExtension(const QString &ext)
 {
     m_intake.setOutputExtension(ext);

@@ -45,6 +45,9 @@ public:
     // Waits in the event loop until every probe has ended; false when
     // cancelled meanwhile.
     bool waitForProbes();
+    // Ends the probes: every task is told of (taskAdded) without what its
+    // probe would have found.
+    void skipProbes();
     // The run has begun: probes go one at a time.
     void setConverting() { m_converting = true; }
     TaskIntake &taskIntake() { return m_intake; }

@@ -148,5 +148,9 @@ OutputRecords::Record OutputRecords::lookup(const QString &key) const
 
 bool OutputRecords::isOutput(const QString &path) const
 {
-    return lookup(keyOf(path)).state != State::None;
+    // A walk asks of one folder's files after another's: the folder last
+    // met is known.
+    if (m_folders.size() > 1)
+        m_folders.clear();
+    return lookup(keyOf(path, &m_folders)).state != State::None;
 }

@@ -72,4 +72,5 @@ public:
 
 private:
     mutable RecordFolder m_folder;
+    mutable QHash<QString, QString> m_folders; // canonical forms, for isOutput
 };
