@@ -460,6 +460,8 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
     }
     // Recorded before the encoder starts: should the program end during
     // the conversion, every later run knows the file for an unfinished one.
+    slot.partialBefore = m_records->lookup(OutputRecords::keyOf(output)).state ==
+                         OutputRecords::State::Unfinished;
     QString notRecorded;
     if (!m_records->markUnfinished(output, task.InputFile, &notRecorded)) {
         m_logs.begin(slot.id, QString());
@@ -659,7 +661,8 @@ void BatchRun::forgetOutput(Slot &slot, bool finished)
     if (finished)
         m_records->markFinished(slot.output, slot.source);
     else if (const OutputState now = outputState(slot.output);
-             !slot.output.isEmpty() && (!now.exists || now == slot.outputBefore))
+             !slot.output.isEmpty() &&
+             (!now.exists || (now == slot.outputBefore && !slot.partialBefore)))
         m_records->forget(slot.output);
     slot.output.clear();
     m_unfinishedOutputs.remove(slot.id);

@@ -219,6 +219,7 @@ private:
         QString output;           // the output its encoder writes
         QString source;
         OutputState outputBefore;
+        bool partialBefore = false; // what was there is a cut-off output
     };
 
     // One encoder at a time: the task's conversion from start to end.
