@@ -413,28 +413,26 @@ bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024));
     QFile list;
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         error = QStringLiteral("it is not a regular file");
     else if (st.st_size > MaxPathListBytes)
-        error = QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024));
+        error = tooLarge;
     else if (!list.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         error = list.errorString();
-    if (!error.isEmpty()) {
-        if (!list.isOpen())
-            ::close(fd);
-        return false;
-    }
+    if (!list.isOpen())
+        ::close(fd);
     // It may have grown since: no more than the bound is read.
-    const QByteArray bytes = list.read(MaxPathListBytes + 1);
-    if (list.error() != QFileDevice::NoError || bytes.size() > MaxPathListBytes) {
-        error =
-            bytes.size() > MaxPathListBytes
-                ? QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024))
-                : list.errorString();
+    const QByteArray bytes = error.isEmpty() ? list.read(MaxPathListBytes + 1) : QByteArray();
+    if (error.isEmpty() && list.error() != QFileDevice::NoError)
+        error = list.errorString();
+    else if (bytes.size() > MaxPathListBytes)
+        error = tooLarge;
+    if (!error.isEmpty())
         return false;
-    }
     // Decoded line by line, so that a name that is not UTF-8 is told apart
     // from one that is.
     for (QByteArray line : bytes.split('\n')) {
