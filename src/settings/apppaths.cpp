@@ -93,7 +93,7 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
     QString output = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     if (output.isEmpty() || !QFileInfo(output).isDir())
         output = QDir::homePath();
-    // The base directory specification: a relative $XDG_STATE_HOME is
+    // By the XDG base directory rules a relative $XDG_STATE_HOME is
     // ignored.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))

@@ -46,7 +46,7 @@ QString unescape(const QByteArray &value)
 }
 
 // Makes folder and its missing parents, new ones for the user alone, as the
-// base directory specification asks of the state folder. The error number
+// XDG base directory rules ask of the state folder. The error number
 // of a failure, 0 on success.
 int makeFolder(const QString &folder)
 {
