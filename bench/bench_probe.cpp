@@ -1,4 +1,4 @@
-// Probing clips one at a time through Prober::ProbeFile against bare starts
+// Probing clips one at a time through a Prober against bare starts
 // of the encoder with the same arguments, alternating in one process. Prints
 // both wall times and their ratio (each probe costs one encoder start; the
 // goal is a ratio of 1.1 or less).
@@ -73,7 +73,7 @@ int main(int argc, char **argv)
             const bool probe = (k == 0) == (i % 2 == 0);
             t.start();
             if (probe) {
-                prober.ProbeFile(clips[i]);
+                testsupport::probeFile(prober, clips[i]);
                 probed += prober.frameSize() == QLatin1String(" 320x240") ? 1 : 0;
             } else {
                 bareBytes += bareStart(clips[i]);
@@ -83,10 +83,10 @@ int main(int argc, char **argv)
     }
 
     std::printf("probes: %d (frame size read for %d)\n", count, probed);
-    std::printf("ProbeFile:   %d in %.3f s (%.1f ms each)\n", count, probeNs / 1e9,
+    std::printf("Prober:      %d in %.3f s (%.1f ms each)\n", count, probeNs / 1e9,
                 probeNs / 1e6 / count);
     std::printf("bare starts: %d in %.3f s (%.1f ms each, %lld bytes read)\n", count, bareNs / 1e9,
                 bareNs / 1e6 / count, static_cast<long long>(bareBytes));
-    std::printf("ratio ProbeFile / bare start: %.3f\n", double(probeNs) / double(bareNs));
+    std::printf("ratio Prober / bare start: %.3f\n", double(probeNs) / double(bareNs));
     return probed == count ? 0 : 1;
 }

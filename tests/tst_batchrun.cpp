@@ -268,7 +268,7 @@ private slots:
                              if (f == "b.avi")
                                  h.script(chunks({"one", "two", "time=30.0 "}));
                          });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.files, (QStringList{"", "a.avi", "b.avi"}));
         QCOMPARE(h.updates(), (QList<Snapshot>{{75, 38},      // a: 45 of 60
                                                {100, 50},     // a complete
@@ -293,7 +293,7 @@ private slots:
         h.addTask("/src/a.avi", "00:01:40"); // 100 s
         h.script(chunks({"time=50.0 first", "time=60.0 second", "time=13.0 ", "time=12.5 ",
                          "time=abc ", "time=20.0", "speed time=00:01:02.50 ", "time=250.0 "}));
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.updates(), (QList<Snapshot>{{13, 13},
                                                {13, 13},
                                                {13, 13},
@@ -311,7 +311,7 @@ private slots:
         Harness h;
         h.addTask("/src/a.avi", "00:01:40");
         h.script(chunks({"a", "b", "time=10.0 x\\rtime=20.0 y\\rtime=abc \\rtime=15.0"}));
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.updates().first(), (Snapshot{20, 20}));
     }
 
@@ -321,7 +321,7 @@ private slots:
         Harness h;
         h.addTask("/src/a.avi", "N/A");
         h.script(chunks({"a", "b", "time=10.0 "}));
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         // TotalSecs is -1: the bars are computed against it and clamped.
         QCOMPARE(h.updates().first(), (Snapshot{0, 0}));
         QCOMPARE(h.status(0), "Complete");
@@ -349,7 +349,7 @@ private slots:
         });
         QElapsedTimer wall;
         wall.start();
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QVERIFY(sinceStop.isValid());
         QVERIFY2(sinceStop.elapsed() < 2000, qPrintable(QString::number(sinceStop.elapsed())));
         QCOMPARE(h.statuses(), (QStringList{"Stop", "OK", "Complete"}));
@@ -389,7 +389,7 @@ private slots:
                 QTimer::singleShot(0, h.run.get(),
                                    closing ? &BatchRun::stopForClose : &BatchRun::requestStop);
         });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.statuses(), (QStringList{"Complete", "Stop"}));
         QVERIFY(QFile::exists(h.outDir + "/a.mp4"));
         QVERIFY(!QFile::exists(h.outDir + "/b.mp4"));
@@ -411,7 +411,7 @@ private slots:
         h.addTask("/src/a.avi", "00:01:00");
         h.script(QStringList{"touch $last"});
         QTimer::singleShot(0, h.run.get(), &BatchRun::requestStop);
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.statuses(), (QStringList{"Stop"}));
         QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
         QCOMPARE(h.platform.messages.size(), 1);
@@ -448,7 +448,7 @@ private slots:
             turnsAtStop = turns;
             h.run->requestStop();
         });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QVERIFY(wall.isValid());
         const qint64 took = wall.elapsed();
         QVERIFY2(took >= minMs && took < maxMs, qPrintable(QString::number(took)));
@@ -495,7 +495,7 @@ private slots:
                          [&](int converted, int skipped, int failed) {
                              ended = {converted, skipped, failed};
                          });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.statuses(),
                  (QStringList{"Complete", "Failed", "Failed", "Failed", "Failed", "Complete"}));
         QCOMPARE(ended, (QList<int>{2, 0, 4}));
@@ -571,7 +571,7 @@ private slots:
                              else
                                  h.script({"touch $last", "print time=60.0 "});
                          });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(converted, (QStringList{"b.avi", "u.avi"}));
         QCOMPARE(h.statuses(),
                  (QStringList{"Skipped", bFails ? "Failed" : "Complete", "Skipped", "Complete"}));
@@ -609,7 +609,7 @@ private slots:
         h.host.openDir = true;
         h.addTask("/src/a.avi", "00:01:00");
         h.addTask("/src/b.avi", "00:01:00");
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.statuses(), (QStringList{"Failed", "OK"}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, "Error on CreateProcess()");
@@ -645,7 +645,7 @@ private slots:
         h.platform.onMessage = [&](const RecordingPlatform::Message &) {
             setrlimit(RLIMIT_NOFILE, &saved);
         };
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         setrlimit(RLIMIT_NOFILE, &saved);
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, "Error On CreatePipe()");
@@ -690,7 +690,7 @@ private slots:
         h.platform.onMessage = [&](const RecordingPlatform::Message &) {
             QVERIFY(h.platform.opened.isEmpty());
         };
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.platform.powerOffCount, powerOffs);
         QCOMPARE(h.host.closeCount, closes);
         QCOMPARE(h.platform.messages.size(), messages);
@@ -725,7 +725,7 @@ private slots:
                 r.run->timerTimeTimer();
             QTimer::singleShot(0, r.run.get(), &BatchRun::requestStop);
         });
-        r.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*r.run, QString()));
         QCOMPARE(r.run->RemainingSecs(), 90);
         QCOMPARE(texts.last().at(0).toString(), "00:01:30");
         QCOMPARE(elapsedTexts.last().at(0).toString(), "00:00:30");
@@ -771,7 +771,7 @@ private slots:
             });
         const qint64 idle = residentKb("VmRSS");
         QVERIFY(resetPeakMemory());
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         const qint64 grown = residentKb("VmHWM") - idle;
         QCOMPARE(h.status(0), status);
         // The task's log keeps the end of the flood, within its bound.
@@ -830,6 +830,8 @@ private slots:
         h.platform.messages.clear();
         h.script({"args"});
         QCOMPARE(h.run->Start(profile, grids, enter, leave), BatchRun::StartResult::Ran);
+        QCOMPARE(left, 0); // the run has only begun
+        QVERIFY(testsupport::waitForRunEnd(*h.run));
         QCOMPARE(entered, 1);
         QCOMPARE(left, 1);
         QCOMPARE(h.memos.join(QString()),
@@ -842,6 +844,7 @@ private slots:
         h.memos.clear();
         QVERIFY(QFile::remove(profile));
         QCOMPARE(h.run->Start(profile, grids, enter, leave), BatchRun::StartResult::Ran);
+        QVERIFY(testsupport::waitForRunEnd(*h.run));
         QVERIFY(!h.memos.join(QString()).contains("mpeg4"));
         QCOMPARE(h.status(0), "Complete");
         QCOMPARE(entered, 2);
@@ -859,7 +862,7 @@ private slots:
         h.addTask(h.work.filePath("in/clip.avi"), "00:00:10");
         h.addTask(later, "00:00:10");
         h.script({"args"});
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         const QString encoderSaw = h.memos.join(QString());
         QVERIFY2(encoderSaw.contains("arg:" + h.outDir + "/clip_1.mp4\n"), qPrintable(encoderSaw));
         QVERIFY2(encoderSaw.contains("arg:" + h.outDir + "/clip_2.mp4\n"), qPrintable(encoderSaw));
@@ -887,6 +890,7 @@ private slots:
             QCOMPARE(h.run->Start(
                          profile, grids, [&] { ++entered; }, [&] { ++left; }),
                      BatchRun::StartResult::Ran);
+            QVERIFY(testsupport::waitForRunEnd(*h.run));
             QCOMPARE(h.status(0), "Complete");
             QCOMPARE(notSaved.count(), start);
         }
@@ -927,7 +931,7 @@ private slots:
         QVERIFY(!a.isEmpty() && !b.isEmpty());
         h.addTask(a, "00:00:03");
         h.addTask(b, "00:00:04", "00:00:01", "00:00:03");
-        h.run->RunBatch(QStringLiteral(" -c:v mpeg4 -q:v 5 -c:a aac"));
+        QVERIFY(testsupport::runToEnd(*h.run, QStringLiteral(" -c:v mpeg4 -q:v 5 -c:a aac")));
         QCOMPARE(h.statuses(), (QStringList{"Complete", "Complete"}));
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.messages.size(), 1);
@@ -969,6 +973,7 @@ private slots:
         QVERIFY(!BuildProfileOptions(path, grids).text().trimmed().isEmpty());
         h.addTask(clip, "00:00:02");
         QCOMPARE(h.run->Start(path, grids, {}, {}), BatchRun::StartResult::Ran);
+        QVERIFY(testsupport::waitForRunEnd(*h.run));
         QCOMPARE(h.statuses(), (QStringList{"Complete"}));
         const QString output = h.outDir + "/clip" + h.host.ext;
         QVERIFY2(QFileInfo(output).size() > 0, qPrintable(h.run->memoText()));
@@ -996,7 +1001,7 @@ private slots:
                              if (h.status(2) == "Converting")
                                  QDir(h.outDir).removeRecursively();
                          });
-        h.run->RunBatch(QStringLiteral(" -c:v mpeg4"));
+        QVERIFY(testsupport::runToEnd(*h.run, QStringLiteral(" -c:v mpeg4")));
         QCOMPARE(h.statuses(), (QStringList{"Failed", "Complete", "Failed"}));
         QCOMPARE(h.platform.messages.size(), 1);
         QVERIFY(h.platform.messages[0].text.startsWith(
@@ -1025,7 +1030,7 @@ private slots:
         } else {
             QVERIFY(QFile::setPermissions(h.outDir, QFile::ReadOwner | QFile::ExeOwner));
         }
-        h.run->RunBatch(QStringLiteral(" -c:v mpeg4"));
+        QVERIFY(testsupport::runToEnd(*h.run, QStringLiteral(" -c:v mpeg4")));
         QFile::setPermissions(h.outDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(h.statuses(), (QStringList{"Failed"}));
         QCOMPARE(h.platform.messages.size(), 1);
@@ -1055,7 +1060,8 @@ private slots:
             }
         });
         // Slow enough to be caught in the middle.
-        h.run->RunBatch(QStringLiteral(" -c:v mpeg4 -q:v 2 -s 1280x960 -c:a aac"));
+        QVERIFY(testsupport::runToEnd(*h.run,
+                                      QStringLiteral(" -c:v mpeg4 -q:v 2 -s 1280x960 -c:a aac")));
         QCOMPARE(h.statuses(), (QStringList{"Stop"}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, "The Coversion is canceled.");
@@ -1079,7 +1085,7 @@ private slots:
                 QVERIFY(!h.encoder.isRunning());
             });
         });
-        h.run->RunBatch(QString());
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(statusAtClose, "Stop");
         QCOMPARE(h.statuses(), (QStringList{"Stop", "OK"}));
         QVERIFY(h.platform.messages.isEmpty());

@@ -1,9 +1,11 @@
 #include "engine/encoderprocess.h"
+#include "platform/recordingprocesscontrol.h"
+#include "platform/systemprocesscontrol.h"
 #include "support/testsupport.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,18 +21,18 @@ private:
     QList<QByteArray> m_chunks; // what the sink of the encoder started last received
 
     // Starts the fake (or program) with a sink that collects its chunks.
-    bool start(EncoderProcess &e, qint64 maxBytes = 4096, const QStringList &args = {},
+    void start(EncoderProcess &e, qint64 maxBytes = 4096, const QStringList &args = {},
                const QString &program = fakeEncoder())
     {
         m_chunks.clear();
-        return e.start(program, args, maxBytes,
-                       [this](const QByteArray &chunk) { m_chunks << chunk; });
+        e.start(program, args, maxBytes, [this](const QByteArray &chunk) { m_chunks << chunk; });
     }
-    // Waits for the whole output of the running encoder.
+    // Waits for the end of the running encoder and returns its output.
     QList<QByteArray> readAll(EncoderProcess &e)
     {
-        while (e.waitForOutput())
-            ;
+        QSignalSpy finished(&e, &EncoderProcess::finished);
+        if (!finished.wait(20000))
+            qWarning("the encoder did not end");
         return m_chunks;
     }
 
@@ -38,27 +40,29 @@ private slots:
     void initTestCase() { QVERIFY(m_tmp.isValid()); }
 
     // A chunk is exactly the bytes of its read: no tail of a longer earlier
-    // read, nothing of an earlier encoder.
+    // read, nothing of an earlier encoder; started() comes first.
     void chunksAreExactReads()
     {
         EncoderProcess e;
+        QSignalSpy started(&e, &EncoderProcess::started);
         setFakeScript(m_tmp.path(), {"print first, a long line of output\\n", "sleep 150",
                                      "print ab", "sleep 150", "exit 0"});
-        QVERIFY(start(e));
+        start(e);
+        QCOMPARE(started.count(), 0); // told from the event loop
         QCOMPARE(readAll(e), (QList<QByteArray>{"first, a long line of output\n", "ab"}));
+        QCOMPARE(started.count(), 1);
 
         setFakeScript(m_tmp.path(), {"print z"});
-        QVERIFY(start(e, 4095));
+        start(e, 4095);
         QCOMPARE(readAll(e), QList<QByteArray>{"z"});
-        QVERIFY(!e.waitForOutput());
-        QCOMPARE(m_chunks.size(), 1);
+        QVERIFY(!e.isRunning());
     }
 
     void readsAreBounded()
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"print " + QString(10000, u'x')});
-        QVERIFY(start(e, 4095));
+        start(e, 4095);
         const QList<QByteArray> chunks = readAll(e);
         QByteArray joined;
         for (const QByteArray &c : chunks) {
@@ -72,7 +76,7 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"stderr err\\n", "sleep 50", "args"});
-        QVERIFY(start(e, 4096, {"-i", "a b \"c\".avi"}));
+        start(e, 4096, {"-i", "a b \"c\".avi"});
         QByteArray all;
         for (const QByteArray &c : readAll(e))
             all += c;
@@ -83,13 +87,13 @@ private slots:
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"print x", "exit 3"});
-        QVERIFY(start(e));
+        start(e);
         readAll(e);
         QCOMPARE(e.exitCode(), 3);
         QVERIFY(!e.crashed());
 
         setFakeScript(m_tmp.path(), {"print x", "crash"});
-        QVERIFY(start(e));
+        start(e);
         readAll(e);
         QVERIFY(e.crashed());
     }
@@ -97,143 +101,140 @@ private slots:
     void startFailure()
     {
         EncoderProcess e;
-        QVERIFY(!start(e, 4096, {"-i", "x"}, m_tmp.filePath("no-such-encoder")));
-        QVERIFY(!e.errorString().isEmpty());
+        QSignalSpy failed(&e, &EncoderProcess::failedToStart);
+        QSignalSpy finished(&e, &EncoderProcess::finished);
+        start(e, 4096, {"-i", "x"}, m_tmp.filePath("no-such-encoder"));
+        QCOMPARE(failed.count(), 0); // told from the event loop
+        QVERIFY(failed.wait(5000));
+        QVERIFY(!failed[0][0].toString().isEmpty());
+        QCOMPARE(e.errorString(), failed[0][0].toString());
         QVERIFY(!e.isRunning());
-        QVERIFY(!e.waitForOutput());
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 0);
         QVERIFY(m_chunks.isEmpty());
-        e.TerminateEncoder(); // nothing to end
     }
 
-    void terminateAndTimeout()
+    // Asked to end, an encoder ends at once; one that ignores the request
+    // is killed three seconds later. Nothing waits meanwhile.
+    void requestEnd_data()
     {
-        EncoderProcess e;
-        setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(start(e));
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(!e.waitForOutput(200));
-        QVERIFY(e.timedOut());
-        QVERIFY(t.elapsed() >= 150);
-        QVERIFY(e.isRunning());
-        e.TerminateEncoder();
-        QVERIFY(!e.isRunning());
-        QVERIFY(t.elapsed() < 3000);
-        QVERIFY(!e.waitForOutput());
-        QVERIFY(!e.timedOut());
-        e.TerminateEncoder(); // ended already: no effect
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("minMs");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("ends when asked") << QStringList{"print ready", "sleep 60000"} << 0 << 2000;
+        QTest::newRow("ignores the request")
+            << QStringList{"ignoreterm", "print ready", "sleep 60000"} << 2900 << 10000;
     }
-
-    // An encoder that does not end when asked is killed after three seconds.
-    void terminateKillsAnEncoderThatIgnoresTheRequest()
+    void requestEnd()
     {
+        QFETCH(QStringList, script);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
         EncoderProcess e;
-        setFakeScript(m_tmp.path(), {"ignoreterm", "print ready", "sleep 60000"});
-        QVERIFY(start(e));
+        setFakeScript(m_tmp.path(), script);
+        start(e);
         // Once it has printed, the request to end is certainly ignored.
-        QVERIFY(e.waitForOutput(5000));
-        QCOMPARE(m_chunks, QList<QByteArray>{"ready"});
+        QTRY_COMPARE(m_chunks, QList<QByteArray>{"ready"});
+        QSignalSpy finished(&e, &EncoderProcess::finished);
         QElapsedTimer t;
         t.start();
-        e.TerminateEncoder();
-        const qint64 took = t.elapsed();
+        e.requestEnd();
+        QVERIFY(t.elapsed() < 100);
+        QVERIFY(finished.wait(15000));
+        QVERIFY2(t.elapsed() >= minMs && t.elapsed() < maxMs, QByteArray::number(t.elapsed()));
         QVERIFY(!e.isRunning());
-        QVERIFY2(took >= 2900 && took < 10000, QByteArray::number(took));
-        QVERIFY(e.crashed());
     }
 
-    // Once the application has been told to quit, no event loop runs any
-    // more; the wait still sees the encoder's output and its end.
-    void readProcessingEventsWhileTheApplicationQuits()
+    // Paused, the encoder is stopped by the system; resumed it goes on.
+    // Asked to end or ended while paused, it is continued first: a paused
+    // encoder is never left behind. Without a process control it cannot be
+    // paused.
+    void pauseAndResume()
     {
         EncoderProcess e;
-        setFakeScript(m_tmp.path(), {"sleep 200", "print done", "sleep 100"});
-        QVERIFY(start(e, 4095));
-        bool ended = false;
-        QTimer::singleShot(0, this, [&] {
-            QCoreApplication::exit(0);
-            while (e.waitForOutputProcessingEvents())
-                ;
-            ended = true;
-        });
-        QCoreApplication::exec();
-        QVERIFY(ended);
-        QCOMPARE(m_chunks, QList<QByteArray>{"done"});
-        QVERIFY(!e.isRunning());
+        setFakeScript(m_tmp.path(), {"print ready", "sleep 300", "print done"});
+        start(e);
+        QTRY_COMPARE(m_chunks.size(), 1);
+        QVERIFY(!e.pause());
+        SystemProcessControl control;
+        e.setProcessControl(&control);
+        QVERIFY(e.pause());
+        QVERIFY(e.isPaused());
+        QTRY_COMPARE(processState(e.processId()), 'T');
+        QTest::qWait(500);
+        QCOMPARE(m_chunks.size(), 1);
+        QVERIFY(e.resume());
+        QVERIFY(!e.isPaused());
+        QCOMPARE(readAll(e), (QList<QByteArray>{"ready", "done"}));
+        QVERIFY(!e.pause()); // ended
+
+        // Ending while paused.
+        RecordingProcessControl recording;
+        for (const bool endAtOnce : {false, true}) {
+            recording.calls.clear();
+            e.setProcessControl(&recording);
+            setFakeScript(m_tmp.path(), {"sleep 60000"});
+            start(e);
+            QTRY_VERIFY(e.processId() > 0);
+            const qint64 pid = e.processId();
+            QVERIFY(e.pause());
+            QSignalSpy finished(&e, &EncoderProcess::finished);
+            if (endAtOnce)
+                e.end();
+            else
+                e.requestEnd();
+            QCOMPARE(recording.calls,
+                     (QList<RecordingProcessControl::Call>{{"suspend", pid}, {"resume", pid}}));
+            QTRY_VERIFY(processGone(pid));
+            QVERIFY(!e.isRunning());
+            QTest::qWait(50);
+            QCOMPARE(finished.count(), endAtOnce ? 0 : 1);
+        }
     }
 
-    // The owner going away during the wait ends it; nothing of the
-    // destroyed object is touched afterwards.
-    void destroyedWhileWaiting()
+    // The owner going away, or starting another encoder, ends the one that
+    // runs at once: it is killed, tells nothing more and is never waited
+    // for.
+    void endedWithItsOwner()
     {
         auto *e = new EncoderProcess;
         setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(start(*e, 4095));
-        QTimer::singleShot(100, this, [&e] {
-            delete e;
-            e = nullptr;
-        });
-        EncoderProcess *waiting = e;
-        QVERIFY(!waiting->waitForOutputProcessingEvents());
-        QVERIFY(!e);
-        QVERIFY(m_chunks.isEmpty());
-    }
-
-    // Starting another encoder during the wait ends the wait for the first.
-    void restartedWhileWaiting()
-    {
-        EncoderProcess e;
-        setFakeScript(m_tmp.path(), {"sleep 60000"});
-        QVERIFY(start(e));
-        QTimer::singleShot(100, this, [&] {
-            setFakeScript(m_tmp.path(), {"print second"});
-            QVERIFY(start(e));
-        });
+        start(*e, 4095);
+        QTRY_VERIFY(e->processId() > 0);
+        qint64 pid = e->processId();
         QElapsedTimer t;
         t.start();
-        QVERIFY(!e.waitForOutputProcessingEvents());
-        QVERIFY2(t.elapsed() < 10000, QByteArray::number(t.elapsed()));
-        QVERIFY(e.waitForOutput(5000));
-        QCOMPARE(m_chunks, QList<QByteArray>{"second"});
-    }
+        delete e;
+        QVERIFY(t.elapsed() < 100);
+        QTRY_VERIFY(processGone(pid));
 
-    // While waiting for output, the window's timers still run.
-    void readProcessingEvents()
-    {
-        EncoderProcess e;
-        setFakeScript(m_tmp.path(), {"sleep 300", "print done"});
-        QVERIFY(start(e, 4095));
-        int ticks = 0;
-        QTimer timer;
-        connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
-        timer.start(20);
-        QVERIFY(e.waitForOutputProcessingEvents());
-        QCOMPARE(m_chunks, QList<QByteArray>{"done"});
-        QVERIFY(ticks >= 3);
-        QVERIFY(!e.waitForOutputProcessingEvents());
-        QCOMPARE(m_chunks.size(), 1);
+        EncoderProcess restarted;
+        QSignalSpy finished(&restarted, &EncoderProcess::finished);
+        start(restarted);
+        QTRY_VERIFY(restarted.processId() > 0);
+        pid = restarted.processId();
+        setFakeScript(m_tmp.path(), {"print second"});
+        start(restarted);
+        QTRY_VERIFY(processGone(pid));
+        QCOMPARE(readAll(restarted), QList<QByteArray>{"second"});
+        QCOMPARE(finished.count(), 1);
     }
 
     // Output flows to the sink as it is read in any event loop (a message
-    // box's, say), not only while waiting for it: nothing piles up, even
-    // from an encoder that prints without pause.
+    // box's, say): nothing piles up, even from an encoder that prints
+    // without pause.
     void outputFlowsInAnyEventLoop()
     {
         EncoderProcess e;
         setFakeScript(m_tmp.path(), {"flood 64"});
         qint64 received = 0;
         qint64 longest = 0;
-        QVERIFY(e.start(fakeEncoder(), {}, 4095, [&](const QByteArray &chunk) {
+        e.start(fakeEncoder(), {}, 4095, [&](const QByteArray &chunk) {
             received += chunk.size();
             longest = std::max(longest, qint64(chunk.size()));
-        }));
-        QEventLoop other;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &other, [&] {
-            if (!e.isRunning())
-                other.quit();
         });
-        poll.start(10);
+        QEventLoop other;
+        connect(&e, &EncoderProcess::finished, &other, &QEventLoop::quit);
         other.exec();
         QCOMPARE(received, qint64(64) << 20);
         QCOMPARE(longest, qint64(4095));

@@ -513,6 +513,7 @@ private slots:
         QTest::keyClicks(edit, QStringLiteral("00:00:01"));
         QVERIFY(output->openEditor());
         f.form->tbtnStartClick();
+        f.waitForRun();
 
         ltvItemData task;
         f.form->tasks().GetItemData(0, ItemField::All, task);

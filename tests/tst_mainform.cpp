@@ -325,6 +325,7 @@ private slots:
         form.DropPaths({clip});
         f.waitForIntake();
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
         QCOMPARE(form.tasks().cell(0, ItemField::Status), TaskStatus::Complete);
         QVERIFY(QFileInfo(f.home.path() + QStringLiteral("/Videos/clip.avi")).isFile());
         QCOMPARE(f.platform.messages.size(), 1); // the completion message alone
@@ -644,6 +645,7 @@ private slots:
             QTest::mouseClick(form.tbtnStop, Qt::LeftButton);
         });
         form.tbtnStartClick();
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY(sinceStop.isValid());
         QVERIFY2(sinceStop.elapsed() < 1000, QByteArray::number(sinceStop.elapsed()));
@@ -686,6 +688,7 @@ private slots:
         for (int run = 0; run < 2; ++run) {
             QVERIFY(QFile::remove(out.filePath(QStringLiteral("ro.mkv"))) || run == 0);
             QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+            f.waitForRun();
             QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
             QVERIFY(QFile::exists(out.filePath(QStringLiteral("ro.mkv"))));
         }
@@ -771,6 +774,7 @@ private slots:
                                  testsupport::setFakeScript(m_tmp.path(), {"exit 1"});
                          });
         QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QCOMPARE(f.platform.taskbarProgress, (QList<int>{0, 33, 67, 100, -1}));
         QCOMPARE(f.platform.notifications.size(), active ? 0 : 1);
@@ -811,6 +815,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         f.form->tbtnStartClick();
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY(timer.elapsed() < 20000);
         QVERIFY(stillRunningAfterNo);
@@ -863,6 +868,7 @@ private slots:
         QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
         QVERIFY(!QFileInfo::exists(out.filePath(QStringLiteral("sub/deep"))));
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
 
         QStringList statuses;
@@ -929,6 +935,7 @@ private slots:
         QTRY_VERIFY(form.tasks().count() > 0 && form.tbtnStart->isEnabled());
         QVERIFY(form.intake().isAdding());
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QCOMPARE(form.tasks().cell(0, ItemField::Status), QStringLiteral("Complete"));
         QCOMPARE(readFile(b + "/zz.mp4"), QByteArray("source"));
@@ -1012,6 +1019,7 @@ private slots:
         // The run reads the live control of the settings dialog.
         f.settingForm->chkOpenDir->setChecked(true);
         form.tbtnStartClick();
+        f.waitForRun();
 
         QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("Complete"));
@@ -1028,10 +1036,10 @@ private slots:
         QCOMPARE(form.tasks().cell(1, ItemField::EndTime), QStringLiteral("00:00:01"));
         QCOMPARE(form.tasks().cell(1, ItemField::ClipLength), QStringLiteral("00:00:01"));
         Prober prober(testsupport::ffmpeg());
-        prober.ProbeFile(out.filePath(QStringLiteral("ä single.avi")));
+        testsupport::probeFile(prober, out.filePath(QStringLiteral("ä single.avi")));
         const double seconds = StrToSeconds(prober.duration());
         QVERIFY2(seconds > 0.8 && seconds < 1.3, qPrintable(prober.duration()));
-        prober.ProbeFile(out.filePath(QStringLiteral("b clip.avi")));
+        testsupport::probeFile(prober, out.filePath(QStringLiteral("b clip.avi")));
         QVERIFY2(StrToSeconds(prober.duration()) > 1.8, qPrintable(prober.duration()));
         // Back in the idle state.
         QVERIFY(form.panBottomCenter->isVisible());

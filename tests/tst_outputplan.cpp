@@ -22,7 +22,7 @@ namespace {
 // A task of the list: its source, named after the source's file name.
 OutputPlan::Task task(const QString &source, const QString &ext = QStringLiteral(".mp4"))
 {
-    return {source, StripFileExt(FileNamePart(source)), ext, QString()};
+    return {source, StripFileExt(FileNamePart(source)), ext, QString(), QString()};
 }
 
 // "name" for a task converted into it, "name kept" for one skipped, "name
@@ -158,7 +158,7 @@ private slots:
                             {"Process", QString::number(writer.processId())},
                             {"Host", QSysInfo::machineHostName()}}));
         const QList<OutputPlan::Task> list{task("/in/a.avi"),
-                                           {"/in/x.avi", "b", ".mp4", ""},
+                                           {"/in/x.avi", "b", ".mp4", "", ""},
                                            task("/in/b.avi"),
                                            task("/in/c.avi"),
                                            task("/in/d.avi")};

@@ -189,7 +189,7 @@ private slots:
 
         Prober prober(m_realDir->file("wmaspi.dll"));
         QSignalSpy chunks(&prober, &Prober::chunkRead);
-        prober.ProbeFile(path);
+        testsupport::probeFile(prober, path);
 
         // The duration is the encoder's own text, hours to hundredths.
         QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d$")
@@ -238,7 +238,7 @@ private slots:
 
         Prober prober(m_fakeDir->file("wmaspi.dll"));
         QSignalSpy chunks(&prober, &Prober::chunkRead);
-        prober.ProbeFile(path);
+        testsupport::probeFile(prober, path);
 
         QCOMPARE(prober.duration(), QStringLiteral("00:01:05.40"));
         QCOMPARE(prober.frameSize(), QStringLiteral(" 720x576"));
@@ -259,7 +259,7 @@ private slots:
                        "#0:0: Video: mpeg4, yuv420p, 48x32, 25 fps\\n"});
         Prober prober(m_fakeDir->file("wmaspi.dll"));
         prober.setTimeoutMs(-1);
-        prober.ProbeFile("/v/slow.avi");
+        testsupport::probeFile(prober, "/v/slow.avi");
         QVERIFY(!prober.lastTimedOut());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:04.20"));
         QCOMPARE(prober.frameSize(), QStringLiteral(" 48x32"));
@@ -270,7 +270,7 @@ private slots:
         setFakeScript(m_clips.path(), {"args"});
         Prober prober(m_fakeDir->file("wmaspi.dll"));
         const QString path = QStringLiteral("/tmp/a \"b\" 'c' ü.avi");
-        prober.ProbeFile(path);
+        testsupport::probeFile(prober, path);
         QCOMPARE(prober.lastReport(), QStringLiteral("arg:-i\narg:") + path + u'\n');
     }
 
@@ -284,12 +284,12 @@ private slots:
             {"print " +
              report("$last", "  Stream: Video: mpeg4, yuv420p, 64x48, 1\\n").replace("\n", "\\n")});
         Prober prober(dir.file("wmaspi.dll"));
-        prober.ProbeFile("/v/first.avi");
+        testsupport::probeFile(prober, "/v/first.avi");
         QCOMPARE(prober.duration(), QStringLiteral("00:01:05.40"));
         QCOMPARE(prober.frameSize(), QStringLiteral(" 64x48"));
 
         QVERIFY(QFile::remove(dir.file("wmaspi.dll")));
-        prober.ProbeFile("/v/second.avi");
+        testsupport::probeFile(prober, "/v/second.avi");
         QCOMPARE(prober.duration(), QString());
         QCOMPARE(prober.frameSize(), QString());
         QCOMPARE(prober.rangeStart(), QString());
@@ -317,7 +317,7 @@ private slots:
         QVERIFY(!batch.startFailed());
         for (int k = 0; k < 3; ++k) {
             Prober alone(m_realDir->file("wmaspi.dll"));
-            alone.ProbeFile(paths[k]);
+            testsupport::probeFile(alone, paths[k]);
             QVERIFY(!alone.duration().isEmpty());
             QCOMPARE(results[k].duration, alone.duration());
             QCOMPARE(results[k].frameSize, alone.frameSize());
@@ -368,7 +368,7 @@ private slots:
         Prober prober(m_fakeDir->file("wmaspi.dll"));
         QElapsedTimer t;
         t.start();
-        prober.ProbeFile("/v/crash.avi");
+        testsupport::probeFile(prober, "/v/crash.avi");
         QVERIFY(t.elapsed() < 5000);
         QVERIFY(prober.crashed());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:07.50"));
@@ -388,7 +388,7 @@ private slots:
         prober.setTimeoutMs(2000);
         QElapsedTimer t;
         t.start();
-        prober.ProbeFile("/v/flood.avi");
+        testsupport::probeFile(prober, "/v/flood.avi");
         QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
         QVERIFY(!prober.lastTimedOut());
         QCOMPARE(prober.duration(), QStringLiteral("00:00:07.50"));
@@ -409,7 +409,7 @@ private slots:
         prober.setTimeoutMs(600);
         QElapsedTimer t;
         t.start();
-        prober.ProbeFile("/v/stalled.avi");
+        testsupport::probeFile(prober, "/v/stalled.avi");
         const qint64 took = t.elapsed();
         QVERIFY2(took >= 500 && took < 5000, qPrintable(QString::number(took)));
         QVERIFY(prober.lastTimedOut());
@@ -418,7 +418,7 @@ private slots:
 
         // Nothing printed at all.
         setFakeScript(m_clips.path(), {"sleep 60000"});
-        prober.ProbeFile("/v/silent.avi");
+        testsupport::probeFile(prober, "/v/silent.avi");
         QVERIFY(prober.lastTimedOut());
         QCOMPARE(prober.duration(), QString());
         QCOMPARE(prober.lastChunk(), QStringLiteral("Input #0, avi, from '/v/stalled.avi':\n"
@@ -435,7 +435,7 @@ private slots:
         prober.setTimeoutMs(800);
         QElapsedTimer t;
         t.start();
-        prober.ProbeFile(fifo);
+        testsupport::probeFile(prober, fifo);
         QVERIFY(t.elapsed() < 8000);
         QVERIFY(prober.lastTimedOut());
     }

@@ -92,6 +92,8 @@ int convertingChild(const QString &work)
     f.show();
     f.form->RestoreSession();
     QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+    if (!testsupport::waitForRunEnd(f.form->batch()))
+        return 1;
     // What was asked or told meanwhile, and the list saved (the program's
     // folder goes with it).
     std::printf("messages %d, saved %s\n", int(f.platform.messages.size()),
@@ -473,6 +475,7 @@ private slots:
         QVERIFY(form.skipExisting());
         testsupport::setFakeScript(work.path(), {"args", "touch $last"});
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QCOMPARE(rows(form), QStringList{"a.avi:Complete"});
         QVERIFY(

@@ -504,6 +504,7 @@ private slots:
                                                  : QStringList{"touch $last"});
                          });
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f->waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QCOMPARE(form.tasks().cell(1, ItemField::Status), QStringLiteral("Failed"));
         const QString why = failing + QStringLiteral(": Invalid data found when processing input");

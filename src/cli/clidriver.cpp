@@ -6,6 +6,7 @@
 #include "engine/batchrun.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
+#include "platform/terminationsignals.h"
 #include "settings/apppaths.h"
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
@@ -14,8 +15,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QScopeGuard>
 
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -44,34 +45,42 @@ CliDriver::CliDriver(const CliOptions &options, QObject *parent)
 
 CliDriver::~CliDriver() = default;
 
-int CliDriver::usageError(const QString &text)
+void CliDriver::usageError(const QString &text)
 {
     m_reporter.error(text);
-    return ExitUsage;
+    finish(ExitUsage, false);
 }
 
-int CliDriver::run()
+void CliDriver::start()
 {
     m_clock.start();
-    int status = ExitOk;
     try {
-        status = prepareAndRun();
+        prepare();
     } catch (const TIniFileError &e) {
         // A settings file that cannot be read.
-        status = usageError(e.text());
+        usageError(e.text());
     }
-    m_phase = Phase::Done;
-    return status;
 }
 
-int CliDriver::prepareAndRun()
+void CliDriver::finish(int exitStatus, bool withSummary)
+{
+    if (m_phase == Phase::Done)
+        return;
+    m_phase = Phase::Done;
+    if (withSummary)
+        m_reporter.summary(summary(exitStatus));
+    emit finished(exitStatus);
+}
+
+void CliDriver::prepare()
 {
     // Settings as the window finds them; nothing is written.
     const AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
     if (m_options.version) {
         std::printf("%s %s\n", qUtf8Printable(CliProgramName),
                     qUtf8Printable(ReadVersion(paths.shippedPreferencesFile(), false)));
-        return ExitOk;
+        finish(ExitOk, false);
+        return;
     }
     if (m_options.paths.isEmpty() && m_options.listFiles.isEmpty())
         return usageError(QStringLiteral("no source paths given (see --help)."));
@@ -80,15 +89,14 @@ int CliDriver::prepareAndRun()
     if (const QString error = ResolveCliSettings(m_options, paths, settings); !error.isEmpty())
         return usageError(error);
 
-    // The profile's stored values stand in for the window's grids.
-    ValueListModel video, audio, advanced;
-    const ProfileGrids grids{&video, &audio, &advanced};
+    const ProfileGrids grids{&m_video, &m_audio, &m_advanced};
     QString outputExt;
+    m_profilePath = settings.profilePath;
     LoadProfile(settings.profilePath, grids, &outputExt, false);
 
-    CliIntake intake(m_tasks, paths.encoderPath(), settings.probeLimit, m_platform);
-    m_intake = &intake;
-    const auto forget = qScopeGuard([this] { m_intake = nullptr; });
+    m_intake =
+        std::make_unique<CliIntake>(m_tasks, paths.encoderPath(), settings.probeLimit, m_platform);
+    CliIntake &intake = *m_intake;
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
     intake.setFolders(m_options.recursive, settings.outputDir);
@@ -103,56 +111,73 @@ int CliDriver::prepareAndRun()
                 m_reporter.error(
                     QStringLiteral("\"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
             });
-    QString error;
-    // A signal may have come while the program started.
-    const bool collected =
-        !m_interrupted && intake.collect(m_options.paths, m_options.listFiles, error);
-    if (m_interrupted) {
-        m_reporter.summary(summary(ExitInterrupted));
-        return ExitInterrupted;
-    }
-    if (!collected)
-        return usageError(error);
-    if (intake.listIndexes().isEmpty() && intake.otherTasks().isEmpty()) {
-        // Nothing to convert (a share with no task of a list that has some
-        // is no error).
-        if (m_notTaken == 0)
-            m_reporter.error(QStringLiteral("no video file to convert was found."));
-        return ExitUsage;
-    }
+    connect(&intake, &CliIntake::collected, this, &CliDriver::collected);
+    // The end of the probes that a run which ended early left going.
+    connect(&intake.taskIntake(), &TaskIntake::busyChanged, this, [this](bool busy) {
+        if (!busy && m_phase == Phase::Finishing)
+            runEnded();
+    });
 
     m_run = std::make_unique<CliRun>(m_tasks, m_encoder, m_platform, m_reporter,
                                      CliRun::Settings{paths.encoderPath(), settings.outputDir,
                                                       outputExt, settings.overwrite, settings.skip,
                                                       m_options.jobs});
-    m_run->setShare(intake.listIndexes(), intake.otherTasks());
     m_run->setOutputRecords(m_records.get());
+    m_run->setProcessControl(&m_processControl);
+    connect(m_run.get(), &CliRun::ended, this, &CliDriver::runEnded);
+
+    // A signal may have come while the program started.
+    if (m_interrupted)
+        return finish(ExitInterrupted);
+    QString error;
+    m_phase = Phase::Collecting;
+    if (!intake.collect(m_options.paths, m_options.listFiles, error))
+        return usageError(error);
+}
+
+void CliDriver::collected()
+{
+    CliIntake &intake = *m_intake;
+    if (intake.listIndexes().isEmpty() && intake.otherTasks().isEmpty()) {
+        // Nothing to convert (a share with no task of a list that has some
+        // is no error).
+        if (m_notTaken == 0)
+            m_reporter.error(QStringLiteral("no video file to convert was found."));
+        return finish(ExitUsage, false);
+    }
+    m_run->setShare(intake.listIndexes(), intake.otherTasks());
+    const ProfileGrids grids{&m_video, &m_audio, &m_advanced};
     if (m_options.dryRun) {
         // The command lines do not depend on what a probe finds.
         intake.skipProbes();
-        m_run->printCommandLines(settings.profilePath, grids);
-        return m_notTaken > 0 ? ExitFailed : ExitOk;
+        m_run->printCommandLines(m_profilePath, grids);
+        return finish(m_notTaken > 0 ? ExitFailed : ExitOk, false);
     }
 
     m_phase = Phase::Running;
     intake.setConverting();
     m_run->setIntake(&intake.taskIntake());
-    const BatchRun::StartResult started = m_run->convert(settings.profilePath, grids);
+    m_started = m_run->convert(m_profilePath, grids);
+    if (m_started != BatchRun::StartResult::Ran)
+        runEnded();
+}
+
+void CliDriver::runEnded()
+{
     // A run that ended early (the encoder cannot be started) still tells
-    // of every task it had.
+    // of every task it had: the probes it left go on.
     m_phase = Phase::Finishing;
-    if (!m_interrupted)
-        intake.waitForProbes();
+    if (!m_interrupted && m_intake->isBusy())
+        return;
     int status = ExitOk;
     if (m_interrupted)
         status = ExitInterrupted;
-    else if (started == BatchRun::StartResult::OutputPathMissing ||
-             started == BatchRun::StartResult::OptionsFailed)
+    else if (m_started == BatchRun::StartResult::OutputPathMissing ||
+             m_started == BatchRun::StartResult::OptionsFailed)
         status = ExitUsage;
     else if (summary(ExitOk).failed > 0 || m_notTaken > 0)
         status = ExitFailed;
-    m_reporter.summary(summary(status));
-    return status;
+    finish(status);
 }
 
 ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
@@ -189,13 +214,34 @@ void CliDriver::interrupt()
         return;
     }
     m_interrupted = true;
-    if (m_phase == Phase::Running) {
+    switch (m_phase) {
+    case Phase::Preparing:
+        break; // told once preparing is done
+    case Phase::Running:
         m_run->stop();
+        break;
+    case Phase::Collecting:
+    case Phase::Finishing:
+        // Taking in the sources (nothing has been converted), or the run is
+        // over: the intake ends with its probes, and the program with the
+        // summary.
+        m_intake->cancel();
+        finish(ExitInterrupted);
+        break;
+    case Phase::Done:
+        break;
+    }
+}
+
+void CliDriver::jobControl(int signalNumber)
+{
+    if (signalNumber == SIGCONT) {
+        if (m_phase == Phase::Running)
+            m_run->resume();
         return;
     }
-    // Taking in the sources (nothing has been converted), or the run is
-    // over: the intake ends with its probes, and the program with the
-    // summary.
-    if (m_intake)
-        m_intake->cancel();
+    // The encoders first: a program that stops leaves none converting.
+    if (m_phase == Phase::Running)
+        m_run->pause();
+    TerminationSignals::stopThisProgram();
 }

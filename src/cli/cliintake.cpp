@@ -4,8 +4,6 @@
 #include "engine/taskstore.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace {
 
@@ -24,6 +22,10 @@ CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimi
     // window.
     m_probes.setLimitSource([this, probeLimit] { return m_converting ? 1 : probeLimit; });
     connect(&m_intake, &TaskIntake::taskProbed, this, &CliIntake::announceProbed);
+    connect(&m_intake, &TaskIntake::addingChanged, this, [this](bool adding) {
+        if (!adding)
+            addedAll();
+    });
 }
 
 void CliIntake::announceProbed()
@@ -40,11 +42,6 @@ void CliIntake::announceProbed()
         record.Status = TaskStatus::OK;
         emit taskAdded(m_listIndexes.value(m_announced, m_announced), record);
     }
-}
-
-bool CliIntake::waitForProbes()
-{
-    return waitWhile([this] { return m_intake.isBusy(); });
 }
 
 void CliIntake::skipProbes()
@@ -88,41 +85,29 @@ bool CliIntake::collect(const QStringList &paths, const QStringList &listFiles, 
         }
         all += listed;
     }
+    m_collecting = true;
     m_intake.AddPaths(all);
+    return true;
+}
+
+void CliIntake::addedAll()
+{
+    if (!m_collecting)
+        return;
+    m_collecting = false;
     // The whole list first, in the window's order, so that every share
     // holds the same tasks on every machine; then the other shares' tasks
     // go, and with them their probes. The probes of the share go on.
-    if (!waitWhile([this] { return m_intake.isAdding(); }))
-        return false;
     keepShare();
     m_kept = true;
     announceProbed();
-    return true;
+    emit collected();
 }
 
 void CliIntake::cancel()
 {
-    m_cancelled = true;
+    m_collecting = false;
     m_intake.cancel();
-    emit cancelled();
-}
-
-bool CliIntake::waitWhile(const std::function<bool()> &busy)
-{
-    // The intake's news wake the wait; a slow tick covers steps that end
-    // without any.
-    QTimer tick;
-    tick.start(20);
-    while (!m_cancelled && busy()) {
-        QEventLoop loop;
-        connect(&m_intake, &TaskIntake::taskAdded, &loop, &QEventLoop::quit);
-        connect(&m_intake, &TaskIntake::busyChanged, &loop, &QEventLoop::quit);
-        connect(this, &CliIntake::cancelled, &loop, &QEventLoop::quit);
-        connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
-        if (loop.exec() < 0)
-            return false;
-    }
-    return !m_cancelled;
 }
 
 void CliIntake::keepShare()
@@ -135,7 +120,7 @@ void CliIntake::keepShare()
         else
             m_otherTasks.insert(i, {m_tasks.caption(i), m_tasks.cell(i, ItemField::NewFilename),
                                     m_tasks.cell(i, ItemField::NewFileExt),
-                                    m_tasks.outputSubfolder(i)});
+                                    m_tasks.outputSubfolder(i), QString()});
     }
     for (int i = m_tasks.count() - 1; i >= 0; --i)
         if (!inShare(i))

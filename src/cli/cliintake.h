@@ -8,7 +8,6 @@
 #include <QMap>
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class Platform;
 class TaskStore;
@@ -36,22 +35,21 @@ public:
     // subfolder of the output directory; walks never enter outputFolder.
     void setFolders(bool recursive, const QString &outputFolder);
 
-    // Reads the list files, then adds paths followed by the listed paths,
-    // and waits in the event loop until the task list is complete; the
-    // probes of the share's tasks go on (the run waits for each task's
-    // probe). False, with a one-line message and no task added, when a list
-    // file cannot be read; false with no message when cancelled meanwhile.
+    // Reads the list files, then adds paths followed by the listed paths;
+    // collected() follows once the task list is complete. The probes of the
+    // share's tasks go on (the run waits for each task's probe). False, with
+    // a one-line message and no task added, when a list file cannot be read.
     bool collect(const QStringList &paths, const QStringList &listFiles, QString &error);
-    // Waits in the event loop until every probe has ended; false when
-    // cancelled meanwhile.
-    bool waitForProbes();
     // Ends the probes: every task is told of (taskAdded) without what its
     // probe would have found.
     void skipProbes();
     // The run has begun: probes go one at a time.
     void setConverting() { m_converting = true; }
     TaskIntake &taskIntake() { return m_intake; }
-    // Ends the intake and every probe under way; collect returns.
+    // Rows are still to come or probes have not ended.
+    bool isBusy() const { return m_intake.isBusy(); }
+    // Ends the intake and every probe under way; collected() does not
+    // follow.
     void cancel();
 
     // For each task left in the store, its position in the whole list.
@@ -60,7 +58,8 @@ public:
     QMap<int, OutputPlan::Task> otherTasks() const { return m_otherTasks; }
 
 signals:
-    void cancelled();
+    // The task list is complete and only the share's tasks are left.
+    void collected();
     // A task of this share was added and probed (task: its position in the
     // whole list); in list order.
     void taskAdded(int task, const ltvItemData &record);
@@ -69,13 +68,13 @@ private:
     bool inShare(int task) const { return task % m_shareCount == m_shareIndex - 1; }
     void keepShare();
     void announceProbed();
-    // Waits in the event loop while busy() holds; false when cancelled.
-    bool waitWhile(const std::function<bool()> &busy);
+    // Intake has added everything it was asked for.
+    void addedAll();
 
     TaskStore &m_tasks;
     ProbeQueue m_probes;
     TaskIntake m_intake;
-    bool m_cancelled = false;
+    bool m_collecting = false;
     bool m_kept = false; // only the share's tasks are left
     int m_announced = 0; // rows told of by taskAdded
     bool m_converting = false;

@@ -56,6 +56,10 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
             [this](const QString &text) { m_reporter.elapsed(text); });
     connect(&m_batch, &BatchRun::remainingChanged, this,
             [this](const QString &text) { m_reporter.remaining(text); });
+    connect(&m_batch, &BatchRun::runStateChanged, this, [this](int state) {
+        if (state == BatchRun::Idle)
+            emit ended();
+    });
 }
 
 void CliRun::setShare(const QList<int> &listIndexes, const QMap<int, OutputPlan::Task> &otherTasks)

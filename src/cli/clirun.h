@@ -11,6 +11,7 @@
 
 class ConsoleReporter;
 class EncoderProcess;
+class ProcessControl;
 class Platform;
 class TaskIntake;
 class TaskStore;
@@ -45,10 +46,13 @@ public:
     // The intake whose probes may still be under way: each task waits for
     // its own.
     void setIntake(TaskIntake *intake) { m_batch.setIntake(intake); }
+    // What suspends and continues the encoders (pause()).
+    void setProcessControl(ProcessControl *control) { m_batch.setProcessControl(control); }
 
     // Prints each task's command line as the run would build it now.
     void printCommandLines(const QString &profilePath, const ProfileGrids &grids);
-    // Converts every task; returns when the run has ended in any way.
+    // Begins converting every task; ended() follows once the run has ended
+    // in any way (not when it could not begin).
     BatchRun::StartResult convert(const QString &profilePath, const ProfileGrids &grids);
     // Ends the run: the running encoders are asked to end and killed when
     // they do not (as the window's Stop does); their tasks become "Stop" and
@@ -56,6 +60,9 @@ public:
     void stop();
     // The same with the encoders killed at once.
     void stopNow();
+    // Suspends the running encoders, and lets them go on.
+    void pause() { m_batch.pause(); }
+    void resume() { m_batch.resume(); }
 
     // RunHost
     QString outputDirectory() const override { return m_settings.outputDir; }
@@ -69,6 +76,9 @@ public:
     void closeMainWindow() override {}
     int listIndex(int row) const override;
     QMap<int, OutputPlan::Task> otherTasks() const override { return m_otherTasks; }
+
+signals:
+    void ended();
 
 private:
     void taskStarted(int row, const QStringList &arguments);

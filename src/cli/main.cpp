@@ -48,6 +48,7 @@ int main(int argc, char **argv)
     // for it), a second one kills its encoders at once (their outputs still
     // go); a third ends the program in the handler itself.
     TerminationSignals::installHandlers();
+    TerminationSignals::installJobControlHandlers();
     TerminationSignals::setExitFromSignal(3, CliDriver::ExitInterrupted);
     CliApplication app(argc, argv);
     // The arguments as the system gives them: names that are not valid
@@ -70,8 +71,12 @@ int main(int argc, char **argv)
         CliDriver driver(parsed.options);
         QObject::connect(&termination, &TerminationSignals::received, &driver,
                          &CliDriver::interrupt);
+        QObject::connect(&termination, &TerminationSignals::jobControl, &driver,
+                         &CliDriver::jobControl);
         // The work runs inside the event loop.
-        QTimer::singleShot(0, &driver, [&driver] { QCoreApplication::exit(driver.run()); });
+        QObject::connect(&driver, &CliDriver::finished, &app, &QCoreApplication::exit,
+                         Qt::QueuedConnection);
+        QTimer::singleShot(0, &driver, &CliDriver::start);
         return app.exec();
     } catch (const std::exception &e) {
         errorLine(QString::fromUtf8(e.what()));

@@ -1,10 +1,8 @@
 #include "encoderprocess.h"
 
 #include "platform/childprocess.h"
+#include "platform/processcontrol.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QPointer>
 #include <QTimer>
 
 EncoderProcess::EncoderProcess(QObject *parent) : QObject(parent) {}
@@ -13,137 +11,77 @@ EncoderProcess::~EncoderProcess()
 {
     // No encoder outlives its owner, and no late output reaches a sink whose
     // owner may be gone.
-    m_sink = nullptr;
-    TerminateEncoder();
+    end();
 }
 
-bool EncoderProcess::start(const QString &program, const QStringList &args, qint64 chunkBytes,
+void EncoderProcess::start(const QString &program, const QStringList &args, qint64 chunkBytes,
                            OutputSink sink)
 {
-    if (m_process && m_process->state() != QProcess::NotRunning)
-        TerminateEncoder();
+    end();
     m_process = std::make_unique<QProcess>();
-    m_process->setProcessChannelMode(QProcess::MergedChannels);
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    EndWithThisProgram(*m_process);
+    QProcess *p = m_process.get();
+    p->setProcessChannelMode(QProcess::MergedChannels);
+    p->setStandardInputFile(QProcess::nullDevice());
+    EndWithThisProgram(*p);
     m_sink = std::move(sink);
     m_chunkBytes = chunkBytes > 0 ? chunkBytes : 4096;
-    m_fresh = 0;
-    m_timedOut = false;
+    m_paused = false;
     m_startError.clear();
-    // Read as it comes: the process reads the pipe whenever it has data, in
-    // whatever event loop runs, and this takes all of it at once.
-    connect(m_process.get(), &QProcess::readyRead, this, &EncoderProcess::drain);
-    connect(m_process.get(), &QProcess::finished, this, &EncoderProcess::activity);
-    m_process->start(program, args, QIODevice::ReadOnly);
-    if (!m_process->waitForStarted(-1)) {
-        m_startError = m_process->errorString();
-        return false;
-    }
-    return true;
+    // Read as it comes: the process reads the pipe whenever it has data and
+    // this takes all of it at once.
+    connect(p, &QProcess::readyRead, this, &EncoderProcess::drain);
+    connect(p, &QProcess::started, this, &EncoderProcess::started);
+    connect(p, &QProcess::finished, this, [this] {
+        drain();
+        m_paused = false;
+        emit finished();
+    });
+    // A start that fails inside QProcess::start() (no channels) is told from
+    // the event loop like any other.
+    const quint64 generation = ++m_generation;
+    connect(
+        p, &QProcess::errorOccurred, this,
+        [this, generation](QProcess::ProcessError error) { takeError(generation, error); },
+        Qt::QueuedConnection);
+    p->start(program, args, QIODevice::ReadOnly);
+}
+
+void EncoderProcess::takeError(quint64 generation, QProcess::ProcessError error)
+{
+    // Only a failed start ends the encoder without finished(); the other
+    // errors (a crash) come with it. An encoder let go meanwhile is past
+    // telling.
+    if (generation != m_generation || !m_process || error != QProcess::FailedToStart)
+        return;
+    m_startError = m_process->errorString();
+    emit failedToStart(m_startError);
 }
 
 void EncoderProcess::drain()
 {
-    if (!m_process)
-        return;
     QProcess *p = m_process.get();
+    if (!p)
+        return;
+    bool read = false;
     while (p->bytesAvailable() > 0) {
         const QByteArray chunk = p->read(m_chunkBytes);
         if (chunk.isEmpty())
             break;
-        ++m_fresh;
+        read = true;
         if (m_sink)
             m_sink(chunk);
         if (m_process.get() != p)
-            return; // the sink started another encoder
+            return; // the sink ended this encoder
     }
-    if (m_fresh > 0)
-        emit activity();
-}
-
-bool EncoderProcess::takeFresh()
-{
-    drain();
-    if (m_fresh == 0)
-        return false;
-    m_fresh = 0;
-    return true;
-}
-
-bool EncoderProcess::waitForOutput(int timeoutMs)
-{
-    m_timedOut = false;
-    if (!m_process)
-        return false;
-    // No timeout: wait as long as the encoder runs. (Forever must be passed
-    // as such; as an int it would be a deadline of 0 ms.)
-    const QDeadlineTimer deadline =
-        timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
-    for (;;) {
-        if (takeFresh())
-            return true;
-        if (m_process->state() == QProcess::NotRunning)
-            return false;
-        const int left = deadline.isForever() ? -1 : int(deadline.remainingTime());
-        if (left == 0) {
-            m_timedOut = true;
-            return false;
-        }
-        // What the process reads meanwhile goes to the sink through drain().
-        m_process->waitForReadyRead(left);
-    }
-}
-
-bool EncoderProcess::waitForOutputProcessingEvents()
-{
-    m_timedOut = false;
-    if (!m_process)
-        return false;
-    // Handlers run during the wait may destroy this object or start another
-    // encoder; either ends the output being waited for.
-    const QPointer<EncoderProcess> alive(this);
-    for (;;) {
-        if (takeFresh())
-            return true;
-        if (m_process->state() == QProcess::NotRunning)
-            return false;
-        // Sleep in the event loop until the encoder writes or ends.
-        QEventLoop loop;
-        QProcess *p = m_process.get();
-        connect(p, &QProcess::readyRead, &loop, &QEventLoop::quit);
-        connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
-        connect(p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        connect(p, &QObject::destroyed, &loop, &QEventLoop::quit);
-        if (m_fresh > 0 || p->bytesAvailable() > 0 || p->state() == QProcess::NotRunning)
-            continue;
-        const int result = loop.exec();
-        if (!alive || m_process.get() != p)
-            return false;
-        if (result < 0) {
-            // The application is quitting and refuses to run event loops:
-            // wait for the encoder directly, or its output and its end would
-            // never be noticed and this would spin for ever.
-            p->waitForReadyRead(100);
-        }
-    }
-}
-
-void EncoderProcess::TerminateEncoder()
-{
-    if (!m_process || m_process->state() == QProcess::NotRunning)
-        return;
-    m_process->terminate();
-    if (!m_process->waitForFinished(KillAfterMs)) {
-        m_process->kill();
-        m_process->waitForFinished(-1);
-    }
+    if (read)
+        emit outputRead();
 }
 
 void EncoderProcess::requestEnd()
 {
-    if (!m_process || m_process->state() == QProcess::NotRunning)
+    if (!isRunning())
         return;
+    resume();
     QProcess *p = m_process.get();
     p->terminate();
     // Bound to the process: a later start, which replaces it, drops the timer.
@@ -155,19 +93,43 @@ void EncoderProcess::requestEnd()
 
 void EncoderProcess::kill()
 {
-    if (m_process && m_process->state() != QProcess::NotRunning)
-        m_process->kill();
+    if (!isRunning())
+        return;
+    resume();
+    m_process->kill();
 }
 
-bool EncoderProcess::hasNews() const
+void EncoderProcess::end()
 {
-    return m_fresh > 0 || (m_process && (m_process->bytesAvailable() > 0 ||
-                                         m_process->state() == QProcess::NotRunning));
+    m_sink = nullptr;
+    resume();
+    LetGo(std::move(m_process));
+}
+
+bool EncoderProcess::pause()
+{
+    if (m_paused || !m_control || !isRunning() || processId() <= 0)
+        return false;
+    m_paused = m_control->suspend(processId());
+    return m_paused;
+}
+
+bool EncoderProcess::resume()
+{
+    if (!m_paused)
+        return false;
+    m_paused = false;
+    return m_control && isRunning() && m_control->resume(processId());
 }
 
 bool EncoderProcess::isRunning() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+qint64 EncoderProcess::processId() const
+{
+    return m_process ? m_process->processId() : 0;
 }
 
 int EncoderProcess::exitCode() const

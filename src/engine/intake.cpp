@@ -205,6 +205,10 @@ void TaskIntake::probeAgain(TaskId id)
 
 void TaskIntake::updateBusy()
 {
+    if (const bool adding = isAdding(); adding != m_adding) {
+        m_adding = adding;
+        emit addingChanged(adding);
+    }
     const bool busy = isBusy();
     if (busy == m_busy)
         return;

@@ -123,10 +123,10 @@ public:
     // in from the event loop like every intake.
     void AddPaths(const QStringList &paths);
 
-    // Rows are still to come from intakes under way.
     // Probes an existing task once more (one restored before its probe had
     // ended).
     void probeAgain(TaskId id);
+    // Rows are still to come from intakes under way.
     bool isAdding() const { return !m_steps.empty(); }
     // Rows are still to come, or probes have not ended.
     bool isBusy() const;
@@ -146,6 +146,8 @@ signals:
     void taskProbed(int row);
     // isBusy() changed.
     void busyChanged(bool busy);
+    // isAdding() changed.
+    void addingChanged(bool adding);
     // Probes ended and probes of the present busy spell; (0, 0) when none
     // is pending.
     void probeProgress(int done, int total);
@@ -192,6 +194,7 @@ private:
     QTimer m_slice;
     int m_undecodable = 0; // names of the intake under way that could not be added
     bool m_busy = false;
+    bool m_adding = false;
 
     TaskStore &m_store;
     ProbeQueue &m_probes;

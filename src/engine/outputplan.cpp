@@ -40,8 +40,15 @@ OutputPlan::OutputPlan(const Settings &settings, const QList<Task> &tasks,
                 break;
         }
     }
+    // Outputs named already are claimed before the others are chosen.
+    for (qsizetype i = 0; i < m_tasks.size(); ++i)
+        if (!m_tasks[i].output.isEmpty()) {
+            m_planned[i].fixedKey = OutputRecords::keyOf(m_tasks[i].output, &folders);
+            m_claimed.insert(m_planned[i].fixedKey, int(i));
+        }
     for (int i = 0; i < count(); ++i)
-        choose(i, 0);
+        if (m_planned[i].fixedKey.isEmpty())
+            choose(i, 0);
 }
 
 QString OutputPlan::fileName(int index, int attempt) const
@@ -125,13 +132,15 @@ QString OutputPlan::output(int index) const
 {
     if (index < 0 || index >= count())
         return {};
+    if (!m_tasks[index].output.isEmpty())
+        return m_tasks[index].output;
     return AddBackslash(m_planned[index].folder) + fileName(index, m_planned[index].attempt);
 }
 
 OutputPlan::Turn OutputPlan::turn(int index)
 {
-    if (index < 0 || index >= count())
-        return {};
+    if (index < 0 || index >= count() || !m_planned[index].fixedKey.isEmpty())
+        return {output(index)};
     choose(index, m_planned[index].attempt);
     const Verdict verdict = m_planned[index].verdict;
     return {output(index), verdict == Verdict::Keep, verdict == Verdict::Replace};

@@ -54,6 +54,10 @@ public:
         QString name;      // NewFilename
         QString ext;       // NewFileExt
         QString subfolder; // of the output folder, "/"-separated
+        // Named already (its conversion has begun): it keeps this output,
+        // which no other task takes. Empty: named by the plan.
+        QString output;
+        bool operator==(const Task &) const = default;
     };
     // What a task does at its turn.
     struct Turn
@@ -94,6 +98,7 @@ private:
         QString sourceKey;
         int attempt = 0; // 0 plain, 1 indexed, 2 and on indexed with _2, ...
         Verdict verdict = Verdict::Free;
+        QString fixedKey; // of a task named already
     };
     using FileId = QPair<dev_t, ino_t>;
 

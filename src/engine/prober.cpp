@@ -3,8 +3,6 @@
 #include "platform/childprocess.h"
 #include "probe.h"
 
-#include <QEventLoop>
-
 Prober::Prober(const QString &encoderPath, QObject *parent)
     : QObject(parent), m_encoderPath(encoderPath)
 {
@@ -20,17 +18,7 @@ Prober::Prober(const QString &encoderPath, QObject *parent)
 
 Prober::~Prober()
 {
-    // The encoder in progress and those let go but not yet reaped.
-    QList<QProcess *> processes = findChildren<QProcess *>(Qt::FindDirectChildrenOnly);
-    if (m_process)
-        processes.append(m_process.get());
-    for (QProcess *p : processes) {
-        p->disconnect(this);
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished();
-        }
-    }
+    release();
 }
 
 namespace {
@@ -222,25 +210,5 @@ void Prober::cancel()
 
 void Prober::release()
 {
-    if (!m_process)
-        return;
-    QProcess *p = m_process.release();
-    p->disconnect(this);
-    if (p->state() == QProcess::NotRunning) {
-        p->deleteLater();
-        return;
-    }
-    // Kept as our child until it has ended, so that it dies with us at the
-    // latest.
-    p->setParent(this);
-    connect(p, &QProcess::finished, p, &QObject::deleteLater);
-    p->kill();
-}
-
-void Prober::ProbeFile(const QString &path)
-{
-    QEventLoop loop;
-    connect(this, &Prober::finished, &loop, &QEventLoop::quit);
-    start(path);
-    loop.exec();
+    LetGo(std::move(m_process));
 }

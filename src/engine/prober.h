@@ -56,8 +56,6 @@ public:
     static bool batchable(const QString &path);
     // Ends the probe in progress; it gives no results and no finished().
     void cancel();
-    // start() and a wait in a local event loop until the probe has ended.
-    void ProbeFile(const QString &path);
 
     // In a batch, the first input without results once it has ended (-1
     // when all have them), and whether the encoder could not be started.
@@ -103,8 +101,7 @@ private:
     // Hands on each input whose report has become complete; at the end, the
     // last one too.
     void takeBatchReports(bool atEnd);
-    // Lets the process go: ended at once, deleted once the system has
-    // reaped it, without waiting for that.
+    // Lets the process go (see LetGo): ended at once, never waited for.
     void release();
 
     QString m_encoderPath;

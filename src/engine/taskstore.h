@@ -91,5 +91,7 @@ private:
     QList<Row> m_rows;
     TaskId m_lastId = 0;
     QHash<QString, int> m_captions; // how many rows have each caption
+    mutable QHash<TaskId, int> m_rowOfId;
+    mutable bool m_rowsStale = false; // m_rowOfId is to be built anew
     ToolTipSource m_toolTipSource;
 };

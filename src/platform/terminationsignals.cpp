@@ -20,6 +20,7 @@ volatile sig_atomic_t g_exitFrom = 0;
 volatile sig_atomic_t g_exitStatus = -1;
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
+constexpr int kJobControlSignals[] = {SIGTSTP, SIGCONT};
 
 // An object has taken the pipe over.
 bool g_owned = false;
@@ -35,6 +36,21 @@ extern "C" void onTerminationSignal(int signalNumber)
         // The pipe is full: signals are already waiting to be handled.
     }
     errno = savedErrno;
+}
+
+extern "C" void onJobControlSignal(int signalNumber)
+{
+    const int savedErrno = errno;
+    const unsigned char byte = static_cast<unsigned char>(signalNumber);
+    if (g_writeFd >= 0 && ::write(g_writeFd, &byte, 1) < 0) {
+        // The pipe is full: signals are already waiting to be handled.
+    }
+    errno = savedErrno;
+}
+
+bool isJobControl(int signalNumber)
+{
+    return signalNumber == SIGTSTP || signalNumber == SIGCONT;
 }
 
 } // namespace
@@ -62,6 +78,24 @@ bool TerminationSignals::installHandlers()
     return true;
 }
 
+bool TerminationSignals::installJobControlHandlers()
+{
+    if (!installHandlers())
+        return false;
+    struct sigaction action = {};
+    action.sa_handler = onJobControlSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int s : kJobControlSignals)
+        ::sigaction(s, &action, nullptr);
+    return true;
+}
+
+void TerminationSignals::stopThisProgram()
+{
+    ::raise(SIGSTOP);
+}
+
 TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
 {
     // One object at a time. Signals that came before it wait in the pipe
@@ -78,6 +112,8 @@ TerminationSignals::~TerminationSignals()
     if (!m_notifier)
         return;
     for (int s : kSignals)
+        ::signal(s, SIG_DFL);
+    for (int s : kJobControlSignals)
         ::signal(s, SIG_DFL);
     const int readFd = g_readFd;
     const int writeFd = g_writeFd;
@@ -101,6 +137,10 @@ void TerminationSignals::readPipe()
     unsigned char bytes[16];
     ssize_t n;
     while ((n = ::read(g_readFd, bytes, sizeof bytes)) > 0)
-        for (ssize_t i = 0; i < n; ++i)
-            emit received(bytes[i]);
+        for (ssize_t i = 0; i < n; ++i) {
+            if (isJobControl(bytes[i]))
+                emit jobControl(bytes[i]);
+            else
+                emit received(bytes[i]);
+        }
 }

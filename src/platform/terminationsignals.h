@@ -10,7 +10,8 @@ class QSocketNotifier;
 // writes the signal's number into a pipe; received() is emitted from the
 // event loop. Signals that arrive before the loop runs, or before the object
 // exists, wait in the pipe. One object at a time; its destruction restores
-// the default actions.
+// the default actions. On request the job control signals come the same
+// way (jobControl()).
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -35,8 +36,17 @@ public:
     // hand. Negative: every signal only reaches received() (the default).
     static void setExitFromSignal(int count, int exitStatus);
 
+    // SIGTSTP (Ctrl+Z) and SIGCONT (fg, bg) reach jobControl() too, so that
+    // the program can pause its work before it stops itself
+    // (stopThisProgram()) and go on with it once continued. False when the
+    // handlers could not be set up.
+    static bool installJobControlHandlers();
+    // Stops this program as SIGTSTP would have; it goes on at SIGCONT.
+    static void stopThisProgram();
+
 signals:
     void received(int signalNumber);
+    void jobControl(int signalNumber);
 
 private:
     void readPipe();

@@ -225,8 +225,6 @@ TMainForm::~TMainForm()
     // selection change and no edit reaches it from here on.
     QObject::disconnect(ltvTask->selectionModel(), nullptr, this, nullptr);
     QObject::disconnect(vleOutput, nullptr, this, nullptr);
-    // No encoder outlives the window.
-    m_encoder.TerminateEncoder();
 }
 
 void TMainForm::buildToolBar()

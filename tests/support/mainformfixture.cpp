@@ -86,6 +86,11 @@ void MainFormFixture::waitForIntake()
     QVERIFY(testsupport::waitForIntake(form->intake()));
 }
 
+void MainFormFixture::waitForRun()
+{
+    QVERIFY(testsupport::waitForRunEnd(form->batch()));
+}
+
 void MainFormFixture::writeProfile(const QString &path, const QString &type)
 {
     QFile f(path);

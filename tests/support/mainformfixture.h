@@ -47,6 +47,9 @@ public:
     // Waits until the intake under way has added its rows and every probe
     // has ended (fails the test after a minute).
     void waitForIntake();
+    // Waits until the run under way has ended (fails the test after two
+    // minutes).
+    void waitForRun();
 
     testsupport::ProgramDir dir;
     QTemporaryDir home;

@@ -1,8 +1,11 @@
 #include "testsupport.h"
 
+#include "engine/batchrun.h"
 #include "engine/intake.h"
+#include "engine/prober.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -163,6 +166,26 @@ bool processGone(qint64 pid)
     return stat.size() < 3 || stat[2] == "Z";
 }
 
+char processState(qint64 pid)
+{
+    // "pid (name) state ...": the name may hold blanks and parentheses.
+    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const qsizetype close = stat.lastIndexOf(')');
+    return close < 0 || close + 2 >= stat.size() ? 0 : stat.at(close + 2);
+}
+
+qint64 processorTicks(qint64 pid)
+{
+    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const qsizetype close = stat.lastIndexOf(')');
+    if (close < 0)
+        return -1;
+    // After the name: state, then fields 4 to 13; utime and stime are the
+    // 14th and 15th fields of the line.
+    const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+    return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : -1;
+}
+
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started)
 {
     QList<EncoderSpan> spans;
@@ -200,6 +223,25 @@ int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind)
 bool waitForIntake(const TaskIntake &intake, int timeoutMs)
 {
     return QTest::qWaitFor([&] { return !intake.isBusy(); }, timeoutMs);
+}
+
+bool waitForRunEnd(const BatchRun &run, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return !run.isRunning(); }, timeoutMs);
+}
+
+bool runToEnd(BatchRun &run, const EncoderOptions &options)
+{
+    run.RunBatch(options);
+    return waitForRunEnd(run);
+}
+
+void probeFile(Prober &prober, const QString &path)
+{
+    QEventLoop loop;
+    QObject::connect(&prober, &Prober::finished, &loop, &QEventLoop::quit);
+    prober.start(path);
+    loop.exec();
 }
 
 } // namespace testsupport

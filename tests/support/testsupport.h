@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class BatchRun;
+class EncoderOptions;
+class Prober;
 class TaskIntake;
 
 namespace testsupport {
@@ -81,11 +84,24 @@ struct EncoderSpan
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started = nullptr);
 // The process has ended: it is gone, or a zombie nobody has reaped yet.
 bool processGone(qint64 pid);
+// The process's state as the system shows it ('R' running, 'S' sleeping,
+// 'T' stopped, 'Z' a zombie, ...); 0 when there is no such process.
+char processState(qint64 pid);
+// The processor time the process has used so far, in clock ticks; -1 when
+// there is no such process.
+qint64 processorTicks(qint64 pid);
 // The largest number of spans of the kind that ran at one moment.
 int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
 
 // Processes events until intake has added every row it is to add and every
 // probe has ended; false when that takes longer than timeoutMs.
 [[nodiscard]] bool waitForIntake(const TaskIntake &intake, int timeoutMs = 60000);
+// Processes events until the run is idle again; false when that takes
+// longer than timeoutMs.
+[[nodiscard]] bool waitForRunEnd(const BatchRun &run, int timeoutMs = 120000);
+// RunBatch, and waitForRunEnd.
+[[nodiscard]] bool runToEnd(BatchRun &run, const EncoderOptions &options);
+// Starts the probe of path and processes events until it has ended.
+void probeFile(Prober &prober, const QString &path);
 
 } // namespace testsupport
