@@ -6,6 +6,7 @@
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
 #include "platform/recordingplatform.h"
+#include "platform/systemprocesscontrol.h"
 #include "settings/apppaths.h"
 #include "settings/profiles.h"
 #include "settings/valuelistmodel.h"
@@ -134,6 +135,15 @@ struct Harness
         return s;
     }
     QString script(const QStringList &lines) { return setFakeScript(work.path(), lines); }
+    // A script of its own for each file's encoder (set as the file comes on
+    // show, just before its encoder starts), others for the rest.
+    void scripts(const QMap<QString, QStringList> &byFile, const QStringList &others = {})
+    {
+        QObject::connect(run.get(), &BatchRun::convertingFileChanged, run.get(),
+                         [this, byFile, others](const QString &file) {
+                             script(byFile.value(file, others));
+                         });
+    }
     // The recorded snapshots after the preparation's (0, 0).
     QList<Snapshot> updates() const { return snapshots.mid(1); }
 };
@@ -284,6 +294,173 @@ private slots:
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
         QVERIFY(!h.run->timerTime()->isActive());
         QVERIFY(h.platform.opened.isEmpty());
+    }
+
+    // Encoders side by side: at most jobs() at once, the tasks in list
+    // order as encoders come free. "Converting:" names the file started
+    // last and the current bar follows that task, then the one started last
+    // of those still running; the total counts the seconds of every task.
+    void sideBySide()
+    {
+        Harness h;
+        h.run->setJobs(2);
+        for (const char *n : {"a", "b", "c"})
+            h.addTask(QStringLiteral("/src/%1.avi").arg(n), "00:01:00");
+        const QString log = h.work.filePath("side.log");
+        const auto reporting = [&](const QString &time, int thenMs) {
+            return QStringList{"log " + log} + chunks({"one", "two", time}) +
+                   QStringList{QStringLiteral("sleep %1").arg(thenMs), "touch $last"};
+        };
+        h.scripts({{"a.avi", reporting("time=30.0 ", 300)},
+                   {"b.avi", reporting("time=15.0 ", 2500)},
+                   {"c.avi", reporting("time=45.0 ", 0)}});
+        QHash<int, int> told; // what each task's progress said last
+        QObject::connect(h.run.get(), &BatchRun::taskProgress, h.run.get(),
+                         [&](int row, int percent) { told[row] = percent; });
+        QList<int> strays; // current bars that are not the shown task's
+        QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
+            if (c != 0 && c != 100 && c != told.value(h.run->currentTask(), -1))
+                strays << c;
+        });
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
+        QCOMPARE(h.files, (QStringList{"", "a.avi", "b.avi", "c.avi", "b.avi"}));
+        QCOMPARE(told, (QHash<int, int>{{0, 50}, {1, 25}, {2, 75}}));
+        QVERIFY2(strays.isEmpty(), qPrintable(QString::number(strays.value(0))));
+        QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
+        QCOMPARE(h.statuses(), (QStringList{"Complete", "Complete", "Complete"}));
+        QCOMPARE(testsupport::mostAtOnce(testsupport::readEncoderLog(log), "run"), 2);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, "The coversion is completed successfully.");
+    }
+
+    // Pause suspends every running encoder (the system shows them stopped),
+    // no task starts and the elapsed time stands still; Resume lets them
+    // finish and the run goes on. Stopped, closed or destroyed while paused,
+    // the run ends its encoders all the same: none is left behind.
+    void pauseAndResume_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::newRow("resumed") << "resume" << QStringList{"Complete", "Complete", "Complete"};
+        QTest::newRow("stopped") << "stop" << QStringList{"Stop", "Stop", "OK"};
+        QTest::newRow("window closed") << "close" << QStringList{"Stop", "Stop", "OK"};
+        QTest::newRow("destroyed") << "destroy" << QStringList{"Converting", "Converting", "OK"};
+    }
+    void pauseAndResume()
+    {
+        QFETCH(QString, then);
+        QFETCH(QStringList, statuses);
+        Harness h;
+        h.run->setJobs(2);
+        for (const char *n : {"a", "b", "c"})
+            h.addTask(QStringLiteral("/src/%1.avi").arg(n), "00:01:00");
+        const QString pids = h.work.filePath("pids");
+        h.script({"pid " + pids, "print one", "sleep 500", "touch $last"});
+        QVERIFY(!h.run->pause()); // no run
+        h.run->RunBatch(QString());
+        QTRY_COMPARE(testsupport::readFile(pids).count('\n'), 2);
+        QVERIFY(!h.run->pause()); // nothing to suspend them with
+        SystemProcessControl control;
+        h.run->setProcessControl(&control);
+        QVERIFY(h.run->pause());
+        QCOMPARE(h.run->RunState(), int(BatchRun::Paused));
+        const QList<QByteArray> encoders = testsupport::readFile(pids).trimmed().split('\n');
+        for (const QByteArray &pid : encoders)
+            QTRY_COMPARE(testsupport::processState(pid.toLongLong()), 'T');
+        const int elapsed = h.run->ElapsedSecs();
+        QTest::qWait(1500);
+        QCOMPARE(h.run->ElapsedSecs(), elapsed);
+        QCOMPARE(h.statuses(), (QStringList{"Converting", "Converting", "OK"}));
+        if (then == "resume") {
+            QVERIFY(h.run->resume());
+            QCOMPARE(h.run->RunState(), int(BatchRun::Running));
+        } else if (then == "stop") {
+            h.run->requestStop();
+        } else if (then == "close") {
+            h.run->stopForClose();
+        } else {
+            h.run.reset();
+        }
+        QVERIFY(!h.run || testsupport::waitForRunEnd(*h.run));
+        for (const QByteArray &pid : encoders)
+            QTRY_VERIFY(testsupport::processGone(pid.toLongLong()));
+        QCOMPARE(h.statuses(), statuses);
+        const QString message = then == "resume" ? "The coversion is completed successfully."
+                                : then == "stop" ? "The Coversion is canceled."
+                                                 : QString();
+        QCOMPARE(h.platform.messages.value(0).text, message);
+    }
+
+    // Stop After Current Task: the tasks being converted finish, none
+    // starts, and the run ends as stopped with the others as they were;
+    // taken back in time, the run goes on to its end.
+    void stopAfterCurrent_data()
+    {
+        QTest::addColumn<bool>("takenBack");
+        QTest::newRow("stopped after the current tasks") << false;
+        QTest::newRow("taken back") << true;
+    }
+    void stopAfterCurrent()
+    {
+        QFETCH(bool, takenBack);
+        Harness h;
+        h.run->setJobs(2);
+        for (const char *n : {"a", "b", "c", "d"})
+            h.addTask(QStringLiteral("/src/%1.avi").arg(n), "00:01:00");
+        h.script({"print one", "sleep 400", "touch $last"});
+        QSignalSpy started(h.run.get(), &BatchRun::taskStarted);
+        h.run->RunBatch(QString());
+        QTRY_COMPARE(started.count(), 2);
+        h.run->setStopAfterCurrent(true);
+        QVERIFY(h.run->stopsAfterCurrent());
+        QCOMPARE(h.run->RunState(), int(BatchRun::Finishing));
+        if (takenBack)
+            h.run->setStopAfterCurrent(false);
+        QVERIFY(testsupport::waitForRunEnd(*h.run));
+        QCOMPARE(h.statuses(), takenBack ? QStringList(4, "Complete")
+                                         : (QStringList{"Complete", "Complete", "OK", "OK"}));
+        QCOMPARE(QFile::exists(h.outDir + "/c.mp4"), takenBack);
+        QCOMPARE(h.platform.messages.size(), 1);
+        QCOMPARE(h.platform.messages[0].text, takenBack
+                                                  ? "The coversion is completed successfully."
+                                                  : "The Coversion is canceled.");
+        QVERIFY(!h.run->stopsAfterCurrent());
+    }
+
+    // The list changes while the run goes on: a task removed before its
+    // turn is never converted, one added joins the run, one moved or
+    // renamed before its turn is converted in its new place under its new
+    // name. A task begun keeps its output, even where naming the list anew
+    // would now find its file in the way.
+    void queueEditedDuringRun()
+    {
+        Harness h;
+        h.host.overwriteOn = false;
+        for (const char *n : {"a", "b", "c"})
+            h.addTask(QStringLiteral("/src/%1.avi").arg(n), "00:01:00");
+        h.script({"touch $last", "sleep 300"});
+        bool edited = false;
+        QObject::connect(h.run.get(), &BatchRun::taskStarted, h.run.get(), [&](int row) {
+            if (edited)
+                return;
+            edited = true;
+            QVERIFY(h.run->hasTaken(h.tasks.taskId(row)));
+            QVERIFY(!h.run->hasTaken(h.tasks.taskId(1)));
+            h.tasks.removeRowAt(1); // b
+            h.addTask("/src/d.avi", "00:01:00");
+            h.addTask("/elsewhere/a_1.avi", "00:01:00");
+            h.tasks.swapRecords(1, 2); // d before c
+            ltvItemData renamed;
+            renamed.NewFilename = "renamed";
+            h.tasks.SetItemData(1, ItemField::NewFilename, renamed);
+        });
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
+        QCOMPARE(h.files, (QStringList{"", "a.avi", "d.avi", "c.avi", "a_1.avi"}));
+        QCOMPARE(h.statuses(), QStringList(4, "Complete"));
+        QStringList outputs = QDir(h.outDir).entryList(QDir::Files);
+        outputs.sort();
+        QCOMPARE(outputs, (QStringList{"a.mp4", "a_1.mp4", "c.mp4", "renamed.mp4"}));
+        QVERIFY(!h.run->hasTaken(h.tasks.taskId(0))); // the run is over
     }
 
     // Values that go back, unreadable values, no blank, beyond the task.

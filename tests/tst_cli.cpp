@@ -381,6 +381,30 @@ private slots:
         }
     }
 
+    // Ctrl+Z (SIGTSTP) suspends the encoders, then the program; fg (SIGCONT)
+    // lets them go on, and the run ends as ever.
+    void suspendedAndContinued()
+    {
+        const QString pids = m_work.filePath("pids-suspended");
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"pid " + pids, "print one",
+                                                               "sleep 1000", "touch $last"});
+        QProcess p;
+        p.start(m_cli, {"--json", m_src + "/good.avi"});
+        QVERIFY(p.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(pids).count('\n') == 1, 30000);
+        const qint64 encoder = readFile(pids).trimmed().toLongLong();
+        ::kill(pid_t(p.processId()), SIGTSTP);
+        QTRY_COMPARE(processState(p.processId()), 'T');
+        QCOMPARE(processState(encoder), 'T');
+        QTest::qWait(1500);
+        QCOMPARE(processState(encoder), 'T');
+        QVERIFY(!QFileInfo::exists(m_out + "/good.mp4"));
+        ::kill(pid_t(p.processId()), SIGCONT);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(m_out + "/good.mp4"));
+    }
+
     // Killed outright, the program takes its encoders with it, probes too;
     // the output it was writing is known for an unfinished one by the next
     // run, which converts it again instead of keeping it.

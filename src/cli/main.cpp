@@ -46,7 +46,8 @@ int main(int argc, char **argv)
     // Before anything else: the first SIGINT or SIGTERM stops the run
     // through the event loop (one that comes while the program starts waits
     // for it), a second one kills its encoders at once (their outputs still
-    // go); a third ends the program in the handler itself.
+    // go); a third ends the program in the handler itself. Ctrl+Z
+    // suspends the encoders before the program stops, fg lets them go on.
     TerminationSignals::installHandlers();
     TerminationSignals::installJobControlHandlers();
     TerminationSignals::setExitFromSignal(3, CliDriver::ExitInterrupted);
