@@ -1,12 +1,15 @@
 #pragma once
 
 #include "commandline.h"
+#include "conversion.h"
+#include "encoderslots.h"
 #include "outputplan.h"
-#include "outputrecords.h"
+#include "runmessages.h"
+#include "runoutputs.h"
+#include "runprogress.h"
 #include "settings/profilegrids.h"
 #include "tasklogs.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -15,9 +18,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
-#include <memory>
-#include <optional>
-#include <vector>
 
 class EncoderProcess;
 class Platform;
@@ -87,7 +87,7 @@ public:
     // The record of the outputs being written and written (see
     // OutputRecords), shared with other runs and programs. Without one the
     // run keeps its own, in memory.
-    void setOutputRecords(OutputRecords *records) { m_records = records ? records : &m_ownRecords; }
+    void setOutputRecords(OutputRecords *records) { m_outputs.setRecords(records); }
 
     // What suspends and continues the encoders (pause()); without one the
     // run cannot be paused.
@@ -144,7 +144,7 @@ public:
     void setStopAfterCurrent(bool on);
     bool stopsAfterCurrent() const;
     // One tick of timerTime.
-    void timerTimeTimer();
+    void timerTimeTimer() { m_progress.tick(); }
 
     // The output files of the whole task list as a run would name them now
     // (see OutputPlan): the host's output directory (a task's subfolder of
@@ -152,19 +152,19 @@ public:
     // list that another run converts (RunHost::otherTasks) count as well,
     // and during a run the tasks it has named keep their names. The plan is
     // indexed by the position in the whole list (RunHost::listIndex).
-    OutputPlan planOutputs() const;
+    OutputPlan planOutputs() const { return m_outputs.plan(); }
     // The output the run named for the task in row index; empty before the
     // run has named any.
     QString outputOf(int index) const;
 
     int RunState() const { return m_runState; }
     bool isRunning() const { return m_runState != Idle; }
-    int ElapsedSecs() const { return m_elapsedSecs; }
-    int RemainingSecs() const { return m_remainingSecs; }
-    QTimer *timerTime() { return &m_timerTime; }
-    int currentPosition() const { return m_currentBar; }
-    int totalPosition() const { return m_totalBar; }
-    QString memoText() const { return m_memo; }
+    int ElapsedSecs() const { return m_progress.elapsedSecs(); }
+    int RemainingSecs() const { return m_progress.remainingSecs(); }
+    QTimer *timerTime() { return m_progress.timer(); }
+    int currentPosition() const { return m_progress.current(); }
+    int totalPosition() const { return m_progress.total(); }
+    QString memoText() const { return m_progress.memo(); }
     // The row of the task the bars and the memo tell about, -1 for none.
     int currentTask() const;
     // Whether the task's conversion has begun in this run (it is being
@@ -180,16 +180,20 @@ public:
     // writes over it, also when existing files are kept. Set, and recorded
     // in the output records, before the encoder starts; empty once the
     // conversion has ended.
-    QString unfinishedOutput(TaskId taskId) const { return m_unfinishedOutputs.value(taskId); }
+    QString unfinishedOutput(TaskId taskId) const { return m_outputs.unfinished(taskId); }
     void setUnfinishedOutput(TaskId taskId, const QString &path);
 
     // Remaining seconds after elapsed ticks with the total bar at percent
-    // (not 0): elapsed / (percent / 100) - elapsed, rounded half to even.
-    static int EstimateRemaining(int elapsed, int percent);
-    // The output position a chunk reports: the last "time" in it whose value
-    // (after one character, up to the next blank) is a time text or a plain
-    // decimal number. False when there is none.
-    static bool ReportedTime(const QString &chunk, double &seconds);
+    // (see RunProgress).
+    static int EstimateRemaining(int elapsed, int percent)
+    {
+        return RunProgress::EstimateRemaining(elapsed, percent);
+    }
+    // The output position a chunk reports (see Conversion).
+    static bool ReportedTime(const QString &chunk, double &seconds)
+    {
+        return Conversion::ReportedTime(chunk, seconds);
+    }
 
 signals:
     void convertingFileChanged(const QString &fileName);
@@ -228,56 +232,7 @@ signals:
     void runCompleted(int converted, int skipped, int failed);
 
 private:
-    // The output file of a conversion, as it was before its encoder
-    // started (a link is not followed).
-    struct OutputState
-    {
-        bool exists = false;
-        bool regular = false;
-        qint64 size = 0;
-        qint64 modifiedNs = 0;
-        qint64 changedNs = 0;
-        bool operator==(const OutputState &) const = default;
-    };
-    static OutputState outputState(const QString &path);
-
-    // One encoder and the task it has taken.
-    struct Slot
-    {
-        enum class Phase
-        {
-            Free,       // no task
-            Waiting,    // a task has taken it; its encoder starts at the next step
-            Starting,   // its encoder is being started
-            Converting, // its encoder runs
-        };
-        Phase phase = Phase::Free;
-        EncoderProcess *encoder = nullptr;
-        std::unique_ptr<EncoderProcess> own; // all but the first slot's
-        TaskId id = 0;
-        // Waiting for the task's probe or for intake: a stop then leaves
-        // the task as it is.
-        bool held = false;
-        quint64 startOrder = 0; // when its encoder was started
-        QStringList arguments;
-        double taskSecs = 0;
-        double positionSecs = 0;
-        int percent = -1; // last told by taskProgress
-        int chunkCount = 0;
-        QByteArray latestChunk;
-        bool evaluated = false;   // a chunk was evaluated since the last showOutput
-        bool writeFailed = false; // the encoder told that the output could not be written
-        QString output;           // the output its encoder writes
-        QString source;
-        OutputState outputBefore;
-        bool partialBefore = false; // what was there is a cut-off output
-    };
-
-    // Its encoder has been started and has not ended.
-    static bool encoding(const Slot &slot)
-    {
-        return slot.phase == Slot::Phase::Starting || slot.phase == Slot::Phase::Converting;
-    }
+    using Slot = EncoderSlots::Slot;
 
     // Events. Each moves the run on from the state it is in.
     void onEncoderStarted(Slot &slot);
@@ -295,24 +250,15 @@ private:
     void takeTasks();
     // The first task of the list the run has not taken; -1 when none.
     int nextTask() const;
-    // A free slot, made when all are busy.
-    Slot *freeSlot();
-    // A slot for the encoder given (null: the one handed in).
-    Slot *addSlot(std::unique_ptr<EncoderProcess> own);
-    Slot *slotOf(TaskId id);
-    int busyCount() const;
     // Starts the conversion of the slot's task, or ends the task without an
-    // encoder (skipped, its output unusable). False when it has to wait.
-    bool beginConversion(Slot &slot);
-    // Names the outputs of the tasks not named yet, once every source that
-    // intake is taking in is known; false until then.
-    bool namesReady();
-    QList<OutputPlan::Task> planTasks() const;
+    // encoder (skipped, its output unusable); nothing while it has to wait.
+    void beginConversion(Slot &slot);
     // A slot's task leaves it without having been converted: "Stop" when
-    // it was at its turn (stopped), else it keeps its status (it is given
-    // back to the list).
+    // it was at its turn (stopped), else it keeps its status and goes back
+    // to the list.
     void releaseWaiting(Slot &slot, bool stopped);
-    void freeSlot(Slot &slot);
+    // giveBack: the slot's task may be taken again (see EncoderSlots).
+    void freeSlot(Slot &slot, bool giveBack = false);
     // The task of slot after the end of its encoder.
     void finishTask(Slot &slot);
     // The task's status, bars and report once it has ended; reason: why it
@@ -321,11 +267,11 @@ private:
     void endTask(Slot &slot, const QString &reason, int exitCode);
     // A task ended without a stop: the bars tell of it, then of what goes on.
     void showTaskEnd(Slot &slot, bool converted);
-    // The task being converted that started last, on show; null when none.
-    Slot *latestConverting();
-    bool moreToCome(const Slot &ending) const;
-    // The task in row index has been stopped.
+    // Another task is being converted or is still to come.
+    bool moreToCome() const;
     void markStopped(const Slot &slot);
+    // The slot's conversion was stopped: its task becomes "Stop".
+    void stopTask(Slot &slot);
     // Ends every encoder at once; their tasks become "Stop".
     void killAll();
     // Checks whether the run has come to its end, and ends it.
@@ -333,19 +279,6 @@ private:
 
     // Sum of the tasks' clip lengths; a task still being probed counts 0.
     double totalSecs() const;
-    double currentTotalSecs();
-    // The output directory of a task: the output path, or the task's
-    // subfolder of it.
-    QString taskOutputDirectory(int index) const;
-    // Creates the task's subfolder of the output directory when it has one;
-    // false when that cannot be done.
-    bool makeTaskOutputDirectory(int index) const;
-    // The sink of the task's encoder: every chunk as it is read.
-    void takeOutput(Slot &slot, const QByteArray &chunk);
-    // The latest chunk and the progress it brought.
-    void showOutput(Slot &slot);
-    void setBars(int current, int total);
-    int totalBarNow();
     void setRunState(State state);
     void endAfterStop();
     void endAfterStartFailure(int index, const QString &message);
@@ -354,58 +287,27 @@ private:
     void finishRun();
     // Writes the status of the task; its row, -1 when it is gone.
     int setStatus(TaskId id, const QString &status);
-    // The output of the slot's conversion, removed when its conversion made
-    // it and did not finish it; the task's unfinishedOutput() is cleared.
-    void discardOutput(Slot &slot);
-    // The conversion of the slot's task has ended; finished: its output is
-    // whole.
-    void forgetOutput(Slot &slot, bool finished);
-    QString completionText() const;
 
     TaskStore &m_tasks;
-    EncoderProcess &m_encoder;
-    Platform &m_platform;
     RunHost &m_host;
     QString m_encoderPath;
-    ProcessControl *m_control = nullptr;
+    bool m_canPause = false;
 
-    QTimer m_timerTime;
     QTimer m_step; // runs advance() from the event loop
     State m_runState = Idle;
     State m_resumeTo = Running; // while paused: the state Resume returns to
-    int m_elapsedSecs = 0;
-    int m_remainingSecs = 0;
-    int m_currentBar = 0;
-    int m_totalBar = 0;
-    QString m_memo;
 
     // Per run.
     EncoderOptions m_options;
     std::function<void()> m_leaveRunMode;
-    double m_totalSecs = 0;
-    double m_doneSecs = 0;
-    bool m_totalStale = false; // the list changed since TotalSecs was summed
-    int m_failedCount = 0;
-    int m_skippedCount = 0;
-    int m_convertedCount = 0;
+    RunMessages::Tally m_tally;
     bool m_closing = false;
     QPointer<TaskIntake> m_intake;
     int m_jobs = 1;
     bool m_waitForProbes = true;
-    // The first slot drives the encoder handed in; more are made as tasks
-    // need them.
-    std::vector<std::unique_ptr<Slot>> m_slots;
-    QSet<TaskId> m_taken;           // tasks this run has taken
-    QHash<TaskId, QString> m_named; // their outputs, once their turn has come
-    TaskId m_shown = 0;             // the task on show (bars, memo)
-    quint64 m_starts = 0;           // encoders started in this run
-    // The outputs of this run's tasks not named yet, and the list it was
-    // made for.
-    std::optional<OutputPlan> m_plan;
-    QList<OutputPlan::Task> m_planTasks;
-    OutputRecords m_ownRecords;
-    OutputRecords *m_records = &m_ownRecords;
-
+    EncoderSlots m_slots;
+    RunMessages m_messages;
+    RunOutputs m_outputs;
+    RunProgress m_progress;
     TaskLogs m_logs;
-    QHash<TaskId, QString> m_unfinishedOutputs;
 };

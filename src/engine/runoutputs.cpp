@@ -1,0 +1,126 @@
+#include "runoutputs.h"
+
+#include "conversion.h"
+#include "itemdata.h"
+#include "platform/filenames.h"
+#include "runhost.h"
+#include "taskstore.h"
+#include "tasktext.h"
+
+#include <QDir>
+#include <QMap>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+RunOutputs::RunOutputs(TaskStore &tasks, RunHost &host) : m_tasks(tasks), m_host(host) {}
+
+void RunOutputs::begin()
+{
+    m_running = true;
+    m_named.clear();
+    m_plan.reset();
+    m_planTasks.clear();
+}
+
+QList<OutputPlan::Task> RunOutputs::planTasks() const
+{
+    QMap<int, OutputPlan::Task> byIndex = m_host.otherTasks();
+    for (int row = 0; row < m_tasks.count(); ++row)
+        byIndex.insert(m_host.listIndex(row),
+                       {m_tasks.caption(row), m_tasks.cell(row, ItemField::NewFilename),
+                        m_tasks.cell(row, ItemField::NewFileExt), m_tasks.outputSubfolder(row),
+                        m_running ? m_named.value(m_tasks.taskId(row)) : QString()});
+    return byIndex.values();
+}
+
+OutputPlan RunOutputs::plan() const
+{
+    const OutputPlan::Existing existing = m_host.skipExisting() ? OutputPlan::Existing::Skip
+                                          : m_host.overwrite()  ? OutputPlan::Existing::Overwrite
+                                                                : OutputPlan::Existing::Rename;
+    m_records->beginLookups();
+    OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, planTasks(),
+                    m_records);
+    m_records->endLookups();
+    return plan;
+}
+
+void RunOutputs::update()
+{
+    // Tasks added, removed, moved or renamed since.
+    const QList<OutputPlan::Task> tasks = planTasks();
+    if (m_plan && tasks == m_planTasks)
+        return;
+    m_plan = plan();
+    m_planTasks = tasks;
+}
+
+OutputPlan::Turn RunOutputs::turn(int row)
+{
+    update();
+    return m_plan->turn(m_host.listIndex(row));
+}
+
+QString RunOutputs::outputOf(TaskId id, int row) const
+{
+    const QString named = m_named.value(id);
+    if (!named.isEmpty() || !m_plan)
+        return named;
+    return m_plan->output(m_host.listIndex(row));
+}
+
+QString RunOutputs::taskOutputDirectory(int row) const
+{
+    const QString dir = m_host.outputDirectory();
+    const QString subfolder = m_tasks.outputSubfolder(row);
+    return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
+}
+
+QString RunOutputs::prepare(TaskId id, int row, const OutputPlan::Turn &turn,
+                            Conversion &conversion)
+{
+    // Its subfolder cannot be made (a file of that name, no right to).
+    if (!m_tasks.outputSubfolder(row).isEmpty() && !QDir().mkpath(taskOutputDirectory(row)))
+        return QStringLiteral("The output folder \"%1\" cannot be created.")
+            .arg(QDir::toNativeSeparators(taskOutputDirectory(row)));
+    const QString &output = turn.output;
+    // The encoder never writes through a link or into a pipe in the
+    // output's place, nor into a file that has other names too.
+    if (turn.replace && ::unlink(EncodeFileName(output).constData()) != 0 && errno != ENOENT)
+        return QStringLiteral("\"%1\" cannot be replaced: %2.")
+            .arg(QDir::toNativeSeparators(output), QString::fromLocal8Bit(std::strerror(errno)));
+    // Recorded before the encoder starts: should the program end during
+    // the conversion, every later run knows the file for an unfinished one.
+    ltvItemData task;
+    m_tasks.GetItemData(row, ItemField::All, task);
+    conversion.begin(task.ClipLengthSecs, output, task.InputFile, *m_records);
+    QString notRecorded;
+    if (!m_records->markUnfinished(output, task.InputFile, &notRecorded))
+        return QStringLiteral("The conversion was not started, as its output could not be "
+                              "recorded as unfinished: %1")
+            .arg(notRecorded);
+    m_unfinished.insert(id, output);
+    return {};
+}
+
+void RunOutputs::setUnfinished(TaskId id, int row, const QString &path)
+{
+    if (path.isEmpty()) {
+        m_unfinished.remove(id);
+        return;
+    }
+    m_unfinished.insert(id, path);
+    // Known to every later run: a file of this name is not a finished one.
+    if (row >= 0)
+        m_records->markUnfinished(path, m_tasks.caption(row));
+}
+
+void RunOutputs::conversionEnded(TaskId id, Conversion &conversion, bool finished)
+{
+    if (finished)
+        conversion.forgetOutput(*m_records, true);
+    else
+        conversion.discardOutput(*m_records);
+    m_unfinished.remove(id);
+}
