@@ -139,10 +139,9 @@ struct Harness
     // show, just before its encoder starts), others for the rest.
     void scripts(const QMap<QString, QStringList> &byFile, const QStringList &others = {})
     {
-        QObject::connect(run.get(), &BatchRun::convertingFileChanged, run.get(),
-                         [this, byFile, others](const QString &file) {
-                             script(byFile.value(file, others));
-                         });
+        QObject::connect(
+            run.get(), &BatchRun::convertingFileChanged, run.get(),
+            [this, byFile, others](const QString &file) { script(byFile.value(file, others)); });
     }
     // The recorded snapshots after the preparation's (0, 0).
     QList<Snapshot> updates() const { return snapshots.mid(1); }
@@ -300,6 +299,7 @@ private slots:
     // order as encoders come free. "Converting:" names the file started
     // last and the current bar follows that task, then the one started last
     // of those still running; the total counts the seconds of every task.
+    // Each row's Status shows its own percentage while it converts.
     void sideBySide()
     {
         Harness h;
@@ -315,8 +315,13 @@ private slots:
                    {"b.avi", reporting("time=15.0 ", 2500)},
                    {"c.avi", reporting("time=45.0 ", 0)}});
         QHash<int, int> told; // what each task's progress said last
+        QHash<int, QString> shown;
+        const auto status = [&h](int row) { return h.tasks.index(row, 3).data().toString(); };
         QObject::connect(h.run.get(), &BatchRun::taskProgress, h.run.get(),
-                         [&](int row, int percent) { told[row] = percent; });
+                         [&](int row, int percent) {
+                             told[row] = percent;
+                             shown[row] = status(row);
+                         });
         QList<int> strays; // current bars that are not the shown task's
         QObject::connect(h.run.get(), &BatchRun::currentProgressChanged, h.run.get(), [&](int c) {
             if (c != 0 && c != 100 && c != told.value(h.run->currentTask(), -1))
@@ -325,6 +330,9 @@ private slots:
         QVERIFY(testsupport::runToEnd(*h.run, QString()));
         QCOMPARE(h.files, (QStringList{"", "a.avi", "b.avi", "c.avi", "b.avi"}));
         QCOMPARE(told, (QHash<int, int>{{0, 50}, {1, 25}, {2, 75}}));
+        QCOMPARE(shown, (QHash<int, QString>{
+                            {0, "Converting 50%"}, {1, "Converting 25%"}, {2, "Converting 75%"}}));
+        QCOMPARE(status(1), "Complete");
         QVERIFY2(strays.isEmpty(), qPrintable(QString::number(strays.value(0))));
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.statuses(), (QStringList{"Complete", "Complete", "Complete"}));
@@ -421,9 +429,8 @@ private slots:
                                          : (QStringList{"Complete", "Complete", "OK", "OK"}));
         QCOMPARE(QFile::exists(h.outDir + "/c.mp4"), takenBack);
         QCOMPARE(h.platform.messages.size(), 1);
-        QCOMPARE(h.platform.messages[0].text, takenBack
-                                                  ? "The coversion is completed successfully."
-                                                  : "The Coversion is canceled.");
+        QCOMPARE(h.platform.messages[0].text, takenBack ? "The coversion is completed successfully."
+                                                        : "The Coversion is canceled.");
         QVERIFY(!h.run->stopsAfterCurrent());
     }
 

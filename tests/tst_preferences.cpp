@@ -88,8 +88,10 @@ private slots:
         QCOMPARE(ReadProfileIndex(m_ini), 3);
     }
 
-    // The settings of adding files are written once they differ from their
-    // defaults, and from then on; the number of probes reads within 1..16.
+    // The settings of adding files and the number of conversions side by
+    // side are written once they differ from their defaults, and from then
+    // on; the number of probes reads within 1..16, that of conversions
+    // within 1..the cores.
     void addingFilesSettings_data()
     {
         QTest::addColumn<QByteArray>("stored");
@@ -97,25 +99,33 @@ private slots:
         QTest::addColumn<int>("probes"); // set before saving; 0: as read
         QTest::addColumn<bool>("subfolders");
         QTest::addColumn<bool>("structure");
+        QTest::addColumn<int>("conversions"); // set before saving; 0: as read
         QTest::addColumn<QByteArrayList>("written");
         QTest::addColumn<QByteArrayList>("absent");
         const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
-                                 "Keep Folder Structure"};
-        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << QByteArrayList()
-                                  << all;
-        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false
+                                 "Keep Folder Structure", "Simultaneous Conversions"};
+        const int cores = MaxSimultaneousConversions();
+        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << 0
+                                  << QByteArrayList() << all;
+        // On one core the number of conversions cannot change from 1.
+        const QByteArray coresLine = "Simultaneous Conversions=" + QByteArray::number(cores);
+        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false << cores
                                  << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1",
-                                                   "Keep Folder Structure=0"}
+                                                   "Keep Folder Structure=0",
+                                                   cores > 1 ? coresLine : QByteArray()}
                                  << QByteArrayList();
+        QTest::newRow("more conversions stored than cores")
+            << QByteArray("[Main]\r\nSimultaneous Conversions=999\r\n") << 0 << 0 << false << true
+            << 0 << QByteArrayList{coresLine} << QByteArrayList{"Simultaneous Probes"};
         QTest::newRow("back to the default")
-            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false << true
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false << true << 0
             << QByteArrayList{"Include Subfolders=0"}
             << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
         QTest::newRow("too many probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true
+            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true << 0
             << QByteArrayList{"Simultaneous Probes=16"} << QByteArrayList{"Include Subfolders"};
         QTest::newRow("no probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true
+            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true << 0
             << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
     }
     void addingFilesSettings()
@@ -125,6 +135,7 @@ private slots:
         QFETCH(int, probes);
         QFETCH(bool, subfolders);
         QFETCH(bool, structure);
+        QFETCH(int, conversions);
         QFETCH(QByteArrayList, written);
         QFETCH(QByteArrayList, absent);
         QVERIFY(testsupport::writeFile(m_ini, stored));
@@ -134,6 +145,8 @@ private slots:
             v.simultaneousProbes = probes;
         v.includeSubfolders = subfolders;
         v.keepFolderStructure = structure;
+        if (conversions)
+            v.simultaneousConversions = conversions;
         SavePreferences(m_ini, v);
         const QByteArray file = testsupport::readFile(m_ini);
         for (const QByteArray &line : written)
@@ -144,6 +157,7 @@ private slots:
         QCOMPARE(r.simultaneousProbes, v.simultaneousProbes);
         QCOMPARE(r.includeSubfolders, subfolders);
         QCOMPARE(r.keepFolderStructure, structure);
+        QCOMPARE(r.simultaneousConversions, v.simultaneousConversions);
     }
 
     void saveOrderOnEmptyFile()

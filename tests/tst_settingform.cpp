@@ -175,8 +175,9 @@ private slots:
         QVERIFY(file.contains("Overwrite=0\r\n"));
     }
 
-    // The settings of adding files, set with the mouse and the keyboard:
-    // written once changed from their defaults.
+    // The settings of adding files and the conversions side by side, set
+    // with the mouse and the keyboard: written once changed from their
+    // defaults.
     void addingFilesSettings()
     {
         create(false);
@@ -186,9 +187,12 @@ private slots:
         QVERIFY(!m_form->chkKeepStructure->isEnabled()); // only with subfolders
         QCOMPARE(m_form->spnProbes->value(), DefaultSimultaneousProbes());
         QCOMPARE(m_form->spnProbes->maximum(), 16);
+        QCOMPARE(m_form->spnConversions->value(), 1);
+        QCOMPARE(m_form->spnConversions->maximum(), MaxSimultaneousConversions());
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
         QVERIFY(!readAll(prefs()).contains("Probes"));
         QVERIFY(!readAll(prefs()).contains("Folder"));
+        QVERIFY(!readAll(prefs()).contains("Conversions"));
 
         m_form->showPage(0);
         auto click = [](QCheckBox *box) {
@@ -200,8 +204,12 @@ private slots:
         m_form->spnProbes->setFocus();
         QTest::keyClick(m_form->spnProbes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_form->spnProbes, QStringLiteral("99"));
+        m_form->spnConversions->setFocus();
+        QTest::keyClick(m_form->spnConversions, Qt::Key_Up);
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
         const QByteArray file = readAll(prefs());
+        if (MaxSimultaneousConversions() > 1)
+            QVERIFY(file.contains("Simultaneous Conversions=2\r\n"));
         QVERIFY2(file.contains("Simultaneous Probes=9\r\n"), file.constData());
         QVERIFY(file.contains("Include Subfolders=1\r\n"));
         QVERIFY(file.contains("Keep Folder Structure=0\r\n"));

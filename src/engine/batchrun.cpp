@@ -35,8 +35,10 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
     connect(&m_progress, &RunProgress::totalChanged, this, &BatchRun::totalProgressChanged);
     connect(&m_progress, &RunProgress::memoChanged, this, &BatchRun::memoChanged);
     connect(&m_progress, &RunProgress::taskPercentChanged, this, [this](TaskId id, int percent) {
-        if (const int row = m_tasks.rowOf(id); row >= 0)
+        if (const int row = m_tasks.rowOf(id); row >= 0) {
+            m_tasks.setShownPercent(row, percent);
             emit taskProgress(row, percent);
+        }
     });
     m_step.setSingleShot(true);
     m_step.setInterval(0);
@@ -45,7 +47,6 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
     connect(&m_tasks, &QAbstractItemModel::rowsInserted, this, &BatchRun::onTasksChanged);
     connect(&m_tasks, &QAbstractItemModel::rowsRemoved, this, &BatchRun::onTasksChanged);
     connect(&m_tasks, &QAbstractItemModel::modelReset, this, &BatchRun::onTasksChanged);
-    connect(&m_tasks, &QAbstractItemModel::dataChanged, &m_progress, &RunProgress::listChanged);
     connect(&m_tasks, &TaskStore::recordChanged, &m_progress, &RunProgress::listChanged);
 }
 

@@ -215,7 +215,8 @@ signals:
     // (the output file last).
     void taskStarted(int index, const QStringList &arguments);
     // How far the conversion of the task in row index has come, in percent
-    // of its part (every task being converted, whichever is on show).
+    // of its part (every task being converted, whichever is on show); its
+    // Status cell shows it (TaskStore::setShownPercent).
     void taskProgress(int index, int percent);
     // The task in row index got its final status of this run ("Complete",
     // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it

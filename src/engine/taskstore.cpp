@@ -200,9 +200,20 @@ void TaskStore::countCaption(const QString &caption, int change)
         m_captions.erase(it);
 }
 
+void TaskStore::setShownPercent(int index, int percent)
+{
+    if (index < 0 || index >= count() || m_rows[index].percent == percent)
+        return;
+    m_rows[index].percent = percent;
+    const QModelIndex status = this->index(index, ItemField::Status + 1);
+    emit dataChanged(status, status, {Qt::DisplayRole});
+}
+
 void TaskStore::setText(int index, int field, const QString &text)
 {
     Row &r = m_rows[index];
+    if (field == ItemField::Status)
+        r.percent = -1;
     QString &target = field == ItemField::Caption ? r.caption : r.cells[size_t(field)];
     if (target == text)
         return;
@@ -234,6 +245,9 @@ QVariant TaskStore::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         const Row &r = m_rows[index.row()];
         const QString text = index.column() == 0 ? r.caption : r.cells[size_t(index.column() - 1)];
+        if (role == Qt::DisplayRole && index.column() == ItemField::Status + 1 && r.percent >= 0 &&
+            text == TaskStatus::Converting)
+            return QStringLiteral("Converting %1%").arg(r.percent);
         if (role == Qt::ToolTipRole && m_toolTipSource) {
             const QString extra = m_toolTipSource(index.row());
             if (!extra.isEmpty())

@@ -60,6 +60,11 @@ public:
     // Writes the texts the selector names from data into row index.
     void SetItemData(int index, int field, const ltvItemData &data);
 
+    // How far the conversion of the task in row index has come: shown in the
+    // Status column of a "Converting" task ("Converting 42%"), never stored
+    // in the record; -1 for none. Gone with the next status written.
+    void setShownPercent(int index, int percent);
+
     // QAbstractTableModel
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -84,6 +89,7 @@ private:
         std::array<QString, CellCount> cells;
         TaskId id = 0;
         QString subfolder;
+        int percent = -1; // see setShownPercent
     };
     void setText(int index, int field, const QString &text);
     void countCaption(const QString &caption, int change);

@@ -19,6 +19,7 @@ const QString kProfile = QStringLiteral("Profile");
 const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
+const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -59,6 +60,9 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.keepFolderStructure != defaults.keepFolderStructure ||
         ini.ValueExists(kMain, kKeepFolderStructure))
         ini.WriteBool(kMain, kKeepFolderStructure, v.keepFolderStructure);
+    if (v.simultaneousConversions != defaults.simultaneousConversions ||
+        ini.ValueExists(kMain, kSimultaneousConversions))
+        ini.WriteInteger(kMain, kSimultaneousConversions, v.simultaneousConversions);
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -87,6 +91,11 @@ T readStore(const QString &iniPath, T value, bool rewrite, QStringList *errors, 
 int DefaultSimultaneousProbes()
 {
     return std::clamp(QThread::idealThreadCount(), 1, MaxSimultaneousProbes);
+}
+
+int MaxSimultaneousConversions()
+{
+    return std::max(QThread::idealThreadCount(), 1);
 }
 
 QStringList SynModeNames()
@@ -121,6 +130,9 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.keepFolderStructure =
                 ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
             v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
+            v.simultaneousConversions = std::clamp(
+                ini.ReadInteger(section, kSimultaneousConversions, v.simultaneousConversions), 1,
+                MaxSimultaneousConversions());
         });
 }
 

@@ -17,14 +17,17 @@
 // it read before the error (the defaults where it read nothing).
 //
 // The settings of adding files ("Simultaneous Probes", "Include Subfolders",
-// "Keep Folder Structure") are written only when they differ from their
-// defaults or the file holds them already, so a file that never had them
-// stays as it was.
+// "Keep Folder Structure") and "Simultaneous Conversions" are written only
+// when they differ from their defaults or the file holds them already, so a
+// file that never had them stays as it was.
 
 // How many probes may run side by side at most.
 constexpr int MaxSimultaneousProbes = 16;
 // The number of processor cores, within 1..MaxSimultaneousProbes.
 int DefaultSimultaneousProbes();
+// How many encoders may run side by side at most: the number of processor
+// cores.
+int MaxSimultaneousConversions();
 
 struct PreferenceValues
 {
@@ -42,6 +45,8 @@ struct PreferenceValues
     // renaming, which never overwrites either) and "Skip=1"; "Skip" is
     // written only while chosen or when the file has it already.
     bool skip = false;
+    // Encoders side by side in a run, 1..MaxSimultaneousConversions().
+    int simultaneousConversions = 1;
 };
 
 // The choices of the synchronisation mode, in index order.
@@ -52,7 +57,8 @@ QStringList SynModeNames();
 // "Default"), autoExit false, autoTurnOff false, overwrite true, skip false
 // (read only when "Overwrite" is off), and those of PreferenceValues for the
 // rest. A "Syn Mode" outside 0..2 reads as -1 (nothing selected);
-// "Simultaneous Probes" is kept within its range.
+// "Simultaneous Probes" and "Simultaneous Conversions" are kept within their
+// ranges.
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
                                  const QString &defaultOutputPath, bool rewrite = true,
                                  QStringList *errors = nullptr);

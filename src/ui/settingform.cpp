@@ -126,15 +126,27 @@ void TSettingForm::buildGeneralPage()
     chkOpenDir = new QCheckBox(
         QStringLiteral("Open the output directory when the task is completed. "), TabSheet1);
     chkOpenDir->setObjectName(QStringLiteral("chkOpenDir"));
-    chkOpenDir->setGeometry(12, 104, 355, 19);
+    chkOpenDir->setGeometry(12, 98, 355, 19);
     chkExit =
         new QCheckBox(QStringLiteral("Exit the program when the task is completed."), TabSheet1);
     chkExit->setObjectName(QStringLiteral("chkExit"));
-    chkExit->setGeometry(12, 132, 355, 19);
+    chkExit->setGeometry(12, 122, 355, 19);
     chkTurnoff = new QCheckBox(QStringLiteral("Turn off the computer when the task is completed."),
                                TabSheet1);
     chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
-    chkTurnoff->setGeometry(12, 160, 355, 19);
+    chkTurnoff->setGeometry(12, 146, 355, 19);
+
+    // How many files are converted side by side (1: one after another).
+    labConversions = new QLabel(QStringLiteral("Simultaneous conversions:"), TabSheet1);
+    labConversions->setObjectName(QStringLiteral("labConversions"));
+    labConversions->adjustSize();
+    labConversions->move(Left, 174);
+    spnConversions = new QSpinBox(TabSheet1);
+    spnConversions->setObjectName(QStringLiteral("spnConversions"));
+    spnConversions->setRange(1, MaxSimultaneousConversions());
+    spnConversions->setValue(1);
+    spnConversions->setGeometry(labConversions->geometry().right() + 6, 170, 56, 23);
+    labConversions->setBuddy(spnConversions);
 
     gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
@@ -397,6 +409,7 @@ PreferenceValues TSettingForm::preferences() const
     v.includeSubfolders = chkSubfolders->isChecked();
     v.keepFolderStructure = chkKeepStructure->isChecked();
     v.skip = rdbSkip->isChecked();
+    v.simultaneousConversions = spnConversions->value();
     return v;
 }
 
@@ -416,6 +429,7 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     else
         rdbRename->setChecked(true);
     spnProbes->setValue(values.simultaneousProbes);
+    spnConversions->setValue(values.simultaneousConversions);
     chkSubfolders->setChecked(values.includeSubfolders);
     chkKeepStructure->setChecked(values.keepFolderStructure);
 }

@@ -89,6 +89,8 @@ public:
     QCheckBox *chkKeepStructure;
     QLabel *labProbes;
     QSpinBox *spnProbes;
+    QLabel *labConversions;
+    QSpinBox *spnConversions;
     QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;
