@@ -33,6 +33,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -973,7 +975,9 @@ private slots:
     }
 
     // The real window started with a directory, a supported file and an
-    // unsupported one, then a real run of the clips through Start.
+    // unsupported one, then a real run of the clips through Start, two
+    // side by side as set on the General page, each row showing its own
+    // percentage meanwhile.
     void commandLineIntakeAndRealRun()
     {
         QTemporaryDir src;
@@ -1018,8 +1022,24 @@ private slots:
         editor->setText(QStringLiteral("00:00:01"));
         // The run reads the live control of the settings dialog.
         f.settingForm->chkOpenDir->setChecked(true);
-        form.tbtnStartClick();
+        f.settingForm->spnConversions->setFocus();
+        QTest::keyClick(f.settingForm->spnConversions, Qt::Key_Up);
+        int mostConverting = 0;
+        QSet<QString> shown;
+        connect(&form.tasks(), &QAbstractItemModel::dataChanged, &form, [&] {
+            int converting = 0;
+            for (int row = 0; row < form.tasks().count(); ++row) {
+                converting += form.tasks().cell(row, 2) == QStringLiteral("Converting");
+                shown << form.tasks().index(row, 3).data().toString();
+            }
+            mostConverting = std::max(mostConverting, converting);
+        });
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
         f.waitForRun();
+        QCOMPARE(mostConverting, std::min(2, MaxSimultaneousConversions()));
+        QVERIFY(std::any_of(shown.begin(), shown.end(), [](const QString &text) {
+            return QRegularExpression(QStringLiteral("^Converting \\d+%$")).match(text).hasMatch();
+        }));
 
         QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("Complete"));

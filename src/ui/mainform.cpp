@@ -975,6 +975,7 @@ void TMainForm::tbtnStartClick()
     // before the run reads the tasks.
     vleOutput->endEdit();
     ltvTask->setFocus();
+    m_batch->setJobs(m_settingForm ? m_settingForm->spnConversions->value() : 1);
     const BatchRun::StartResult result = m_batch->Start(
         profilePath(cmbProfile->currentText()), grids(), [this] { EnterRunMode(); },
         [this] { LeaveRunMode(); });
