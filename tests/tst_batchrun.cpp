@@ -503,8 +503,8 @@ private slots:
         QCOMPARE(h.platform.messages[0].text,
                  "The conversion is completed, but 4 of 6 files could not be converted. Point at "
                  "a \"Failed\" task to see why, or choose \"Show Log...\" in its pop-up menu.");
-        QCOMPARE(h.platform.messages[0].caption, "Complete");
-        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.platform.messages[0].caption, "Finished with errors");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Warning);
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.opened, (QStringList{h.outDir}));
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
@@ -580,6 +580,7 @@ private slots:
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, message);
+        QCOMPARE(h.platform.messages[0].caption, bFails ? "Finished with errors" : "Complete");
         QCOMPARE(testsupport::readFile(h.outDir + "/a.mp4"), "kept");
         QCOMPARE(testsupport::readFile(h.outDir + "/c.mp4"), "kept");
         QCOMPARE(testsupport::readFile(h.outDir + "/u.mp4"), "x");

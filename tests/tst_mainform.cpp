@@ -1,5 +1,5 @@
-// The main window itself: start-up, the idle and running states, the layout
-// arithmetic on resize, the drag strip, the preferences on close, closing
+// The main window itself: start-up, the idle and running states, a layout
+// that fits any size and font, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
 #include "engine/probequeue.h"
@@ -16,7 +16,9 @@
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
+#include "ui/welcomepanel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -32,7 +34,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QSplitterHandle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,7 +86,7 @@ private slots:
         MainFormFixture f({}, o);
         TMainForm &form = *f.form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
-        QCOMPARE(form.size(), QSize(798, 539));
+        QCOMPARE(form.size(), QSize(798, 539)); // at the design font or a narrower one
         QCOMPARE(form.edtOutputdir->text(), f.dir.path());
         f.show();
 
@@ -96,15 +100,22 @@ private slots:
              {form.tbtnAddFile, form.tbtnAddDir, form.tbtnSetting, form.tbtnAbout, form.tbtnHelp})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 
-        // The toolbar in its order, with its hints.
-        QStringList hints;
+        // The toolbar in its order, named by its hints for screen readers;
+        // the tooltips tell the keys.
+        QStringList names, tips;
         for (QToolButton *b :
              form.ToolBar1->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
-            if (b->objectName().startsWith(QLatin1String("tbtn")))
-                hints << b->toolTip();
-        QCOMPARE(hints,
+            if (b->objectName().startsWith(QLatin1String("tbtn"))) {
+                names << b->accessibleName();
+                tips << b->toolTip();
+            }
+        QCOMPARE(names,
                  QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down", "Remove",
                               "Clear", "Start", "Stop", "Settings", "About", "Help"}));
+        QCOMPARE(tips, QStringList({"Add Video Files (Ctrl+O)", "Add Directory (Ctrl+Shift+O)",
+                                    "Move Up (Alt+Up)", "Move Down (Alt+Down)", "Remove (Del)",
+                                    "Clear (Backspace)", "Start (F5)", "Stop (Esc)", "Settings",
+                                    "About", "Help (F1)"}));
         QCOMPARE(form.tbtnStart->size(), QSize(56, 54));
         QCOMPARE(form.tbtnStart->iconSize(), QSize(48, 48));
         QVERIFY(!form.tbtnStart->icon().pixmap(48, QIcon::Disabled).isNull());
@@ -149,7 +160,8 @@ private slots:
         QVERIFY(form.tbtnHelp->isEnabled());
         // The drag strip does nothing while disabled.
         const int width = form.panProfile->width();
-        sendStripMove(form.panSplitter, -15, Qt::LeftButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -15, Qt::LeftButton,
+                      Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width);
 
         form.LeaveRunMode();
@@ -158,43 +170,98 @@ private slots:
         QVERIFY(!form.tbtnStop->isEnabled());
     }
 
-    void resizeArithmetic()
+    // At the smallest size, at the designed one and maximised, with the
+    // desktop's font and with a large one: every control whole and inside
+    // the window, none over another; the right-hand panel grows with the
+    // window; the bottom bar's buttons at its right edge, its boxes filling
+    // the rest.
+    void layoutFitsAnySize_data()
     {
-        MainFormFixture f;
-        f.show();
+        QTest::addColumn<int>("points"); // 0: the desktop's
+        QTest::addColumn<QSize>("size"); // empty: as the window starts
+        QTest::newRow("smallest") << 0 << QSize(640, 480);
+        QTest::newRow("designed") << 0 << QSize();
+        QTest::newRow("maximised") << 0 << QSize(1920, 1080);
+        QTest::newRow("14 points") << 14 << QSize();
+        QTest::newRow("14 points maximised") << 14 << QSize(1920, 1080);
+    }
+    void layoutFitsAnySize()
+    {
+        QFETCH(int, points);
+        QFETCH(QSize, size);
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        if (points > 0) {
+            QFont large = desktop;
+            large.setPointSize(points);
+            QApplication::setFont(large);
+        }
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.withShippedProfiles = true;
+        MainFormFixture f({}, o);
         TMainForm &form = *f.form;
-        auto check = [&form] {
-            const int w = form.panMain->width();
-            QCOMPARE(form.panBottomCenter->width(), w);
-            QCOMPARE(form.panBottomLeft->width(), w);
-            QCOMPARE(form.bbtnSetting->x(), w - 90);
-            QCOMPARE(form.cmbProfile->width(), w - 90 - 83);
-            QCOMPARE(form.bbtnOpen->x(), w - 90);
-            QCOMPARE(form.bbtnBrowser->x(), w - 175);
-            QCOMPARE(form.edtOutputdir->width(), w - 175 - 83);
-            // The percentage labels show "100%" whole at the right edge.
-            for (QLabel *label : {form.labCurProgress, form.labTotalProgress}) {
-                QVERIFY(label->width() >= 27);
-                QVERIFY(label->width() >=
-                        label->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
-                QCOMPARE(label->geometry().right(), w - 1);
+        if (points == 0) {
+            QVERIFY(form.minimumSizeHint().width() <= 640);
+            QVERIFY(form.minimumSizeHint().height() <= 480);
+        }
+        f.show();
+        const int designedPanel = form.panProfile->width();
+        if (size.isValid())
+            form.resize(size);
+        QTRY_COMPARE(form.size(), size.isValid() ? size : form.size());
+        QTRY_COMPARE(form.panMain->width() + form.panSplitter->width() + form.panProfile->width(),
+                     form.centralWidget()->width());
+        if (size.width() > 1000)
+            QVERIFY(form.panProfile->width() > designedPanel + 100);
+
+        // Both bottom panels in turn, the intake's row and the report shown.
+        form.DropPaths({m_tmp.filePath(QStringLiteral("notes.txt"))});
+        QTRY_VERIFY(form.findChild<QWidget *>(QStringLiteral("btnNotAdded"))->isVisible());
+        for (bool running : {false, true}) {
+            running ? form.EnterRunMode() : form.LeaveRunMode();
+            emit form.batch().progressPanelShown(running);
+            QApplication::processEvents();
+            QWidget *panel = running ? form.panBottomLeft : form.panBottomCenter;
+            QList<QWidget *> controls;
+            for (QWidget *w : form.findChildren<QWidget *>()) {
+                if (!w->isVisible() || w->isWindow() || !w->isVisibleTo(&form) ||
+                    !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w) ||
+                      qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w) ||
+                      qobject_cast<QProgressBar *>(w) || qobject_cast<QAbstractItemView *>(w)))
+                    continue;
+                // Inside every one of its parents, up to the window or to
+                // the content of a scrolling area.
+                for (QWidget *p = w; p != &form; p = p->parentWidget()) {
+                    if (qobject_cast<QAbstractScrollArea *>(p->parentWidget()->parentWidget()))
+                        break;
+                    const QRect inParent = p->geometry();
+                    QVERIFY2(QRect(QPoint(), p->parentWidget()->size()).contains(inParent),
+                             qPrintable(w->objectName() + u'/' + p->objectName()));
+                }
+                // A label shows its whole text, but for the file being converted.
+                if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty() &&
+                                                             label != form.labConvertingFile &&
+                                                             !label->wordWrap())
+                    QVERIFY2(label->width() >= label->sizeHint().width(),
+                             qPrintable(label->text()));
+                if (panel->isAncestorOf(w))
+                    controls << w;
             }
-            QCOMPARE(form.pgbCurrent->width(), form.labCurProgress->x() - 123);
-            QCOMPARE(form.pgbTotal->width(), form.labTotalProgress->x() - 123);
-        };
-        check();
-        const int setting = form.bbtnSetting->x();
-        const int open = form.bbtnOpen->x();
-        const int combo = form.cmbProfile->width();
-        const int edit = form.edtOutputdir->width();
-        const QRect welcome = form.panbg->geometry();
-        form.resize(form.width() + 100, form.height());
-        QTRY_COMPARE(form.bbtnSetting->x(), setting + 100);
-        QCOMPARE(form.bbtnOpen->x(), open + 100);
-        QCOMPARE(form.cmbProfile->width(), combo + 100);
-        QCOMPARE(form.edtOutputdir->width(), edit + 100);
-        QCOMPARE(form.panbg->geometry(), welcome);
-        check();
+            for (QWidget *a : controls)
+                for (QWidget *b : controls)
+                    if (a != b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                        QVERIFY2(!QRect(a->mapTo(&form, QPoint()), a->size())
+                                      .intersects(QRect(b->mapTo(&form, QPoint()), b->size())),
+                                 qPrintable(a->objectName() + u' ' + b->objectName()));
+        }
+        const int right = form.panBottomCenter->width() - 15;
+        QCOMPARE(form.bbtnSetting->geometry().right() + 1, right);
+        QCOMPARE(form.bbtnOpen->geometry().right() + 1, right);
+        QVERIFY(form.cmbProfile->geometry().right() < form.bbtnSetting->x());
+        QVERIFY(form.edtOutputdir->geometry().right() < form.bbtnBrowser->x());
+        QVERIFY(form.cmbProfile->width() > form.bbtnSetting->width());
+        QCOMPARE(form.labTotalProgress->geometry().right(), form.panBottomLeft->width() - 1);
     }
 
     void dragStrip()
@@ -205,22 +272,28 @@ private slots:
         const int width = form.panProfile->width();
         const int setting = form.bbtnSetting->x();
         // The pointer 20 pixels left of the strip's centre.
-        sendStripMove(form.panSplitter, 5 - 20, Qt::LeftButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), 5 - 20, Qt::LeftButton,
+                      Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
-        QCOMPARE(form.bbtnSetting->x(), setting - 20);
+        QTRY_COMPARE(form.bbtnSetting->x(), setting - 20);
         QCOMPARE(form.panBottomCenter->width(), form.panMain->width());
 
         // Shift held, the right button, or no button: nothing changes.
-        sendStripMove(form.panSplitter, -30, Qt::LeftButton, Qt::ShiftModifier);
-        sendStripMove(form.panSplitter, -30, Qt::RightButton, Qt::NoModifier);
-        sendStripMove(form.panSplitter, -30, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-        sendStripMove(form.panSplitter, -30, Qt::NoButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::LeftButton,
+                      Qt::ShiftModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::RightButton,
+                      Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30,
+                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
 
         // Dragging far right or far left keeps every width non-negative.
-        sendStripMove(form.panSplitter, 5000, Qt::LeftButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), 5000, Qt::LeftButton,
+                      Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), 0);
-        sendStripMove(form.panSplitter, -5000, Qt::LeftButton, Qt::NoModifier);
+        sendStripMove(static_cast<QWidget *>(form.panSplitter), -5000, Qt::LeftButton,
+                      Qt::NoModifier);
         QVERIFY(form.panMain->width() >= 0);
         QVERIFY(form.panProfile->width() <= form.centralWidget()->width());
     }

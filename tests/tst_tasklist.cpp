@@ -12,6 +12,7 @@
 #include "support/testsupport.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
+#include "ui/notaddedreport.h"
 #include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
 
@@ -30,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -456,7 +458,7 @@ private slots:
         for (QAction *a : actions)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(texts, QStringList({"Open", "Show Log...", "-", "Add Files...",
-                                     "Add Directorys...", "-", "Remove", "Clear"}));
+                                     "Add Directorys...", "-", "Remove", "Clear", "Undo"}));
         form.ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
         QVERIFY(!form.ShowLog1->isEnabled());
@@ -590,32 +592,30 @@ private slots:
         const QList<int> before = widths();
         const int listWidth = form.ltvTask->width();
 
-        // The window grows by 100: so does the list, and the columns by their
+        // The list narrows by 100 and widens again: the columns by their
         // shares.
-        form.resize(form.width() + 100, form.height());
-        QTRY_COMPARE(form.ltvTask->width(), listWidth + 100);
+        const int panel = form.panProfile->width();
+        auto drag = [&](int x) {
+            QWidget *strip = form.panSplitter;
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(strip, &move);
+        };
+        drag(5 - 100);
+        QTRY_COMPARE(form.ltvTask->width(), listWidth - 100);
         const QList<int> after = widths();
-        QCOMPARE(after[0] - before[0], 49);
-        QCOMPARE(after[1] - before[1], 17);
-        QCOMPARE(after[2] - before[2], 15);
-        QCOMPARE(after[3] - before[3], 19);
-
-        // The window keeps its designed size at least.
-        QCOMPARE(form.minimumSize(), QSize(798, 539));
-        form.resize(form.width() - 700, form.height());
-        QTRY_COMPARE(form.width(), 798);
+        QCOMPARE(before[0] - after[0], 49);
+        QCOMPARE(before[1] - after[1], 17);
+        QCOMPARE(before[2] - after[2], 15);
+        QCOMPARE(before[3] - after[3], 19);
+        drag(5 + 100);
+        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QCOMPARE(widths(), before);
 
         // Shrinking the list far with the drag strip never takes a column
         // below 20 pixels, and dragging back gives the columns their widths
         // again.
         const QList<int> wide = widths();
-        const int panel = form.panProfile->width();
-        auto drag = [&](int x) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5),
-                             form.panSplitter->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(form.panSplitter, &move);
-        };
         drag(-2000);
         QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
         for (int w : widths())
@@ -718,10 +718,14 @@ private slots:
         const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
         QVERIFY(fd >= 0);
         ::close(fd);
+        const QString mkv = m_sources.filePath(QStringLiteral("today.MKV"));
+        const QString notes = m_sources.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(testsupport::writeFile(mkv, {}) && testsupport::writeFile(notes, {}));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t1.avi"))),
                       QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t2.avi"))),
                       QUrl::fromEncoded("file://" + raw.toPercentEncoding("/")),
+                      QUrl::fromLocalFile(mkv), QUrl::fromLocalFile(notes),
                       QUrl(QStringLiteral("https://example.org/clip.avi"))});
         auto drop = [&] {
             const QPoint at = form.ltvTask->geometry().center();
@@ -736,14 +740,34 @@ private slots:
         QVERIFY(!drop());
         QCOMPARE(form.tasks().count(), 0);
         form.LeaveRunMode();
-        // Accepted otherwise; only local files are taken.
+        // Accepted otherwise; only local files are taken. What was left out
+        // is told in the bottom bar, never in a message box.
         QVERIFY(drop());
         f->waitForIntake();
-        QCOMPARE(names(form), QStringList({"t1", "t2"}));
-        QCOMPARE(f->platform.messages.size(), 1);
-        QCOMPARE(f->platform.messages[0].caption, QStringLiteral("Files Not Added"));
+        QCOMPARE(names(form), QStringList({"t1", "t2", "today"}));
+        QVERIFY(f->platform.messages.isEmpty());
         QVERIFY(taskButtonsEnabled(form));
         QVERIFY(!form.welcomeVisible());
+        QToolButton *report = form.btnNotAdded;
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->text(), QStringLiteral("2 items were not added"));
+        QCOMPARE(report->toolTip(), QString::fromUtf8(raw) + ": name not valid UTF-8\n" + notes +
+                                        ": not a video file");
+        // The next intake's report replaces it: now three are in the list.
+        QVERIFY(drop());
+        f->waitForIntake();
+        QCOMPARE(report->text(), QStringLiteral("5 items were not added"));
+        QVERIFY(report->toolTip().startsWith(m_sources.filePath(QStringLiteral("t1.avi")) +
+                                             ": already in the list\n"));
+        // A click takes it away; an intake that leaves nothing out shows none.
+        QTest::mouseClick(report, Qt::LeftButton);
+        QVERIFY(!report->isVisible());
+        form.DropPaths({notes});
+        f->waitForIntake();
+        QTRY_VERIFY(report->isVisible());
+        form.DropPaths({});
+        f->waitForIntake();
+        QTRY_VERIFY(!report->isVisible());
     }
 
     void dropsRefusedDuringRun()

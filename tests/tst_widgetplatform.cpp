@@ -40,10 +40,11 @@ private slots:
     void programFilter()
     {
         const QStringList filters = WidgetPlatform::ConvertFilter(FileDialogFilter());
-        QCOMPARE(filters.size(), 10);
+        QCOMPARE(filters.size(), 21);
         QCOMPARE(filters.first(),
                  QStringLiteral("All Support Files (*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob "
-                                "*.asf)"));
+                                "*.asf *.mkv *.webm *.m4v *.ts *.m2ts *.mts *.flv *.3gp *.ogv "
+                                "*.mxf *.dv)"));
         QCOMPARE(filters[1], QStringLiteral("AVI Files (*.avi)"));
         QCOMPARE(filters.last(), QStringLiteral("All Files (*.*)"));
     }

@@ -34,7 +34,8 @@ CliDriver::CliDriver(const CliOptions &options, QObject *parent)
       m_platform([this](const QString &line) { m_reporter.error(line); })
 {
     // The run's own ending messages: the summary tells the same.
-    m_platform.setQuietCaptions({QStringLiteral("Complete"), QStringLiteral("Cancel")});
+    m_platform.setQuietCaptions({QStringLiteral("Complete"), BatchRun::FinishedWithErrorsCaption,
+                                 QStringLiteral("Cancel")});
 }
 
 CliDriver::~CliDriver() = default;

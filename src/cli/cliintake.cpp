@@ -2,6 +2,7 @@
 
 #include "engine/itemdata.h"
 #include "engine/taskstore.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -24,6 +25,13 @@ CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimi
     // window.
     m_probes.setLimitSource([this, probeLimit] { return m_converting ? 1 : probeLimit; });
     connect(&m_intake, &TaskIntake::taskProbed, this, &CliIntake::announceProbed);
+    // What was left out, one line each.
+    connect(&m_intake, &TaskIntake::intakeEnded, this,
+            [&platform](const QList<TaskIntake::NotAdded> &notAdded) {
+                for (const TaskIntake::NotAdded &item : notAdded)
+                    platform.messageBox(TaskIntake::Describe(item), TaskIntake::NotAddedCaption,
+                                        Platform::Icon::Information);
+            });
 }
 
 void CliIntake::announceProbed()

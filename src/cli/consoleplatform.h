@@ -15,7 +15,8 @@ public:
     explicit ConsolePlatform(LineSink sink);
 
     // Messages with these captions are left out: the run's own endings
-    // ("Complete", "Cancel"), which the program's summary tells instead.
+    // ("Complete", "Finished with errors", "Cancel"), which the program's
+    // summary tells instead.
     void setQuietCaptions(const QStringList &captions) { m_quietCaptions = captions; }
 
     Answer messageBox(const QString &text, const QString &caption, Icon icon,

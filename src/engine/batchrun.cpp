@@ -731,8 +731,12 @@ void BatchRun::complete()
         m_host.closeMainWindow();
         return;
     }
-    m_platform.messageBox(completionText(), QStringLiteral("Complete"),
-                          Platform::Icon::Information);
+    // A run in which tasks failed does not close under "Complete".
+    if (m_failedCount > 0)
+        m_platform.messageBox(completionText(), FinishedWithErrorsCaption, Platform::Icon::Warning);
+    else
+        m_platform.messageBox(completionText(), QStringLiteral("Complete"),
+                              Platform::Icon::Information);
     if (m_host.autoOpenDir()) {
         const QString dir = m_host.outputDirectory();
         if (outputDirectoryExists(dir))

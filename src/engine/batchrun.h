@@ -48,6 +48,9 @@ public:
         Ran                // the run took place (it may have been stopped or failed)
     };
 
+    // The caption of the closing message of a run in which tasks failed.
+    static inline const QString FinishedWithErrorsCaption = QStringLiteral("Finished with errors");
+
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);
     ~BatchRun() override;

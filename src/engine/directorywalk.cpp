@@ -1,9 +1,9 @@
 #include "directorywalk.h"
 
-#include "intake.h"
 #include "platform/directoryreader.h"
 #include "platform/filenames.h"
 #include "platform/pathtext.h"
+#include "sourceformats.h"
 
 #include <algorithm>
 
@@ -87,7 +87,7 @@ void DirectoryWalk::finishFolder()
     for (const QString &name : std::as_const(m_fileNames)) {
         const QString path = base + name;
         if (IsUndecodableName(path))
-            ++m_undecodable;
+            m_undecodable.append(path);
         else
             m_ready.append({path, m_current.subfolder});
     }

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -37,7 +38,9 @@ public:
     bool next(const QDeadlineTimer &deadline, Found &found);
     bool done() const;
     // Accepted files found so far whose paths are not valid UTF-8.
-    int undecodable() const { return m_undecodable; }
+    int undecodable() const { return int(m_undecodable.size()); }
+    // Their paths (see DecodeFileName), in the walk's order.
+    const QStringList &undecodablePaths() const { return m_undecodable; }
 
 private:
     struct Folder
@@ -57,5 +60,5 @@ private:
     QStringList m_folderNames; // of the folder being read
     QList<Found> m_ready;      // files of the folder read last, in order
     qsizetype m_nextReady = 0;
-    int m_undecodable = 0;
+    QStringList m_undecodable;
 };

@@ -18,15 +18,6 @@ namespace {
 // The longest stretch of intake work between two turns of the event loop.
 constexpr int SliceMs = 10;
 
-// The lower-cased extension of the path's file name, dot included; empty
-// when the name has no ".".
-QString lowerExt(const QString &path)
-{
-    const QString name = FileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toLower();
-}
-
 // Paths from the command line or a list file are made absolute against the
 // current directory: a task always holds the full path of its source.
 QString fullPath(const QString &path)
@@ -37,37 +28,6 @@ QString fullPath(const QString &path)
 }
 
 } // namespace
-
-QStringList SupportedExtensions()
-{
-    return {QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
-            QStringLiteral(".mp4"), QStringLiteral(".wmv"), QStringLiteral(".mov"),
-            QStringLiteral(".vob"), QStringLiteral(".asf")};
-}
-
-QString DirectoryMask()
-{
-    QString mask;
-    for (const QString &ext : SupportedExtensions())
-        mask += u'*' + ext + u';';
-    return mask;
-}
-
-QString FileDialogFilter()
-{
-    const QString mask = DirectoryMask();
-    QString filter = QStringLiteral("All Support Files(") + mask + QStringLiteral(")|") + mask;
-    for (const QString &ext : SupportedExtensions())
-        filter += u'|' + ext.mid(1).toUpper() + QStringLiteral(" Files (*") + ext +
-                  QStringLiteral(")|*") + ext;
-    filter += QStringLiteral("|All Files (*.*)|*.*");
-    return filter;
-}
-
-bool HasSupportedExt(const QString &path, const QStringList &extensions)
-{
-    return extensions.contains(lowerExt(path));
-}
 
 QStringList ListDirectory(const QString &dir, int *undecodable)
 {
@@ -180,7 +140,7 @@ void TaskIntake::cancel()
 {
     m_steps.clear();
     m_slice.stop();
-    m_undecodable = 0;
+    m_notAdded.clear();
     m_probes.cancelAll();
     updateBusy();
 }
@@ -231,7 +191,7 @@ void TaskIntake::runSteps()
         Step &current = m_steps.front();
         switch (current.kind) {
         case Step::Kind::File:
-            addTask(current.path, current.ext, QString());
+            addListed(current.path, current.ext, QString());
             break;
         case Step::Kind::Dropped:
         case Step::Kind::Listed:
@@ -244,20 +204,10 @@ void TaskIntake::runSteps()
                 return;
             }
             break;
-        case Step::Kind::End: {
+        case Step::Kind::End:
             m_steps.pop_front();
-            const int count = std::exchange(m_undecodable, 0);
-            if (count > 0) {
-                // The message waits in a loop of its own: the next intake
-                // goes on meanwhile.
-                if (!m_steps.empty())
-                    m_slice.start();
-                updateBusy();
-                tellNotAdded(count);
-                return;
-            }
+            emit intakeEnded(std::exchange(m_notAdded, {}));
             continue;
-        }
         }
         m_steps.pop_front();
     }
@@ -270,28 +220,35 @@ bool TaskIntake::takePath(Step &current)
     const bool dropped = current.kind == Step::Kind::Dropped;
     if (path.isEmpty())
         return true;
-    if (IsUndecodableName(path)) {
-        // Cannot be added: counted as the files it would have added.
-        switch (KindOfFile(path)) {
-        case FileKind::File:
-            if (HasSupportedExt(path, SupportedExtensions()))
-                ++m_undecodable;
-            return true;
-        case FileKind::Directory:
-            current.kind = Step::Kind::Folder;
-            return false;
-        case FileKind::None:
-            return true;
-        }
-    }
-    const QFileInfo fi(path);
-    if (fi.isDir()) {
+    const bool undecodable = IsUndecodableName(path);
+    FileKind kind = FileKind::None;
+    if (undecodable)
+        kind = KindOfFile(path);
+    else if (const QFileInfo fi(path); fi.isDir())
+        kind = FileKind::Directory;
+    else if (fi.isFile())
+        kind = FileKind::File;
+    if (kind == FileKind::Directory) {
         current.kind = Step::Kind::Folder;
         return false;
     }
-    if ((dropped || fi.isFile()) && HasSupportedExt(path, SupportedExtensions()))
-        addTask(path, current.ext, QString());
+    const bool accepted = HasSupportedExt(path, SupportedExtensions());
+    // A dropped path is there: its extension is all that counts.
+    if (kind == FileKind::None && !dropped && !QFileInfo::exists(path))
+        m_notAdded.append({path, NotAdded::Reason::NotFound});
+    else if (!accepted || (kind == FileKind::None && !dropped))
+        m_notAdded.append({path, NotAdded::Reason::NotVideo});
+    else if (undecodable)
+        m_notAdded.append({path, NotAdded::Reason::NotUtf8});
+    else
+        addListed(path, current.ext, QString());
     return true;
+}
+
+void TaskIntake::addListed(const QString &path, const QString &ext, const QString &subfolder)
+{
+    if (!addTask(path, ext, subfolder))
+        m_notAdded.append({path, NotAdded::Reason::AlreadyListed});
 }
 
 bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
@@ -303,25 +260,32 @@ bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
     // A folder read at once may hold tens of thousands of files: their rows
     // too are added a slice at a time.
     while (current.walk->next(deadline, found)) {
-        addTask(found.path, current.ext, keep ? found.subfolder : QString());
+        addListed(found.path, current.ext, keep ? found.subfolder : QString());
         if (deadline.hasExpired())
             break;
     }
     if (!current.walk->done())
         return false;
-    m_undecodable += current.walk->undecodable();
+    for (const QString &path : current.walk->undecodablePaths())
+        m_notAdded.append({path, NotAdded::Reason::NotUtf8});
     return true;
 }
 
-void TaskIntake::tellNotAdded(int count)
+QString TaskIntake::Describe(const NotAdded &item)
 {
-    const QString text =
-        count == 1 ? QStringLiteral("1 file could not be added because its name is not valid "
-                                    "UTF-8. Rename it to add it.")
-                   : QStringLiteral("%1 files could not be added because their names are not "
-                                    "valid UTF-8. Rename them to add them.")
-                         .arg(count);
-    m_platform.messageBox(text, NotAddedCaption, Platform::Icon::Information);
+    // A name that is not UTF-8 is shown with replacement characters.
+    const QString path = QDir::toNativeSeparators(QString::fromUtf8(EncodeFileName(item.path)));
+    switch (item.reason) {
+    case NotAdded::Reason::NotFound:
+        return QStringLiteral("%1: not found").arg(path);
+    case NotAdded::Reason::NotVideo:
+        return QStringLiteral("%1: not a video file").arg(path);
+    case NotAdded::Reason::AlreadyListed:
+        return QStringLiteral("%1: already in the list").arg(path);
+    case NotAdded::Reason::NotUtf8:
+        return QStringLiteral("%1: name not valid UTF-8").arg(path);
+    }
+    return path;
 }
 
 void TaskIntake::AddDirectory(const QString &dir)
@@ -336,8 +300,9 @@ void TaskIntake::AddFromDialog(const QStringList &files)
     // The Platform hands the files over in the order the user chose them.
     if (m_steps.empty()) {
         for (const QString &file : files)
-            addTask(file, m_outputExt, QString());
+            addListed(file, m_outputExt, QString());
         updateBusy();
+        emit intakeEnded(std::exchange(m_notAdded, {}));
         return;
     }
     std::deque<Step> steps;
@@ -400,7 +365,7 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
         return;
     QStringList paths = args;
     const QString first = args.first();
-    if (lowerExt(first) == QLatin1String(".tmp")) {
+    if (LowerExtension(first) == QLatin1String(".tmp")) {
         // A list file: one path a line; further arguments are ignored.
         QString error;
         if (!ReadPathList(first, paths, error)) {

@@ -1,5 +1,6 @@
 #include "outputvalidation.h"
 
+#include "sourceformats.h"
 #include "tasktext.h"
 
 #include <QDir>
@@ -14,15 +15,18 @@ bool IsAcceptableOutputName(const QString &name)
 }
 
 ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
-                               const QString &startText, const QString &endText)
+                               const QString &startText, const QString &endText,
+                               const QStringList &outputExtensions)
 {
     ltvItemData result = record;
 
-    const QString name = StripFileExt(newFilenameText);
+    const QString ext = LowerExtension(newFilenameText);
+    const bool known = !ext.isEmpty() && (SupportedExtensions().contains(ext) ||
+                                          outputExtensions.contains(ext, Qt::CaseInsensitive));
+    const QString name = known ? newFilenameText.chopped(ext.size()) : newFilenameText;
     if (IsAcceptableOutputName(name)) {
         result.NewFilename = name;
-        const int dot = newFilenameText.lastIndexOf(u'.');
-        result.NewFileExt = dot < 0 ? QString() : newFilenameText.mid(dot);
+        result.NewFileExt = known ? newFilenameText.right(ext.size()) : QString();
     }
 
     double start = StrToSeconds(startText);

@@ -119,6 +119,13 @@ QVariant ValueListModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
+QVariant ValueListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
+        return {};
+    return section == 0 ? QStringLiteral("Name") : QStringLiteral("Value");
+}
+
 bool ValueListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || index.column() != 1 || role != Qt::EditRole)

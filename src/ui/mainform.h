@@ -27,18 +27,24 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
+class QSplitterHandle;
+class QStackedLayout;
 class QToolBar;
 class QToolButton;
 class QTreeView;
 class QVideoWidget;
 class TAboutForm;
 class TaskIntake;
+class TaskUndo;
 class TGridSection;
 class TLogForm;
+class TNotAddedReport;
+class TPanelSplitter;
 class TPreviewPane;
 class TSectionStack;
 class TSettingForm;
 class TSizeForm;
+class TWelcomePanel;
 class TValueListEditor;
 class ValueListModel;
 
@@ -123,6 +129,8 @@ public:
     // While files are being added: "Adding files: n of m" and its bar.
     QLabel *labAdding = nullptr;
     QProgressBar *pgbAdding = nullptr;
+    // What the last intake left out.
+    TNotAddedReport *btnNotAdded = nullptr;
     QComboBox *cmbProfile = nullptr;
     QPushButton *bbtnSetting = nullptr;
     QLabel *labOutputPath = nullptr;
@@ -132,10 +140,12 @@ public:
     QLabel *labConvertingFile = nullptr, *labElapsed = nullptr, *labRemaining = nullptr;
     QProgressBar *pgbCurrent = nullptr, *pgbTotal = nullptr;
     QLabel *labCurProgress = nullptr, *labTotalProgress = nullptr;
-    QFrame *panbg = nullptr;
+    TWelcomePanel *panbg = nullptr;
     QLabel *labProductName = nullptr, *labLink = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
-    QLabel *panSplitter = nullptr;
+    TPanelSplitter *splMain = nullptr;
+    // The drag strip between the main area and the right-hand panel.
+    QSplitterHandle *panSplitter = nullptr;
     QWidget *panProfile = nullptr;
     QGroupBox *gpbProfile = nullptr;
     QSplitter *splPreview = nullptr;
@@ -147,7 +157,7 @@ public:
     TPreviewPane *panPreview = nullptr;
     QMenu *ppmTask = nullptr;
     QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
-            *Remove1 = nullptr, *Clear1 = nullptr;
+            *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
 
     // The width the column rule last saw for the task list.
     int rememberedListWidth() const { return m_listWidth; }
@@ -160,6 +170,8 @@ public slots:
     // Task list commands.
     void tbtnRemoveClick();
     void tbtnClearClick();
+    // Puts back the tasks the last Remove or Clear took off the list.
+    void Undo1Click();
     void tbtnUpClick();
     void tbtnDownClick();
     void ltvTaskClick();
@@ -183,9 +195,7 @@ public slots:
     void vleOutputValidate(int row);
     void vleVideoStringsChange();
     void SetGridValue(int grid, const QString &key, const QString &value);
-    // Layout.
-    void FormResize();
-    // One move step of the pointer over the drag strip, x relative to its
+    // Layout: one move step of the pointer over the drag strip, x relative to its
     // left edge.
     void panSplitterMouseMove(int x, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
@@ -200,9 +210,11 @@ private:
     void buildToolBar();
     void buildMainArea();
     void buildBottomBar();
-    void buildWelcomePanel();
     void buildProfilePanel(PlayerFactory playerFactory);
     void buildMenu();
+    void buildShortcuts();
+    // Tab and Shift+Tab go round the window's controls in reading order.
+    void setReadingTabOrder();
     void FormCreate(const QStringList &args);
     void FormShow();
     void RestorePreferences();
@@ -215,7 +227,6 @@ private:
     // Intake beside the window: its progress, a probe that ended, how many
     // probes may run.
     void showIntakeProgress(int done, int total);
-    void fitBottomBar();
     void taskProbed(int row);
     int probeLimit() const;
     // A profile whose file could not be written back (loading and Start
@@ -231,6 +242,9 @@ private:
     Platform &m_platform;
     QString m_version;
     QString m_outputExt;
+    // The catalogue's output extensions: a typed name ending in one of them
+    // (or in a source's) has an extension, any other dot is part of the name.
+    QStringList m_profileExtensions;
     int m_listWidth = 562;
     // The columns' widths as the column rule gives them, before the lower
     // bound; a drag by the user sets them too.
@@ -242,8 +256,7 @@ private:
     // -1 for none.
     int m_outputRow = -1;
     QStringList m_startupErrors;
-    QStringList m_args; // the command line, taken in once the window is shown
-    bool m_addingShown = false;
+    QStringList m_args;               // the command line, taken in once the window is shown
     QSet<QString> m_notSavedReported; // profile paths
     // True while the first showing restores the preferences and the profile:
     // errors then wait for the start-up message.
@@ -252,6 +265,9 @@ private:
     int m_taskbarPercent = -1; // -1: not shown
 
     TaskStore m_tasks;
+    std::unique_ptr<TaskUndo> m_undo;
+    QAction *m_stopKey = nullptr;             // Escape, while a run goes on
+    QStackedLayout *m_bottomPanels = nullptr; // the idle and the progress panel
     EncoderProcess m_encoder;
     ValueListModel *m_outputValues = nullptr;
     ValueListModel *m_videoValues = nullptr;

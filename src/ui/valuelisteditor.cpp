@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -23,7 +24,7 @@ TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(RowPitch);
+    verticalHeader()->setDefaultSectionSize(rowPitch());
     horizontalHeader()->setMinimumSectionSize(MinColumnWidth);
     horizontalHeader()->setStretchLastSection(true);
     setShowGrid(true);
@@ -128,8 +129,25 @@ void TValueListEditor::commitData(QWidget *editor)
 
 void TValueListEditor::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    QTableView::closeEditor(editor, hint);
+    // Tab and Shift+Tab in an editor leave the grid for the next or the
+    // previous control, as from any other control; the arrow keys move
+    // between the cells.
+    const bool leave = hint == QAbstractItemDelegate::EditNextItem ||
+                       hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, leave ? QAbstractItemDelegate::NoHint : hint);
     viewport()->update();
+    if (leave && hasFocus())
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+void TValueListEditor::keyPressEvent(QKeyEvent *event)
+{
+    // Enter edits the current cell, as F2 does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid() &&
+        edit(currentIndex(), EditKeyPressed, event))
+        return;
+    QTableView::keyPressEvent(event);
 }
 
 bool TValueListEditor::nearColumnBorder(int x) const
@@ -247,6 +265,18 @@ QModelIndex TValueListEditor::moveCursor(CursorAction cursorAction, Qt::Keyboard
 {
     const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
     return next.isValid() ? next.siblingAtColumn(1) : next;
+}
+
+int TValueListEditor::rowPitch() const
+{
+    return std::max(RowPitch, fontMetrics().height() + 4);
+}
+
+void TValueListEditor::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(rowPitch());
 }
 
 void TValueListEditor::resizeEvent(QResizeEvent *event)
