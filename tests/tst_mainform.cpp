@@ -160,8 +160,7 @@ private slots:
         QVERIFY(form.tbtnHelp->isEnabled());
         // The drag strip does nothing while disabled.
         const int width = form.panProfile->width();
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -15, Qt::LeftButton,
-                      Qt::NoModifier);
+        sendStripMove(form.panSplitter, -15, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width);
 
         form.LeaveRunMode();
@@ -272,28 +271,23 @@ private slots:
         const int width = form.panProfile->width();
         const int setting = form.bbtnSetting->x();
         // The pointer 20 pixels left of the strip's centre.
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), 5 - 20, Qt::LeftButton,
-                      Qt::NoModifier);
+        sendStripMove(form.panSplitter, 5 - 20, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
         QTRY_COMPARE(form.bbtnSetting->x(), setting - 20);
         QCOMPARE(form.panBottomCenter->width(), form.panMain->width());
 
         // Shift held, the right button, or no button: nothing changes.
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::LeftButton,
-                      Qt::ShiftModifier);
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::RightButton,
-                      Qt::NoModifier);
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30,
-                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -30, Qt::NoButton, Qt::NoModifier);
+        sendStripMove(form.panSplitter, -30, Qt::LeftButton, Qt::ShiftModifier);
+        sendStripMove(form.panSplitter, -30, Qt::RightButton, Qt::NoModifier);
+        sendStripMove(form.panSplitter, -30, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        sendStripMove(form.panSplitter, -30, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
 
-        // Dragging far right or far left keeps every width non-negative.
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), 5000, Qt::LeftButton,
-                      Qt::NoModifier);
-        QCOMPARE(form.panProfile->width(), 0);
-        sendStripMove(static_cast<QWidget *>(form.panSplitter), -5000, Qt::LeftButton,
-                      Qt::NoModifier);
+        // Dragging far right keeps the panel at its designed width, far left
+        // keeps every width non-negative.
+        sendStripMove(form.panSplitter, 5000, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(form.panProfile->width(), form.panProfile->minimumWidth());
+        sendStripMove(form.panSplitter, -5000, Qt::LeftButton, Qt::NoModifier);
         QVERIFY(form.panMain->width() >= 0);
         QVERIFY(form.panProfile->width() <= form.centralWidget()->width());
     }

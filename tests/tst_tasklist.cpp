@@ -38,6 +38,7 @@
 #include <QToolTip>
 #include <QTreeView>
 #include <QUrl>
+#include <cmath>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -589,11 +590,15 @@ private slots:
                               h->sectionSize(3)};
         };
         QCOMPARE(form.rememberedListWidth(), form.ltvTask->width());
-        const QList<int> before = widths();
         const int listWidth = form.ltvTask->width();
 
-        // The list narrows by 100 and widens again: the columns by their
-        // shares.
+        // In a wider window, the drag strip narrows the list by 100 and
+        // widens it again: the columns by their shares.
+        form.resize(form.width() + 400, form.height());
+        QTRY_VERIFY(form.ltvTask->width() > listWidth + 200);
+        QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        const int wideList = form.ltvTask->width();
+        const QList<int> before = widths();
         const int panel = form.panProfile->width();
         auto drag = [&](int x) {
             QWidget *strip = form.panSplitter;
@@ -602,14 +607,14 @@ private slots:
             QCoreApplication::sendEvent(strip, &move);
         };
         drag(5 - 100);
-        QTRY_COMPARE(form.ltvTask->width(), listWidth - 100);
+        QTRY_COMPARE(form.ltvTask->width(), wideList - 100);
         const QList<int> after = widths();
         QCOMPARE(before[0] - after[0], 49);
         QCOMPARE(before[1] - after[1], 17);
         QCOMPARE(before[2] - after[2], 15);
         QCOMPARE(before[3] - after[3], 19);
         drag(5 + 100);
-        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QTRY_COMPARE(form.ltvTask->width(), wideList);
         QCOMPARE(widths(), before);
 
         // Shrinking the list far with the drag strip never takes a column
@@ -621,7 +626,7 @@ private slots:
         for (int w : widths())
             QVERIFY2(w >= 20, qPrintable(QString::number(w)));
         drag(form.panProfile->width() + 5 - panel);
-        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QTRY_COMPARE(form.ltvTask->width(), wideList);
         QCOMPARE(widths(), wide);
     }
 

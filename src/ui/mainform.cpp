@@ -18,6 +18,7 @@
 #include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
+#include "ui/fixeddialog.h"
 #include "ui/gridsection.h"
 #include "ui/logform.h"
 #include "ui/notaddedreport.h"
@@ -52,6 +53,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedLayout>
@@ -66,6 +68,14 @@
 
 namespace {
 
+// The toolbar's buttons and their pictures; smaller in a narrow window.
+constexpr QSize ToolButtonSize(56, 54);
+constexpr QSize ToolIconSize(48, 48);
+constexpr QSize CompactToolButtonSize(46, 54);
+constexpr QSize CompactToolIconSize(38, 38);
+// The toolbar's margins and separators.
+constexpr int ToolBarExtra = 5 + 8 + 8 + 12 + 8 + 5;
+
 // Shares of a change of the list's width given to its four columns.
 constexpr double ColumnShares[TaskStore::ColumnCount] = {0.49, 0.17, 0.15, 0.19};
 constexpr int MinColumnWidth = 20;
@@ -75,7 +85,7 @@ QIcon ToolIcon(const QString &name)
 {
     const QString file = QStringLiteral(":/icons/%1.svg").arg(name);
     QIcon icon(file);
-    QImage image = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image = icon.pixmap(ToolIconSize).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -86,13 +96,6 @@ QIcon ToolIcon(const QString &name)
     }
     icon.addPixmap(QPixmap::fromImage(image), QIcon::Disabled);
     return icon;
-}
-
-// How much wider than the design's 11-pixel font the window's font is (at
-// least 1): designed widths are multiplied by it.
-double FontScale(const QFont &font)
-{
-    return std::max(1.0, QFontMetrics(font).averageCharWidth() / 6.0);
 }
 
 // A label of the bottom bar.
@@ -239,7 +242,7 @@ void TMainForm::buildToolBar()
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setFixedHeight(75);
-    ToolBar1->setIconSize(QSize(48, 48));
+    ToolBar1->setIconSize(ToolIconSize);
     ToolBar1->setContentsMargins(5, 5, 5, 5);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
@@ -248,8 +251,8 @@ void TMainForm::buildToolBar()
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QStringLiteral("tbtn") + name);
         b->setIcon(ToolIcon(name.toLower()));
-        b->setIconSize(QSize(48, 48));
-        b->setFixedSize(56, 54);
+        b->setIconSize(ToolIconSize);
+        b->setFixedSize(ToolButtonSize);
         b->setAutoRaise(true);
         b->setToolTip(hint);
         // A screen reader names the button by its hint.
@@ -482,7 +485,7 @@ void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
                           TGridSection *&panel) {
         grid = new TValueListEditor(model);
         grid->setAccessibleName(title);
-        grid->setColumnWidths(int(95 * FontScale(font())), int(68 * FontScale(font())));
+        grid->setColumnWidths(95, 68);
         panel = new TGridSection(QStringLiteral("      ") + title, grid, true);
         ScrollBox1->addSection(panel);
     };
@@ -602,14 +605,21 @@ void TMainForm::buildShortcuts()
                                                          keys.toString(QKeySequence::NativeText)));
 }
 
+QList<QToolButton *> TMainForm::toolButtons() const
+{
+    return {tbtnAddFile, tbtnAddDir, tbtnUp,      tbtnDown,  tbtnRemove, tbtnClear,
+            tbtnStart,   tbtnStop,   tbtnSetting, tbtnAbout, tbtnHelp};
+}
+
 void TMainForm::setReadingTabOrder()
 {
     // The toolbar from the left, the task list with the bar below it, then
     // the right-hand panel from the top.
-    QList<QWidget *> order{tbtnAddFile, tbtnAddDir, tbtnUp,     tbtnDown,    tbtnRemove,
-                           tbtnClear,   tbtnStart,  tbtnStop,   tbtnSetting, tbtnAbout,
-                           tbtnHelp,    ltvTask,    cmbProfile, bbtnSetting, edtOutputdir,
-                           bbtnBrowser, bbtnOpen,   btnNotAdded};
+    QList<QWidget *> order;
+    for (QToolButton *b : toolButtons())
+        order << b;
+    order << ltvTask << cmbProfile << bbtnSetting << edtOutputdir << bbtnBrowser << bbtnOpen
+          << btnNotAdded;
     for (TGridSection *section : {panOutput, panVideo, panAudio, panAdvanced})
         order << section->toggleButton() << section->grid();
     order << panPreview->TrackBar << panPreview->sbtnPlay << panPreview->sbtnPause
@@ -644,6 +654,7 @@ void TMainForm::FormCreate(const QStringList &args)
     // The designed sizes, widened for a font wider than the design's; the
     // window never starts larger than the screen.
     const double scale = FontScale(font());
+    m_listWidth = int(m_listWidth * scale);
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         m_columnWidths[c] = int(m_columnWidths[c] * scale);
         ltvTask->header()->resizeSection(c, m_columnWidths[c]);
@@ -653,6 +664,8 @@ void TMainForm::FormCreate(const QStringList &args)
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
     const int panel = int(200 * scale);
+    // Narrower, the grids would cut their names and values.
+    panProfile->setMinimumWidth(panel);
     splMain->setSizes({size.width() - panel - splMain->handleWidth(), panel});
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -1048,11 +1061,27 @@ void TMainForm::ltvTaskResized(int newWidth)
     // The rule works on the widths it would give without the lower bound,
     // so the columns get their proportions back when the list grows again.
     const QScopedValueRollback applying(m_applyingColumnRule, true);
+    // Below its rule's width, a column keeps the width of its usual text;
+    // the file names' column gives up what the others then take beyond the
+    // list's width.
+    const QFontMetrics fm = ltvTask->fontMetrics();
+    const int least[TaskStore::ColumnCount] = {
+        MinColumnWidth, fm.horizontalAdvance(QStringLiteral("00:00:00.00")) + 12,
+        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12,
+        fm.horizontalAdvance(TaskStatus::Converting) + 36};
+    int widths[TaskStore::ColumnCount];
+    int sum = 0;
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         // Rounded half to even, like every rounding of this program.
         m_columnWidths[c] += int(std::nearbyint(d * ColumnShares[c]));
-        header->resizeSection(c, std::max(MinColumnWidth, m_columnWidths[c]));
+        widths[c] = std::max(least[c], m_columnWidths[c]);
+        sum += widths[c];
     }
+    const int room =
+        newWidth - 2 * ltvTask->frameWidth() - ltvTask->verticalScrollBar()->sizeHint().width();
+    widths[0] = std::max(MinColumnWidth, widths[0] - std::max(0, sum - room));
+    for (int c = 0; c < TaskStore::ColumnCount; ++c)
+        header->resizeSection(c, widths[c]);
 }
 
 // ---------------------------------------------------------------- run
@@ -1349,6 +1378,21 @@ void TMainForm::closeEvent(QCloseEvent *event)
     for (QWidget *dialog : dialogs)
         if (dialog && dialog->isVisible())
             dialog->close();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // Narrower than the toolbar's designed width, its buttons get smaller
+    // pictures, so that every one of them stays in the window.
+    const QList<QToolButton *> buttons = toolButtons();
+    const int designed = int(buttons.size()) * ToolButtonSize.width() + ToolBarExtra;
+    const bool compact = width() < designed;
+    const QSize size = compact ? CompactToolButtonSize : ToolButtonSize;
+    for (QToolButton *b : buttons) {
+        b->setFixedSize(size);
+        b->setIconSize(compact ? CompactToolIconSize : ToolIconSize);
+    }
 }
 
 void TMainForm::panSplitterMouseMove(int x, Qt::MouseButtons buttons,

@@ -202,6 +202,7 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -213,6 +214,8 @@ private:
     void buildProfilePanel(PlayerFactory playerFactory);
     void buildMenu();
     void buildShortcuts();
+    // The toolbar's buttons, from the left.
+    QList<QToolButton *> toolButtons() const;
     // Tab and Shift+Tab go round the window's controls in reading order.
     void setReadingTabOrder();
     void FormCreate(const QStringList &args);

@@ -1,6 +1,7 @@
 #include "valuelisteditor.h"
 
 #include "balloontip.h"
+#include "fixeddialog.h"
 #include "settings/valuelistmodel.h"
 #include "valuelistdelegate.h"
 
@@ -40,6 +41,9 @@ TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
     setTabKeyNavigation(false);
     setMouseTracking(true);
     setColumnWidths(95, 68);
+    // New rows (a profile loaded) may bring longer keys.
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { fitValueColumn(); });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { fitValueColumn(); });
 
     // The focus marker follows the keyboard focus, also when it moves
     // between the grid and its editor or leaves for another window part.
@@ -61,9 +65,10 @@ TValueListEditor::~TValueListEditor()
 
 void TValueListEditor::setColumnWidths(int keyWidth, int valueWidth)
 {
-    m_keyWidth = keyWidth;
-    setColumnWidth(0, keyWidth);
-    setColumnWidth(1, valueWidth);
+    const double scale = FontScale(font());
+    m_keyWidth = int(keyWidth * scale);
+    setColumnWidth(0, m_keyWidth);
+    setColumnWidth(1, int(valueWidth * scale));
     fitValueColumn();
 }
 
@@ -158,6 +163,15 @@ bool TValueListEditor::nearColumnBorder(int x) const
 
 void TValueListEditor::fitValueColumn()
 {
+    // Until the user sets its width, the key column shows whole keys where
+    // the grid has room for them, up to half its width.
+    if (!m_keyWidthSet && m_values) {
+        int widest = 0;
+        for (int i = 0; i < m_values->count(); ++i)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(m_values->key(i)));
+        const int room = std::max(m_keyWidth, viewport()->width() / 2);
+        setColumnWidth(0, std::clamp(widest + 10, m_keyWidth, room));
+    }
     // The last section stretches over what the key column leaves.
     horizontalHeader()->setStretchLastSection(true);
     updateGeometries();
@@ -198,6 +212,7 @@ void TValueListEditor::mouseMoveEvent(QMouseEvent *event)
     if (m_resizing) {
         const int maxWidth = qMax(MinColumnWidth, viewport()->width() - MinColumnWidth);
         m_keyWidth = qBound(MinColumnWidth, x, maxWidth);
+        m_keyWidthSet = true;
         setColumnWidth(0, m_keyWidth);
         fitValueColumn();
         event->accept();

@@ -33,8 +33,9 @@ public:
 
     ValueListModel *values() const { return m_values; }
 
-    // Width of the key column and the initial width of the value column; the
-    // value column always fills what is left.
+    // Width of the key column and the initial width of the value column, at
+    // the design font (wider for a wider font); the value column always
+    // fills what is left.
     void setColumnWidths(int keyWidth, int valueWidth);
     // Locked rows' values in grey (on by default; the Output grid has no
     // grey rule).
@@ -102,6 +103,7 @@ private:
     QString m_tipText;
     QPointer<TBalloonTip> m_balloon;
     int m_keyWidth = 95;
+    bool m_keyWidthSet = false; // by the user, dragging the border
     bool m_resizing = false;
     bool m_pressed = false;
     QMetaObject::Connection m_focusWatch;

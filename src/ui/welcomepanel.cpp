@@ -3,7 +3,6 @@
 #include "branding.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -74,11 +73,8 @@ TWelcomePanel::TWelcomePanel(QWidget *parent) : QFrame(parent)
     labLink->setObjectName(QStringLiteral("labLink"));
     labLink->setCursor(Qt::PointingHandCursor);
     labLink->installEventFilter(this);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(labLink, 0, Qt::AlignBottom);
-    bottom->addStretch(1);
-    bottom->addWidget(imgWelcome);
-    column->addLayout(bottom);
+    column->addWidget(imgWelcome, 0, Qt::AlignRight);
+    column->addWidget(labLink);
     fit();
 }
 
@@ -104,9 +100,7 @@ void TWelcomePanel::fit()
     imgWelcome->show();
     for (;;) {
         applyFonts(scale);
-        // Nested layouts keep their sizes until told.
-        for (QLayout *l : findChildren<QLayout *>())
-            l->invalidate();
+        layout()->invalidate();
         const QSize needed = layout()->minimumSize();
         if (needed.width() <= width() && needed.height() <= height())
             return;
