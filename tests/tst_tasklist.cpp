@@ -5,14 +5,17 @@
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
+#include "preview/dstrackbar.h"
 #include "preview/previewpane.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
+#include "ui/gridsection.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/notaddedreport.h"
+#include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/valuelisteditor.h"
 
@@ -34,6 +37,7 @@
 #include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
@@ -70,6 +74,13 @@ class TestTaskList : public QObject
         f->form->DropPaths(paths);
         f->waitForIntake();
         return f;
+    }
+
+    // Keys reach the window's shortcuts only while it is the active one.
+    void activate(TMainForm &form)
+    {
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
     }
 
     QStringList names(TMainForm &form)
@@ -325,6 +336,165 @@ private slots:
         QTest::keyClick(form.vleOutput->openEditor(), Qt::Key_Return);
         names[shown] = QStringLiteral("again");
         QTRY_COMPARE(newFilenames(), names);
+    }
+
+    // Tab and Shift+Tab go round every control in reading order, through
+    // the grids and out of them again, their editors included.
+    void tabRoundTheWindow()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        activate(form);
+        QList<QWidget *> order{
+            form.tbtnAddFile, form.tbtnAddDir,   form.tbtnUp,      form.tbtnDown,
+            form.tbtnRemove,  form.tbtnClear,    form.tbtnStart,   form.tbtnSetting,
+            form.tbtnAbout,   form.tbtnHelp,     form.ltvTask,     form.cmbProfile,
+            form.bbtnSetting, form.edtOutputdir, form.bbtnBrowser, form.bbtnOpen};
+        for (TGridSection *section : form.ScrollBox1->sections())
+            order << section->toggleButton() << section->grid();
+        order << form.panPreview->TrackBar << form.panPreview->sbtnPlay
+              << form.panPreview->sbtnPause << form.panPreview->sbtnStop;
+        auto control = [&order](QWidget *w) {
+            while (w && !order.contains(w))
+                w = w->parentWidget();
+            return w;
+        };
+        const QRect row = form.ltvTask->visualRect(form.tasks().index(0, 0));
+        QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(QApplication::focusWidget(), form.ltvTask);
+        const qsizetype start = order.indexOf(form.ltvTask);
+        for (bool forward : {true, false}) {
+            QList<QWidget *> visited;
+            for (int i = 0; i < order.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                visited << control(QApplication::focusWidget());
+            }
+            QList<QWidget *> expected;
+            for (qsizetype i = 1; i <= order.size(); ++i)
+                expected << order[(start + (forward ? i : order.size() - i)) % order.size()];
+            QCOMPARE(visited, expected);
+        }
+    }
+
+    // The keys of the window and of the task list: adding, moving, Delete
+    // and Backspace taken back with Ctrl+Z (also from the list's menu),
+    // Help, and Escape stopping a run.
+    void shortcutsAndUndo()
+    {
+        auto f = formWithTasks(3);
+        TMainForm &form = *f->form;
+        activate(form);
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f->platform.fileDialogFilters.size(), 1);
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f->platform.browseTitles, QStringList({"Add a directory to the Task List"}));
+        QTest::keyClick(&form, Qt::Key_F1);
+        QCOMPARE(f->platform.opened, QStringList({form.helpFile()}));
+
+        QWidget *viewport = form.ltvTask->viewport();
+        auto click = [&](int row) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {},
+                              form.ltvTask->visualRect(form.tasks().index(row, 0)).center());
+        };
+        click(0);
+        QTest::keyClick(form.ltvTask, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(names(form), QStringList({"t2", "t1", "t3"}));
+        QTest::keyClick(form.ltvTask, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3"}));
+
+        // Undo in the menu names what it takes back.
+        auto undoText = [&] {
+            form.ppmTaskPopup();
+            return form.Undo1->isEnabled() ? form.Undo1->text() : QString();
+        };
+        QCOMPARE(undoText(), QString());
+        click(1);
+        const TaskStore::TaskId second = form.tasks().taskId(1);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(names(form), QStringList({"t1", "t3"}));
+        QTest::keyClick(form.ltvTask, Qt::Key_Backspace);
+        QCOMPARE(form.tasks().count(), 0);
+        QVERIFY(taskButtonsDisabled(form));
+        QCOMPARE(undoText(), QStringLiteral("Undo Clear"));
+        QTest::keyClick(form.ltvTask, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(names(form), QStringList({"t1", "t3"}));
+        QVERIFY(taskButtonsEnabled(form));
+        QCOMPARE(undoText(), QStringLiteral("Undo Remove"));
+        form.Undo1->trigger();
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3"}));
+        QCOMPARE(form.tasks().taskId(1), second);
+        QCOMPARE(form.selectedRows(), QList<int>({1}));
+        QCOMPARE(outputValues(form)[0], QStringLiteral("t2.mp4"));
+        QCOMPARE(undoText(), QString());
+
+        // Escape stops a run; before and after, it is the editors' key.
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(out.path(), {"touch $last", "sleep 20000"});
+        QTimer::singleShot(500, &form, [&form] { QTest::keyClick(&form, Qt::Key_Escape); });
+        QTest::keyClick(&form, Qt::Key_F5);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(0, ItemField::Status), QStringLiteral("Stop"));
+        QCOMPARE(f->platform.messages.last().caption, QStringLiteral("Cancel"));
+    }
+
+    // What is typed into the Output grid by keyboard: a dotted name stays
+    // whole up to the encoder's arguments, a time that is not taken is
+    // marked until the task is selected again.
+    void outputEditsByKeyboard()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        activate(form);
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        QWidget *list = form.ltvTask->viewport();
+        const QPoint row = form.ltvTask->visualRect(form.tasks().index(0, 0)).center();
+        QTest::mouseClick(list, Qt::LeftButton, {}, row);
+        TValueListEditor *grid = form.vleOutput;
+        auto cell = [grid](int r) { return grid->visualRect(grid->model()->index(r, 1)); };
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0).center());
+        QTRY_VERIFY(grid->openEditor());
+        QTest::keyClicks(grid->openEditor(), QStringLiteral("Party 2024.06.01"));
+        QTest::keyClick(grid->openEditor(), Qt::Key_Down);
+        QTest::keyClicks(grid->openEditor(), QStringLiteral("abc"));
+        QTest::keyClick(grid->openEditor(), Qt::Key_Tab);
+        QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
+
+        ltvItemData d;
+        form.tasks().GetItemData(0, ItemField::All, d);
+        QCOMPARE(d.NewFilename, QStringLiteral("Party 2024.06.01"));
+        QCOMPARE(d.NewFileExt, QString());
+        QCOMPARE(d.StartTime, QStringLiteral("00:00:00"));
+        // The refused time: marked, and told as its tooltip.
+        QCOMPARE(grid->values()->value(1), QStringLiteral("abc"));
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, cell(1).center(),
+                        grid->viewport()->mapToGlobal(cell(1).center()));
+        QApplication::sendEvent(grid->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Not a valid time: 00:00:00 is kept."));
+        auto tinted = [grid](const QRect &r) {
+            const QColor c =
+                grid->viewport()->grab(r.adjusted(1, 1, -1, -1)).toImage().pixelColor(0, 0);
+            return c.red() > c.green() + 20;
+        };
+        QVERIFY(tinted(cell(1)));
+        QVERIFY(!tinted(cell(2)));
+
+        QStringList arguments;
+        QObject::connect(&form.batch(), &BatchRun::taskStarted, &form,
+                         [&](int, const QStringList &args) { arguments = args; });
+        testsupport::setFakeScript(out.path(), {"touch $last"});
+        QTest::keyClick(&form, Qt::Key_F5);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(arguments.value(arguments.size() - 1),
+                 QDir(out.path()).filePath(QStringLiteral("Party 2024.06.01.mp4")));
+
+        // Selected again: the stored time, unmarked.
+        QTest::mouseClick(list, Qt::LeftButton, {}, row);
+        QCOMPARE(grid->values()->value(1), QStringLiteral("00:00:00"));
+        QVERIFY(!tinted(cell(1)));
     }
 
     void outputEditStoredIntoTask()

@@ -1239,6 +1239,17 @@ void TMainForm::vleOutputValidate(int)
                       ItemField::StartTime, ItemField::EndTime})
         if (!probing || field == ItemField::NewFilename || field == ItemField::NewFileExt)
             m_tasks.SetItemData(row, field, edited);
+    // A time that was not taken stays as typed until the task is selected
+    // again, marked, with the time that stands instead.
+    const std::tuple<QString, double, QString> times[] = {
+        {QStringLiteral("Start Time"), edited.StartSecs, edited.StartTime},
+        {QStringLiteral("End Time"), edited.EndSecs, edited.EndTime}};
+    for (const auto &[key, seconds, stored] : times) {
+        const int cell = m_outputValues->findRow(key);
+        const bool taken = probing || StrToSeconds(m_outputValues->value(cell)) == seconds;
+        m_outputValues->setValueNote(
+            cell, taken ? QString() : QStringLiteral("Not a valid time: %1 is kept.").arg(stored));
+    }
 }
 
 void TMainForm::vleVideoStringsChange()
