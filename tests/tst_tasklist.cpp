@@ -17,6 +17,7 @@
 #include "ui/notaddedreport.h"
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
+#include "ui/tasklistdelegate.h"
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
@@ -692,6 +693,41 @@ private slots:
         QCOMPARE(toolTipAt(1, 3), why);
         QCOMPARE(toolTipAt(1, 0), failing + u'\n' + why);
         QCOMPARE(toolTipAt(0, 3), QStringLiteral("Complete"));
+
+        // The failed task's texts in the error colour, beside statuses with
+        // their icons.
+        form.ltvTask->selectionModel()->clear();
+        const QImage shot = viewport->grab().toImage();
+        auto errorPixels = [&](int row) {
+            const QRect cell = form.ltvTask->visualRect(form.tasks().index(row, 0));
+            int n = 0;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    n += c.red() > 140 && c.green() < 100 && c.blue() < 100;
+                }
+            return n;
+        };
+        QVERIFY(errorPixels(1) > 0);
+        QCOMPARE(errorPixels(0), 0);
+        auto *delegate = qobject_cast<TTaskListDelegate *>(form.ltvTask->itemDelegate());
+        QVERIFY(delegate && delegate->statusIcon(TaskStatus::OK).isNull());
+        QSet<qint64> icons;
+        for (const QString &status : {TaskStatus::Complete, TaskStatus::Failed, TaskStatus::Skipped,
+                                      TaskStatus::Stop, TaskStatus::Converting})
+            icons.insert(delegate->statusIcon(status).cacheKey());
+        QCOMPARE(icons.size(), 5);
+        QVERIFY(!delegate->statusIcon(TaskStatus::Probing).isNull());
+
+        // Removed and put back with Ctrl+Z, the task keeps its log.
+        activate(form);
+        const QPoint failedRow = form.ltvTask->visualRect(form.tasks().index(1, 0)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, failedRow);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(form.tasks().count(), 1);
+        QTest::keyClick(form.ltvTask, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form.tasks().caption(1), failing);
+        QCOMPARE(toolTipAt(1, 3), why);
 
         // The menu of the failed row.
         const QRect rect = form.ltvTask->visualRect(form.tasks().index(1, 0));

@@ -26,6 +26,7 @@
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
+#include "ui/tasklistdelegate.h"
 #include "ui/valuelisteditor.h"
 #include "ui/welcomepanel.h"
 
@@ -318,6 +319,8 @@ void TMainForm::buildMainArea()
     ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
     ltvTask->setTextElideMode(Qt::ElideMiddle);
+    // Statuses with their icons; a failed task's row in the error colour.
+    ltvTask->setItemDelegate(new TTaskListDelegate(ltvTask));
     QHeaderView *header = ltvTask->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
