@@ -15,6 +15,7 @@ const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
 const QByteArray kUnfinishedOutput("UnfinishedOutput");
 const QByteArray kOutputSubfolder("OutputSubfolder");
+const QByteArray kLog("Log");
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -34,31 +35,6 @@ const Field kFields[] = {{"InputFile", &ltvItemData::InputFile},
                          {"StartTime", &ltvItemData::StartTime},
                          {"EndTime", &ltvItemData::EndTime}};
 
-QByteArray escape(const QString &value)
-{
-    QByteArray out = value.toUtf8();
-    out.replace('%', "%25");
-    out.replace('\r', "%0D");
-    out.replace('\n', "%0A");
-    return out;
-}
-
-QString unescape(const QByteArray &value)
-{
-    QByteArray out;
-    out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QByteArray code = value.mid(i, 3).toUpper();
-        if (code == "%25" || code == "%0D" || code == "%0A") {
-            out += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
-            i += 2;
-        } else {
-            out += value[i];
-        }
-    }
-    return QString::fromUtf8(out);
-}
-
 } // namespace
 
 SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
@@ -74,6 +50,31 @@ SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString
     connect(&tasks, &TaskStore::modelReset, this, &SavedTaskList::scheduleSave);
     connect(&tasks, &TaskStore::dataChanged, this, &SavedTaskList::scheduleSave);
     connect(&tasks, &TaskStore::recordChanged, this, &SavedTaskList::scheduleSave);
+}
+
+QByteArray SavedTaskList::EscapeValue(const QString &value)
+{
+    QByteArray out = value.toUtf8();
+    out.replace('%', "%25");
+    out.replace('\r', "%0D");
+    out.replace('\n', "%0A");
+    return out;
+}
+
+QString SavedTaskList::UnescapeValue(const QByteArray &value)
+{
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QByteArray code = value.mid(i, 3).toUpper();
+        if (code == "%25" || code == "%0D" || code == "%0A") {
+            out += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
+            i += 2;
+        } else {
+            out += value[i];
+        }
+    }
+    return QString::fromUtf8(out);
 }
 
 bool SavedTaskList::IsUnfinished(const QString &status)
@@ -95,6 +96,7 @@ void SavedTaskList::saveNow()
     try {
         WriteFileAtomically(m_path, Format(current()));
         m_failureReported = false;
+        emit saved();
     } catch (const TIniFileError &e) {
         // Told once, not at every change, until a write succeeds again.
         if (m_failureReported)
@@ -116,6 +118,8 @@ QList<SavedTaskList::Task> SavedTaskList::current() const
         if (m_unfinishedSource)
             t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
         t.outputSubfolder = m_tasks.outputSubfolder(i);
+        if (m_logSource)
+            t.logFile = m_logSource(m_tasks.taskId(i), t.record.Status);
         tasks.append(t);
     }
     return tasks;
@@ -127,11 +131,13 @@ QByteArray SavedTaskList::Format(const QList<Task> &tasks)
     for (const Task &t : tasks) {
         out += kTask + '\n';
         for (const Field &f : kFields)
-            out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
+            out += QByteArray(f.key) + '=' + EscapeValue(t.record.*f.text) + '\n';
         if (!t.unfinishedOutput.isEmpty())
-            out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
+            out += kUnfinishedOutput + '=' + EscapeValue(t.unfinishedOutput) + '\n';
         if (!t.outputSubfolder.isEmpty())
-            out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
+            out += kOutputSubfolder + '=' + EscapeValue(t.outputSubfolder) + '\n';
+        if (!t.logFile.isEmpty())
+            out += kLog + '=' + EscapeValue(t.logFile) + '\n';
     }
     out += kEnd + '\n';
     return out;
@@ -170,12 +176,14 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
         if (!inTask)
             continue; // a field of the list itself, or of a section unknown here
         const QByteArray key = line.left(eq);
-        const QString value = unescape(line.mid(eq + 1));
+        const QString value = UnescapeValue(line.mid(eq + 1));
         Task &t = c.tasks.last();
         if (key == kUnfinishedOutput)
             t.unfinishedOutput = value;
         if (key == kOutputSubfolder)
             t.outputSubfolder = value;
+        if (key == kLog)
+            t.logFile = value;
         for (const Field &f : kFields)
             if (key == f.key)
                 t.record.*f.text = value;
@@ -279,6 +287,8 @@ int SavedTaskList::offerRestore(
             setUnfinished(id, t.unfinishedOutput);
         if (probeAgain && d.Status == TaskStatus::Probing)
             probeAgain(id);
+        if (m_logRestore && !t.logFile.isEmpty())
+            m_logRestore(id, t.logFile);
         ++restored;
     }
     return restored;

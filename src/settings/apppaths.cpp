@@ -94,6 +94,11 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
                      AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, output);
 }
 
+QString AppPaths::taskLogFolder() const
+{
+    return AddBackslash(QFileInfo(taskListFile()).path()) + QStringLiteral("TaskLogs/");
+}
+
 QString AppPaths::encoderPath() const
 {
     return m_programDir + QStringLiteral("wmaspi.dll");

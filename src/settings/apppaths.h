@@ -51,6 +51,8 @@ public:
     QString preferencesFile() const { return m_preferencesFile; }
     // The task list kept between sessions, beside the user's Preferences.ini.
     QString taskListFile() const { return m_userConfigDir + QStringLiteral("TaskList.ini"); }
+    // The logs of the saved list's failed and stopped tasks, beside it.
+    QString taskLogFolder() const;
     // The Preferences.ini that came with the program: the source of the
     // version text and of the factory settings. In the portable layout the
     // same file as preferencesFile().

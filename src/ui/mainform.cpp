@@ -5,6 +5,7 @@
 #include "engine/outputvalidation.h"
 #include "engine/probequeue.h"
 #include "engine/savedtasklist.h"
+#include "engine/savedtasklogs.h"
 #include "engine/tasktext.h"
 #include "engine/taskundo.h"
 #include "platform/filenames.h"
@@ -162,6 +163,15 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
         m_paths.isShipped(preferencesFile()) ? QString() : m_paths.taskListFile());
     m_savedList->setUnfinishedOutputSource(
         [this](TaskStore::TaskId id) { return m_batch->unfinishedOutput(id); });
+    // So do the logs of its failed and stopped tasks.
+    m_savedLogs = std::make_unique<SavedTaskLogs>(
+        m_batch->logs(), m_savedList->path().isEmpty() ? QString() : m_paths.taskLogFolder());
+    m_savedList->setLogFiles(
+        [this](TaskStore::TaskId id, const QString &status) {
+            return m_savedLogs->fileFor(id, status);
+        },
+        [this](TaskStore::TaskId id, const QString &file) { m_savedLogs->restore(id, file); });
+    connect(m_savedList.get(), &SavedTaskList::saved, this, [this] { m_savedLogs->sweep(); });
     // A failed task tells why when the pointer rests on it.
     m_tasks.setToolTipSource([this](int row) {
         if (m_tasks.cell(row, ItemField::Status) != TaskStatus::Failed)
@@ -1324,6 +1334,7 @@ void TMainForm::RestoreSession()
             panbg->hide();
         enableTaskButtonsIfAny();
     }
+    m_savedLogs->removeUnclaimed();
     m_savedList->start();
     m_savedList->saveNow();
 }

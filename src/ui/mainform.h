@@ -16,6 +16,7 @@ class Platform;
 class PreviewPlayer;
 class ProbeQueue;
 class SavedTaskList;
+class SavedTaskLogs;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -280,6 +281,7 @@ private:
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
     std::unique_ptr<SavedTaskList> m_savedList;
+    std::unique_ptr<SavedTaskLogs> m_savedLogs;
     std::unique_ptr<TLogForm> m_logForm;
 
     TSettingForm *m_settingForm = nullptr;
