@@ -211,7 +211,7 @@ private slots:
 
         // Closed normally: that user's settings are saved in their home.
         const QByteArray saved = testsupport::readFile(prefs);
-        QVERIFY2(saved.contains("Version=1.8\r\n") && saved.contains("Profile=0\r\n") &&
+        QVERIFY2(saved.contains("Version=1.8\r\n") && saved.contains("Profile=4\r\n") &&
                      saved.contains("Output Path=" + home.toUtf8() + "/Videos/\r\n"),
                  saved.constData());
         QCOMPARE(QFileInfo(prefs).ownerId(), kUser);

@@ -292,6 +292,61 @@ private slots:
         QVERIFY(form.panProfile->width() <= form.centralWidget()->width());
     }
 
+    // Adding files and folders starts in the folder used last, which the
+    // next session finds in Preferences.ini; before, in the Videos folder,
+    // or at home where there is none.
+    void addingStartsInTheFolderUsedLast_data()
+    {
+        QTest::addColumn<bool>("withVideos");
+        QTest::newRow("Videos folder") << true;
+        QTest::newRow("no Videos folder") << false;
+    }
+    void addingStartsInTheFolderUsedLast()
+    {
+        QFETCH(bool, withVideos);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qunsetenv("XDG_CONFIG_HOME");
+        });
+        const QString videos = home.filePath(QStringLiteral("Videos"));
+        if (withVideos)
+            QVERIFY(QDir().mkpath(videos));
+        const QString first = withVideos ? videos : QDir(home.path()).absolutePath();
+        const QString clips = home.filePath(QStringLiteral("clips"));
+        const QString other = home.filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(clips) && QDir().mkpath(other));
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        QByteArray prefs;
+        {
+            MainFormFixture f({}, o);
+            f.show();
+            TMainForm &form = *f.form;
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            QTest::mouseClick(form.tbtnAddDir, Qt::LeftButton);
+            f.platform.fileAnswers << QStringList{clips + QStringLiteral("/a.avi")};
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            f.platform.browseAnswers << other;
+            QTest::mouseClick(form.tbtnAddDir, Qt::LeftButton);
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            QCOMPARE(f.platform.fileDialogDirectories, QStringList({first, first, other}));
+            QCOMPARE(f.platform.browseDirectories, QStringList({first, clips}));
+            QVERIFY(!readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("Last"));
+            QVERIFY(form.close());
+            prefs = readFile(f.dir.file(QStringLiteral("Preferences.ini")));
+            QVERIFY2(prefs.contains("Last Folder=" + other.toUtf8() + "\r\n"), prefs.constData());
+        }
+        o.preferences = QString::fromUtf8(prefs);
+        MainFormFixture f({}, o);
+        f.show();
+        QTest::mouseClick(f.form->tbtnAddFile, Qt::LeftButton);
+        QCOMPARE(f.platform.fileDialogDirectories, QStringList({other}));
+    }
+
     void preferencesStoredOnClose()
     {
         MainFormFixture::Options o;
@@ -380,9 +435,14 @@ private slots:
         // Videos folder, the catalogue holds both kinds of profile.
         QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
         QCOMPARE(form.edtOutputdir->text(), f.home.path() + QStringLiteral("/Videos/"));
-        QCOMPARE(form.cmbProfile->currentText(), QStringLiteral("AVI MPEG-4 + MP3"));
+        // The shipped settings choose "MP4 H.264 + AAC" (here the user's of
+        // that name); the user's own say nothing, so the first one.
+        QCOMPARE(form.cmbProfile->currentText(),
+                 usable ? QStringLiteral("AVI MPEG-4 + MP3") : QStringLiteral("mp4 h.264 + aac"));
         QVERIFY(form.cmbProfile->findText(QStringLiteral("mp4 h.264 + aac")) >= 0);
         QCOMPARE(form.cmbProfile->findText(QStringLiteral("MP4 H.264 + AAC")), -1);
+        form.cmbProfile->setCurrentIndex(0);
+        form.cmbProfileChange();
 
         // Start converts with a shipped profile, which is only read.
         const QString clip =

@@ -50,6 +50,8 @@ public:
 
     // The caption of the closing message of a run in which tasks failed.
     static inline const QString FinishedWithErrorsCaption = QStringLiteral("Finished with errors");
+    // The notice before the computer is turned off after a run.
+    static constexpr int PowerOffNoticeSecs = 60;
 
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);
@@ -253,6 +255,7 @@ private:
     void endAfterStop(int index);
     void endAfterStartFailure(int index, const QString &message);
     void complete();
+    void turnOffAfterNotice();
     void setStatus(int index, const QString &status);
     // The output of the task in progress, removed when its conversion made
     // it and did not finish it; the task's unfinishedOutput() is cleared.

@@ -87,11 +87,14 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
         return portable(programDir);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    QString output = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    if (output.isEmpty() || !QFileInfo(output).isDir())
-        output = QDir::homePath();
     return installed(programDir, AddBackslash(config) + kFolderName,
-                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, output);
+                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, VideosFolder());
+}
+
+QString AppPaths::VideosFolder()
+{
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return videos.isEmpty() || !QFileInfo(videos).isDir() ? QDir::homePath() : videos;
 }
 
 QString AppPaths::taskLogFolder() const

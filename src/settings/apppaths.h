@@ -39,6 +39,8 @@ public:
     // $XDG_CONFIG_HOME/Quivercast, $XDG_DATA_HOME/Quivercast/Profiles and the
     // user's Videos folder (the home folder when there is none).
     static AppPaths forProgram(const QString &programDir, Mode mode);
+    // The user's Videos folder, or the home folder where there is none.
+    static QString VideosFolder();
 
     Mode mode() const { return m_mode; }
     QString programDir() const { return m_programDir; }

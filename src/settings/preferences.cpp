@@ -19,6 +19,7 @@ const QString kProfile = QStringLiteral("Profile");
 const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
+const QString kLastFolder = QStringLiteral("Last Folder");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -59,6 +60,8 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.keepFolderStructure != defaults.keepFolderStructure ||
         ini.ValueExists(kMain, kKeepFolderStructure))
         ini.WriteBool(kMain, kKeepFolderStructure, v.keepFolderStructure);
+    if (!v.lastFolder.isEmpty())
+        ini.WriteString(kMain, kLastFolder, encodePath(v.lastFolder));
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -121,6 +124,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.keepFolderStructure =
                 ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
             v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
+            v.lastFolder = decodePath(ini.ReadString(section, kLastFolder, QString()));
         });
 }
 
@@ -153,6 +157,13 @@ QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
                      [](const TNewInifile &ini, QString &path) {
                          path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
                      });
+}
+
+QString ReadLastFolder(const QString &iniPath, bool rewrite, QStringList *errors)
+{
+    return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &f) {
+        f = decodePath(ini.ReadString(kMain, kLastFolder, f));
+    });
 }
 
 QString ReadVersion(const QString &iniPath, bool rewrite, QStringList *errors)

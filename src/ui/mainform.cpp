@@ -801,9 +801,11 @@ void TMainForm::closeMainWindow()
 
 void TMainForm::tbtnAddFileClick()
 {
-    const QStringList files = m_platform.openFileNames(FileDialogFilter());
-    if (!files.isEmpty())
+    const QStringList files = m_platform.openFileNames(FileDialogFilter(), startFolder());
+    if (!files.isEmpty()) {
+        m_lastFolder = QFileInfo(files.first()).absolutePath();
         m_intake->AddFromDialog(files);
+    }
     if (m_tasks.count() == 1) {
         selectRows({0});
         ltvTaskClick();
@@ -815,10 +817,18 @@ void TMainForm::tbtnAddFileClick()
 void TMainForm::tbtnAddDirClick()
 {
     QString dir;
-    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir))
+    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir,
+                                      startFolder())) {
+        m_lastFolder = dir;
         m_intake->AddDirectory(dir);
+    }
     ltvTask->setFocus();
     enableTaskButtonsIfAny();
+}
+
+QString TMainForm::startFolder() const
+{
+    return QFileInfo(m_lastFolder).isDir() ? m_lastFolder : AppPaths::VideosFolder();
 }
 
 void TMainForm::DropPaths(const QStringList &paths)
@@ -1307,6 +1317,7 @@ void TMainForm::RestorePreferences()
     const bool rewrite = !m_paths.isShipped(preferencesFile());
     edtOutputdir->setText(
         ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite, &m_startupErrors));
+    m_lastFolder = ReadLastFolder(preferencesFile(), rewrite, &m_startupErrors);
     if (cmbProfile->count() == 0)
         return;
     const int index = ReadProfileIndex(preferencesFile(), rewrite, &m_startupErrors);
@@ -1376,6 +1387,7 @@ void TMainForm::StorePreferences()
             ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_paths.factoryOutputPath());
     }
     values.outputPath = edtOutputdir->text();
+    values.lastFolder = m_lastFolder;
     ::StorePreferences(preferencesFile(), cmbProfile->currentIndex(), values);
 }
 
@@ -1399,7 +1411,10 @@ void TMainForm::closeEvent(QCloseEvent *event)
     m_intake->cancel();
     // The program ends with this window: a dialog still open would keep it
     // running without a main window.
-    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_logForm.get()};
+    QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_logForm.get()};
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->isWindow())
+            dialogs << w; // the notice before turning off, say
     for (QWidget *dialog : dialogs)
         if (dialog && dialog->isVisible())
             dialog->close();

@@ -223,6 +223,9 @@ private:
     void FormShow();
     void RestorePreferences();
     void StorePreferences();
+    // Where adding files and folders starts: the folder used last, else the
+    // user's Videos folder, else home.
+    QString startFolder() const;
     void setTaskButtonsEnabled(bool enabled);
     void enableTaskButtonsIfAny();
     void clearOutputValues();
@@ -249,6 +252,7 @@ private:
     // The catalogue's output extensions: a typed name ending in one of them
     // (or in a source's) has an extension, any other dot is part of the name.
     QStringList m_profileExtensions;
+    QString m_lastFolder; // of files and folders added, "Last Folder"
     int m_listWidth = 562;
     // The columns' widths as the column rule gives them, before the lower
     // bound; a drag by the user sets them too.

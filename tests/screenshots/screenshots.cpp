@@ -11,6 +11,7 @@
 #include "ui/gridsection.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
+#include "ui/poweroffnotice.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/skin.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +75,11 @@ void dialogs(MainFormFixture &f)
     f.form->tbtnAboutClick();
     save(f.aboutForm.get(), QStringLiteral("about"));
     f.aboutForm->close();
+
+    TPowerOffNotice notice(60, f.form.get());
+    notice.show();
+    save(&notice, QStringLiteral("power-off-notice"));
+    notice.btnCancel->click();
 
     // "Custom Size" chosen in the main window's Video grid opens the dialog.
     ValueListModel *video = f.form->vleVideo->values();
