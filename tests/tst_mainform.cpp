@@ -12,12 +12,15 @@
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/mainform.h"
+#include "ui/notaddedreport.h"
 #include "ui/processform.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
 #include "ui/welcomepanel.h"
 
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitterHandle>
 #include <QTabWidget>
@@ -129,6 +133,40 @@ private slots:
         QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
                  QStringLiteral("MPEG-4"));
         QCOMPARE(form.panProfile->width(), 200);
+    }
+
+    // A screen reader finds a name for every control, and the column names
+    // of the task list and of the grids.
+    void everyControlNamed()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        int named = 0;
+        for (QWidget *w : form.findChildren<QWidget *>()) {
+            if (!w->isVisible() ||
+                !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                  qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w) ||
+                  qobject_cast<QProgressBar *>(w) || qobject_cast<QAbstractSlider *>(w)) ||
+                qobject_cast<QAbstractItemView *>(w->parentWidget()) ||
+                qobject_cast<QScrollBar *>(w)) // parts of the controls that scroll
+                continue;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
+            ++named;
+        }
+        QVERIFY(named >= 29);
+        auto columns = [](QWidget *view) {
+            QStringList names;
+            QAccessibleTableInterface *table =
+                QAccessible::queryAccessibleInterface(view)->tableInterface();
+            for (int c = 0; table && c < table->columnCount(); ++c)
+                names << table->columnDescription(c);
+            return names;
+        };
+        QCOMPARE(columns(form.ltvTask), QStringList({"Input File", "Length", "Size", "Status"}));
+        QCOMPARE(columns(form.vleVideo), QStringList({"Name", "Value"}));
     }
 
     void noProfilesKeepsDesignedRows()
@@ -1065,15 +1103,17 @@ private slots:
         QDir().mkpath(src.filePath(QStringLiteral("folder")));
         const QString inFolder =
             testsupport::makeStandardClip(src.filePath(QStringLiteral("folder/b clip.avi")), 2.0);
+        // Today's formats are taken in too.
         const QString single =
-            testsupport::makeStandardClip(src.filePath(QStringLiteral("ä single.mp4")), 3.0);
+            testsupport::makeStandardClip(src.filePath(QStringLiteral("ä single.mkv")), 3.0);
         QVERIFY(!inFolder.isEmpty() && !single.isEmpty());
         const QString text = src.filePath(QStringLiteral("notes.txt"));
         QFile(text).open(QIODevice::WriteOnly);
+        const QString missing = src.filePath(QStringLiteral("gone.avi"));
 
         MainFormFixture::Options o;
         o.profiles = {{QStringLiteral("Test"), QStringLiteral("avi")}};
-        MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text}, o);
+        MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text, missing}, o);
         TMainForm &form = *f.form;
         // Taken in once the window is shown.
         QCOMPARE(form.tasks().count(), 0);
@@ -1087,6 +1127,9 @@ private slots:
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
         QVERIFY(!form.welcomeVisible());
         QVERIFY(form.tbtnStart->isEnabled());
+        // What was left out is told without a message box.
+        QCOMPARE(form.btnNotAdded->toolTip(), text + QStringLiteral(": not a video file\n") +
+                                                  missing + QStringLiteral(": not found"));
 
         // Cut the second clip to 1 s through the Output grid, left open.
         QTemporaryDir out;
