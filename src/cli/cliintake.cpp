@@ -2,7 +2,6 @@
 
 #include "engine/itemdata.h"
 #include "engine/taskstore.h"
-#include "platform/platform.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -25,13 +24,6 @@ CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimi
     // window.
     m_probes.setLimitSource([this, probeLimit] { return m_converting ? 1 : probeLimit; });
     connect(&m_intake, &TaskIntake::taskProbed, this, &CliIntake::announceProbed);
-    // What was left out, one line each.
-    connect(&m_intake, &TaskIntake::intakeEnded, this,
-            [&platform](const QList<TaskIntake::NotAdded> &notAdded) {
-                for (const TaskIntake::NotAdded &item : notAdded)
-                    platform.messageBox(TaskIntake::Describe(item), TaskIntake::NotAddedCaption,
-                                        Platform::Icon::Information);
-            });
 }
 
 void CliIntake::announceProbed()
@@ -55,17 +47,24 @@ bool CliIntake::waitForProbes()
     return waitWhile([this] { return m_intake.isBusy(); });
 }
 
+void CliIntake::skipProbes()
+{
+    m_intake.cancel();
+    announceProbed();
+}
+
 void CliIntake::setOutputExtension(const QString &ext)
 {
     m_intake.setOutputExtension(ext);
 }
 
-void CliIntake::setRecursive(bool recursive)
+void CliIntake::setFolders(bool recursive, const QString &outputFolder)
 {
-    m_intake.setFolderOptionsSource([recursive] {
+    m_intake.setFolderOptionsSource([recursive, outputFolder] {
         TaskIntake::FolderOptions options;
         options.subfolders = recursive;
         options.keepStructure = true;
+        options.outputFolder = outputFolder;
         return options;
     });
 }
@@ -129,12 +128,14 @@ bool CliIntake::waitWhile(const std::function<bool()> &busy)
 void CliIntake::keepShare()
 {
     m_listIndexes.clear();
-    m_otherSources.clear();
+    m_otherTasks.clear();
     for (int i = 0; i < m_tasks.count(); ++i) {
         if (inShare(i))
             m_listIndexes.append(i);
         else
-            m_otherSources.append(m_tasks.caption(i));
+            m_otherTasks.insert(i, {m_tasks.caption(i), m_tasks.cell(i, ItemField::NewFilename),
+                                    m_tasks.cell(i, ItemField::NewFileExt),
+                                    m_tasks.outputSubfolder(i)});
     }
     for (int i = m_tasks.count() - 1; i >= 0; --i)
         if (!inShare(i))

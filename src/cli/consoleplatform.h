@@ -18,6 +18,8 @@ public:
     // ("Complete", "Finished with errors", "Cancel"), which the program's
     // summary tells instead.
     void setQuietCaptions(const QStringList &captions) { m_quietCaptions = captions; }
+    // Messages with these texts are left out too.
+    void setQuietTexts(const QStringList &texts) { m_quietTexts = texts; }
 
     Answer messageBox(const QString &text, const QString &caption, Icon icon,
                       Buttons buttons = Buttons::Ok) override;
@@ -35,4 +37,5 @@ public:
 private:
     LineSink m_sink;
     QStringList m_quietCaptions;
+    QStringList m_quietTexts;
 };

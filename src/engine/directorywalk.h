@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <sys/types.h>
+#include <utility>
 #include <vector>
 
 class DirectoryReader;
@@ -32,6 +34,10 @@ public:
     DirectoryWalk(const QString &root, bool subfolders);
     ~DirectoryWalk();
 
+    // A folder the walk never enters, under any spelling (the output
+    // folder, whose files are the program's own outputs).
+    void setSkippedFolder(const QString &folder);
+
     // The next accepted file, reading folders as needed (at least a few
     // entries a call, whatever the deadline). False when the walk is done or
     // the deadline has passed; done() tells which.
@@ -39,8 +45,8 @@ public:
     bool done() const;
     // Accepted files found so far whose paths are not valid UTF-8.
     int undecodable() const { return int(m_undecodable.size()); }
-    // Their paths (see DecodeFileName), in the walk's order.
-    const QStringList &undecodablePaths() const { return m_undecodable; }
+    // Their paths (see DecodeFileName), handed over once.
+    QStringList takeUndecodable() { return std::exchange(m_undecodable, {}); }
 
 private:
     struct Folder
@@ -53,6 +59,9 @@ private:
     void finishFolder();
 
     bool m_subfolders;
+    bool m_skipping = false;
+    dev_t m_skippedDevice = 0;
+    ino_t m_skippedInode = 0;
     std::vector<Folder> m_toRead; // the next one at the back
     Folder m_current;
     std::unique_ptr<DirectoryReader> m_reader;

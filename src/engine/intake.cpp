@@ -2,6 +2,7 @@
 
 #include "directorywalk.h"
 #include "itemdata.h"
+#include "outputrecords.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
 #include "probequeue.h"
@@ -11,12 +12,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
 // The longest stretch of intake work between two turns of the event loop.
 constexpr int SliceMs = 10;
+
+const QString UndecodableReason =
+    QStringLiteral("its name is not valid UTF-8: rename it to take it in");
 
 // Paths from the command line or a list file are made absolute against the
 // current directory: a task always holds the full path of its source.
@@ -220,26 +229,22 @@ bool TaskIntake::takePath(Step &current)
     const bool dropped = current.kind == Step::Kind::Dropped;
     if (path.isEmpty())
         return true;
-    const bool undecodable = IsUndecodableName(path);
-    FileKind kind = FileKind::None;
-    if (undecodable)
-        kind = KindOfFile(path);
-    else if (const QFileInfo fi(path); fi.isDir())
-        kind = FileKind::Directory;
-    else if (fi.isFile())
-        kind = FileKind::File;
+    const FileKind kind = KindOfFile(path);
     if (kind == FileKind::Directory) {
         current.kind = Step::Kind::Folder;
         return false;
     }
     const bool accepted = HasSupportedExt(path, SupportedExtensions());
     // A dropped path is there: its extension is all that counts.
-    if (kind == FileKind::None && !dropped && !QFileInfo::exists(path))
-        m_notAdded.append({path, NotAdded::Reason::NotFound});
-    else if (!accepted || (kind == FileKind::None && !dropped))
-        m_notAdded.append({path, NotAdded::Reason::NotVideo});
-    else if (undecodable)
-        m_notAdded.append({path, NotAdded::Reason::NotUtf8});
+    struct stat st = {};
+    if (kind == FileKind::None && !dropped)
+        notAdded(path, ::lstat(EncodeFileName(path).constData(), &st) == 0
+                           ? NotAdded::Reason::NotRegular
+                           : NotAdded::Reason::NotFound);
+    else if (!accepted)
+        notAdded(path, NotAdded::Reason::NotVideo);
+    else if (IsUndecodableName(path))
+        notAdded(path, NotAdded::Reason::NotUtf8);
     else
         addListed(path, current.ext, QString());
     return true;
@@ -248,27 +253,55 @@ bool TaskIntake::takePath(Step &current)
 void TaskIntake::addListed(const QString &path, const QString &ext, const QString &subfolder)
 {
     if (!addTask(path, ext, subfolder))
-        m_notAdded.append({path, NotAdded::Reason::AlreadyListed});
+        notAdded(path, NotAdded::Reason::AlreadyListed);
 }
 
 bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
 {
-    if (!current.walk)
+    if (!current.walk) {
         current.walk = std::make_unique<DirectoryWalk>(current.path, current.folders.subfolders);
+        current.walk->setSkippedFolder(current.folders.outputFolder);
+    }
     const bool keep = current.folders.subfolders && current.folders.keepStructure;
     DirectoryWalk::Found found;
     // A folder read at once may hold tens of thousands of files: their rows
     // too are added a slice at a time.
     while (current.walk->next(deadline, found)) {
-        addListed(found.path, current.ext, keep ? found.subfolder : QString());
+        // An output of an earlier conversion is no source.
+        if (!m_records || !m_records->isOutput(found.path))
+            addListed(found.path, current.ext, keep ? found.subfolder : QString());
         if (deadline.hasExpired())
             break;
     }
     if (!current.walk->done())
         return false;
-    for (const QString &path : current.walk->undecodablePaths())
-        m_notAdded.append({path, NotAdded::Reason::NotUtf8});
+    for (const QString &path : current.walk->takeUndecodable())
+        notAdded(path, NotAdded::Reason::NotUtf8);
     return true;
+}
+
+void TaskIntake::notAdded(const QString &path, NotAdded::Reason reason)
+{
+    m_notAdded.append({path, reason});
+    // Told at once for the command-line program, a task of the same path
+    // aside.
+    switch (reason) {
+    case NotAdded::Reason::NotFound:
+        emit notTaken(path, QStringLiteral("no such file or folder"));
+        break;
+    case NotAdded::Reason::NotRegular:
+        emit notTaken(path, QStringLiteral("neither a regular file nor a folder"));
+        break;
+    case NotAdded::Reason::NotVideo:
+        emit notTaken(path, QStringLiteral("not a video file of an accepted type (%1)")
+                                .arg(SupportedExtensions().join(u' ')));
+        break;
+    case NotAdded::Reason::NotUtf8:
+        emit notTaken(path, UndecodableReason);
+        break;
+    case NotAdded::Reason::AlreadyListed:
+        break;
+    }
 }
 
 QString TaskIntake::Describe(const NotAdded &item)
@@ -278,6 +311,7 @@ QString TaskIntake::Describe(const NotAdded &item)
     switch (item.reason) {
     case NotAdded::Reason::NotFound:
         return QStringLiteral("%1: not found").arg(path);
+    case NotAdded::Reason::NotRegular:
     case NotAdded::Reason::NotVideo:
         return QStringLiteral("%1: not a video file").arg(path);
     case NotAdded::Reason::AlreadyListed:
@@ -340,14 +374,34 @@ void TaskIntake::AddDropped(const QStringList &paths)
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
 {
     paths.clear();
-    QFile list(listFile);
-    QByteArray bytes;
-    if (list.open(QIODevice::ReadOnly))
-        bytes = list.readAll();
-    if (list.error() != QFileDevice::NoError) {
-        error = list.errorString();
+    // Opened without waiting (a pipe would hold the program up until
+    // someone writes into it), then taken only when it is a regular file of
+    // a size a list can have: never a pipe or a device such as /dev/zero.
+    const int fd = ::open(EncodeFileName(listFile).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024));
+    QFile list;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        error = QStringLiteral("it is not a regular file");
+    else if (st.st_size > MaxPathListBytes)
+        error = tooLarge;
+    else if (!list.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        error = list.errorString();
+    if (!list.isOpen())
+        ::close(fd);
+    // It may have grown since: no more than the bound is read.
+    const QByteArray bytes = error.isEmpty() ? list.read(MaxPathListBytes + 1) : QByteArray();
+    if (error.isEmpty() && list.error() != QFileDevice::NoError)
+        error = list.errorString();
+    else if (bytes.size() > MaxPathListBytes)
+        error = tooLarge;
+    if (!error.isEmpty())
+        return false;
     // Decoded line by line, so that a name that is not UTF-8 is told apart
     // from one that is.
     for (QByteArray line : bytes.split('\n')) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filenames.h"
 #include "sourceformats.h"
 #include "taskstore.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 class DirectoryWalk;
+class OutputRecords;
 class Platform;
 class ProbeQueue;
 struct ProbeResults;
@@ -26,7 +28,9 @@ QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
 // The paths a list file names, one a line (LF or CR LF line ends, empty lines
 // left out); names that are not valid UTF-8 are kept recognisable (see
 // DecodeFileName). False, with the reason in error, when the file cannot be
-// read.
+// read or is not a regular file of at most MaxPathListBytes (a pipe, a
+// device): reading one never waits for a writer.
+constexpr qint64 MaxPathListBytes = 64 * 1024 * 1024;
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 
 // Turns source paths into tasks at the end of the task list: files chosen in
@@ -52,7 +56,6 @@ public:
 
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
-    static inline const QString NotAddedCaption = QStringLiteral("Files Not Added");
 
     // A path an intake did not add, and why.
     struct NotAdded
@@ -60,6 +63,7 @@ public:
         enum class Reason
         {
             NotFound,
+            NotRegular, // there, but neither a regular file nor a folder
             NotVideo,
             AlreadyListed,
             NotUtf8
@@ -78,6 +82,8 @@ public:
         // A task from a subfolder writes its output into the same subfolder
         // of the output directory (only with subfolders).
         bool keepStructure = true;
+        // The output directory: a walk never enters it.
+        QString outputFolder;
     };
 
     TaskIntake(TaskStore &store, ProbeQueue &probes, Platform &platform, QObject *parent = nullptr);
@@ -91,6 +97,9 @@ public:
     // Where the folder options come from, asked when an intake is asked for.
     // Without a source: no subfolders.
     void setFolderOptionsSource(std::function<FolderOptions()> source);
+    // Walks of folders leave out the files recorded there as outputs of
+    // this program, finished or not.
+    void setOutputRecords(const OutputRecords *records) { m_records = records; }
 
     // Appends one task for path, to be probed, unless a task has exactly
     // this path (letter case counts). Checks neither existence nor extension.
@@ -150,6 +159,10 @@ signals:
     // Probes ended and probes of the present busy spell; (0, 0) when none
     // is pending.
     void probeProgress(int done, int total);
+    // A path named on the command line or in a list file, or a file found
+    // in a folder, that cannot be taken in, and why ("no such file or
+    // folder"); an existing task of the same path is no such case.
+    void notTaken(const QString &path, const QString &reason);
 
 private:
     struct Step
@@ -182,6 +195,8 @@ private:
     bool takePath(Step &step);
     // Walks on; false when the time was up before the walk was done.
     bool walk(Step &step, const QDeadlineTimer &deadline);
+    // An intake leaves path out, for the reason given.
+    void notAdded(const QString &path, NotAdded::Reason reason);
     void updateBusy();
 
     std::deque<Step> m_steps;
@@ -194,4 +209,5 @@ private:
     Platform &m_platform;
     QString m_outputExt;
     std::function<FolderOptions()> m_folderOptions;
+    const OutputRecords *m_records = nullptr;
 };

@@ -5,12 +5,13 @@
 
 #include <QDir>
 
-bool IsAcceptableOutputName(const QString &name)
+bool IsAcceptableOutputName(const QString &name, const QString &ext)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
-    if (name.contains(u'/') || name.contains(QDir::separator()) || name.contains(QChar(0)))
-        return false;
+    for (const QString &part : {name, ext})
+        if (part.contains(u'/') || part.contains(QDir::separator()) || part.contains(QChar(0)))
+            return false;
     return true;
 }
 
@@ -24,9 +25,10 @@ ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFile
     const bool known = !ext.isEmpty() && (SupportedExtensions().contains(ext) ||
                                           outputExtensions.contains(ext, Qt::CaseInsensitive));
     const QString name = known ? newFilenameText.chopped(ext.size()) : newFilenameText;
-    if (IsAcceptableOutputName(name)) {
+    const QString typedExt = known ? newFilenameText.right(ext.size()) : QString();
+    if (IsAcceptableOutputName(name, typedExt)) {
         result.NewFilename = name;
-        result.NewFileExt = known ? newFilenameText.right(ext.size()) : QString();
+        result.NewFileExt = typedExt;
     }
 
     double start = StrToSeconds(startText);

@@ -59,11 +59,13 @@ AppPaths AppPaths::portable(const QString &programDir)
     p.m_preferencesFile = p.m_programDir + kPreferences;
     p.m_userProfileDir = p.shippedProfileDir();
     p.m_factoryOutputPath = p.m_programDir;
+    p.m_stateDir = p.m_programDir;
     return p;
 }
 
 AppPaths AppPaths::installed(const QString &programDir, const QString &configDir,
-                             const QString &profileDir, const QString &factoryOutputDir)
+                             const QString &profileDir, const QString &factoryOutputDir,
+                             const QString &stateDir)
 {
     AppPaths p;
     p.m_mode = Mode::Installed;
@@ -72,6 +74,7 @@ AppPaths AppPaths::installed(const QString &programDir, const QString &configDir
     p.m_preferencesFile = p.m_userConfigDir + kPreferences;
     p.m_userProfileDir = AddBackslash(profileDir);
     p.m_factoryOutputPath = AddBackslash(factoryOutputDir);
+    p.m_stateDir = stateDir.isEmpty() ? p.m_userConfigDir : AddBackslash(stateDir);
     return p;
 }
 
@@ -87,19 +90,20 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
         return portable(programDir);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    // By the XDG base directory rules a relative $XDG_STATE_HOME is
+    // ignored.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
     return installed(programDir, AddBackslash(config) + kFolderName,
-                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, VideosFolder());
+                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, VideosFolder(),
+                     AddBackslash(state) + kFolderName);
 }
 
 QString AppPaths::VideosFolder()
 {
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     return videos.isEmpty() || !QFileInfo(videos).isDir() ? QDir::homePath() : videos;
-}
-
-QString AppPaths::taskLogFolder() const
-{
-    return AddBackslash(QFileInfo(taskListFile()).path()) + QStringLiteral("TaskLogs/");
 }
 
 QString AppPaths::encoderPath() const
