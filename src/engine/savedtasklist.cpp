@@ -39,6 +39,31 @@ const Field kFields[] = {{"InputFile", &ltvItemData::InputFile},
                          {"StartTime", &ltvItemData::StartTime},
                          {"EndTime", &ltvItemData::EndTime}};
 
+QByteArray escape(const QString &value)
+{
+    QByteArray out = value.toUtf8();
+    out.replace('%', "%25");
+    out.replace('\r', "%0D");
+    out.replace('\n', "%0A");
+    return out;
+}
+
+QString unescape(const QByteArray &value)
+{
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QByteArray code = value.mid(i, 3).toUpper();
+        if (code == "%25" || code == "%0D" || code == "%0A") {
+            out += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
+            i += 2;
+        } else {
+            out += value[i];
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
 } // namespace
 
 SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
@@ -58,27 +83,12 @@ SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString
 
 QByteArray SavedTaskList::EscapeValue(const QString &value)
 {
-    QByteArray out = value.toUtf8();
-    out.replace('%', "%25");
-    out.replace('\r', "%0D");
-    out.replace('\n', "%0A");
-    return out;
+    return escape(value);
 }
 
 QString SavedTaskList::UnescapeValue(const QByteArray &value)
 {
-    QByteArray out;
-    out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QByteArray code = value.mid(i, 3).toUpper();
-        if (code == "%25" || code == "%0D" || code == "%0A") {
-            out += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
-            i += 2;
-        } else {
-            out += value[i];
-        }
-    }
-    return QString::fromUtf8(out);
+    return unescape(value);
 }
 
 bool SavedTaskList::IsUnfinished(const QString &status)
@@ -135,13 +145,13 @@ QByteArray SavedTaskList::Format(const QList<Task> &tasks)
     for (const Task &t : tasks) {
         out += kTask + '\n';
         for (const Field &f : kFields)
-            out += QByteArray(f.key) + '=' + EscapeValue(t.record.*f.text) + '\n';
+            out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
         if (!t.unfinishedOutput.isEmpty())
-            out += kUnfinishedOutput + '=' + EscapeValue(t.unfinishedOutput) + '\n';
+            out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
         if (!t.outputSubfolder.isEmpty())
-            out += kOutputSubfolder + '=' + EscapeValue(t.outputSubfolder) + '\n';
+            out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
         if (!t.logFile.isEmpty())
-            out += kLog + '=' + EscapeValue(t.logFile) + '\n';
+            out += kLog + '=' + escape(t.logFile) + '\n';
     }
     out += kEnd + '\n';
     return out;
@@ -180,7 +190,7 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
         if (!inTask)
             continue; // a field of the list itself, or of a section unknown here
         const QByteArray key = line.left(eq);
-        const QString value = UnescapeValue(line.mid(eq + 1));
+        const QString value = unescape(line.mid(eq + 1));
         Task &t = c.tasks.last();
         if (key == kUnfinishedOutput)
             t.unfinishedOutput = value;
