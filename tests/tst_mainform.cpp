@@ -253,7 +253,7 @@ private slots:
         if (size.width() > 1000)
             QVERIFY(form.panProfile->width() > designedPanel + 100);
 
-        // Both bottom panels in turn, the intake's row and the report shown.
+        // Both bottom panels in turn, the report of what was not added shown.
         form.DropPaths({m_tmp.filePath(QStringLiteral("notes.txt"))});
         QTRY_VERIFY(form.findChild<QWidget *>(QStringLiteral("btnNotAdded"))->isVisible());
         for (bool running : {false, true}) {

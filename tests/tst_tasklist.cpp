@@ -712,12 +712,10 @@ private slots:
         QCOMPARE(errorPixels(0), 0);
         auto *delegate = qobject_cast<TTaskListDelegate *>(form.ltvTask->itemDelegate());
         QVERIFY(delegate && delegate->statusIcon(TaskStatus::OK).isNull());
-        QSet<qint64> icons;
-        for (const QString &status : {TaskStatus::Complete, TaskStatus::Failed, TaskStatus::Skipped,
-                                      TaskStatus::Stop, TaskStatus::Converting})
-            icons.insert(delegate->statusIcon(status).cacheKey());
-        QCOMPARE(icons.size(), 5);
-        QVERIFY(!delegate->statusIcon(TaskStatus::Probing).isNull());
+        for (const QString &status :
+             {TaskStatus::Complete, TaskStatus::Failed, TaskStatus::Skipped, TaskStatus::Stop,
+              TaskStatus::Probing, TaskStatus::Converting})
+            QVERIFY(!delegate->statusIcon(status).isNull());
 
         // Removed and put back with Ctrl+Z, the task keeps its log.
         activate(form);
