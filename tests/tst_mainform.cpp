@@ -133,7 +133,11 @@ private slots:
         QCOMPARE(form.outputExtension(), QStringLiteral(".mkv"));
         QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
                  QStringLiteral("MPEG-4"));
-        QCOMPARE(form.panProfile->width(), 200);
+        // The right-hand panel: its designed 200 pixels, wider where a time
+        // in the font at hand needs it.
+        QVERIFY(form.panProfile->width() >= 200);
+        QVERIFY(form.vleOutput->columnWidth(1) >=
+                form.fontMetrics().horizontalAdvance(QStringLiteral("00:00:00.00")));
     }
 
     // A screen reader finds a name for every control, and the column names

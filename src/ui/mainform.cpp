@@ -681,8 +681,11 @@ void TMainForm::FormCreate(const QStringList &args)
     if (QScreen *screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
-    const int panel = int(200 * scale);
-    // Narrower, the grids would cut their names and values.
+    // Wide enough for a time in the grids' value column; narrower, the
+    // grids would cut their names and values.
+    const int panel = std::max(int(200 * scale),
+                               int(95 * scale) + 50 +
+                                   fontMetrics().horizontalAdvance(QStringLiteral("00:00:00.00")));
     panProfile->setMinimumWidth(panel);
     splMain->setSizes({size.width() - panel - splMain->handleWidth(), panel});
     if (QScreen *screen = QGuiApplication::primaryScreen())
