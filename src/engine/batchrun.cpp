@@ -588,10 +588,12 @@ void BatchRun::complete()
     emit runCompleted(m_tally.converted, m_tally.skipped, m_tally.failed);
     // When the window closes, the run counts as over first, so closing does
     // not ask about a run in progress.
-    const bool closes = m_messages.completed(m_tally, m_tasks.count());
+    const RunMessages::Completion then = m_messages.completed(m_tally, m_tasks.count());
     finishRun();
-    if (closes)
+    if (then == RunMessages::Completion::Close)
         m_host.closeMainWindow();
+    else if (then == RunMessages::Completion::TurnOff)
+        m_messages.turnOffAfterNotice(this, [this] { return m_runState == Idle; });
 }
 
 void BatchRun::finishRun()

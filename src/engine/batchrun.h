@@ -68,6 +68,10 @@ public:
         Ran                // the run has begun (it ends later, in any way)
     };
 
+    // The caption of the closing message of a run in which tasks failed.
+    static inline const QString &FinishedWithErrorsCaption = RunMessages::FinishedWithErrorsCaption;
+    // The notice before the computer is turned off after a run.
+    static constexpr int PowerOffNoticeSecs = RunMessages::PowerOffNoticeSecs;
     // The messages of a failed start: the encoder's channels could not be
     // set up, or the encoder could not be started.
     static inline const QString CreatePipeError = QStringLiteral("Error On CreatePipe()");

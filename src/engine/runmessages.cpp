@@ -4,6 +4,7 @@
 #include "runhost.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 void RunMessages::outputPathMissing()
 {
@@ -28,21 +29,44 @@ void RunMessages::startFailed(const QString &message)
     m_platform.messageBox(message, QStringLiteral("Error"), Platform::Icon::None);
 }
 
-bool RunMessages::completed(const Tally &tally, int taskCount)
+RunMessages::Completion RunMessages::completed(const Tally &tally, int taskCount)
 {
-    if (m_host.autoTurnOff() || m_host.autoExit()) {
-        if (m_host.autoTurnOff())
-            m_platform.powerOff();
-        return true;
-    }
-    m_platform.messageBox(completionText(tally, taskCount), QStringLiteral("Complete"),
-                          Platform::Icon::Information);
+    if (m_host.autoTurnOff())
+        return Completion::TurnOff;
+    if (m_host.autoExit())
+        return Completion::Close;
+    // A run in which tasks failed does not close under "Complete".
+    if (tally.failed > 0)
+        m_platform.messageBox(completionText(tally, taskCount), FinishedWithErrorsCaption,
+                              Platform::Icon::Warning);
+    else
+        m_platform.messageBox(completionText(tally, taskCount), QStringLiteral("Complete"),
+                              Platform::Icon::Information);
     if (m_host.autoOpenDir()) {
         const QString dir = m_host.outputDirectory();
         if (!dir.isEmpty() && QFileInfo(dir).isDir())
             m_platform.shellOpen(dir);
     }
-    return false;
+    return Completion::Stay;
+}
+
+void RunMessages::turnOffAfterNotice(QObject *guard, std::function<bool()> idle)
+{
+    const QPointer<QObject> alive(guard);
+    m_platform.powerOffNotice(PowerOffNoticeSecs, [this, alive, idle](bool turnOff) {
+        if (!alive || !turnOff || !idle())
+            return;
+        m_platform.powerOff([this, alive](const QString &refusal) {
+            if (!alive)
+                return;
+            if (refusal.isEmpty())
+                m_host.closeMainWindow();
+            else
+                m_platform.messageBox(
+                    QStringLiteral("The computer was not turned off: %1").arg(refusal),
+                    QStringLiteral("Not Turned Off"), Platform::Icon::Warning);
+        });
+    });
 }
 
 QString RunMessages::completionText(const Tally &tally, int taskCount)

@@ -19,6 +19,7 @@ const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
 const QByteArray kUnfinishedOutput("UnfinishedOutput");
 const QByteArray kOutputSubfolder("OutputSubfolder");
+const QByteArray kLog("Log");
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -80,6 +81,16 @@ SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString
     connect(&tasks, &TaskStore::recordChanged, this, &SavedTaskList::scheduleSave);
 }
 
+QByteArray SavedTaskList::EscapeValue(const QString &value)
+{
+    return escape(value);
+}
+
+QString SavedTaskList::UnescapeValue(const QByteArray &value)
+{
+    return unescape(value);
+}
+
 bool SavedTaskList::IsUnfinished(const QString &status)
 {
     return status != TaskStatus::Complete && status != TaskStatus::Skipped;
@@ -99,6 +110,7 @@ void SavedTaskList::saveNow()
     try {
         WriteFileAtomically(m_path, Format(current()));
         m_failureReported = false;
+        emit saved();
     } catch (const TIniFileError &e) {
         // Told once, not at every change, until a write succeeds again.
         if (m_failureReported)
@@ -120,6 +132,8 @@ QList<SavedTaskList::Task> SavedTaskList::current() const
         if (m_unfinishedSource)
             t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
         t.outputSubfolder = m_tasks.outputSubfolder(i);
+        if (m_logSource)
+            t.logFile = m_logSource(m_tasks.taskId(i), t.record.Status);
         tasks.append(t);
     }
     return tasks;
@@ -136,6 +150,8 @@ QByteArray SavedTaskList::Format(const QList<Task> &tasks)
             out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
         if (!t.outputSubfolder.isEmpty())
             out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
+        if (!t.logFile.isEmpty())
+            out += kLog + '=' + escape(t.logFile) + '\n';
     }
     out += kEnd + '\n';
     return out;
@@ -180,6 +196,8 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
             t.unfinishedOutput = value;
         if (key == kOutputSubfolder)
             t.outputSubfolder = value;
+        if (key == kLog)
+            t.logFile = value;
         for (const Field &f : kFields)
             if (key == f.key)
                 t.record.*f.text = value;
@@ -319,6 +337,8 @@ int SavedTaskList::offerRestore(
             setUnfinished(id, t.unfinishedOutput);
         if (probeAgain && d.Status == TaskStatus::Probing)
             probeAgain(id);
+        if (m_logRestore && !t.logFile.isEmpty())
+            m_logRestore(id, t.logFile);
         ++restored;
     }
     if (!damage.isEmpty())

@@ -27,6 +27,7 @@ class Platform;
 //   ... one Key=Value line for every text of the task's record ...
 //   UnfinishedOutput=/out/clip.mp4      (only while a conversion was cut off)
 //   OutputSubfolder=holiday/day 1       (only for a task found in a subfolder)
+//   Log=6f1c....log                     (only for a failed or stopped task's log)
 //   [End]
 // Keys a reader does not know, and sections other than these, are ignored,
 // so later versions can add fields; a missing key reads as empty. "%", CR
@@ -50,6 +51,8 @@ public:
         // The subfolder of the output directory the task writes into (see
         // TaskStore::outputSubfolder).
         QString outputSubfolder;
+        // The file that keeps the task's log (see SavedTaskLogs).
+        QString logFile;
     };
     struct Content
     {
@@ -66,6 +69,14 @@ public:
     void setUnfinishedOutputSource(std::function<QString(TaskStore::TaskId)> source)
     {
         m_unfinishedSource = std::move(source);
+    }
+    // Where a task's log file is asked for when the list is written (given
+    // the task's status), and where a restored task's goes.
+    void setLogFiles(std::function<QString(TaskStore::TaskId, const QString &)> source,
+                     std::function<void(TaskStore::TaskId, const QString &)> restore)
+    {
+        m_logSource = std::move(source);
+        m_logRestore = std::move(restore);
     }
 
     // At start-up: when the file holds tasks that were not converted, asks
@@ -93,9 +104,16 @@ public:
     // output ..."), empty when nothing was.
     static QString repair(ltvItemData &task);
     static QByteArray Format(const QList<Task> &tasks);
+    // A value as a line keeps it: "%", CR and LF written as %25, %0D, %0A.
+    static QByteArray EscapeValue(const QString &value);
+    static QString UnescapeValue(const QByteArray &value);
     static Content Parse(const QByteArray &bytes);
     // The file's content; a missing file is an empty list.
     Content read() const;
+
+signals:
+    // The list was written.
+    void saved();
 
 private:
     QList<Task> current() const;
@@ -104,6 +122,8 @@ private:
     Platform &m_platform;
     QString m_path;
     std::function<QString(TaskStore::TaskId)> m_unfinishedSource;
+    std::function<QString(TaskStore::TaskId, const QString &)> m_logSource;
+    std::function<void(TaskStore::TaskId, const QString &)> m_logRestore;
     QTimer m_timer;
     bool m_started = false;
     bool m_failureReported = false;

@@ -20,6 +20,7 @@ const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
+const QString kLastFolder = QStringLiteral("Last Folder");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -63,6 +64,8 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.simultaneousConversions != defaults.simultaneousConversions ||
         ini.ValueExists(kMain, kSimultaneousConversions))
         ini.WriteInteger(kMain, kSimultaneousConversions, v.simultaneousConversions);
+    if (!v.lastFolder.isEmpty())
+        ini.WriteString(kMain, kLastFolder, encodePath(v.lastFolder));
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -133,6 +136,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.simultaneousConversions = std::clamp(
                 ini.ReadInteger(section, kSimultaneousConversions, v.simultaneousConversions), 1,
                 MaxSimultaneousConversions());
+            v.lastFolder = decodePath(ini.ReadString(section, kLastFolder, QString()));
         });
 }
 
@@ -165,6 +169,13 @@ QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
                      [](const TNewInifile &ini, QString &path) {
                          path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
                      });
+}
+
+QString ReadLastFolder(const QString &iniPath, bool rewrite, QStringList *errors)
+{
+    return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &f) {
+        f = decodePath(ini.ReadString(kMain, kLastFolder, f));
+    });
 }
 
 QString ReadVersion(const QString &iniPath, bool rewrite, QStringList *errors)
