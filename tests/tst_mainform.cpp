@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -118,11 +119,11 @@ private slots:
             }
         QCOMPARE(names,
                  QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down", "Remove",
-                              "Clear", "Start", "Stop", "Settings", "About", "Help"}));
+                              "Clear", "Start", "Stop", "Pause", "Settings", "About", "Help"}));
         QCOMPARE(tips, QStringList({"Add Video Files (Ctrl+O)", "Add Directory (Ctrl+Shift+O)",
                                     "Move Up (Alt+Up)", "Move Down (Alt+Down)", "Remove (Del)",
-                                    "Clear (Backspace)", "Start (F5)", "Stop (Esc)", "Settings",
-                                    "About", "Help (F1)"}));
+                                    "Clear (Backspace)", "Start (F5)", "Stop (Esc)", "Pause",
+                                    "Settings", "About", "Help (F1)"}));
         QCOMPARE(form.tbtnStart->size(), QSize(56, 54));
         QCOMPARE(form.tbtnStart->iconSize(), QSize(48, 48));
         QVERIFY(!form.tbtnStart->icon().pixmap(48, QIcon::Disabled).isNull());
@@ -831,6 +832,88 @@ private slots:
         QVERIFY(!form.tbtnStop->isEnabled());
         QVERIFY(form.tbtnStart->isEnabled());
         QVERIFY(!form.encoder().isRunning());
+    }
+
+    // Two encoders side by side through the window. Pause (the toolbar
+    // button) suspends both: their processor time stands still and the title
+    // says so; Resume (the same button) lets them go on, and Stop ends them.
+    // Then "Stop After Current Task" in the Stop button's menu ends the run
+    // once the two running tasks have finished; the third keeps its status.
+    void pauseAndStopAfterCurrentTask()
+    {
+        if (MaxSimultaneousConversions() < 2)
+            QSKIP("one processor core: no conversions side by side");
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        QTemporaryDir out;
+        QStringList paths;
+        for (const char *name : {"p1.avi", "p2.avi", "p3.avi"}) {
+            paths << m_tmp.filePath(QString::fromLatin1(name));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        form.DropPaths(paths);
+        f.waitForIntake();
+        form.edtOutputdir->setText(out.path());
+        f.settingForm->spnConversions->setFocus();
+        QTest::keyClick(f.settingForm->spnConversions, Qt::Key_Up);
+        QVERIFY(!form.tbtnPause->isEnabled());
+        const QString pids = out.filePath(QStringLiteral("pids"));
+        const auto encoders = [&] { return testsupport::readFile(pids).trimmed().split('\n'); };
+        testsupport::setFakeScript(m_tmp.path(), {"pid " + pids, "flood 0"});
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        QTRY_COMPARE(encoders().size(), 2);
+        QVERIFY(form.tbtnPause->isEnabled());
+        const QString title = form.windowTitle();
+        QTest::mouseClick(form.tbtnPause, Qt::LeftButton);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Paused - ") + title);
+        QCOMPARE(form.tbtnPause->toolTip(), QStringLiteral("Resume"));
+        QList<qint64> ticks;
+        for (const QByteArray &pid : encoders()) {
+            QTRY_COMPARE(testsupport::processState(pid.toLongLong()), 'T');
+            ticks << testsupport::processorTicks(pid.toLongLong());
+        }
+        QTest::qWait(1000);
+        for (qsizetype i = 0; i < ticks.size(); ++i)
+            QCOMPARE(testsupport::processorTicks(encoders()[i].toLongLong()), ticks[i]);
+        QTest::mouseClick(form.tbtnPause, Qt::LeftButton);
+        QCOMPARE(form.windowTitle(), title);
+        for (qsizetype i = 0; i < ticks.size(); ++i)
+            QTRY_VERIFY(testsupport::processorTicks(encoders()[i].toLongLong()) > ticks[i]);
+        QTest::mouseClick(form.tbtnStop, Qt::LeftButton, {}, QPoint(4, 4));
+        f.waitForRun();
+        QCOMPARE(f.platform.messages.value(0).text, QStringLiteral("The Coversion is canceled."));
+        QVERIFY(!form.tbtnPause->isEnabled());
+
+        const QString log = out.filePath(QStringLiteral("log"));
+        testsupport::setFakeScript(m_tmp.path(), {"log " + log, "sleep 1500", "touch $last"});
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        const auto startedCount = [&log] {
+            QList<qint64> started;
+            testsupport::readEncoderLog(log, &started);
+            return started.size();
+        };
+        QTRY_COMPARE(startedCount(), 2);
+        // The arrow of the Stop button opens its menu.
+        QTimer::singleShot(200, &form, [&form] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(form.StopAfterCurrent1).center());
+        });
+        QTest::mouseClick(form.tbtnStop, Qt::LeftButton, {},
+                          QPoint(form.tbtnStop->width() - 3, form.tbtnStop->height() / 2));
+        QVERIFY(form.StopAfterCurrent1->isChecked());
+        f.waitForRun();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(0, 2), QStringLiteral("Complete"));
+        QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("Complete"));
+        QCOMPARE(form.tasks().cell(2, 2), QStringLiteral("OK"));
+        QCOMPARE(testsupport::mostAtOnce(testsupport::readEncoderLog(log), "run"), 2);
+        QCOMPARE(f.platform.messages.value(1).text, QStringLiteral("The Coversion is canceled."));
+        QVERIFY(!form.StopAfterCurrent1->isChecked());
     }
 
     // A profile that cannot be written back (read-only, as an installed one

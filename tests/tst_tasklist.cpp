@@ -631,9 +631,13 @@ private slots:
         QStringList texts;
         for (QAction *a : actions)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts, QStringList({"Open", "Show Log...", "-", "Add Files...",
-                                     "Add Directorys...", "-", "Remove", "Clear", "Undo"}));
+        QCOMPARE(texts,
+                 QStringList({"Open", "Show Log...", "-", "Add Files...", "Add Directorys...", "-",
+                              "Remove", "Clear", "Undo", "-", "Pause", "Stop After Current Task"}));
         form.ppmTaskPopup();
+        // The run's commands, while no run goes on.
+        QVERIFY(!form.Pause1->isEnabled());
+        QVERIFY(!form.StopAfterCurrent1->isEnabled());
         QVERIFY(!form.Open1->isEnabled());
         QVERIFY(!form.ShowLog1->isEnabled());
         QVERIFY(!form.Remove1->isEnabled());

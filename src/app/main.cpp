@@ -10,6 +10,7 @@
 #include "ui/widgetplatform.h"
 
 #include "platform/filenames.h"
+#include "platform/systemprocesscontrol.h"
 #include "platform/terminationsignals.h"
 #include "settings/apppaths.h"
 
@@ -54,6 +55,8 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 
     // The windows, in their creation order; the main window takes in the
     // command line once it is first shown.
+    // Suspends the encoders of a paused run; outlives the window's run.
+    SystemProcessControl processControl;
     TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
     form = &mainForm;
     platform.setOwner(&mainForm);
@@ -67,6 +70,7 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
     mainForm.setAboutForm(&aboutForm);
     mainForm.setSettingForm(&settingForm);
     mainForm.setSizeForm(&sizeForm);
+    mainForm.setProcessControl(&processControl);
 
     // Shown from the event loop, so that the messages of its first showing
     // are covered by the application's handler and a close requested

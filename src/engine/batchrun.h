@@ -140,6 +140,8 @@ public:
     // elapsed time stands still; Stop and closing work as ever. False when
     // there is no running run to pause (or nothing to suspend them with).
     bool pause();
+    // There is something to suspend the encoders with (setProcessControl).
+    bool canPause() const { return m_canPause; }
     // Resume: the encoders go on. False when the run is not paused.
     bool resume();
     // Stop After Current Task: the tasks being converted finish, no other

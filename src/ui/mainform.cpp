@@ -237,6 +237,8 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     connect(m_batch.get(), &BatchRun::conversionStarting, m_savedList.get(),
             &SavedTaskList::saveNow);
     connect(m_batch.get(), &BatchRun::runCompleted, this, &TMainForm::notifyRunCompleted);
+    connect(m_batch.get(), &BatchRun::runStateChanged, this, &TMainForm::showRunState);
+    showRunState(m_batch->RunState());
 
     FormCreate(args);
 }
@@ -299,6 +301,17 @@ void TMainForm::buildToolBar()
     tbtnStart =
         button(QStringLiteral("Start"), QStringLiteral("Start"), &TMainForm::tbtnStartClick);
     tbtnStop = button(QStringLiteral("Stop"), QStringLiteral("Stop"), &TMainForm::tbtnStopClick);
+    tbtnPause =
+        button(QStringLiteral("Pause"), QStringLiteral("Pause"), &TMainForm::tbtnPauseClick);
+    // The Stop button's menu: stop once the running tasks have finished.
+    StopAfterCurrent1 = new QAction(QStringLiteral("Stop After Current Task"), this);
+    StopAfterCurrent1->setCheckable(true);
+    connect(StopAfterCurrent1, &QAction::triggered, this,
+            [this](bool on) { m_batch->setStopAfterCurrent(on); });
+    auto *stopMenu = new QMenu(tbtnStop);
+    stopMenu->addAction(StopAfterCurrent1);
+    tbtnStop->setMenu(stopMenu);
+    tbtnStop->setPopupMode(QToolButton::MenuButtonPopup);
     separator(12);
     tbtnSetting =
         button(QStringLiteral("Setting"), QStringLiteral("Settings"), &TMainForm::tbtnSettingClick);
@@ -308,6 +321,7 @@ void TMainForm::buildToolBar()
     tbtnHelp = button(QStringLiteral("Help"), QStringLiteral("Help"), &TMainForm::tbtnHelpClick);
     setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(false);
+    tbtnPause->setEnabled(false);
 }
 
 void TMainForm::buildMainArea()
@@ -568,6 +582,9 @@ void TMainForm::buildMenu()
     Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TMainForm::tbtnRemoveClick);
     Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TMainForm::tbtnClearClick);
     Undo1 = ppmTask->addAction(QStringLiteral("Undo"), this, &TMainForm::Undo1Click);
+    ppmTask->addSeparator();
+    Pause1 = ppmTask->addAction(QStringLiteral("Pause"), this, &TMainForm::tbtnPauseClick);
+    ppmTask->addAction(StopAfterCurrent1);
     connect(ltvTask, &QTreeView::customContextMenuRequested, this, [this](const QPoint &pos) {
         ppmTaskPopup();
         ppmTask->popup(ltvTask->viewport()->mapToGlobal(pos));
@@ -623,8 +640,8 @@ void TMainForm::buildShortcuts()
 
 QList<QToolButton *> TMainForm::toolButtons() const
 {
-    return {tbtnAddFile, tbtnAddDir, tbtnUp,      tbtnDown,  tbtnRemove, tbtnClear,
-            tbtnStart,   tbtnStop,   tbtnSetting, tbtnAbout, tbtnHelp};
+    return {tbtnAddFile, tbtnAddDir, tbtnUp,    tbtnDown,    tbtnRemove, tbtnClear,
+            tbtnStart,   tbtnStop,   tbtnPause, tbtnSetting, tbtnAbout,  tbtnHelp};
 }
 
 void TMainForm::setReadingTabOrder()
@@ -657,7 +674,8 @@ void TMainForm::FormCreate(const QStringList &args)
     // append to every window caption.
     QCoreApplication::setApplicationName(product);
     labProductName->setText(product);
-    setWindowTitle(product + QStringLiteral(" V") + m_version);
+    m_title = product + QStringLiteral(" V") + m_version;
+    setWindowTitle(m_title);
 
     cmbProfile->addItems(ProfileCatalogue(m_paths));
     cmbProfile->setCurrentIndex(-1);
@@ -1140,6 +1158,38 @@ void TMainForm::tbtnStartClick()
 void TMainForm::tbtnStopClick()
 {
     m_batch->requestStop();
+}
+
+void TMainForm::tbtnPauseClick()
+{
+    if (m_batch->RunState() == BatchRun::Paused)
+        m_batch->resume();
+    else
+        m_batch->pause();
+}
+
+void TMainForm::setProcessControl(ProcessControl *control)
+{
+    m_batch->setProcessControl(control);
+    showRunState(m_batch->RunState());
+}
+
+void TMainForm::showRunState(int state)
+{
+    // Pause and Stop After Current Task act while the run goes on.
+    const bool going =
+        state == BatchRun::Running || state == BatchRun::Finishing || state == BatchRun::Paused;
+    const bool paused = state == BatchRun::Paused;
+    tbtnPause->setEnabled(going && m_batch->canPause());
+    Pause1->setEnabled(tbtnPause->isEnabled());
+    const QString pause = paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
+    tbtnPause->setToolTip(pause);
+    tbtnPause->setAccessibleName(pause);
+    Pause1->setText(pause);
+    StopAfterCurrent1->setEnabled(going);
+    StopAfterCurrent1->setChecked(m_batch->stopsAfterCurrent());
+    // The title, which the taskbar shows too, says that the run stands still.
+    setWindowTitle(paused ? QStringLiteral("Paused - %1").arg(m_title) : m_title);
 }
 
 void TMainForm::EnterRunMode()

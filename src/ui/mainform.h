@@ -41,6 +41,7 @@ class TaskUndo;
 class TGridSection;
 class TLogForm;
 class TNotAddedReport;
+class ProcessControl;
 class TPanelSplitter;
 class TPreviewPane;
 class TSectionStack;
@@ -70,6 +71,8 @@ public:
     // The windows created after this one.
     void setSettingForm(TSettingForm *form);
     void setSizeForm(TSizeForm *form);
+    // What suspends and continues the encoders: without it, no Pause.
+    void setProcessControl(ProcessControl *control);
     void setAboutForm(TAboutForm *form);
 
     // The texts of the settings errors met while the window was created and
@@ -124,8 +127,8 @@ public:
     QToolBar *ToolBar1 = nullptr;
     QToolButton *tbtnAddFile = nullptr, *tbtnAddDir = nullptr, *tbtnUp = nullptr,
                 *tbtnDown = nullptr, *tbtnRemove = nullptr, *tbtnClear = nullptr,
-                *tbtnStart = nullptr, *tbtnStop = nullptr, *tbtnSetting = nullptr,
-                *tbtnAbout = nullptr, *tbtnHelp = nullptr;
+                *tbtnStart = nullptr, *tbtnStop = nullptr, *tbtnPause = nullptr,
+                *tbtnSetting = nullptr, *tbtnAbout = nullptr, *tbtnHelp = nullptr;
     QWidget *panMain = nullptr;
     QTreeView *ltvTask = nullptr;
     QWidget *panBottom = nullptr;
@@ -163,6 +166,9 @@ public:
     QMenu *ppmTask = nullptr;
     QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
             *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
+    // Pause (Resume while paused) and the check item "Stop After Current
+    // Task", in the pop-up menu and, the latter, in the Stop button's menu.
+    QAction *Pause1 = nullptr, *StopAfterCurrent1 = nullptr;
 
     // The width the column rule last saw for the task list.
     int rememberedListWidth() const { return m_listWidth; }
@@ -193,6 +199,8 @@ public slots:
     // Run.
     void tbtnStartClick();
     void tbtnStopClick();
+    // Pause, or Resume while paused.
+    void tbtnPauseClick();
     void EnterRunMode();
     void LeaveRunMode();
     // Profiles and grids.
@@ -235,6 +243,8 @@ private:
     void clearOutputValues();
     void ltvTaskResized(int newWidth);
     void setProgress(QProgressBar *bar, QLabel *label, int percent);
+    // The run's commands and the title as the run's state has it.
+    void showRunState(int state);
     // Intake beside the window: its progress, a probe that ended, how many
     // probes may run.
     void showIntakeProgress(int done, int total);
@@ -252,6 +262,7 @@ private:
     AppPaths m_paths;
     Platform &m_platform;
     QString m_version;
+    QString m_title; // the window's title while not paused
     QString m_outputExt;
     // The catalogue's output extensions: a typed name ending in one of them
     // (or in a source's) has an extension, any other dot is part of the name.

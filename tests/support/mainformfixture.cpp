@@ -63,6 +63,7 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
     form->setAboutForm(aboutForm.get());
     form->setSettingForm(settingForm.get());
     form->setSizeForm(sizeForm.get());
+    form->setProcessControl(&processControl);
 }
 
 MainFormFixture::~MainFormFixture()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/recordingplatform.h"
+#include "platform/systemprocesscontrol.h"
 #include "settings/apppaths.h"
 #include "testsupport.h"
 
@@ -56,6 +57,8 @@ public:
     AppPaths paths;
     QStringList pathProblems; // what preparing the user's files reported
     RecordingPlatform platform;
+    // The system's, as the program has it: Pause suspends real encoders.
+    SystemProcessControl processControl;
     RecordingPlayer *player = nullptr; // the preview's graph once created
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<TProcessForm> processForm;
