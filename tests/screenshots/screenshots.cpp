@@ -216,6 +216,7 @@ int main(int argc, char **argv)
     });
     poll.start();
     f.form->tbtnStartClick();
+    testsupport::waitForRunEnd(f.form->batch());
     poll.stop();
     if (!caught) {
         QTextStream(stderr) << "the run ended before it could be caught\n";
