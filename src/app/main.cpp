@@ -53,10 +53,10 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         args << DecodeFileName(QByteArray(argv[i]));
 
-    // The windows, in their creation order; the main window takes in the
-    // command line once it is first shown.
     // Suspends the encoders of a paused run; outlives the window's run.
     SystemProcessControl processControl;
+    // The windows, in their creation order; the main window takes in the
+    // command line once it is first shown.
     TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
     form = &mainForm;
     platform.setOwner(&mainForm);
