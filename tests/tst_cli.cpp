@@ -20,6 +20,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -363,16 +364,26 @@ private slots:
     {
         const QString pids = m_work.filePath("pids-killed");
         setFakeScript(m_work.path(), {"pid " + pids, "sleep 60000"});
+        // The media reader hangs on one file and cannot read the other.
+        ProgramDir program(fakeEncoder(), true, false);
+        const QString cli = copyCli(program, true);
+        QVERIFY(QFile::copy(m_program->file("Preferences.ini"), program.file("Preferences.ini")));
+        qputenv("QUIVERCAST_PROBE_TEST_FAULTS", "hang:good");
+        const auto unset = qScopeGuard([] { qunsetenv("QUIVERCAST_PROBE_TEST_FAULTS"); });
         QProcess p;
-        p.start(m_cli, {"--json", m_src});
+        p.start(cli, {"--json", m_src});
         QVERIFY(p.waitForStarted());
-        // The probe of both files and, as it does not wait, the first
-        // conversion.
+        // The encoder's probe of the file the reader cannot read and, as it
+        // does not wait, the first conversion.
         QTRY_VERIFY_WITH_TIMEOUT(readFile(pids).count('\n') == 2, 30000);
+        const QList<qint64> readers = childProcesses(p.processId(), "quivercast-probe");
+        QVERIFY(!readers.isEmpty());
         ::kill(pid_t(p.processId()), SIGKILL);
         QVERIFY(p.waitForFinished(30000));
         for (const QByteArray &pid : readFile(pids).trimmed().split('\n'))
             QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 5000);
+        for (const qint64 pid : readers)
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
     }
 
     // --jobs N: at most N encoders at once, and N when there is work for
@@ -520,7 +531,7 @@ private slots:
     void realConversion()
     {
         ProgramDir program(ffmpeg(), true, false);
-        const QString cli = copyCli(program);
+        const QString cli = copyCli(program, true);
         QVERIFY(!cli.isEmpty());
         const QString clip = makeStandardClip(m_work.filePath("clip.avi"), 1.0);
         QVERIFY(!clip.isEmpty());
@@ -535,6 +546,40 @@ private slots:
         QVERIFY2(lines[1].startsWith("1 task: 1 Complete, 0 Failed, 0 Skipped, 0 Stop in "),
                  lines[1].constData());
         QCOMPARE(r.err, QByteArray());
+    }
+
+    // The media reader beside the program probes the sources, unless the
+    // option or the preferences leave it to the encoder.
+    void probedByTheMediaReader_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("preferences");
+        QTest::addColumn<QString>("duration"); // the start of the "added" event's
+        const QByteArray main = "[Main]\nProfile=4\nOutput Path=" + m_out.toUtf8() + "\n";
+        // The clip is a second long; the fake encoder says two.
+        QTest::newRow("media reader") << QStringList() << main << "00:00:01.";
+        QTest::newRow("--probe-with-encoder")
+            << QStringList{"--probe-with-encoder"} << main << "00:00:02.00";
+        QTest::newRow("preferences") << QStringList() << main + "Probe With Encoder Only=1\n"
+                                     << "00:00:02.00";
+    }
+    void probedByTheMediaReader()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, preferences);
+        QFETCH(QString, duration);
+        ProgramDir program(fakeEncoder(), true, false);
+        const QString cli = copyCli(program, true);
+        QVERIFY(writeFile(program.file("Preferences.ini"), preferences));
+        const QString clip = m_work.filePath("one second.avi");
+        QVERIFY(QFileInfo::exists(clip) || !makeStandardClip(clip, 1.0).isEmpty());
+        setFakeScript(m_work.path(), ProbeReport);
+        const CliResult r = runCli(cli, args + QStringList{"--json", "-n", clip});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(r.err, QByteArray());
+        const QList<QJsonObject> added = eventsOf(events(r.out), "added");
+        QCOMPARE(added.size(), 1);
+        QVERIFY2(added[0].value("duration").toString().startsWith(duration), r.out.constData());
     }
 
     // --help lists the options the manual page describes, in its order.
@@ -557,7 +602,7 @@ private slots:
                               .chopped(1)
                               .replace("\\-", "-")
                               .remove(QRegularExpression("\\\\f[BIR]"));
-        QCOMPARE(help.size(), 12);
+        QCOMPARE(help.size(), 13);
         QCOMPARE(help, manual);
     }
 };

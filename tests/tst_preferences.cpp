@@ -97,25 +97,29 @@ private slots:
         QTest::addColumn<int>("probes"); // set before saving; 0: as read
         QTest::addColumn<bool>("subfolders");
         QTest::addColumn<bool>("structure");
+        QTest::addColumn<bool>("encoderOnly");
         QTest::addColumn<QByteArrayList>("written");
         QTest::addColumn<QByteArrayList>("absent");
         const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
-                                 "Keep Folder Structure"};
-        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << QByteArrayList()
-                                  << all;
-        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false
+                                 "Keep Folder Structure", "Probe With Encoder Only"};
+        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << false
+                                  << QByteArrayList() << all;
+        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false << true
                                  << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1",
-                                                   "Keep Folder Structure=0"}
+                                                   "Keep Folder Structure=0",
+                                                   "Probe With Encoder Only=1"}
                                  << QByteArrayList();
         QTest::newRow("back to the default")
-            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false << true
-            << QByteArrayList{"Include Subfolders=0"}
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\nProbe With Encoder Only=1\r\n") << 0
+            << 0 << false << true << false
+            << QByteArrayList{"Include Subfolders=0", "Probe With Encoder Only=0"}
             << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
         QTest::newRow("too many probes stored")
             << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true
-            << QByteArrayList{"Simultaneous Probes=16"} << QByteArrayList{"Include Subfolders"};
+            << false << QByteArrayList{"Simultaneous Probes=16"}
+            << QByteArrayList{"Include Subfolders"};
         QTest::newRow("no probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true
+            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true << false
             << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
     }
     void addingFilesSettings()
@@ -125,6 +129,7 @@ private slots:
         QFETCH(int, probes);
         QFETCH(bool, subfolders);
         QFETCH(bool, structure);
+        QFETCH(bool, encoderOnly);
         QFETCH(QByteArrayList, written);
         QFETCH(QByteArrayList, absent);
         QVERIFY(testsupport::writeFile(m_ini, stored));
@@ -134,6 +139,7 @@ private slots:
             v.simultaneousProbes = probes;
         v.includeSubfolders = subfolders;
         v.keepFolderStructure = structure;
+        v.probeWithEncoderOnly = encoderOnly;
         SavePreferences(m_ini, v);
         const QByteArray file = testsupport::readFile(m_ini);
         for (const QByteArray &line : written)
@@ -144,6 +150,7 @@ private slots:
         QCOMPARE(r.simultaneousProbes, v.simultaneousProbes);
         QCOMPARE(r.includeSubfolders, subfolders);
         QCOMPARE(r.keepFolderStructure, structure);
+        QCOMPARE(r.probeWithEncoderOnly, encoderOnly);
     }
 
     void saveOrderOnEmptyFile()

@@ -186,8 +186,9 @@ private slots:
         QVERIFY(!m_form->chkKeepStructure->isEnabled()); // only with subfolders
         QCOMPARE(m_form->spnProbes->value(), DefaultSimultaneousProbes());
         QCOMPARE(m_form->spnProbes->maximum(), 16);
+        QVERIFY(!m_form->chkProbeEncoder->isChecked());
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
-        QVERIFY(!readAll(prefs()).contains("Probes"));
+        QVERIFY(!readAll(prefs()).contains("Probe"));
         QVERIFY(!readAll(prefs()).contains("Folder"));
 
         m_form->showPage(0);
@@ -197,6 +198,7 @@ private slots:
         click(m_form->chkSubfolders);
         QVERIFY(m_form->chkKeepStructure->isEnabled());
         click(m_form->chkKeepStructure);
+        click(m_form->chkProbeEncoder);
         m_form->spnProbes->setFocus();
         QTest::keyClick(m_form->spnProbes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_form->spnProbes, QStringLiteral("99"));
@@ -205,6 +207,7 @@ private slots:
         QVERIFY2(file.contains("Simultaneous Probes=9\r\n"), file.constData());
         QVERIFY(file.contains("Include Subfolders=1\r\n"));
         QVERIFY(file.contains("Keep Folder Structure=0\r\n"));
+        QVERIFY(file.contains("Probe With Encoder Only=1\r\n"));
     }
 
     // The third overwrite choice in the group, shown from the file and

@@ -85,12 +85,16 @@ int CliDriver::prepareAndRun()
     QString outputExt;
     LoadProfile(settings.profilePath, grids, &outputExt, false);
 
-    CliIntake intake(m_tasks, paths.encoderPath(), settings.probeLimit, m_platform);
+    CliIntake intake(m_tasks, paths.encoderPath(),
+                     settings.probeWithEncoder ? QString() : paths.probeHelperPath(),
+                     settings.probeLimit, m_platform);
     m_intake = &intake;
     const auto forget = qScopeGuard([this] { m_intake = nullptr; });
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
     intake.setRecursive(m_options.recursive);
+    connect(&intake, &CliIntake::notice, this,
+            [this](const QString &text) { m_reporter.notice(text); });
     connect(&intake, &CliIntake::taskAdded, this,
             [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
     QString error;

@@ -1,6 +1,9 @@
 #include "probequeue.h"
 
+#include "probehelper.h"
 #include "settings/preferences.h"
+
+#include <QDir>
 
 #include <algorithm>
 
@@ -14,6 +17,17 @@ ProbeQueue::~ProbeQueue() = default;
 void ProbeQueue::setLimitSource(std::function<int()> source)
 {
     m_limitSource = std::move(source);
+}
+
+void ProbeQueue::setEncoderOnlySource(std::function<bool()> source)
+{
+    m_encoderOnlySource = std::move(source);
+}
+
+bool ProbeQueue::helpersUsable() const
+{
+    return !m_helperProgram.isEmpty() && !m_helperUnavailable &&
+           !(m_encoderOnlySource && m_encoderOnlySource());
 }
 
 int ProbeQueue::limit() const
@@ -47,6 +61,10 @@ void ProbeQueue::dispatch()
         m_waiting.pop_front();
         if (!m_pending.contains(files.first().id))
             continue; // cancelled while it waited
+        if (byHelper(files.first())) {
+            startHelper(files.first());
+            continue;
+        }
         if (m_batchLimit > 1 && !files.first().alone && Prober::batchable(files.first().path)) {
             // The waiting files shared out among the encoders that may start.
             const qsizetype free = max - runningCount();
@@ -55,7 +73,7 @@ void ProbeQueue::dispatch()
             while (files.size() < size && !m_waiting.empty()) {
                 Waiting &next = m_waiting.front();
                 if (m_pending.contains(next.id)) {
-                    if (next.alone || !Prober::batchable(next.path))
+                    if (next.alone || !Prober::batchable(next.path) || byHelper(next))
                         break;
                     files.append(std::move(next));
                 }
@@ -64,6 +82,56 @@ void ProbeQueue::dispatch()
         }
         startProber(files);
     }
+}
+
+void ProbeQueue::startHelper(Waiting file)
+{
+    const auto idle = std::find_if(m_helpers.cbegin(), m_helpers.cend(),
+                                   [](const ProbeHelper *h) { return !h->isBusy(); });
+    ProbeHelper *helper = idle != m_helpers.cend() ? *idle : nullptr;
+    if (!helper) {
+        helper = new ProbeHelper(m_helperProgram, m_timeoutMs, this);
+        m_helpers.append(helper);
+        connect(helper, &ProbeHelper::answered, this,
+                [this, helper](const MediaFacts &facts) { helperAnswered(helper, facts.texts); });
+        connect(helper, &ProbeHelper::failed, this, [this, helper] { helperFailed(helper); });
+        connect(helper, &ProbeHelper::unavailable, this, [this, helper](const QString &reason) {
+            if (!m_helperUnavailable) {
+                // Said once; the encoder probes every file from now on.
+                m_helperUnavailable = true;
+                emit helperUnavailable(
+                    QStringLiteral("The media reader %1 cannot be started (%2); the encoder "
+                                   "probes the files.")
+                        .arg(QDir::toNativeSeparators(m_helperProgram), reason));
+            }
+            helperFailed(helper);
+        });
+    }
+    const QString path = file.path;
+    m_helperFiles.insert(helper, std::move(file));
+    helper->probe(path);
+}
+
+void ProbeQueue::helperAnswered(ProbeHelper *helper, const ProbeResults &results)
+{
+    const TaskId id = m_helperFiles.take(helper).id;
+    const bool wanted = m_pending.remove(id);
+    // The helper takes the next file before the results are handed on.
+    dispatch();
+    if (!wanted)
+        return; // cancelled while it was read
+    emit probed(id, results);
+    countEnd();
+}
+
+void ProbeQueue::helperFailed(ProbeHelper *helper)
+{
+    Waiting file = m_helperFiles.take(helper);
+    if (m_pending.contains(file.id)) {
+        file.byEncoder = true;
+        m_waiting.push_front(std::move(file));
+    }
+    dispatch();
 }
 
 void ProbeQueue::startProber(const QList<Waiting> &files)

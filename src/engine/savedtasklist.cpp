@@ -1,7 +1,7 @@
 #include "savedtasklist.h"
 
 #include "platform/platform.h"
-#include "prober.h"
+#include "probe.h"
 #include "settings/newinifiles.h"
 
 #include <QDir>
@@ -261,10 +261,10 @@ int SavedTaskList::offerRestore(
             d.Length.clear();
             d.Size.clear();
             d.Status = TaskStatus::OK;
-            d.OrigStartTime = Prober::RangeStartText;
+            d.OrigStartTime = ProbedRangeStart;
             d.OrigEndTime.clear();
             d.ClipLength.clear();
-            d.StartTime = Prober::RangeStartText;
+            d.StartTime = ProbedRangeStart;
             d.EndTime.clear();
         }
         const TaskStore::TaskId id = m_tasks.appendRow(d.InputFile);

@@ -19,6 +19,7 @@ const QString kProfile = QStringLiteral("Profile");
 const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
+const QString kProbeWithEncoderOnly = QStringLiteral("Probe With Encoder Only");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -59,6 +60,9 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.keepFolderStructure != defaults.keepFolderStructure ||
         ini.ValueExists(kMain, kKeepFolderStructure))
         ini.WriteBool(kMain, kKeepFolderStructure, v.keepFolderStructure);
+    if (v.probeWithEncoderOnly != defaults.probeWithEncoderOnly ||
+        ini.ValueExists(kMain, kProbeWithEncoderOnly))
+        ini.WriteBool(kMain, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -120,6 +124,8 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.includeSubfolders = ini.ReadBool(section, kIncludeSubfolders, v.includeSubfolders);
             v.keepFolderStructure =
                 ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
+            v.probeWithEncoderOnly =
+                ini.ReadBool(section, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
             v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
         });
 }

@@ -17,9 +17,9 @@
 // it read before the error (the defaults where it read nothing).
 //
 // The settings of adding files ("Simultaneous Probes", "Include Subfolders",
-// "Keep Folder Structure") are written only when they differ from their
-// defaults or the file holds them already, so a file that never had them
-// stays as it was.
+// "Keep Folder Structure", "Probe With Encoder Only") are written only when
+// they differ from their defaults or the file holds them already, so a file
+// that never had them stays as it was.
 
 // How many probes may run side by side at most.
 constexpr int MaxSimultaneousProbes = 16;
@@ -37,6 +37,9 @@ struct PreferenceValues
     int simultaneousProbes = DefaultSimultaneousProbes(); // 1..MaxSimultaneousProbes
     bool includeSubfolders = false;                       // folders are added with their subfolders
     bool keepFolderStructure = true; // ... and their outputs in the same subfolders
+    // Files are probed by starting the encoder for each, not by the media
+    // reader.
+    bool probeWithEncoderOnly = false;
     // The third overwrite choice: an existing output file is kept and its
     // task skipped. Stored as "Overwrite=0" (what an older reader takes for
     // renaming, which never overwrites either) and "Skip=1"; "Skip" is

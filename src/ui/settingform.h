@@ -89,6 +89,7 @@ public:
     QCheckBox *chkKeepStructure;
     QLabel *labProbes;
     QSpinBox *spnProbes;
+    QCheckBox *chkProbeEncoder;
     QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;

@@ -110,10 +110,18 @@ QString ProgramDir::path() const
     return m_dir.path() + QDir::separator();
 }
 
-QString copyCli(const ProgramDir &dir)
+QString copyCli(const ProgramDir &dir, bool withProbeHelper)
 {
     const QString target = dir.file(QStringLiteral("quivercast-cli"));
+    if (withProbeHelper &&
+        !QFile::copy(probeHelper(), dir.file(QStringLiteral("quivercast-probe"))))
+        return {};
     return QFile::copy(binDir() + QStringLiteral("/quivercast-cli"), target) ? target : QString();
+}
+
+QString probeHelper()
+{
+    return binDir() + QStringLiteral("/quivercast-probe");
 }
 
 QByteArray readFile(const QString &path)
@@ -161,6 +169,17 @@ bool processGone(qint64 pid)
 {
     const QList<QByteArray> stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid)).split(' ');
     return stat.size() < 3 || stat[2] == "Z";
+}
+
+QList<qint64> childProcesses(qint64 pid, const QByteArray &name)
+{
+    QList<qint64> children;
+    const QString task = QStringLiteral("/proc/%1/task/%1/children").arg(pid);
+    for (const QByteArray &child : readFile(task).simplified().split(' '))
+        if (readFile(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(child)))
+                .startsWith(name.left(15)))
+            children.append(child.toLongLong());
+    return children;
 }
 
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started)

@@ -41,9 +41,12 @@ private:
 };
 
 // Puts a copy of the command-line program into a program directory (the
-// program finds its settings and encoder beside itself) and returns its
-// path, or an empty text on failure.
-QString copyCli(const ProgramDir &dir);
+// program finds its settings and encoder beside itself), with a copy of the
+// media reader when asked, and returns its path, or an empty text on
+// failure.
+QString copyCli(const ProgramDir &dir, bool withProbeHelper = false);
+// The media reader of this build (quivercast-probe).
+QString probeHelper();
 
 // The bytes of a file, or "<unreadable>" when it cannot be read.
 QByteArray readFile(const QString &path);
@@ -81,6 +84,8 @@ struct EncoderSpan
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started = nullptr);
 // The process has ended: it is gone, or a zombie nobody has reaped yet.
 bool processGone(qint64 pid);
+// The children of the process pid whose names begin with name.
+QList<qint64> childProcesses(qint64 pid, const QByteArray &name);
 // The largest number of spans of the kind that ran at one moment.
 int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
 
