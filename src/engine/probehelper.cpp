@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QList>
+#include <algorithm>
 
 namespace {
 
@@ -47,24 +48,31 @@ qint64 ProbeHelper::processId() const
 
 void ProbeHelper::probe(const QString &path)
 {
-    m_busy = true;
+    m_files.push_back(path);
     if (!m_unavailable.isEmpty()) {
         giveUp(m_unavailable, true); // known not to start
-        return;
+    } else if (!m_process) {
+        startReader(); // asks about every file in flight
+    } else {
+        send(path);
+        if (m_files.size() == 1)
+            armWatchdog();
     }
-    if (!m_process)
-        startReader();
-    if (!m_process)
-        return; // could not start: said from the event loop
+}
+
+void ProbeHelper::send(const QString &path)
+{
     m_process->write(EscapeProbeText(QFile::encodeName(path)) + '\n');
-    armWatchdog();
 }
 
 void ProbeHelper::armWatchdog()
 {
-    // Until the reader has greeted, the time it may take to start.
-    if (m_deadlineMs >= 0)
-        m_watchdog.start(m_greeted ? m_deadlineMs + GraceMs : StartAllowanceMs);
+    // The oldest file in flight is the one being read. Until the reader has
+    // greeted, the time it may take to start.
+    if (m_files.empty() || m_deadlineMs < 0)
+        m_watchdog.stop();
+    else
+        m_watchdog.start(m_greeted ? m_deadlineMs : StartAllowanceMs);
 }
 
 void ProbeHelper::startReader()
@@ -83,12 +91,20 @@ void ProbeHelper::startReader()
         if (error == QProcess::FailedToStart)
             readerEnded();
     });
+    // The library gives up a little before the file's deadline, so that
+    // the reader can still say so.
     QStringList args;
     if (m_deadlineMs >= 0)
-        args << QStringLiteral("--deadline-ms") << QString::number(m_deadlineMs);
+        args << QStringLiteral("--deadline-ms")
+             << QString::number(std::max(m_deadlineMs - GraceMs, m_deadlineMs / 2));
     m_starting = true;
     p->start(m_program, args);
     m_starting = false;
+    if (m_process.get() != p)
+        return; // could not start: said from the event loop
+    for (const QString &path : m_files)
+        send(path);
+    armWatchdog();
 }
 
 void ProbeHelper::takeLines()
@@ -97,16 +113,15 @@ void ProbeHelper::takeLines()
     if (!p)
         return;
     m_pending += p->readAllStandardOutput();
-    qsizetype eol;
-    while (m_process.get() == p && (eol = m_pending.indexOf('\n')) >= 0) {
-        const QByteArray line = m_pending.left(eol);
-        m_pending.remove(0, eol + 1);
+    qsizetype from = 0;
+    for (qsizetype eol; m_process.get() == p && (eol = m_pending.indexOf('\n', from)) >= 0;
+         from = eol + 1) {
+        const QByteArray line = m_pending.mid(from, eol - from);
         if (m_greeted) {
             answer(line);
         } else if (line == ProbeGreeting) {
             m_greeted = true;
-            if (m_busy)
-                armWatchdog(); // the file's own deadline from now on
+            armWatchdog(); // the file's own deadline from now on
         } else {
             // Built without the media libraries, or not our reader at all.
             QByteArray reason;
@@ -116,18 +131,22 @@ void ProbeHelper::takeLines()
             return;
         }
     }
-    if (m_process.get() == p && m_pending.size() > MaxLineBytes)
+    if (m_process.get() != p)
+        return;
+    m_pending.remove(0, from);
+    if (m_pending.size() > MaxLineBytes)
         dropReader(QStringLiteral("the media reader answered nonsense"));
 }
 
 void ProbeHelper::answer(const QByteArray &line)
 {
     const ProbeAnswer a = ParseProbeAnswer(line);
-    if (!m_busy || a.kind == ProbeAnswer::Kind::Nonsense) {
+    if (m_files.empty() || a.kind == ProbeAnswer::Kind::Nonsense) {
         dropReader(QStringLiteral("the media reader answered nonsense"));
         return;
     }
-    finish();
+    m_files.pop_front();
+    armWatchdog();
     if (a.kind == ProbeAnswer::Kind::Facts)
         emit answered(a.facts);
     else
@@ -143,7 +162,7 @@ void ProbeHelper::readerEnded()
     if (m_process.get() != p)
         return;
     if (!m_greeted) {
-        // Inside probe() the caller hears of it from the event loop.
+        // Inside startReader() the caller hears of it from the event loop.
         giveUp(p->error() == QProcess::FailedToStart
                    ? p->errorString()
                    : QStringLiteral("it ended before it was ready"),
@@ -157,46 +176,52 @@ void ProbeHelper::readerEnded()
 
 void ProbeHelper::dropReader(const QString &reason)
 {
-    if (m_process) {
-        QProcess *p = m_process.release();
-        p->disconnect(this);
-        if (p->state() == QProcess::NotRunning) {
-            p->deleteLater();
-        } else {
-            // Kept as our child until it has ended, so that it dies with us
-            // at the latest.
-            p->setParent(this);
-            connect(p, &QProcess::finished, p, &QObject::deleteLater);
-            p->kill();
-        }
-    }
-    m_greeted = false;
-    if (!m_busy || reason.isEmpty())
+    letGo();
+    if (m_files.empty()) {
+        m_watchdog.stop();
         return;
-    finish();
+    }
+    m_files.pop_front();
+    if (!m_files.empty())
+        startReader();
+    else
+        m_watchdog.stop();
     emit failed(reason);
+}
+
+void ProbeHelper::letGo()
+{
+    m_greeted = false;
+    if (!m_process)
+        return;
+    QProcess *p = m_process.release();
+    p->disconnect(this);
+    if (p->state() == QProcess::NotRunning) {
+        p->deleteLater();
+        return;
+    }
+    // Kept as our child until it has ended, so that it dies with us at the
+    // latest.
+    p->setParent(this);
+    connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->kill();
 }
 
 void ProbeHelper::giveUp(const QString &reason, bool later)
 {
     m_unavailable = reason;
-    dropReader({});
-    if (!later) {
-        finish();
-        emit unavailable(reason);
-        return;
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            finish();
-            emit unavailable(m_unavailable);
-        },
-        Qt::QueuedConnection);
+    letGo();
+    m_watchdog.stop();
+    if (later)
+        QMetaObject::invokeMethod(this, &ProbeHelper::sayUnavailable, Qt::QueuedConnection);
+    else
+        sayUnavailable();
 }
 
-void ProbeHelper::finish()
+void ProbeHelper::sayUnavailable()
 {
-    m_busy = false;
-    m_watchdog.stop();
+    while (!m_files.empty()) {
+        m_files.pop_front();
+        emit unavailable(m_unavailable);
+    }
 }

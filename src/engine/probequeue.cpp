@@ -56,15 +56,25 @@ void ProbeQueue::dispatch()
 {
     m_dispatchQueued = false;
     const int max = limit();
-    while (runningCount() < max && !m_waiting.empty()) {
-        QList<Waiting> files{std::move(m_waiting.front())};
-        m_waiting.pop_front();
-        if (!m_pending.contains(files.first().id))
-            continue; // cancelled while it waited
-        if (byHelper(files.first())) {
-            startHelper(files.first());
+    while (!m_waiting.empty()) {
+        if (!m_pending.contains(m_waiting.front().id)) {
+            m_waiting.pop_front(); // cancelled while it waited
             continue;
         }
+        if (byHelper(m_waiting.front())) {
+            ProbeHelper *helper = helperFor(max);
+            if (!helper)
+                break;
+            const QString path = m_waiting.front().path;
+            m_helperFiles[helper].push_back(std::move(m_waiting.front()));
+            m_waiting.pop_front();
+            helper->probe(path);
+            continue;
+        }
+        if (runningCount() >= max)
+            break;
+        QList<Waiting> files{std::move(m_waiting.front())};
+        m_waiting.pop_front();
         if (m_batchLimit > 1 && !files.first().alone && Prober::batchable(files.first().path)) {
             // The waiting files shared out among the encoders that may start.
             const qsizetype free = max - runningCount();
@@ -84,39 +94,64 @@ void ProbeQueue::dispatch()
     }
 }
 
-void ProbeQueue::startHelper(Waiting file)
+int ProbeQueue::runningCount() const
 {
-    const auto idle = std::find_if(m_helpers.cbegin(), m_helpers.cend(),
-                                   [](const ProbeHelper *h) { return !h->isBusy(); });
-    ProbeHelper *helper = idle != m_helpers.cend() ? *idle : nullptr;
-    if (!helper) {
-        helper = new ProbeHelper(m_helperProgram, m_timeoutMs, this);
-        m_helpers.append(helper);
-        connect(helper, &ProbeHelper::answered, this,
-                [this, helper](const MediaFacts &facts) { helperAnswered(helper, facts.texts); });
-        connect(helper, &ProbeHelper::failed, this, [this, helper] { helperFailed(helper); });
-        connect(helper, &ProbeHelper::unavailable, this, [this, helper](const QString &reason) {
-            if (!m_helperUnavailable) {
-                // Said once; the encoder probes every file from now on.
-                m_helperUnavailable = true;
-                emit helperUnavailable(
-                    QStringLiteral("The media reader %1 cannot be started (%2); the encoder "
-                                   "probes the files.")
-                        .arg(QDir::toNativeSeparators(m_helperProgram), reason));
-            }
-            helperFailed(helper);
-        });
+    return int(m_running.size() +
+               std::count_if(m_helpers.cbegin(), m_helpers.cend(),
+                             [](const ProbeHelper *helper) { return helper->isBusy(); }));
+}
+
+ProbeHelper *ProbeQueue::helperFor(int max)
+{
+    // Another reader while the limit allows; else a few more files for the
+    // least busy one, so that none waits for the program between files.
+    if (runningCount() < max) {
+        const auto idle = std::find_if(m_helpers.cbegin(), m_helpers.cend(),
+                                       [](const ProbeHelper *h) { return !h->isBusy(); });
+        return idle != m_helpers.cend() ? *idle : newHelper();
     }
-    const QString path = file.path;
-    m_helperFiles.insert(helper, std::move(file));
-    helper->probe(path);
+    ProbeHelper *least = nullptr;
+    for (ProbeHelper *h : std::as_const(m_helpers))
+        if (h->isBusy() && h->inFlight() < HelperDepth &&
+            (!least || h->inFlight() < least->inFlight()))
+            least = h;
+    return least;
+}
+
+ProbeHelper *ProbeQueue::newHelper()
+{
+    auto *helper = new ProbeHelper(m_helperProgram, m_timeoutMs, this);
+    m_helpers.append(helper);
+    connect(helper, &ProbeHelper::answered, this,
+            [this, helper](const MediaFacts &facts) { helperAnswered(helper, facts.texts); });
+    connect(helper, &ProbeHelper::failed, this, [this, helper] { helperFailed(helper); });
+    connect(helper, &ProbeHelper::unavailable, this, [this, helper](const QString &reason) {
+        if (!m_helperUnavailable) {
+            // Said once; the encoder probes every file from now on.
+            m_helperUnavailable = true;
+            emit helperUnavailable(
+                QStringLiteral("The media reader %1 cannot be started (%2); the encoder "
+                               "probes the files.")
+                    .arg(QDir::toNativeSeparators(m_helperProgram), reason));
+        }
+        helperFailed(helper);
+    });
+    return helper;
+}
+
+ProbeQueue::Waiting ProbeQueue::takeHelperFile(ProbeHelper *helper)
+{
+    std::deque<Waiting> &files = m_helperFiles[helper];
+    Waiting file = std::move(files.front());
+    files.pop_front();
+    return file;
 }
 
 void ProbeQueue::helperAnswered(ProbeHelper *helper, const ProbeResults &results)
 {
-    const TaskId id = m_helperFiles.take(helper).id;
+    const TaskId id = takeHelperFile(helper).id;
     const bool wanted = m_pending.remove(id);
-    // The helper takes the next file before the results are handed on.
+    // The reader gets the next file before the results are handed on.
     dispatch();
     if (!wanted)
         return; // cancelled while it was read
@@ -126,10 +161,13 @@ void ProbeQueue::helperAnswered(ProbeHelper *helper, const ProbeResults &results
 
 void ProbeQueue::helperFailed(ProbeHelper *helper)
 {
-    Waiting file = m_helperFiles.take(helper);
+    Waiting file = takeHelperFile(helper);
     if (m_pending.contains(file.id)) {
+        // First in line, behind those that came back before it.
         file.byEncoder = true;
-        m_waiting.push_front(std::move(file));
+        const auto behind = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                         [](const Waiting &w) { return !w.byEncoder; });
+        m_waiting.insert(behind, std::move(file));
     }
     dispatch();
 }

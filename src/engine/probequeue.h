@@ -57,6 +57,8 @@ public:
     // Asked whenever a probe could start: true while the encoder alone is to
     // probe, whatever the reader program.
     void setEncoderOnlySource(std::function<bool()> source);
+    // Files in flight to one busy reader at most.
+    static constexpr int HelperDepth = 8;
     // How many files one encoder may be asked about at once (at least 1,
     // the default).
     void setBatchLimit(int n) { m_batchLimit = std::max(1, n); }
@@ -75,7 +77,8 @@ public:
 
     bool isPending(TaskId id) const { return m_pending.contains(id); }
     bool isIdle() const { return m_pending.isEmpty(); }
-    int runningCount() const { return int(m_running.size() + m_helperFiles.size()); }
+    // Encoders and media readers at work.
+    int runningCount() const;
     // Probes of the present busy spell: ended, and all (ended, running,
     // waiting). Both 0 while idle.
     int doneCount() const { return m_done; }
@@ -100,7 +103,11 @@ private:
 
     bool helpersUsable() const;
     bool byHelper(const Waiting &file) const { return !file.byEncoder && helpersUsable(); }
-    void startHelper(Waiting file);
+    // A reader for the next file: an idle one, a new one, or one that can
+    // take another file in flight; none when the limit is reached.
+    ProbeHelper *helperFor(int max);
+    ProbeHelper *newHelper();
+    Waiting takeHelperFile(ProbeHelper *helper);
     void helperAnswered(ProbeHelper *helper, const ProbeResults &results);
     // The helper's file goes to the encoder.
     void helperFailed(ProbeHelper *helper);
@@ -119,9 +126,9 @@ private:
     QString m_helperProgram;
     std::function<bool()> m_encoderOnlySource;
     bool m_helperUnavailable = false;
-    QList<ProbeHelper *> m_helpers;              // idle or busy, kept running
-    QHash<ProbeHelper *, Waiting> m_helperFiles; // the file in hand of each busy one
-    QSet<TaskId> m_pending;                      // waiting or running
+    QList<ProbeHelper *> m_helpers;                          // idle or busy, kept running
+    QHash<ProbeHelper *, std::deque<Waiting>> m_helperFiles; // the files in flight of each
+    QSet<TaskId> m_pending;                                  // waiting or running
     int m_done = 0;
     int m_total = 0;
 };

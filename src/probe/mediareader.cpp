@@ -76,8 +76,7 @@ bool MediaReader::available(QByteArray &)
 
 int MediaReader::interrupted(void *reader)
 {
-    const auto *self = static_cast<const MediaReader *>(reader);
-    return self->m_deadlineMs >= 0 && self->m_clock.hasExpired(self->m_deadlineMs) ? 1 : 0;
+    return static_cast<const MediaReader *>(reader)->m_deadline.hasExpired() ? 1 : 0;
 }
 
 MediaDescription MediaReader::read(const QByteArray &path)
@@ -88,7 +87,8 @@ MediaDescription MediaReader::read(const QByteArray &path)
         gathering = &d.report;
         printPrefix = 1;
     }
-    m_clock.start();
+    m_deadline =
+        m_deadlineMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(m_deadlineMs);
 
     AVFormatContext *context = avformat_alloc_context();
     if (!context) {
@@ -131,7 +131,7 @@ MediaDescription MediaReader::read(const QByteArray &path)
             avformat_close_input(&context);
         }
     }
-    if (!d.read && m_deadlineMs >= 0 && m_clock.hasExpired(m_deadlineMs))
+    if (!d.read && m_deadline.hasExpired())
         d.failure = "no answer within " + QByteArray::number(m_deadlineMs) + " ms";
 
     const std::lock_guard<std::mutex> lock(gatherMutex);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 
 // What the media library makes of one file.
 struct MediaDescription
@@ -33,5 +33,5 @@ private:
     static int interrupted(void *reader);
 
     int m_deadlineMs;
-    QElapsedTimer m_clock; // since the present file was begun
+    QDeadlineTimer m_deadline; // of the present file
 };
