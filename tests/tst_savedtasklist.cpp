@@ -186,6 +186,28 @@ private slots:
         QCOMPARE(savedNames(file), (QStringList{"s2.avi:OK", "s1.avi:OK"}));
     }
 
+    // A list that cannot be written is told of once, not at every change.
+    void notSavedToldOnce()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        f.form->RestoreSession();
+        const QString file = f.paths.taskListFile();
+        QVERIFY(QFile::remove(file) && QDir().mkdir(file));
+        for (const char *name : {"t1.avi", "t2.avi"}) {
+            const QString path = m_tmp.filePath(QString::fromLatin1(name));
+            QVERIFY(writeFile(path, ""));
+            f.form->DropPaths({path});
+            QTest::qWait(2 * SavedTaskList::SaveDelayMs);
+        }
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Task List Not Saved"));
+        QVERIFY2(f.platform.messages[0].text.contains(QDir::toNativeSeparators(file)),
+                 qPrintable(f.platform.messages[0].text));
+    }
+
     // The question at start-up, and what each answer gives.
     void restore_data()
     {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class DirectoryWalk;
 class Platform;
@@ -62,6 +63,7 @@ public:
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
     static inline const QString NotAddedCaption = QStringLiteral("Files Not Added");
+    static constexpr int ProgressMs = 100;
 
     // How folders are taken in.
     struct FolderOptions
@@ -138,7 +140,8 @@ signals:
     // isBusy() changed.
     void busyChanged(bool busy);
     // Probes ended and probes of the present busy spell; (0, 0) when none
-    // is pending.
+    // is pending. Told at once when probing begins and ends, in between at
+    // most every ProgressMs.
     void probeProgress(int done, int total);
 
 private:
@@ -172,11 +175,16 @@ private:
     bool walk(Step &step, const QDeadlineTimer &deadline);
     void tellNotAdded(int count);
     void updateBusy();
+    void takeProgress(int done, int total);
+    void tellProgress();
 
     std::deque<Step> m_steps;
     QTimer m_slice;
     int m_undecodable = 0; // names of the intake under way that could not be added
     bool m_busy = false;
+    QTimer m_progressTimer;
+    std::pair<int, int> m_progress; // the latest, told or not
+    bool m_progressTold = false;    // a total above 0 was told
 
     TaskStore &m_store;
     ProbeQueue &m_probes;

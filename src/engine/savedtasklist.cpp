@@ -4,6 +4,7 @@
 #include "probe.h"
 #include "settings/newinifiles.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +14,8 @@ namespace {
 const QByteArray kHeader("[Task List]");
 const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
-const QByteArray kUnfinishedOutput("UnfinishedOutput");
-const QByteArray kOutputSubfolder("OutputSubfolder");
+const char *const kUnfinishedOutput = "UnfinishedOutput";
+const char *const kOutputSubfolder = "OutputSubfolder";
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -37,9 +38,11 @@ const Field kFields[] = {{"InputFile", &ltvItemData::InputFile},
 QByteArray escape(const QString &value)
 {
     QByteArray out = value.toUtf8();
-    out.replace('%', "%25");
-    out.replace('\r', "%0D");
-    out.replace('\n', "%0A");
+    if (out.contains('%') || out.contains('\r') || out.contains('\n')) {
+        out.replace('%', "%25");
+        out.replace('\r', "%0D");
+        out.replace('\n', "%0A");
+    }
     return out;
 }
 
@@ -63,11 +66,22 @@ QString unescape(const QByteArray &value)
 
 SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
                              QObject *parent)
-    : QObject(parent), m_tasks(tasks), m_platform(platform), m_path(path)
+    : QObject(parent), m_tasks(tasks), m_platform(platform), m_path(path), m_writer(path)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(SaveDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveNow);
+    connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveInBackground);
+    connect(&m_writer, &BackgroundWriter::failed, this, &SavedTaskList::reportFailure);
+    // Changed tasks are formatted a slice at a time while the program is
+    // idle, so that a save has little left to do.
+    m_formatSlice.setSingleShot(true);
+    m_formatSlice.setInterval(0);
+    connect(&m_formatSlice, &QTimer::timeout, this, &SavedTaskList::formatChanged);
+    connect(&tasks, &TaskStore::recordChanged, this, [this](int index) {
+        m_changed.insert(m_tasks.taskId(index));
+        if (m_started && !m_path.isEmpty() && !m_formatSlice.isActive())
+            m_formatSlice.start();
+    });
     // Rows added, removed or moved, and every text of a record.
     connect(&tasks, &TaskStore::rowsInserted, this, &SavedTaskList::scheduleSave);
     connect(&tasks, &TaskStore::rowsRemoved, this, &SavedTaskList::scheduleSave);
@@ -93,46 +107,104 @@ void SavedTaskList::saveNow()
     if (!m_started || m_path.isEmpty())
         return;
     try {
-        WriteFileAtomically(m_path, Format(current()));
+        m_writer.writeNow(current());
         m_failureReported = false;
     } catch (const TIniFileError &e) {
-        // Told once, not at every change, until a write succeeds again.
-        if (m_failureReported)
-            return;
-        m_failureReported = true;
-        m_platform.messageBox(
-            e.text() + QStringLiteral(". The task list is not saved, so unfinished tasks cannot "
-                                      "be restored at the next start."),
-            QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+        reportFailure(e.text());
     }
 }
 
-QList<SavedTaskList::Task> SavedTaskList::current() const
+void SavedTaskList::saveInBackground()
 {
-    QList<Task> tasks;
-    for (int i = 0; i < m_tasks.count(); ++i) {
-        Task t;
-        m_tasks.GetItemData(i, ItemField::All, t.record);
-        if (m_unfinishedSource)
-            t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
-        t.outputSubfolder = m_tasks.outputSubfolder(i);
-        tasks.append(t);
+    if (m_started && !m_path.isEmpty())
+        m_writer.write(current());
+}
+
+void SavedTaskList::reportFailure(const QString &error)
+{
+    // Told once, not at every change, until a write succeeds again.
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    m_platform.messageBox(error + QStringLiteral(". The task list is not saved, so unfinished "
+                                                 "tasks cannot be restored at the next start."),
+                          QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+}
+
+const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
+{
+    const TaskStore::TaskId id = m_tasks.taskId(row);
+    Formatted &f = m_formatted[id];
+    Task t;
+    t.unfinishedOutput = m_unfinishedSource ? m_unfinishedSource(id) : QString();
+    t.outputSubfolder = m_tasks.outputSubfolder(row);
+    if (f.lines.isEmpty() || m_changed.remove(id) || f.unfinishedOutput != t.unfinishedOutput ||
+        f.outputSubfolder != t.outputSubfolder) {
+        // The texts as they stand (kFields is in the row's order).
+        t.record.InputFile = m_tasks.caption(row);
+        for (int n = 0; n < TaskStore::CellCount; ++n)
+            t.record.*kFields[n + 1].text = m_tasks.cell(row, n);
+        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder};
     }
-    return tasks;
+    return f;
+}
+
+void SavedTaskList::formatChanged()
+{
+    const QDeadlineTimer deadline(FormatSliceMs);
+    while (!m_changed.isEmpty() && !deadline.hasExpired()) {
+        const int row = m_tasks.rowOf(*m_changed.cbegin());
+        if (row >= 0)
+            formatted(row);
+        else
+            m_changed.erase(m_changed.cbegin());
+    }
+    if (!m_changed.isEmpty())
+        m_formatSlice.start();
+}
+
+QByteArray SavedTaskList::current()
+{
+    // Tasks no longer listed are forgotten now and then.
+    if (m_formatted.size() > 2 * m_tasks.count() + 64)
+        m_formatted.clear();
+    QByteArray out;
+    out.reserve(m_lastSize + 4096);
+    out += kHeader + "\nFormat=1\n";
+    for (int i = 0; i < m_tasks.count(); ++i)
+        out += formatted(i).lines;
+    out += kEnd + '\n';
+    m_changed.clear();
+    m_lastSize = out.size();
+    return out;
+}
+
+QByteArray SavedTaskList::FormatTask(const Task &t)
+{
+    QByteArray out;
+    out.reserve(512);
+    out += kTask;
+    out += '\n';
+    const auto line = [&out](const char *key, const QString &value) {
+        out += key;
+        out += '=';
+        out += escape(value);
+        out += '\n';
+    };
+    for (const Field &f : kFields)
+        line(f.key, t.record.*f.text);
+    if (!t.unfinishedOutput.isEmpty())
+        line(kUnfinishedOutput, t.unfinishedOutput);
+    if (!t.outputSubfolder.isEmpty())
+        line(kOutputSubfolder, t.outputSubfolder);
+    return out;
 }
 
 QByteArray SavedTaskList::Format(const QList<Task> &tasks)
 {
     QByteArray out = kHeader + "\nFormat=1\n";
-    for (const Task &t : tasks) {
-        out += kTask + '\n';
-        for (const Field &f : kFields)
-            out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
-        if (!t.unfinishedOutput.isEmpty())
-            out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
-        if (!t.outputSubfolder.isEmpty())
-            out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
-    }
+    for (const Task &t : tasks)
+        out += FormatTask(t);
     out += kEnd + '\n';
     return out;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "backgroundwriter.h"
 #include "itemdata.h"
 #include "taskstore.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -14,9 +17,10 @@ class Platform;
 
 // The task list kept between sessions, so that unfinished work survives the
 // end of the program, a crash or a power cut. Every change of the list is
-// written within SaveDelayMs (at most once a second), and at once through
+// written within SaveDelayMs (at most once a second) by a thread of its own,
+// so that the window never waits for the disk, and at once through
 // saveNow() (the run does so before each encoder starts). The file is
-// replaced atomically.
+// replaced atomically. Only the tasks that changed are formatted again.
 //
 // The file is plain UTF-8 text, one record per task:
 //   [Task List]
@@ -39,6 +43,8 @@ public:
     static constexpr int SaveDelayMs = 1000;
     // A list of a thousand tasks takes about half a megabyte.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    // The longest stretch of formatting between two turns of the event loop.
+    static constexpr int FormatSliceMs = 5;
 
     struct Task
     {
@@ -87,17 +93,40 @@ public:
     // Not converted yet: any status but "Complete" and "Skipped".
     static bool IsUnfinished(const QString &status);
     static QByteArray Format(const QList<Task> &tasks);
+    // The lines of one task in the file.
+    static QByteArray FormatTask(const Task &task);
     static Content Parse(const QByteArray &bytes);
     // The file's content; a missing file is an empty list.
     Content read() const;
 
 private:
-    QList<Task> current() const;
+    // A task's lines as last formatted, and what they were formatted from
+    // beyond its record.
+    struct Formatted
+    {
+        QByteArray lines;
+        QString unfinishedOutput;
+        QString outputSubfolder;
+    };
+
+    // The task's lines in the file, formatted again when it changed.
+    const Formatted &formatted(int row);
+    // Formats changed tasks for at most FormatSliceMs.
+    void formatChanged();
+    // The file's content for the task list as it stands.
+    QByteArray current();
+    void saveInBackground();
+    void reportFailure(const QString &error);
 
     TaskStore &m_tasks;
     Platform &m_platform;
     QString m_path;
     std::function<QString(TaskStore::TaskId)> m_unfinishedSource;
+    QHash<TaskStore::TaskId, Formatted> m_formatted;
+    QSet<TaskStore::TaskId> m_changed; // records changed since they were formatted
+    QTimer m_formatSlice;
+    qsizetype m_lastSize = 0; // of the content last written
+    BackgroundWriter m_writer;
     QTimer m_timer;
     bool m_started = false;
     bool m_failureReported = false;

@@ -9,6 +9,8 @@ TaskStore::TaskId TaskStore::appendRow(const QString &caption)
     const int row = count();
     beginInsertRows({}, row, row);
     m_rows.append(Row{caption, {}, ++m_lastId, {}});
+    if (!m_rowOfIdStale)
+        m_rowOfId.insert(m_lastId, row);
     countCaption(caption, 1);
     endInsertRows();
     return m_lastId;
@@ -19,6 +21,10 @@ void TaskStore::swapRecords(int a, int b)
     if (a == b || a < 0 || b < 0 || a >= count() || b >= count())
         return;
     m_rows.swapItemsAt(a, b);
+    if (!m_rowOfIdStale) {
+        m_rowOfId.insert(m_rows[a].id, a);
+        m_rowOfId.insert(m_rows[b].id, b);
+    }
     emit dataChanged(index(a, 0), index(a, ColumnCount - 1));
     emit dataChanged(index(b, 0), index(b, ColumnCount - 1));
 }
@@ -32,10 +38,13 @@ int TaskStore::rowOf(TaskId id) const
 {
     if (id == 0)
         return -1;
-    for (int i = 0; i < count(); ++i)
-        if (m_rows[i].id == id)
-            return i;
-    return -1;
+    if (m_rowOfIdStale) {
+        m_rowOfId.clear();
+        for (int i = 0; i < count(); ++i)
+            m_rowOfId.insert(m_rows[i].id, i);
+        m_rowOfIdStale = false;
+    }
+    return m_rowOfId.value(id, -1);
 }
 
 void TaskStore::removeRowAt(int index)
@@ -45,6 +54,7 @@ void TaskStore::removeRowAt(int index)
     beginRemoveRows({}, index, index);
     countCaption(m_rows[index].caption, -1);
     m_rows.removeAt(index);
+    m_rowOfIdStale = true;
     endRemoveRows();
 }
 
@@ -55,6 +65,8 @@ void TaskStore::clearRows()
     beginResetModel();
     m_rows.clear();
     m_captions.clear();
+    m_rowOfId.clear();
+    m_rowOfIdStale = false;
     endResetModel();
 }
 

@@ -1,0 +1,68 @@
+#include "backgroundwriter.h"
+
+#include "settings/newinifiles.h"
+
+BackgroundWriter::BackgroundWriter(const QString &path, QObject *parent)
+    : QObject(parent), m_path(path)
+{}
+
+BackgroundWriter::~BackgroundWriter()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+        m_next.reset();
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void BackgroundWriter::write(const QByteArray &bytes)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_next = bytes;
+    }
+    m_changed.notify_all();
+    if (!m_thread.joinable())
+        m_thread = std::thread(&BackgroundWriter::run, this);
+}
+
+void BackgroundWriter::writeNow(const QByteArray &bytes)
+{
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_next.reset();
+        m_changed.wait(lock, [this] { return !m_writing; });
+    }
+    // Nothing else writes meanwhile: contents are handed over from this
+    // thread only.
+    WriteFileAtomically(m_path, bytes);
+}
+
+void BackgroundWriter::run()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stop || m_next.has_value(); });
+        if (m_stop)
+            return;
+        const QByteArray bytes = std::move(*m_next);
+        m_next.reset();
+        m_writing = true;
+        lock.unlock();
+        QString error;
+        try {
+            WriteFileAtomically(m_path, bytes);
+        } catch (const TIniFileError &e) {
+            error = e.text();
+        }
+        if (!error.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, error] { emit failed(error); }, Qt::QueuedConnection);
+        lock.lock();
+        m_writing = false;
+        m_changed.notify_all();
+    }
+}

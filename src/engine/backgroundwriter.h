@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <utility>
+
+// Writes one file again and again, replacing it atomically each time
+// (WriteFileAtomically), on a thread of its own: the caller's thread never
+// waits for the disk. A content handed over while another is being written
+// waits, and a newer one replaces it; the latest always reaches the disk.
+class BackgroundWriter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BackgroundWriter(const QString &path, QObject *parent = nullptr);
+    // A write under way ends first; a waiting one is dropped.
+    ~BackgroundWriter() override;
+
+    // Hands bytes over to be written; returns at once.
+    void write(const QByteArray &bytes);
+    // Writes bytes at once, on the caller's thread, after the write under
+    // way, if any; a waiting one is dropped. Throws TIniFileError as
+    // WriteFileAtomically does.
+    void writeNow(const QByteArray &bytes);
+
+signals:
+    // A write handed over failed, with the reason; told on the owner's
+    // thread.
+    void failed(const QString &error);
+
+private:
+    void run();
+
+    QString m_path;
+    std::mutex m_mutex;
+    std::condition_variable m_changed; // work came, a write ended, or the end
+    std::optional<QByteArray> m_next;
+    bool m_writing = false;
+    bool m_stop = false;
+    std::thread m_thread; // started with the first write handed over
+};
