@@ -18,10 +18,10 @@ ProbeHelper::ProbeHelper(const QString &program, int deadlineMs, QObject *parent
 {
     m_watchdog.setSingleShot(true);
     connect(&m_watchdog, &QTimer::timeout, this, [this] {
-        if (m_greeted)
-            dropReader(QStringLiteral("the media reader gave no answer in time"));
-        else
-            giveUp(QStringLiteral("it did not start in time"));
+        // A reader that is slow to start on a busy machine is tried again
+        // with the next file.
+        dropReader(m_greeted ? QStringLiteral("the media reader gave no answer in time")
+                             : QStringLiteral("the media reader did not start in time"));
     });
 }
 
