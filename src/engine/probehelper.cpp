@@ -3,7 +3,6 @@
 #include "platform/childprocess.h"
 
 #include <QFile>
-#include <QList>
 #include <algorithm>
 
 namespace {
@@ -27,18 +26,8 @@ ProbeHelper::ProbeHelper(const QString &program, int deadlineMs, QObject *parent
 
 ProbeHelper::~ProbeHelper()
 {
-    // The reader in use and those let go but not yet reaped. A killed
-    // process ends at once.
-    QList<QProcess *> processes = findChildren<QProcess *>(Qt::FindDirectChildrenOnly);
-    if (m_process)
-        processes.append(m_process.get());
-    for (QProcess *p : processes) {
-        p->disconnect(this);
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished();
-        }
-    }
+    // The reader in use and those let go but not yet reaped.
+    EndProcessesOf(this, m_process.get());
 }
 
 qint64 ProbeHelper::processId() const
@@ -192,19 +181,7 @@ void ProbeHelper::dropReader(const QString &reason)
 void ProbeHelper::letGo()
 {
     m_greeted = false;
-    if (!m_process)
-        return;
-    QProcess *p = m_process.release();
-    p->disconnect(this);
-    if (p->state() == QProcess::NotRunning) {
-        p->deleteLater();
-        return;
-    }
-    // Kept as our child until it has ended, so that it dies with us at the
-    // latest.
-    p->setParent(this);
-    connect(p, &QProcess::finished, p, &QObject::deleteLater);
-    p->kill();
+    LetGoOfProcess(std::move(m_process), this);
 }
 
 void ProbeHelper::giveUp(const QString &reason, bool later)

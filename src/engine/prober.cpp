@@ -21,16 +21,7 @@ Prober::Prober(const QString &encoderPath, QObject *parent)
 Prober::~Prober()
 {
     // The encoder in progress and those let go but not yet reaped.
-    QList<QProcess *> processes = findChildren<QProcess *>(Qt::FindDirectChildrenOnly);
-    if (m_process)
-        processes.append(m_process.get());
-    for (QProcess *p : processes) {
-        p->disconnect(this);
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished();
-        }
-    }
+    EndProcessesOf(this, m_process.get());
 }
 
 namespace {
@@ -220,19 +211,7 @@ void Prober::cancel()
 
 void Prober::release()
 {
-    if (!m_process)
-        return;
-    QProcess *p = m_process.release();
-    p->disconnect(this);
-    if (p->state() == QProcess::NotRunning) {
-        p->deleteLater();
-        return;
-    }
-    // Kept as our child until it has ended, so that it dies with us at the
-    // latest.
-    p->setParent(this);
-    connect(p, &QProcess::finished, p, &QObject::deleteLater);
-    p->kill();
+    LetGoOfProcess(std::move(m_process), this);
 }
 
 void Prober::ProbeFile(const QString &path)

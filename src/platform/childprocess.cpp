@@ -1,5 +1,6 @@
 #include "childprocess.h"
 
+#include <QList>
 #include <QProcess>
 
 #include <csignal>
@@ -16,4 +17,33 @@ void EndWithThisProgram(QProcess &process)
         if (::getppid() != parent)
             ::_exit(127);
     });
+}
+
+void LetGoOfProcess(std::unique_ptr<QProcess> process, QObject *owner)
+{
+    if (!process)
+        return;
+    QProcess *p = process.release();
+    p->disconnect(owner);
+    if (p->state() == QProcess::NotRunning) {
+        p->deleteLater();
+        return;
+    }
+    p->setParent(owner);
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    p->kill();
+}
+
+void EndProcessesOf(QObject *owner, QProcess *current)
+{
+    QList<QProcess *> processes = owner->findChildren<QProcess *>(Qt::FindDirectChildrenOnly);
+    if (current)
+        processes.append(current);
+    for (QProcess *p : processes) {
+        p->disconnect(owner);
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
 }
