@@ -93,10 +93,11 @@ int main(int argc, char **argv)
 
     // The same argument lists, for the direct runs.
     QList<QStringList> argLists;
+    const OutputPlan plan = run.planOutputs();
     for (int i = 0; i < ClipCount; ++i) {
         ltvItemData t;
         tasks.GetItemData(i, ItemField::All, t);
-        argLists.append(EncoderArguments(t, Options, OutputPath(out, t, i, ".mp4", true)));
+        argLists.append(EncoderArguments(t, Options, plan.output(i)));
     }
 
     // Event-loop turns during the runs.

@@ -1006,7 +1006,7 @@ private slots:
                  gone + ": No such file or directory");
         QVERIFY2(h.run->logs()
                      .failureSummary(h.tasks.taskId(2))
-                     .contains("a.mp4: No such file or directory"),
+                     .contains("a_3.mp4: No such file or directory"),
                  qPrintable(h.run->logs().failureSummary(h.tasks.taskId(2))));
         // The directory is gone: nothing to open.
         QVERIFY(h.platform.opened.isEmpty());

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <limits>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -113,6 +118,8 @@ private slots:
         m_out = m_work.filePath("out");
         makeSources(m_src, {"bad.avi", "good.avi"});
         QVERIFY(QDir().mkpath(m_out));
+        QVERIFY(QDir().mkpath(m_work.filePath("empty")));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_work.filePath("fifo")).constData(), 0600), 0);
         // LF line ends: a rewrite by the store would show as CR LF.
         QVERIFY(writeFile(m_program->file("Preferences.ini"),
                           "[Main]\nProfile=4\nOverwrite=1\nOutput Path=" + m_out.toUtf8() + "\n"));
@@ -144,6 +151,18 @@ private slots:
         QTest::newRow("share 0/3") << QStringList{"--shard", "0/3", "$src"} << "0/3";
         QTest::newRow("share 4/3") << QStringList{"--shard", "4/3", "$src"} << "4/3";
         QTest::newRow("jobs 0") << QStringList{"--jobs", "0", "$src"} << "--jobs";
+        QTest::newRow("jobs 65") << QStringList{"--jobs", "65", "$src"} << "--jobs";
+        QTest::newRow("jobs beyond any number")
+            << QStringList{"-j", "2147483648", "$src"} << "--jobs";
+        // An unset shell variable: never the preferences' choice.
+        QTest::newRow("output empty") << QStringList{"-o", "", "$src"} << "--output";
+        QTest::newRow("profile empty") << QStringList{"-p", "", "$src"} << "--profile";
+        QTest::newRow("no profile in the file")
+            << QStringList{"-p", "/etc/passwd", "$src"} << "holds no profile";
+        // Lists that are no files: never read without end, never waited for.
+        QTest::newRow("list endless") << QStringList{"-l", "/dev/zero"} << "not a regular file";
+        QTest::newRow("list a pipe") << QStringList{"--list", "$src/../fifo"} << "fifo";
+        QTest::newRow("nothing to convert") << QStringList{"$src/../empty"} << "no video file";
         QTest::newRow("existing unknown") << QStringList{"--existing", "keep", "$src"} << "keep";
     }
     void badInput()
@@ -260,8 +279,12 @@ private slots:
         QCOMPARE(summary.value("skipped").toInt(), int(statuses.count("Skipped")));
         QCOMPARE(summary.value("not_converted").toInt(), int(statuses.count("OK")));
         QCOMPARE(summary.value("exit_status").toInt(), exitCode);
-        if (encoderMissing)
-            QVERIFY2(r.err.contains("Error on CreateProcess()\n"), r.err.constData());
+        if (encoderMissing) {
+            QVERIFY2(r.err.contains("quivercast-cli: the encoder could not be started: "),
+                     r.err.constData());
+            // No probe could tell the length.
+            QVERIFY(added[1].value("seconds").isNull() && added[1].value("duration").isNull());
+        }
         for (const QJsonObject &e : eventsOf(all, "started"))
             QCOMPARE(e.value("arguments").toArray().last().toString(),
                      e.value("output").toString());
@@ -359,37 +382,170 @@ private slots:
         }
     }
 
-    // Killed outright, the program takes its encoders with it, probes too.
+    // Killed outright, the program takes its encoders with it, probes too;
+    // the output it was writing is known for an unfinished one by the next
+    // run, which converts it again instead of keeping it.
     void encodersEndWithTheProgram()
     {
         const QString pids = m_work.filePath("pids-killed");
-        setFakeScript(m_work.path(), {"pid " + pids, "sleep 60000"});
-        // The media reader hangs on one file and cannot read the other.
+        setFakeScript(m_work.path(), {"pid " + pids, "touch $last", "sleep 60000"});
+        QProcess p;
+        p.start(m_cli, {"--json", m_src});
+        QVERIFY(p.waitForStarted());
+        // The probe of both files and, as it does not wait, the first
+        // conversion.
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(pids).count('\n') == 2, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_out + "/bad.mp4"), 30000);
+        ::kill(pid_t(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(30000));
+        for (const QByteArray &pid : readFile(pids).trimmed().split('\n'))
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 5000);
+
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last"});
+        const CliResult r = runCli(m_cli, {"--json", "--existing", "skip", m_src});
+        QCOMPARE(r.exitCode, 0);
+        QStringList ended;
+        for (const QJsonObject &e : eventsOf(events(r.out), "ended"))
+            ended << e.value("status").toString();
+        QCOMPARE(ended, (QStringList{"Complete", "Complete"}));
+    }
+
+    // Killed outright, the program takes its media readers with it, a hung
+    // one too.
+    void readersEndWithTheProgram()
+    {
         ProgramDir program(fakeEncoder(), true, false);
         const QString cli = copyCli(program, true);
         QVERIFY(QFile::copy(m_program->file("Preferences.ini"), program.file("Preferences.ini")));
         qputenv("QUIVERCAST_PROBE_TEST_FAULTS", "hang:good");
         const auto unset = qScopeGuard([] { qunsetenv("QUIVERCAST_PROBE_TEST_FAULTS"); });
+        setFakeScript(m_work.path(), {"sleep 60000"});
         QProcess p;
-        p.start(cli, {"--json", m_src});
+        p.start(cli, {"--json", m_src + "/good.avi"});
         QVERIFY(p.waitForStarted());
-        // The encoder's probe of the file the reader cannot read and, as it
-        // does not wait, the first conversion.
-        QTRY_VERIFY_WITH_TIMEOUT(readFile(pids).count('\n') == 2, 30000);
-        const QList<qint64> readers = childProcesses(p.processId(), "quivercast-probe");
-        QVERIFY(!readers.isEmpty());
+        QList<qint64> readers;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(readers = childProcesses(p.processId(), "quivercast-probe")).isEmpty(), 30000);
         ::kill(pid_t(p.processId()), SIGKILL);
         QVERIFY(p.waitForFinished(30000));
-        for (const QByteArray &pid : readFile(pids).trimmed().split('\n'))
-            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid.toLongLong()), 5000);
         for (const qint64 pid : readers)
             QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
     }
 
+    // Every task is named as in the whole list, by list order alone: by
+    // one encoder or two, by shares started together or one after the
+    // other; a kept file is reported as the task's output.
+    void wholeListNaming_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("shares");
+        QTest::addColumn<bool>("together");
+        QTest::addColumn<QStringList>("ended"); // file name, status
+        const QStringList converted{"a.mp4 Complete", "a_2.mp4 Complete", "b.mp4 Complete"};
+        QTest::newRow("skip, one encoder")
+            << QStringList{"--existing", "skip"} << 1 << false << converted;
+        QTest::newRow("skip, two encoders, one kept")
+            << QStringList{"--existing", "skip", "-j", "2"} << 1 << false
+            << QStringList{"a.mp4 Complete", "a_2.mp4 Skipped", "b.mp4 Complete"};
+        QTest::newRow("rename, shares together")
+            << QStringList{"--existing", "rename"} << 2 << true << converted;
+        QTest::newRow("skip, shares one after the other")
+            << QStringList{"--existing", "skip"} << 2 << false << converted;
+    }
+    void wholeListNaming()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, shares);
+        QFETCH(bool, together);
+        QFETCH(QStringList, ended);
+        const QString dir =
+            m_work.filePath(QStringLiteral("naming-%1").arg(QTest::currentDataTag()));
+        makeSources(dir, {"a.avi", "a.mov", "b.avi"});
+        const QString out = dir + "/out";
+        QVERIFY(QDir().mkpath(out));
+        if (ended.contains("a_2.mp4 Skipped"))
+            QVERIFY(writeFile(out + "/a_2.mp4", "kept"));
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last", "sleep 300"});
+        const QStringList args = QStringList{"--json", "-o", out} + options + QStringList{dir};
+        QList<std::shared_ptr<QProcess>> runs;
+        QStringList seen;
+        const auto collect = [&](QProcess &p) {
+            QVERIFY(p.waitForFinished(60000));
+            QCOMPARE(p.exitCode(), 0);
+            for (const QJsonObject &e : eventsOf(events(p.readAllStandardOutput()), "ended"))
+                seen << QFileInfo(e.value("output").toString()).fileName() + u' ' +
+                            e.value("status").toString();
+        };
+        for (int k = 1; k <= shares; ++k) {
+            runs << std::make_shared<QProcess>();
+            runs.last()->start(
+                m_cli, args + QStringList{"--shard", QStringLiteral("%1/%2").arg(k).arg(shares)});
+            if (!together)
+                collect(*runs.last());
+        }
+        if (together)
+            for (const auto &p : runs)
+                collect(*p);
+        seen.sort();
+        QCOMPARE(seen, ended);
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
+        QCOMPARE(readFile(out + "/a_2.mp4") == "kept", ended.contains("a_2.mp4 Skipped"));
+    }
+
+    // A nightly job whose output folder lies in its source tree: walks
+    // never enter it, and an output never becomes a source.
+    void outputFolderInTheTree()
+    {
+        const QString dir = m_work.filePath("nightly");
+        makeSources(dir, {"x.avi"});
+        makeSources(dir + "/sub", {"y.avi"});
+        QVERIFY(QDir().mkpath(dir + "/converted"));
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last"});
+        for (int night = 1; night <= 3; ++night) {
+            const CliResult r =
+                runCli(m_cli, {"-r", "--existing", "skip", "-o", dir + "/converted", dir});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+        }
+        QStringList files;
+        QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << QDir(dir).relativeFilePath(it.next());
+        files.sort();
+        QCOMPARE(files,
+                 (QStringList{"converted/sub/y.mp4", "converted/x.mp4", "sub/y.avi", "x.avi"}));
+    }
+
+    // Each path named that is not taken in is told on a line of its own,
+    // and the status is 1; a name with a line break stays on one line.
+    void pathsNotTakenIn()
+    {
+        const QString dir = m_work.filePath("named");
+        makeSources(dir, {"good.avi", "notes.txt", "new\nline.avi"});
+        // A name that is not valid UTF-8 comes in a list file.
+        const QByteArray raw = QFile::encodeName(dir) + "/b\xff.avi";
+        const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        QVERIFY(writeFile(dir + "/list.txt", raw + '\n'));
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last"});
+        const CliResult r =
+            runCli(m_cli, {"-o", m_out, "-l", dir + "/list.txt", dir + "/good.avi",
+                           dir + "/missing.avi", dir + "/notes.txt", dir + "/new\nline.avi"});
+        QCOMPARE(r.exitCode, 1);
+        const QList<QByteArray> errors = r.err.trimmed().split('\n');
+        QCOMPARE(errors.size(), 3);
+        QVERIFY2(errors[0].endsWith("/missing.avi\": no such file or folder."), errors[0]);
+        QVERIFY2(errors[1].contains("/notes.txt\": not a video file"), errors[1]);
+        QVERIFY2(errors[2].contains("/b\\xff.avi\": its name is not valid UTF-8"), errors[2]);
+        const QList<QByteArray> lines = r.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[1].startsWith("Complete  " + QFile::encodeName(dir) + "/new\\nline.avi"),
+                 lines[1]);
+    }
+
     // --jobs N: at most N encoders at once, and N when there is work for
-    // them, each task with an output name of its own (one at a time, the
-    // later x.mp4 overwrites the earlier); --recursive mirrors the folders
-    // under the output directory.
+    // them, each task with an output name of its own, however many encoders
+    // run; --recursive mirrors the folders under the output directory.
     void sideBySide_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -397,7 +553,7 @@ private slots:
         QTest::addColumn<QStringList>("outputs");
         const QStringList twoFolders{"$dir/a", "$dir/b"};
         QTest::newRow("one at a time") << QStringList{"-j", "1"} + twoFolders << 1
-                                       << QStringList{"x.mp4", "y.mp4", "x.mp4", "z.mp4"};
+                                       << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
         QTest::newRow("two side by side") << QStringList{"-j", "2"} + twoFolders << 2
                                           << QStringList{"x.mp4", "y.mp4", "x_3.mp4", "z.mp4"};
         QTest::newRow("four side by side") << QStringList{"--jobs", "4"} + twoFolders << 4
@@ -510,13 +666,14 @@ private slots:
             const EncoderOptions profileOptions = BuildProfileOptions(
                 form.profilePath(form.cmbProfile->currentText()), form.grids(), nullptr, false);
             QByteArray expected;
+            const OutputPlan plan = form.batch().planOutputs();
             for (int row = 0; row < 3; ++row) {
                 ltvItemData task;
                 form.tasks().GetItemData(row, ItemField::All, task);
-                expected += CommandLineText(task, TaskOptions(profileOptions, task),
-                                            form.batch().OutputPathFor(row))
-                                .toUtf8() +
-                            '\n';
+                expected +=
+                    CommandLineText(task, TaskOptions(profileOptions, task), plan.output(row))
+                        .toUtf8() +
+                    '\n';
             }
             const QString cli = copyCli(window.dir);
             const CliResult r = runCli(cli, QStringList{"-n", "--"} + sources);
@@ -573,8 +730,8 @@ private slots:
         QVERIFY(writeFile(program.file("Preferences.ini"), preferences));
         const QString clip = m_work.filePath("one second.avi");
         QVERIFY(QFileInfo::exists(clip) || !makeStandardClip(clip, 1.0).isEmpty());
-        setFakeScript(m_work.path(), ProbeReport);
-        const CliResult r = runCli(cli, args + QStringList{"--json", "-n", clip});
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last"});
+        const CliResult r = runCli(cli, args + QStringList{"--json", clip});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QCOMPARE(r.err, QByteArray());
         const QList<QJsonObject> added = eventsOf(events(r.out), "added");

@@ -163,12 +163,18 @@ private slots:
                  std::pair(0, QByteArray("quivercast-cli 1.8\n")));
         const auto [status, out] = run({QStringLiteral("--dry-run"), clip});
         QCOMPARE(status, 0);
-        QCOMPARE(err, QByteArray()); // the installed media reader probed the clip
         QVERIFY2(out.startsWith(" -y -i \"" + clip.toUtf8() + '"') &&
                      out.endsWith(" \"" + home.toUtf8() + "/Videos/clip.avi\"\n"),
                  out.constData());
         QCOMPARE(snapshot(home), before);
         QCOMPARE(snapshot(m_prefix), installed);
+
+        // A conversion, its source probed by the installed media reader: no
+        // word that the reader cannot be started.
+        const auto [converted, events] = run({QStringLiteral("--json"), clip});
+        QCOMPARE(converted, 0);
+        QCOMPARE(err, QByteArray());
+        QVERIFY2(events.contains("\"duration\":\"00:00:02.00\""), events.constData());
     }
 
     void startedByAnOrdinaryUser_data()

@@ -1,6 +1,7 @@
 #include "engine/directorywalk.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
+#include "engine/outputrecords.h"
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "platform/filenames.h"
@@ -282,8 +283,10 @@ private slots:
 
     // Folder trees: each folder's files in name order, then its subfolders
     // in name order; hidden entries, FIFOs and links to folders (here a loop)
-    // left out, an unreadable folder passed over. A task from a subfolder
-    // keeps that subfolder for its output when the structure is kept.
+    // left out, an unreadable folder passed over, and so are the output
+    // folder (under any spelling) and a file recorded as an output. A task
+    // from a subfolder keeps that subfolder for its output when the
+    // structure is kept.
     void folderTree_data()
     {
         QTest::addColumn<bool>("subfolders");
@@ -309,7 +312,7 @@ private slots:
         if (!QFileInfo::exists(dir)) {
             for (const char *name :
                  {"b.avi", "A.mpg", "notes.txt", ".hidden.avi", ".dot/x.avi", "sub1/c.avi",
-                  "sub1/deeper/d.avi", "Sub0/e.wmv", "locked/f.avi"})
+                  "sub1/deeper/d.avi", "Sub0/e.wmv", "locked/f.avi", "out/x.avi", "made.avi"})
                 QVERIFY(!touch(QStringLiteral("tree/") + name).isEmpty());
             QVERIFY(QFile::link(dir, dir + "/loop"));
             QVERIFY(QFile::link(dir + "/b.avi", dir + "/link.avi"));
@@ -317,8 +320,11 @@ private slots:
             QVERIFY(QFile::setPermissions(dir + "/locked", QFileDevice::Permissions()));
         }
         m_intake->setFolderOptionsSource([=] {
-            return TaskIntake::FolderOptions{subfolders, keepStructure};
+            return TaskIntake::FolderOptions{subfolders, keepStructure, dir + "/sub1/../out"};
         });
+        OutputRecords records;
+        records.markFinished(dir + "/made.avi", dir + "/b.avi");
+        m_intake->setOutputRecords(&records);
         {
             // As an ordinary user, whom the locked folder keeps out (root
             // reads it all the same).
@@ -333,6 +339,7 @@ private slots:
                         m_store->outputSubfolder(i);
         QCOMPARE(rows, added);
         QVERIFY(m_platform->messages.isEmpty());
+        m_intake->setOutputRecords(nullptr);
     }
 
     // A folder of thousands of files is read a little at a time.

@@ -2,6 +2,7 @@
 // arithmetic on resize, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
+#include "engine/intake.h"
 #include "engine/probequeue.h"
 #include "engine/prober.h"
 #include "engine/taskstore.h"
@@ -935,6 +936,40 @@ private slots:
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY2(f.form->tasks().cell(0, ItemField::Length).startsWith(length),
                  qPrintable(f.form->tasks().cell(0, ItemField::Length)));
+    }
+
+    // Start pressed while a folder is still being taken in: no output takes
+    // the name of a source that intake has yet to add, even when existing
+    // files are overwritten.
+    void startDuringIntake()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        const QString a = m_tmp.filePath(QStringLiteral("intakeA"));
+        const QString b = m_tmp.filePath(QStringLiteral("intakeB"));
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        QVERIFY(testsupport::writeFile(a + "/zz.avi", "source"));
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(testsupport::writeFile(
+                b + QStringLiteral("/f%1.avi").arg(i, 4, 10, QLatin1Char('0')), {}));
+        QVERIFY(testsupport::writeFile(b + "/zz.mp4", "source"));
+        form.edtOutputdir->setText(b);
+        f.settingForm->rdbOverWrite->setChecked(true);
+        testsupport::setFakeScript(m_tmp.path(), {"ifarg -y", "touch $last"});
+        QObject::connect(&form.batch(), &BatchRun::taskEnded, &form,
+                         [&form] { form.batch().requestStop(); });
+        form.DropPaths({a, b});
+        QTRY_VERIFY(form.tasks().count() > 0 && form.tbtnStart->isEnabled());
+        QVERIFY(form.intake().isAdding());
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(0, ItemField::Status), QStringLiteral("Complete"));
+        QCOMPARE(readFile(b + "/zz.mp4"), QByteArray("source"));
+        QVERIFY(QFileInfo::exists(b + "/zz_1.mp4"));
     }
 
     // Closing the window while probes are pending ends every encoder.

@@ -192,6 +192,9 @@ private slots:
         QTest::newRow("subdirectory") << "sub/name.mp4"
                                       << "clip"
                                       << "";
+        QTest::newRow("separator after the last dot") << "name.d/x"
+                                                      << "clip"
+                                                      << "";
         QTest::newRow("parent directory") << "...mp4"
                                           << "clip"
                                           << "";

@@ -4,19 +4,22 @@
 #include "engine/batchrun.h"
 #include "engine/savedtasklist.h"
 #include "engine/taskstore.h"
+#include "platform/terminationsignals.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/mainform.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <csignal>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -69,7 +72,8 @@ const QStringList ConvertingScript{
     "  Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\\n",
     "ifarg -y", "touch $last", "print frame=1 time=00:00:01.00 \\r", "sleep 15000"};
 
-// The program of the crash test: converts work/a.avi into work/out/ and is
+// The program of the crash and signal tests: converts work/a.avi into
+// work/out/, answering SIGTERM and SIGINT as the program does, and is
 // killed meanwhile. Prints its program directory first.
 int convertingChild(const QString &work)
 {
@@ -78,13 +82,61 @@ int convertingChild(const QString &work)
     o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
     o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\n").arg(work);
     MainFormFixture f({work + QStringLiteral("/a.avi")}, o);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, f.form.get(), [&] {
+        f.form->closeForSignal();
+        QApplication::closeAllWindows();
+    });
     std::printf("%s\n", qPrintable(f.dir.path()));
     std::fflush(stdout);
     f.show();
     f.form->RestoreSession();
     QTest::mouseClick(f.form->tbtnStart, Qt::LeftButton);
+    // What was asked or told meanwhile, and the list saved (the program's
+    // folder goes with it).
+    std::printf("messages %d, saved %s\n", int(f.platform.messages.size()),
+                qPrintable(savedNames(f.paths.taskListFile()).join(u' ')));
     return 0;
 }
+
+// convertingChild() started on a work folder of its own, until its
+// conversion has begun; ended, and its folders removed, at the end.
+struct ConvertingChild
+{
+    QTemporaryDir work;
+    QString output = work.filePath(QStringLiteral("out/a.mp4"));
+    QProcess process;
+    QString dir; // its program's folder
+
+    bool started()
+    {
+        if (!QDir().mkpath(work.filePath("out")) || !writeFile(work.filePath("a.avi"), ""))
+            return false;
+        testsupport::setFakeScript(work.path(), ConvertingScript);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--converting-child"), work.path()});
+        QByteArray said;
+        QDeadlineTimer deadline(30000);
+        while (!said.endsWith('\n') && process.waitForReadyRead(deadline.remainingTime()))
+            said += process.readAllStandardOutput();
+        dir = QString::fromLocal8Bit(said.trimmed());
+        while (!deadline.hasExpired() &&
+               !(QFile::exists(output) &&
+                 readFile(dir + "TaskList.ini").contains("\nStatus=Converting\n")))
+            QTest::qWait(20);
+        return !deadline.hasExpired();
+    }
+    ~ConvertingChild()
+    {
+        process.kill();
+        process.waitForFinished();
+        if (!dir.isEmpty())
+            QDir(dir).removeRecursively();
+    }
+};
 
 } // namespace
 
@@ -298,6 +350,41 @@ private slots:
         QVERIFY(readFile(f.paths.taskListFile()).contains("\nOutputSubfolder=a/b\n"));
     }
 
+    // Restored values pass the checks typed ones pass: a name that would
+    // write outside the output folder, or times beyond the source, give way
+    // to the source's name and times, and the damage is told.
+    void restoredValuesChecked()
+    {
+        const QString src = m_tmp.path() + u'/';
+        QList<SavedTaskList::Task> saved{task(src + "name.avi", "OK"),
+                                         task(src + "times.avi", "OK")};
+        for (const SavedTaskList::Task &t : saved)
+            QVERIFY(writeFile(t.record.InputFile, ""));
+        saved[0].record.NewFilename = "../victim";
+        saved[1].record.StartTime = "00:05:00";
+        saved[1].record.EndTime = "00:06:00";
+        saved[1].record.ClipLength = "00:01:00";
+        MainFormFixture f({}, MainFormFixture::Options(), [&](MainFormFixture &f) {
+            QVERIFY(writeFile(f.paths.taskListFile(), SavedTaskList::Format(saved)));
+        });
+        f.show();
+        f.platform.answers << Platform::Answer::Yes;
+        f.form->RestoreSession();
+        QCOMPARE(f.platform.messages.size(), 2);
+        QCOMPARE(f.platform.messages[1].caption, SavedTaskList::DamagedCaption);
+        QVERIFY2(f.platform.messages[1].text.contains(
+                     "task 1 (name.avi) names its output \"../victim.mp4\"; task 2 (times.avi) "
+                     "has the times 00:05:00 to 00:06:00."),
+                 qPrintable(f.platform.messages[1].text));
+        const TaskStore &tasks = f.form->tasks();
+        QCOMPARE(tasks.cell(0, ItemField::NewFilename) + tasks.cell(0, ItemField::NewFileExt),
+                 QStringLiteral("name"));
+        QCOMPARE(
+            (QStringList{tasks.cell(1, ItemField::StartTime), tasks.cell(1, ItemField::EndTime),
+                         tasks.cell(1, ItemField::ClipLength)}),
+            (QStringList{"00:00:00.0", "00:01:00.00", "00:01:00.00"}));
+    }
+
     // A damaged file is told about and set aside; the start goes on with an
     // empty list. A pipe in its place does not hold the start up.
     void damagedFile_data()
@@ -337,38 +424,48 @@ private slots:
         QVERIFY(f.form->isVisible());
     }
 
+    // SIGTERM during a run (a session that ends): no question; the run
+    // stops, its partial output goes, the list is saved with the task
+    // stopped, and the program ends at once.
+    void terminatedWhileConverting()
+    {
+        ConvertingChild child;
+        QVERIFY(child.started());
+        QElapsedTimer ending;
+        ending.start();
+        ::kill(pid_t(child.process.processId()), SIGTERM);
+        QVERIFY(child.process.waitForFinished(5000));
+        QVERIFY2(ending.elapsed() < 5000, qPrintable(QString::number(ending.elapsed())));
+        QCOMPARE(child.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.process.readAllStandardOutput(),
+                 QByteArray("messages 0, saved a.avi:Stop\n"));
+        QVERIFY(!QFile::exists(child.output));
+    }
+
     // The program killed while it converts: the file it leaves names the
-    // task as converting and the output it was writing; the next session
-    // restores the task and, with Skip chosen, converts it again over that
-    // unfinished output instead of skipping it.
+    // task as converting and the output it was writing, and so does the
+    // record of unfinished outputs. The next session, whether it restores
+    // the task, is told not to, or is started with the source as its
+    // argument, converts it again with Skip chosen over that unfinished
+    // output instead of skipping it.
+    void conversionCutOffByAKill_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::newRow("restored") << "restored";
+        QTest::newRow("answered No") << "answered No";
+        QTest::newRow("file argument") << "file argument";
+    }
     void conversionCutOffByAKill()
     {
-        QTemporaryDir work;
-        QVERIFY(QDir().mkpath(work.filePath("out")));
-        QVERIFY(writeFile(work.filePath("a.avi"), ""));
-        const QString output = work.filePath("out/a.mp4");
-        testsupport::setFakeScript(work.path(), ConvertingScript);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--converting-child"), work.path()});
-        QVERIFY(child.waitForStarted());
-        QByteArray childDir;
-        QTRY_VERIFY_WITH_TIMEOUT((childDir += child.readAllStandardOutput()).endsWith('\n'), 30000);
-        const QString savedFile = QString::fromLocal8Bit(childDir.trimmed()) + "TaskList.ini";
-        const auto cleanup = qScopeGuard([&] {
-            child.kill();
-            child.waitForFinished();
-            QDir(QString::fromLocal8Bit(childDir.trimmed())).removeRecursively();
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFile::exists(output) && readFile(savedFile).contains("\nStatus=Converting\n"), 30000);
-        child.kill();
-        QVERIFY(child.waitForFinished());
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        const QByteArray saved = readFile(savedFile);
+        QFETCH(QString, next);
+        ConvertingChild child;
+        QVERIFY(child.started());
+        const QTemporaryDir &work = child.work;
+        const QString &output = child.output;
+        child.process.kill();
+        QVERIFY(child.process.waitForFinished());
+        QCOMPARE(child.process.exitStatus(), QProcess::CrashExit);
+        const QByteArray saved = readFile(child.dir + "TaskList.ini");
         QVERIFY2(saved.contains("\nUnfinishedOutput=" + output.toUtf8() + '\n'), saved);
 
         MainFormFixture::Options o;
@@ -376,16 +473,25 @@ private slots:
         o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
         o.preferences = QStringLiteral("[Main]\r\nOutput Path=%1/out/\r\nOverwrite=0\r\nSkip=1\r\n")
                             .arg(work.path());
-        MainFormFixture f(
-            {}, o, [&](MainFormFixture &f) { QVERIFY(writeFile(f.paths.taskListFile(), saved)); });
+        const QString source = work.filePath("a.avi");
+        MainFormFixture f(next == "file argument" ? QStringList{source} : QStringList(), o,
+                          [&](MainFormFixture &f) {
+                              QVERIFY(writeFile(f.paths.taskListFile(), saved));
+                              // The same state folder as the killed program's.
+                              QVERIFY(QProcess::execute("cp", {"-r", child.dir + "OutputRecords",
+                                                               f.paths.stateDir()}) == 0);
+                          });
         f.show();
         TMainForm &form = *f.form;
+        f.platform.answers << (next == "restored" ? Platform::Answer::Yes : Platform::Answer::No);
         form.RestoreSession();
-        QCOMPARE(f.platform.messages.size(), 1);
-        QCOMPARE(f.platform.messages[0].text,
-                 QStringLiteral("Restore the 1 unfinished task of the last session?"));
+        if (next == "answered No")
+            form.DropPaths({source});
+        f.waitForIntake();
+        QCOMPARE(f.platform.messages.size(), next == "file argument" ? 0 : 1);
         QCOMPARE(rows(form), QStringList{"a.avi:OK"});
-        QCOMPARE(form.tasks().cell(0, ItemField::Length), QStringLiteral("00:01:00.00"));
+        if (next == "restored")
+            QCOMPARE(form.tasks().cell(0, ItemField::Length), QStringLiteral("00:01:00.00"));
         QVERIFY(form.skipExisting());
         testsupport::setFakeScript(work.path(), {"args", "touch $last"});
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);

@@ -22,15 +22,18 @@ namespace {
 // Creates the windows, shows the main window and runs the event loop.
 int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 {
-    // SIGTERM and SIGINT close the windows as the user would, so the
-    // settings are saved when the session ends or the terminal is
-    // interrupted. Until the main window has been shown only a message box
-    // is closed: a window cannot be closed from within its own showing.
+    // SIGTERM and SIGINT close the windows, so the settings and the task
+    // list are saved when the session ends or the terminal is interrupted;
+    // a run in progress is stopped without a question and its partial
+    // output removed. Until the main window has been shown only a message
+    // box is closed: a window cannot be closed from within its own showing.
     TerminationSignals terminationSignals;
+    TMainForm *form = nullptr;
     bool shown = false;
     bool closeRequested = false;
     QObject::connect(&terminationSignals, &TerminationSignals::received, &app, [&] {
         if (shown) {
+            form->closeForSignal();
             QApplication::closeAllWindows();
             return;
         }
@@ -52,6 +55,7 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
     // The windows, in their creation order; the main window takes in the
     // command line once it is first shown.
     TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
+    form = &mainForm;
     platform.setOwner(&mainForm);
     TProcessForm processForm(&mainForm, &mainForm);
     TAboutForm aboutForm(&mainForm, platform, mainForm.versionText(), &mainForm);
@@ -71,6 +75,7 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
         mainForm.show();
         shown = true;
         if (closeRequested) {
+            mainForm.closeForSignal();
             QApplication::closeAllWindows();
             return;
         }
@@ -93,6 +98,9 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Before anything else, so that a session that ends while the program
+    // starts still finds it listening (see Run).
+    TerminationSignals::installHandlers();
     TApplication app(argc, argv);
     // The desktop finds the program's entry (icon, taskbar) by this name.
     QGuiApplication::setDesktopFileName(Branding::DesktopEntry);

@@ -3,8 +3,9 @@
 #include "cliintake.h"
 #include "clirun.h"
 #include "clisettings.h"
+#include "engine/batchrun.h"
+#include "engine/intake.h"
 #include "engine/itemdata.h"
-#include "platform/filenames.h"
 #include "settings/apppaths.h"
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
@@ -33,8 +34,12 @@ CliDriver::CliDriver(const CliOptions &options, QObject *parent)
     : QObject(parent), m_options(options), m_reporter(outputMode(options), options.quiet),
       m_platform([this](const QString &line) { m_reporter.error(line); })
 {
-    // The run's own ending messages: the summary tells the same.
-    m_platform.setQuietCaptions({QStringLiteral("Complete"), QStringLiteral("Cancel")});
+    // The run's own ending messages: the summary tells the same; and the
+    // paths not taken in are each told (notTaken) rather than counted.
+    m_platform.setQuietCaptions(
+        {QStringLiteral("Complete"), QStringLiteral("Cancel"), TaskIntake::NotAddedCaption});
+    // A failed start is told with its reason (CliRun).
+    m_platform.setQuietTexts({BatchRun::CreateProcessError, BatchRun::CreatePipeError});
 }
 
 CliDriver::~CliDriver() = default;
@@ -74,10 +79,6 @@ int CliDriver::prepareAndRun()
     CliSettings settings;
     if (const QString error = ResolveCliSettings(m_options, paths, settings); !error.isEmpty())
         return usageError(error);
-    for (const QString &path : m_options.paths)
-        if (KindOfFile(path) == FileKind::None)
-            return usageError(QStringLiteral("\"%1\": no such file or folder.")
-                                  .arg(QDir::toNativeSeparators(path)));
 
     // The profile's stored values stand in for the window's grids.
     ValueListModel video, audio, advanced;
@@ -92,32 +93,49 @@ int CliDriver::prepareAndRun()
     const auto forget = qScopeGuard([this] { m_intake = nullptr; });
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
-    intake.setRecursive(m_options.recursive);
+    intake.setFolders(m_options.recursive, settings.outputDir);
+    // What the window and earlier runs wrote is known here too.
+    m_records = std::make_unique<OutputRecords>(paths.outputRecordsDir());
+    intake.taskIntake().setOutputRecords(m_records.get());
     connect(&intake, &CliIntake::notice, this,
             [this](const QString &text) { m_reporter.notice(text); });
     connect(&intake, &CliIntake::taskAdded, this,
             [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
+    connect(&intake.taskIntake(), &TaskIntake::notTaken, this,
+            [this](const QString &path, const QString &reason) {
+                ++m_notTaken;
+                m_reporter.error(
+                    QStringLiteral("\"%1\": %2.").arg(QDir::toNativeSeparators(path), reason));
+            });
     QString error;
-    if (!intake.collect(m_options.paths, m_options.listFiles, error)) {
-        if (m_interrupted) {
-            m_reporter.summary(summary(ExitInterrupted));
-            return ExitInterrupted;
-        }
+    // A signal may have come while the program started.
+    const bool collected =
+        !m_interrupted && intake.collect(m_options.paths, m_options.listFiles, error);
+    if (m_interrupted) {
+        m_reporter.summary(summary(ExitInterrupted));
+        return ExitInterrupted;
+    }
+    if (!collected)
         return usageError(error);
+    if (intake.listIndexes().isEmpty() && intake.otherTasks().isEmpty()) {
+        // Nothing to convert (a share with no task of a list that has some
+        // is no error).
+        if (m_notTaken == 0)
+            m_reporter.error(QStringLiteral("no video file to convert was found."));
+        return ExitUsage;
     }
 
     m_run = std::make_unique<CliRun>(m_tasks, m_encoder, m_platform, m_reporter,
                                      CliRun::Settings{paths.encoderPath(), settings.outputDir,
                                                       outputExt, settings.overwrite, settings.skip,
                                                       m_options.jobs});
-    m_run->setShare(intake.listIndexes(), intake.otherSources());
+    m_run->setShare(intake.listIndexes(), intake.otherTasks());
+    m_run->setOutputRecords(m_records.get());
     if (m_options.dryRun) {
-        if (!intake.waitForProbes()) {
-            m_reporter.summary(summary(ExitInterrupted));
-            return ExitInterrupted;
-        }
+        // The command lines do not depend on what a probe finds.
+        intake.skipProbes();
         m_run->printCommandLines(settings.profilePath, grids);
-        return ExitOk;
+        return m_notTaken > 0 ? ExitFailed : ExitOk;
     }
 
     m_phase = Phase::Running;
@@ -135,7 +153,7 @@ int CliDriver::prepareAndRun()
     else if (started == BatchRun::StartResult::OutputPathMissing ||
              started == BatchRun::StartResult::OptionsFailed)
         status = ExitUsage;
-    else if (summary(ExitOk).failed > 0)
+    else if (summary(ExitOk).failed > 0 || m_notTaken > 0)
         status = ExitFailed;
     m_reporter.summary(summary(status));
     return status;

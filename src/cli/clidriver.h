@@ -4,6 +4,7 @@
 #include "consoleplatform.h"
 #include "consolereporter.h"
 #include "engine/encoderprocess.h"
+#include "engine/outputrecords.h"
 #include "engine/taskstore.h"
 
 #include <QElapsedTimer>
@@ -25,7 +26,8 @@ public:
     ~CliDriver() override;
 
     // Does the work; the exit status: 0 every task converted or skipped, 1 a
-    // task failed, 2 a usage or settings error, 130 interrupted.
+    // task failed or a path could not be taken in, 2 a usage or settings
+    // error or nothing to convert, 130 interrupted.
     int run();
     // SIGINT or SIGTERM: a run is stopped and ends with the summary (once
     // more, with its encoders killed at once); before the run, the program
@@ -56,9 +58,11 @@ private:
     ConsolePlatform m_platform;
     TaskStore m_tasks;
     EncoderProcess m_encoder;
+    std::unique_ptr<OutputRecords> m_records;
     CliIntake *m_intake = nullptr; // while taking in
     std::unique_ptr<CliRun> m_run;
     QElapsedTimer m_clock;
     Phase m_phase = Phase::Preparing;
     bool m_interrupted = false;
+    int m_notTaken = 0; // paths and files found that could not be taken in
 };

@@ -49,17 +49,24 @@ bool CliIntake::waitForProbes()
     return waitWhile([this] { return m_intake.isBusy(); });
 }
 
+void CliIntake::skipProbes()
+{
+    m_intake.cancel();
+    announceProbed();
+}
+
 void CliIntake::setOutputExtension(const QString &ext)
 {
     m_intake.setOutputExtension(ext);
 }
 
-void CliIntake::setRecursive(bool recursive)
+void CliIntake::setFolders(bool recursive, const QString &outputFolder)
 {
-    m_intake.setFolderOptionsSource([recursive] {
+    m_intake.setFolderOptionsSource([recursive, outputFolder] {
         TaskIntake::FolderOptions options;
         options.subfolders = recursive;
         options.keepStructure = true;
+        options.outputFolder = outputFolder;
         return options;
     });
 }
@@ -123,12 +130,14 @@ bool CliIntake::waitWhile(const std::function<bool()> &busy)
 void CliIntake::keepShare()
 {
     m_listIndexes.clear();
-    m_otherSources.clear();
+    m_otherTasks.clear();
     for (int i = 0; i < m_tasks.count(); ++i) {
         if (inShare(i))
             m_listIndexes.append(i);
         else
-            m_otherSources.append(m_tasks.caption(i));
+            m_otherTasks.insert(i, {m_tasks.caption(i), m_tasks.cell(i, ItemField::NewFilename),
+                                    m_tasks.cell(i, ItemField::NewFileExt),
+                                    m_tasks.outputSubfolder(i)});
     }
     for (int i = m_tasks.count() - 1; i >= 0; --i)
         if (!inShare(i))

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/intake.h"
+#include "engine/outputplan.h"
 #include "engine/probequeue.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -32,9 +34,9 @@ public:
     // Keep share index (from 1) of count: task i of the list belongs to share
     // (i mod count) + 1.
     void setShare(int index, int count);
-    // Folders with their subfolders, each output in the same subfolder of
-    // the output directory.
-    void setRecursive(bool recursive);
+    // Folders with their subfolders (recursive), each output in the same
+    // subfolder of the output directory; walks never enter outputFolder.
+    void setFolders(bool recursive, const QString &outputFolder);
 
     // Reads the list files, then adds paths followed by the listed paths,
     // and waits in the event loop until the task list is complete; the
@@ -45,6 +47,9 @@ public:
     // Waits in the event loop until every probe has ended; false when
     // cancelled meanwhile.
     bool waitForProbes();
+    // Ends the probes: every task is told of (taskAdded) without what its
+    // probe would have found.
+    void skipProbes();
     // The run has begun: probes go one at a time.
     void setConverting() { m_converting = true; }
     TaskIntake &taskIntake() { return m_intake; }
@@ -53,8 +58,8 @@ public:
 
     // For each task left in the store, its position in the whole list.
     QList<int> listIndexes() const { return m_listIndexes; }
-    // The sources of the tasks of the other shares.
-    QStringList otherSources() const { return m_otherSources; }
+    // The tasks of the other shares, by their positions in the whole list.
+    QMap<int, OutputPlan::Task> otherTasks() const { return m_otherTasks; }
 
 signals:
     void cancelled();
@@ -81,5 +86,5 @@ private:
     int m_shareIndex = 1;
     int m_shareCount = 1;
     QList<int> m_listIndexes;
-    QStringList m_otherSources;
+    QMap<int, OutputPlan::Task> m_otherTasks;
 };

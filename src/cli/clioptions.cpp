@@ -20,7 +20,7 @@ constexpr OptionText Options[] = {
     {"-r, --recursive", "include subfolders, keeping the folder structure under DIR"},
     {"-l, --list FILE",
      "read source paths from FILE, one a line (the list-file format the window reads)"},
-    {"-j, --jobs N", "conversions side by side (default 1)"},
+    {"-j, --jobs N", "conversions side by side, 1 to 64 (default 1)"},
     {"    --shard K/N", "convert only share K of N (1-based) of the task list"},
     {"-n, --dry-run", "print each task's encoder command line; convert nothing"},
     {"    --json", "one JSON object a line on standard output for each event"},
@@ -38,6 +38,9 @@ int positiveNumber(const QString &text)
     const int n = text.toInt(&ok);
     return ok && n >= 1 ? n : -1;
 }
+
+// Encoders side by side: more would only make them wait for each other.
+constexpr int MaxJobs = 64;
 
 } // namespace
 
@@ -88,6 +91,13 @@ CliParseResult ParseCliOptions(const QStringList &args)
         const QStringList values = parser.values(option);
         return values.isEmpty() ? QString() : values.last();
     };
+    // An empty value (an unset shell variable) never stands for the
+    // preferences' choice.
+    for (const QCommandLineOption *option : {&profile, &output, &list})
+        if (parser.isSet(*option) && parser.values(*option).contains(QString())) {
+            result.error = QStringLiteral("--%1: the value is empty.").arg(option->names().last());
+            return result;
+        }
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
     o.profile = last(profile);
@@ -111,9 +121,10 @@ CliParseResult ParseCliOptions(const QStringList &args)
     }
     if (parser.isSet(jobs)) {
         o.jobs = positiveNumber(last(jobs));
-        if (o.jobs < 1) {
-            result.error = QStringLiteral("--jobs: \"%1\" is not a whole number of 1 or more.")
-                               .arg(last(jobs));
+        if (o.jobs < 1 || o.jobs > MaxJobs) {
+            result.error = QStringLiteral("--jobs: \"%1\" is not a whole number from 1 to %2.")
+                               .arg(last(jobs))
+                               .arg(MaxJobs);
             return result;
         }
     }

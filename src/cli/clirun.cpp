@@ -43,6 +43,9 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
     // The memo is the latest output of the encoder the bars tell of.
     connect(&m_batch, &BatchRun::memoChanged, this, &CliRun::takeMemo);
     connect(&m_batch, &BatchRun::taskEnded, this, &CliRun::taskEnded);
+    connect(&m_batch, &BatchRun::encoderNotStarted, this, [this](int, const QString &reason) {
+        m_reporter.error(QStringLiteral("the encoder could not be started: %1").arg(reason));
+    });
     connect(&m_batch, &BatchRun::currentProgressChanged, this, [this](int percent) {
         m_reporter.progress(listIndex(m_batch.currentTask()), percent, m_batch.totalPosition());
     });
@@ -55,10 +58,10 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
             [this](const QString &text) { m_reporter.remaining(text); });
 }
 
-void CliRun::setShare(const QList<int> &listIndexes, const QStringList &otherSources)
+void CliRun::setShare(const QList<int> &listIndexes, const QMap<int, OutputPlan::Task> &otherTasks)
 {
     m_listIndexes = listIndexes;
-    m_otherSources = otherSources;
+    m_otherTasks = otherTasks;
 }
 
 int CliRun::listIndex(int row) const
@@ -69,17 +72,11 @@ int CliRun::listIndex(int row) const
 void CliRun::printCommandLines(const QString &profilePath, const ProfileGrids &grids)
 {
     const EncoderOptions options = BuildProfileOptions(profilePath, grids, nullptr, false);
-    // The outputs of the tasks before count as existing, as they will when
-    // the run comes to this task: without overwriting, none is chosen again,
-    // nor, side by side, one that another encoder writes.
-    const bool avoidEarlier = !m_settings.overwrite || m_settings.skip || m_settings.jobs > 1;
-    QStringList earlierOutputs;
+    const OutputPlan plan = m_batch.planOutputs();
     for (int row = 0; row < m_tasks.count(); ++row) {
         ltvItemData task;
         m_tasks.GetItemData(row, ItemField::All, task);
-        const QString output =
-            m_batch.OutputPathFor(row, avoidEarlier ? earlierOutputs : QStringList());
-        earlierOutputs.append(output);
+        const QString output = plan.output(listIndex(row));
         m_reporter.commandLine(listIndex(row), task.InputFile,
                                CommandLineText(task, TaskOptions(options, task), output),
                                EncoderArguments(task, options, output));
@@ -134,7 +131,7 @@ void CliRun::taskEnded(int row, const QString &status, int exitCode)
                                : 0.0;
     QString output = running.output;
     if (status == TaskStatus::Skipped)
-        output = m_batch.OutputPathFor(row); // the file kept
+        output = m_batch.outputOf(row); // the file kept
     m_reporter.taskEnded(listIndex(row), m_tasks.caption(row), output, status, exitCode, seconds,
                          status == TaskStatus::Failed ? errorLines(row) : QStringList());
 }

@@ -37,9 +37,11 @@ public:
     CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, ConsoleReporter &reporter,
            const Settings &settings, QObject *parent = nullptr);
 
-    // Where each task stands in the whole list, and the sources of the tasks
-    // that other shares convert.
-    void setShare(const QList<int> &listIndexes, const QStringList &otherSources);
+    // Where each task stands in the whole list, and the tasks that other
+    // shares convert.
+    void setShare(const QList<int> &listIndexes, const QMap<int, OutputPlan::Task> &otherTasks);
+    // The record of outputs, shared with the window and other runs.
+    void setOutputRecords(OutputRecords *records) { m_batch.setOutputRecords(records); }
     // The intake whose probes may still be under way: each task waits for
     // its own.
     void setIntake(TaskIntake *intake) { m_batch.setIntake(intake); }
@@ -66,7 +68,7 @@ public:
     bool rewritesProfile(const QString &) const override { return false; }
     void closeMainWindow() override {}
     int listIndex(int row) const override;
-    QStringList otherSources() const override { return m_otherSources; }
+    QMap<int, OutputPlan::Task> otherTasks() const override { return m_otherTasks; }
 
 private:
     void taskStarted(int row, const QStringList &arguments);
@@ -80,7 +82,7 @@ private:
     Settings m_settings;
     BatchRun m_batch;
     QList<int> m_listIndexes;
-    QStringList m_otherSources;
+    QMap<int, OutputPlan::Task> m_otherTasks;
 
     // The tasks in progress, by row.
     struct Running

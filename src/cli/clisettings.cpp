@@ -2,6 +2,7 @@
 
 #include "clioptions.h"
 #include "settings/apppaths.h"
+#include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
 
@@ -33,6 +34,11 @@ QString findProfile(const QString &value, const AppPaths &paths, QString &path)
                 .arg(native(value), QFileInfo::exists(value) && !QFileInfo(value).isFile()
                                         ? QStringLiteral(": it is a folder")
                                         : QStringLiteral(": ") + file.errorString());
+        // Any file may be named: one that holds no profile (no parameter
+        // list) is refused rather than converting with no options at all.
+        if (!TNewInifile(value).ValueExists(QStringLiteral("Main"), QStringLiteral("Para")))
+            return QStringLiteral("--profile: the file \"%1\" holds no profile.")
+                .arg(native(value));
         path = QFileInfo(value).absoluteFilePath();
         return {};
     }

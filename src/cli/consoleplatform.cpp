@@ -8,7 +8,7 @@ Platform::Answer ConsolePlatform::messageBox(const QString &text, const QString 
                                              Buttons buttons)
 {
     Q_UNUSED(icon);
-    if (!m_quietCaptions.contains(caption)) {
+    if (!m_quietCaptions.contains(caption) && !m_quietTexts.contains(text)) {
         // One line, whatever the text holds.
         static const QRegularExpression breaks(QStringLiteral("\\s*[\\r\\n]+\\s*"));
         QString line = QString(text).replace(breaks, QStringLiteral(" ")).trimmed();

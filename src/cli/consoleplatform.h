@@ -17,6 +17,8 @@ public:
     // Messages with these captions are left out: the run's own endings
     // ("Complete", "Cancel"), which the program's summary tells instead.
     void setQuietCaptions(const QStringList &captions) { m_quietCaptions = captions; }
+    // Messages with these texts are left out too.
+    void setQuietTexts(const QStringList &texts) { m_quietTexts = texts; }
 
     Answer messageBox(const QString &text, const QString &caption, Icon icon,
                       Buttons buttons = Buttons::Ok) override;
@@ -32,4 +34,5 @@ public:
 private:
     LineSink m_sink;
     QStringList m_quietCaptions;
+    QStringList m_quietTexts;
 };

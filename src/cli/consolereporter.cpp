@@ -17,6 +17,32 @@ namespace {
 constexpr char ClearLine[] = "\r\x1b[2K";
 constexpr char LineUp[] = "\x1b[A";
 
+// A text for one line of output: control characters (a file name may hold a
+// line break) are written as escapes (\n, \r, \t, \xHH), and so are the
+// bytes of a file name that are not valid UTF-8 (see DecodeFileName).
+QByteArray oneLine(const QString &text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const char16_t u = c.unicode();
+        const bool lone = c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+        if (u == u'\n')
+            out += QStringLiteral("\\n");
+        else if (u == u'\r')
+            out += QStringLiteral("\\r");
+        else if (u == u'\t')
+            out += QStringLiteral("\\t");
+        else if (u < 0x20 || u == 0x7f)
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (lone && u >= 0xdc80 && u <= 0xdcff)
+            out += QStringLiteral("\\x%1").arg(u - 0xdc00, 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out.toUtf8();
+}
+
 QJsonArray jsonList(const QStringList &texts)
 {
     QJsonArray array;
@@ -77,8 +103,9 @@ void ConsoleReporter::taskAdded(int task, const ltvItemData &record)
     json({{"event", "added"},
           {"task", task},
           {"input", record.InputFile},
-          {"duration", record.Length},
-          {"seconds", record.LengthSecs},
+          // An unknown length (the probe found none) is null.
+          {"duration", record.LengthSecs < 0 ? QJsonValue() : QJsonValue(record.Length)},
+          {"seconds", record.LengthSecs < 0 ? QJsonValue() : QJsonValue(record.LengthSecs)},
           {"size", record.Size.trimmed()},
           {"status", record.Status}});
 }
@@ -95,7 +122,7 @@ void ConsoleReporter::commandLine(int task, const QString &input, const QString 
               {"arguments", jsonList(arguments)}});
         return;
     }
-    writeOut(text.toUtf8());
+    writeOut(oneLine(text));
 }
 
 void ConsoleReporter::taskStarted(int task, const QString &input, const QString &program,
@@ -194,11 +221,11 @@ void ConsoleReporter::taskEnded(int task, const QString &input, const QString &o
                               : QStringLiteral(", the encoder did not end by itself");
     line += u')';
     if (failed) {
-        writeErr(line.toUtf8());
+        writeErr(oneLine(line));
         for (const QString &error : errorLines)
-            writeErr("    " + error.toUtf8());
+            writeErr("    " + oneLine(error));
     } else {
-        writeOut(line.toUtf8());
+        writeOut(oneLine(line));
     }
 }
 
@@ -240,7 +267,7 @@ void ConsoleReporter::summary(const Summary &s)
 void ConsoleReporter::error(const QString &text)
 {
     clearProgress();
-    writeErr((CliProgramName + QStringLiteral(": ") + text).toUtf8());
+    writeErr(oneLine(CliProgramName + QStringLiteral(": ") + text));
     drawProgress();
 }
 
@@ -274,7 +301,7 @@ void ConsoleReporter::drawProgress()
     QByteArray text;
     if (m_drawn)
         text += LineUp;
-    text += ClearLine + file.toUtf8() + '\n' + ClearLine + total.toUtf8();
+    text += ClearLine + oneLine(file) + '\n' + ClearLine + oneLine(total);
     std::fwrite(text.constData(), 1, size_t(text.size()), m_out);
     std::fflush(m_out);
     m_drawn = true;

@@ -43,6 +43,12 @@ public:
 
 int main(int argc, char **argv)
 {
+    // Before anything else: the first SIGINT or SIGTERM stops the run
+    // through the event loop (one that comes while the program starts waits
+    // for it), a second one kills its encoders at once (their outputs still
+    // go); a third ends the program in the handler itself.
+    TerminationSignals::installHandlers();
+    TerminationSignals::setExitFromSignal(3, CliDriver::ExitInterrupted);
     CliApplication app(argc, argv);
     // The arguments as the system gives them: names that are not valid
     // UTF-8 stay recognisable.
@@ -60,11 +66,7 @@ int main(int argc, char **argv)
     }
 
     try {
-        // The first SIGINT or SIGTERM stops the run through the event loop,
-        // a second one kills its encoders at once (their outputs still go);
-        // a third ends the program in the handler itself.
         TerminationSignals termination;
-        termination.setExitFromSignal(3, CliDriver::ExitInterrupted);
         CliDriver driver(parsed.options);
         QObject::connect(&termination, &TerminationSignals::received, &driver,
                          &CliDriver::interrupt);

@@ -4,6 +4,7 @@
 #include "encoderprocess.h"
 #include "intake.h"
 #include "itemdata.h"
+#include "platform/filenames.h"
 #include "platform/platform.h"
 #include "runhost.h"
 #include "settings/newinifiles.h"
@@ -15,10 +16,15 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QPointer>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -181,8 +187,13 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_timerTime.start();
     m_totalSecs = totalSecs();
     m_totalStale = false;
-    makeSlots();
-    m_claimedOutputs.clear();
+    m_plan.reset();
+    if (m_slots.empty()) {
+        m_slots.push_back(std::make_unique<Slot>());
+        m_slots.front()->encoder = &m_encoder;
+    }
+    if (int(m_slots.size()) > m_jobs)
+        m_slots.resize(size_t(m_jobs));
     if (m_jobs > 1) {
         runSideBySide(options);
         return;
@@ -246,9 +257,10 @@ void BatchRun::runSideBySide(const EncoderOptions &options)
     for (;;) {
         // Free slots take the next tasks, in list order. Only with no
         // encoder running does the run wait for tasks intake still adds.
-        for (auto &slot : m_slots) {
-            if (slot->task >= 0 || m_runState != Running)
-                continue;
+        while (m_runState == Running) {
+            Slot *slot = freeSlot();
+            if (!slot)
+                break;
             if (next >= m_tasks.count() && (busy() || !waitForTask(next)))
                 break;
             m_taskCount = m_tasks.count();
@@ -320,21 +332,58 @@ void BatchRun::freeSlots()
         slot->task = -1;
 }
 
-void BatchRun::makeSlots()
+BatchRun::Slot *BatchRun::freeSlot()
 {
-    if (int(m_slots.size()) == m_jobs)
-        return;
-    m_slots.clear();
-    for (int i = 0; i < m_jobs; ++i) {
-        auto slot = std::make_unique<Slot>();
-        if (i == 0) {
-            slot->encoder = &m_encoder;
-        } else {
-            slot->own = std::make_unique<EncoderProcess>();
-            slot->encoder = slot->own.get();
-        }
-        m_slots.push_back(std::move(slot));
-    }
+    for (const auto &slot : m_slots)
+        if (slot->task < 0)
+            return slot.get();
+    if (int(m_slots.size()) >= m_jobs)
+        return nullptr;
+    auto slot = std::make_unique<Slot>();
+    slot->own = std::make_unique<EncoderProcess>();
+    slot->encoder = slot->own.get();
+    m_slots.push_back(std::move(slot));
+    return m_slots.back().get();
+}
+
+bool BatchRun::planRun()
+{
+    // A source that intake has yet to add may bear the name an output
+    // would take: the names wait until every one is known.
+    const QPointer<TaskIntake> intake(m_intake);
+    while (intake && intake->isAdding() && m_runState == Running)
+        if (!waitForIntake())
+            return false;
+    if (m_runState != Running)
+        return false;
+    m_plan = planOutputs();
+    return true;
+}
+
+OutputPlan BatchRun::planOutputs() const
+{
+    QMap<int, OutputPlan::Task> byIndex = m_host.otherTasks();
+    for (int row = 0; row < m_tasks.count(); ++row)
+        byIndex.insert(m_host.listIndex(row),
+                       {m_tasks.caption(row), m_tasks.cell(row, ItemField::NewFilename),
+                        m_tasks.cell(row, ItemField::NewFileExt), m_tasks.outputSubfolder(row)});
+    QList<OutputPlan::Task> list;
+    list.reserve(byIndex.size());
+    for (const OutputPlan::Task &task : std::as_const(byIndex))
+        list.append(task);
+    const OutputPlan::Existing existing = m_host.skipExisting() ? OutputPlan::Existing::Skip
+                                          : m_host.overwrite()  ? OutputPlan::Existing::Overwrite
+                                                                : OutputPlan::Existing::Rename;
+    m_records->beginLookups();
+    OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, list,
+                    m_records);
+    m_records->endLookups();
+    return plan;
+}
+
+QString BatchRun::outputOf(int index) const
+{
+    return m_plan ? m_plan->output(m_host.listIndex(index)) : QString();
 }
 
 BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOptions &options)
@@ -344,6 +393,8 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
     if (m_runState != Running)
         return TaskEnd::Stopped;
     if (m_waitForProbes && !waitForProbe(index))
+        return TaskEnd::StoppedWaiting;
+    if (!m_plan && !planRun())
         return TaskEnd::StoppedWaiting;
     if (!m_waitForProbes && m_intake)
         m_intake->probeNext(m_tasks.taskId(index));
@@ -359,14 +410,10 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
     ltvItemData task;
     m_tasks.GetItemData(index, ItemField::All, task);
 
-    const bool skip = m_host.skipExisting();
-    const QString unfinished = m_unfinishedOutputs.value(slot.id);
-    // Side by side, no two encoders may write one file.
-    const QString output =
-        m_jobs > 1 ? OutputPathFor(index, m_claimedOutputs) : OutputPathFor(index);
-    if (m_jobs > 1)
-        m_claimedOutputs.append(output);
-    if (skip && QFileInfo::exists(output) && output != unfinished) {
+    // The name as planned, checked against the disk as it is now.
+    const OutputPlan::Turn turn = m_plan->turn(m_host.listIndex(index));
+    const QString &output = turn.output;
+    if (turn.keep) {
         // Kept as it is; the task counts as done, with its length.
         if (!m_waitForProbes) {
             if (!waitForProbe(index)) {
@@ -401,9 +448,31 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
                        -1);
     }
     const QStringList args = EncoderArguments(task, options, output);
+    // The encoder never writes through a link or into a pipe in the
+    // output's place, nor into a file that has other names too.
+    if (turn.replace && ::unlink(EncodeFileName(output).constData()) != 0 && errno != ENOENT) {
+        m_logs.begin(slot.id, QString());
+        return endTask(slot,
+                       QStringLiteral("\"%1\" cannot be replaced: %2.")
+                           .arg(QDir::toNativeSeparators(output),
+                                QString::fromLocal8Bit(std::strerror(errno))),
+                       -1);
+    }
     // Recorded before the encoder starts: should the program end during
-    // the conversion, the task's next conversion knows whose file it finds.
+    // the conversion, every later run knows the file for an unfinished one.
+    slot.partialBefore = m_records->lookup(OutputRecords::keyOf(output)).state ==
+                         OutputRecords::State::Unfinished;
+    QString notRecorded;
+    if (!m_records->markUnfinished(output, task.InputFile, &notRecorded)) {
+        m_logs.begin(slot.id, QString());
+        return endTask(slot,
+                       QStringLiteral("The conversion was not started, as its output could not "
+                                      "be recorded as unfinished: %1")
+                           .arg(notRecorded),
+                       -1);
+    }
     m_unfinishedOutputs.insert(slot.id, output);
+    slot.source = task.InputFile;
     emit conversionStarting(index);
     m_logs.begin(slot.id, QStringLiteral("%1%2").arg(
                               QDir::toNativeSeparators(m_encoderPath),
@@ -425,11 +494,11 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
                           error.contains(QStringLiteral("Too many open files"));
         m_logs.finish(slot.id, false,
                       QStringLiteral("The encoder could not be started: %1").arg(error));
-        forgetOutput(slot);
+        forgetOutput(slot, false);
         slot.task = -1;
         abandonOtherSlots(slot);
-        endAfterStartFailure(index, pipe ? QStringLiteral("Error On CreatePipe()")
-                                         : QStringLiteral("Error on CreateProcess()"));
+        emit encoderNotStarted(index, error);
+        endAfterStartFailure(index, pipe ? CreatePipeError : CreateProcessError);
         return TaskEnd::StartFailed;
     }
     emit taskStarted(index, args);
@@ -490,7 +559,7 @@ BatchRun::TaskEnd BatchRun::endTask(Slot &slot, const QString &reason, int exitC
         setBars(last ? m_currentBar : 0, done);
     } else {
         ++m_convertedCount;
-        forgetOutput(slot);
+        forgetOutput(slot, true);
         setStatus(index, TaskStatus::Complete);
         setBars(100, done);
         if (!last)
@@ -500,22 +569,6 @@ BatchRun::TaskEnd BatchRun::endTask(Slot &slot, const QString &reason, int exitC
     m_currentTask = -1;
     slot.task = -1;
     return failed ? TaskEnd::Failed : TaskEnd::Complete;
-}
-
-QString BatchRun::OutputPathFor(int index, const QStringList &alsoAvoid) const
-{
-    // No task's output may replace the source of another task of the list,
-    // converted already or still waiting, nor one that another run converts.
-    QStringList avoid = m_host.otherSources() + alsoAvoid;
-    for (int i = 0; i < m_tasks.count(); ++i)
-        if (i != index)
-            avoid.append(m_tasks.caption(i));
-    ltvItemData task;
-    m_tasks.GetItemData(index, ItemField::All, task);
-    // Skipping keeps an existing file: its name is the one to look for.
-    return OutputPath(taskOutputDirectory(index), task, m_host.listIndex(index),
-                      m_host.outputExtension(), m_host.skipExisting() || m_host.overwrite(), avoid,
-                      m_unfinishedOutputs.value(m_tasks.taskId(index)));
 }
 
 bool BatchRun::waitForIntake()
@@ -581,11 +634,11 @@ QString BatchRun::taskOutputDirectory(int index) const
 
 BatchRun::OutputState BatchRun::outputState(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    struct stat st = {};
+    if (::lstat(EncodeFileName(path).constData(), &st) != 0)
         return {};
-    return {true, info.size(), info.lastModified(),
-            info.fileTime(QFileDevice::FileMetadataChangeTime)};
+    const auto ns = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {true, S_ISREG(st.st_mode), qint64(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
 }
 
 void BatchRun::discardOutput(Slot &slot)
@@ -596,23 +649,36 @@ void BatchRun::discardOutput(Slot &slot)
     // differs from before came from this conversion and is incomplete. A
     // file the encoder never touched (it failed before) stays.
     const OutputState now = outputState(slot.output);
-    if (now.exists && !(now == slot.outputBefore) && QFileInfo(slot.output).isFile())
+    if (now.exists && !(now == slot.outputBefore) && now.regular)
         QFile::remove(slot.output);
-    forgetOutput(slot);
+    // A partial file that could not be removed stays recorded as
+    // unfinished.
+    forgetOutput(slot, false);
 }
 
-void BatchRun::forgetOutput(Slot &slot)
+void BatchRun::forgetOutput(Slot &slot, bool finished)
 {
+    if (finished)
+        m_records->markFinished(slot.output, slot.source);
+    else if (const OutputState now = outputState(slot.output);
+             !slot.output.isEmpty() &&
+             (!now.exists || (now == slot.outputBefore && !slot.partialBefore)))
+        m_records->forget(slot.output);
     slot.output.clear();
     m_unfinishedOutputs.remove(slot.id);
 }
 
 void BatchRun::setUnfinishedOutput(quint64 taskId, const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         m_unfinishedOutputs.remove(taskId);
-    else
-        m_unfinishedOutputs.insert(taskId, path);
+        return;
+    }
+    m_unfinishedOutputs.insert(taskId, path);
+    // Known to every later run: a file of this name is not a finished one.
+    const int row = m_tasks.rowOf(taskId);
+    if (row >= 0)
+        m_records->markUnfinished(path, m_tasks.caption(row));
 }
 
 bool BatchRun::makeTaskOutputDirectory(int index) const

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "outputplan.h"
+#include "outputrecords.h"
 #include "settings/profilegrids.h"
 #include "tasklogs.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EncoderOptions;
@@ -48,6 +50,11 @@ public:
         Ran                // the run took place (it may have been stopped or failed)
     };
 
+    // The messages of a failed start: the encoder's channels could not be
+    // set up, or the encoder could not be started.
+    static inline const QString CreatePipeError = QStringLiteral("Error On CreatePipe()");
+    static inline const QString CreateProcessError = QStringLiteral("Error on CreateProcess()");
+
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);
     ~BatchRun() override;
@@ -58,12 +65,15 @@ public:
     // added.
     void setIntake(TaskIntake *intake);
 
+    // The record of the outputs being written and written (see
+    // OutputRecords), shared with other runs and programs. Without one the
+    // run keeps its own, in memory.
+    void setOutputRecords(OutputRecords *records) { m_records = records ? records : &m_ownRecords; }
+
     // How many encoders may run at once (at least 1, the default). With more
     // than one, the tasks still start in list order, each as soon as an
-    // encoder is free, and each task's output name is chosen before its
-    // encoder starts and never equals another output of the run, whatever
-    // the overwrite choice. The bars and the memo follow the encoder that
-    // wrote last.
+    // encoder is free; an encoder is made when a task needs one. The bars
+    // and the memo follow the encoder that wrote last.
     void setJobs(int jobs) { m_jobs = jobs < 1 ? 1 : jobs; }
     int jobs() const { return m_jobs; }
 
@@ -95,13 +105,16 @@ public:
     // One tick of timerTime.
     void timerTimeTimer();
 
-    // The output file of the task in row index as the run would name it now:
-    // the host's output directory (the task's subfolder of it, when it has
-    // one) and extension, the overwrite choice, and
-    // no replacing of a source of this or another run. alsoAvoid names
-    // further files that must not be chosen (a preview of the run counts
-    // the outputs of the tasks before this one as existing).
-    QString OutputPathFor(int index, const QStringList &alsoAvoid = {}) const;
+    // The output files of the whole task list as a run would name them now
+    // (see OutputPlan): the host's output directory (a task's subfolder of
+    // it, when it has one), extension and overwrite choice; the tasks of the
+    // list that another run converts (RunHost::otherTasks) count as well.
+    // The plan is indexed by the position in the whole list
+    // (RunHost::listIndex).
+    OutputPlan planOutputs() const;
+    // The output the run named for the task in row index; empty before the
+    // run has named any.
+    QString outputOf(int index) const;
 
     int RunState() const { return m_runState; }
     int ElapsedSecs() const { return m_elapsedSecs; }
@@ -116,10 +129,11 @@ public:
     // What each task's encoder printed (see TaskLogs).
     TaskLogs &logs() { return m_logs; }
     const TaskLogs &logs() const { return m_logs; }
-    // The output file a task's conversion was writing when it was cut off
-    // (the program ended meanwhile): the task's next conversion may write
-    // over it, also when existing files are kept. Set before the encoder
-    // starts; empty once the conversion has ended.
+    // The output file a task's conversion is writing, or was writing when it
+    // was cut off (the program ended meanwhile): the task's next conversion
+    // writes over it, also when existing files are kept. Set, and recorded
+    // in the output records, before the encoder starts; empty once the
+    // conversion has ended.
     QString unfinishedOutput(quint64 taskId) const { return m_unfinishedOutputs.value(taskId); }
     void setUnfinishedOutput(quint64 taskId, const QString &path);
 
@@ -157,6 +171,9 @@ signals:
     // The task in row index is "Converting" and its unfinishedOutput() is
     // set; its encoder starts when the connected slots have returned.
     void conversionStarting(int index);
+    // The encoder of the task in row index could not be started (the
+    // system's reason); the run ends, telling so in a message.
+    void encoderNotStarted(int index, const QString &reason);
     // The last task has ended without a stop; emitted before the
     // completion actions.
     void runCompleted(int converted, int skipped, int failed);
@@ -174,13 +191,14 @@ private:
     };
 
     // The output file of the task in progress, as it was before its encoder
-    // started.
+    // started (a link is not followed).
     struct OutputState
     {
         bool exists = false;
+        bool regular = false;
         qint64 size = 0;
-        QDateTime modified;
-        QDateTime changed;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
         bool operator==(const OutputState &) const = default;
     };
     static OutputState outputState(const QString &path);
@@ -199,7 +217,9 @@ private:
         bool evaluated = false;   // a chunk was evaluated since the last showOutput
         bool writeFailed = false; // the encoder told that the output could not be written
         QString output;           // the output its encoder writes
+        QString source;
         OutputState outputBefore;
+        bool partialBefore = false; // what was there is a cut-off output
     };
 
     // One encoder at a time: the task's conversion from start to end.
@@ -217,8 +237,14 @@ private:
     // The run ends after a start failure: the encoders of the other slots
     // are ended and their tasks become "Stop".
     void abandonOtherSlots(const Slot &failed);
-    void makeSlots();
+    // A free slot for the next task: one made before, or a new one while
+    // there are fewer than jobs(); null when all are busy.
+    Slot *freeSlot();
     void freeSlots();
+    // Names the outputs of the run once every source that intake is still
+    // taking in is known (until then the run waits); false when the run was
+    // stopped meanwhile.
+    bool planRun();
     // Waits in the event loop until the task's probe has ended or the run
     // is stopped; false when it was stopped.
     bool waitForProbe(int index);
@@ -254,7 +280,9 @@ private:
     // The output of the task in progress, removed when its conversion made
     // it and did not finish it; the task's unfinishedOutput() is cleared.
     void discardOutput(Slot &slot);
-    void forgetOutput(Slot &slot);
+    // The conversion of the slot's task has ended; finished: its output is
+    // whole.
+    void forgetOutput(Slot &slot, bool finished);
     QString completionText() const;
 
     TaskStore &m_tasks;
@@ -284,11 +312,13 @@ private:
     int m_currentTask = -1;
     int m_jobs = 1;
     bool m_waitForProbes = true;
-    // The first slot drives the encoder handed in; slots are made at the
-    // start of a run.
+    // The first slot drives the encoder handed in; more are made as tasks
+    // need them.
     std::vector<std::unique_ptr<Slot>> m_slots;
-    // Outputs chosen in this run, when several encoders run at once.
-    QStringList m_claimedOutputs;
+    // The outputs of this run, named once every source is known.
+    std::optional<OutputPlan> m_plan;
+    OutputRecords m_ownRecords;
+    OutputRecords *m_records = &m_ownRecords;
 
     TaskLogs m_logs;
     QHash<quint64, QString> m_unfinishedOutputs;

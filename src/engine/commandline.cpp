@@ -37,34 +37,6 @@ QString parameterValue(const ProfileParameter &p, const QString &shown, bool &ty
     return shown;
 }
 
-bool sameFile(const QString &a, const QString &b)
-{
-    if (a == b)
-        return true;
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    const QString cb = QFileInfo(b).canonicalFilePath();
-    if (!ca.isEmpty() && !cb.isEmpty())
-        return ca == cb;
-    // One of them does not exist: compare the cleaned absolute spellings.
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
-}
-
-// A name the encoder may write: not the source nor another task's source, not
-// a directory, and not an existing file unless overwriting is allowed.
-bool usable(const QString &path, const QString &source, const QStringList &otherSources,
-            bool overwrite, const QString &unfinished)
-{
-    if (sameFile(path, source))
-        return false;
-    for (const QString &other : otherSources)
-        if (sameFile(path, other))
-            return false;
-    const QFileInfo info(path);
-    if (info.isDir())
-        return false;
-    return overwrite || !info.exists() || (!unfinished.isEmpty() && sameFile(path, unfinished));
-}
-
 } // namespace
 
 EncoderOptions::EncoderOptions(const QString &fragments)
@@ -142,33 +114,6 @@ EncoderOptions BuildProfileOptions(const QString &profilePath, const ProfileGrid
             *rewriteError = e.text();
     }
     return result;
-}
-
-QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
-                   const QString &outputExt, bool overwrite, const QStringList &otherSources,
-                   const QString &unfinished)
-{
-    const QString dir = AddBackslash(outputDir);
-    // Both the plain and the indexed name take the profile's extension; the
-    // task's own one stands in when no profile has been loaded, and the
-    // encoder's default container when neither is known.
-    QString ext = outputExt;
-    if (ext.isEmpty())
-        ext = task.NewFileExt;
-    if (ext.isEmpty())
-        ext = QStringLiteral(".mp4");
-
-    const QString plain = dir + task.NewFilename + ext;
-    if (usable(plain, task.InputFile, otherSources, overwrite, unfinished))
-        return plain;
-    const QString indexed = dir + task.NewFilename + u'_' + QString::number(index + 1);
-    if (usable(indexed + ext, task.InputFile, otherSources, overwrite, unfinished))
-        return indexed + ext;
-    for (int k = 2;; ++k) {
-        const QString candidate = indexed + u'_' + QString::number(k) + ext;
-        if (usable(candidate, task.InputFile, otherSources, overwrite, unfinished))
-            return candidate;
-    }
 }
 
 EncoderOptions TaskOptions(const EncoderOptions &options, const ltvItemData &task)

@@ -50,18 +50,6 @@ private:
 EncoderOptions BuildProfileOptions(const QString &profilePath, const ProfileGrids &grids,
                                    QString *rewriteError = nullptr, bool rewrite = true);
 
-// The output file of task index (counted from 0) in outputDir. The plain name
-// is NewFilename + the output extension; when it cannot be used (it is the
-// source file under any spelling, it is a directory, or it exists and
-// overwrite is off) the name takes the index: NewFilename_<index+1>, then
-// NewFilename_<index+1>_2, _3, ... With overwrite off no existing file is
-// ever chosen. The source files of the other tasks (otherSources) are never
-// written over either, whatever overwrite says. unfinished names a file an
-// earlier conversion of this task left unfinished: it counts as free.
-QString OutputPath(const QString &outputDir, const ltvItemData &task, int index,
-                   const QString &outputExt, bool overwrite, const QStringList &otherSources = {},
-                   const QString &unfinished = {});
-
 // The task's own options appended to the profile's: " -ss <StartTime>" when
 // the start was moved, " -t <whole seconds>" when the length was cut.
 EncoderOptions TaskOptions(const EncoderOptions &options, const ltvItemData &task);

@@ -6,6 +6,7 @@
 #include "platform/pathtext.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +36,14 @@ DirectoryWalk::DirectoryWalk(const QString &root, bool subfolders) : m_subfolder
 }
 
 DirectoryWalk::~DirectoryWalk() = default;
+
+void DirectoryWalk::setSkippedFolder(const QString &folder)
+{
+    struct stat st = {};
+    m_skipping = !folder.isEmpty() && ::stat(EncodeFileName(folder).constData(), &st) == 0;
+    m_skippedDevice = st.st_dev;
+    m_skippedInode = st.st_ino;
+}
 
 bool DirectoryWalk::done() const
 {
@@ -87,15 +96,21 @@ void DirectoryWalk::finishFolder()
     for (const QString &name : std::as_const(m_fileNames)) {
         const QString path = base + name;
         if (IsUndecodableName(path))
-            ++m_undecodable;
+            m_undecodable.append(path);
         else
             m_ready.append({path, m_current.subfolder});
     }
     // The first subfolder is read next: pushed last.
     sortNames(m_folderNames);
-    for (auto it = m_folderNames.crbegin(); it != m_folderNames.crend(); ++it)
+    for (auto it = m_folderNames.crbegin(); it != m_folderNames.crend(); ++it) {
+        const QString path = base + *it;
+        struct stat st = {};
+        if (m_skipping && ::stat(EncodeFileName(path).constData(), &st) == 0 &&
+            st.st_dev == m_skippedDevice && st.st_ino == m_skippedInode)
+            continue;
         m_toRead.push_back(
-            {base + *it, m_current.subfolder.isEmpty() ? *it : m_current.subfolder + u'/' + *it});
+            {path, m_current.subfolder.isEmpty() ? *it : m_current.subfolder + u'/' + *it});
+    }
     m_fileNames.clear();
     m_folderNames.clear();
 }

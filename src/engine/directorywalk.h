@@ -3,7 +3,10 @@
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <sys/types.h>
+#include <utility>
 #include <vector>
 
 class DirectoryReader;
@@ -31,13 +34,19 @@ public:
     DirectoryWalk(const QString &root, bool subfolders);
     ~DirectoryWalk();
 
+    // A folder the walk never enters, under any spelling (the output
+    // folder, whose files are the program's own outputs).
+    void setSkippedFolder(const QString &folder);
+
     // The next accepted file, reading folders as needed (at least a few
     // entries a call, whatever the deadline). False when the walk is done or
     // the deadline has passed; done() tells which.
     bool next(const QDeadlineTimer &deadline, Found &found);
     bool done() const;
     // Accepted files found so far whose paths are not valid UTF-8.
-    int undecodable() const { return m_undecodable; }
+    int undecodable() const { return int(m_undecodable.size()); }
+    // Their paths (see DecodeFileName), handed over once.
+    QStringList takeUndecodable() { return std::exchange(m_undecodable, {}); }
 
 private:
     struct Folder
@@ -50,6 +59,9 @@ private:
     void finishFolder();
 
     bool m_subfolders;
+    bool m_skipping = false;
+    dev_t m_skippedDevice = 0;
+    ino_t m_skippedInode = 0;
     std::vector<Folder> m_toRead; // the next one at the back
     Folder m_current;
     std::unique_ptr<DirectoryReader> m_reader;
@@ -57,5 +69,5 @@ private:
     QStringList m_folderNames; // of the folder being read
     QList<Found> m_ready;      // files of the folder read last, in order
     qsizetype m_nextReady = 0;
-    int m_undecodable = 0;
+    QStringList m_undecodable;
 };

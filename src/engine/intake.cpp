@@ -2,6 +2,7 @@
 
 #include "directorywalk.h"
 #include "itemdata.h"
+#include "outputrecords.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
 #include "probequeue.h"
@@ -11,12 +12,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
 // The longest stretch of intake work between two turns of the event loop.
 constexpr int SliceMs = 10;
+
+const QString UndecodableReason =
+    QStringLiteral("its name is not valid UTF-8: rename it to take it in");
 
 // The lower-cased extension of the path's file name, dot included; empty
 // when the name has no ".".
@@ -292,47 +301,68 @@ bool TaskIntake::takePath(Step &current)
     const bool dropped = current.kind == Step::Kind::Dropped;
     if (path.isEmpty())
         return true;
-    if (IsUndecodableName(path)) {
-        // Cannot be added: counted as the files it would have added.
-        switch (KindOfFile(path)) {
-        case FileKind::File:
-            if (HasSupportedExt(path, SupportedExtensions()))
-                ++m_undecodable;
-            return true;
-        case FileKind::Directory:
-            current.kind = Step::Kind::Folder;
-            return false;
-        case FileKind::None:
-            return true;
-        }
-    }
-    const QFileInfo fi(path);
-    if (fi.isDir()) {
+    const FileKind kind = KindOfFile(path);
+    if (kind == FileKind::Directory) {
         current.kind = Step::Kind::Folder;
         return false;
     }
-    if ((dropped || fi.isFile()) && HasSupportedExt(path, SupportedExtensions()))
+    const bool accepted = HasSupportedExt(path, SupportedExtensions());
+    if (IsUndecodableName(path)) {
+        // Cannot be added: counted as the files it would have added.
+        if (kind == FileKind::File && accepted) {
+            ++m_undecodable;
+            emit notTaken(path, UndecodableReason);
+        } else if (!dropped) {
+            tellNotTaken(path, kind, accepted);
+        }
+        return true;
+    }
+    if ((dropped || kind == FileKind::File) && accepted)
         addTask(path, current.ext, QString());
+    else if (!dropped)
+        tellNotTaken(path, kind, accepted);
     return true;
 }
 
 bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
 {
-    if (!current.walk)
+    if (!current.walk) {
         current.walk = std::make_unique<DirectoryWalk>(current.path, current.folders.subfolders);
+        current.walk->setSkippedFolder(current.folders.outputFolder);
+    }
     const bool keep = current.folders.subfolders && current.folders.keepStructure;
     DirectoryWalk::Found found;
     // A folder read at once may hold tens of thousands of files: their rows
     // too are added a slice at a time.
     while (current.walk->next(deadline, found)) {
-        addTask(found.path, current.ext, keep ? found.subfolder : QString());
+        // An output of an earlier conversion is no source.
+        if (!m_records || !m_records->isOutput(found.path))
+            addTask(found.path, current.ext, keep ? found.subfolder : QString());
         if (deadline.hasExpired())
             break;
     }
     if (!current.walk->done())
         return false;
-    m_undecodable += current.walk->undecodable();
+    const QStringList undecodable = current.walk->takeUndecodable();
+    m_undecodable += int(undecodable.size());
+    for (const QString &path : undecodable)
+        emit notTaken(path, UndecodableReason);
     return true;
+}
+
+void TaskIntake::tellNotTaken(const QString &path, FileKind kind, bool accepted)
+{
+    QString reason;
+    struct stat st = {};
+    if (kind == FileKind::None)
+        reason = ::lstat(EncodeFileName(path).constData(), &st) == 0
+                     ? QStringLiteral("neither a regular file nor a folder")
+                     : QStringLiteral("no such file or folder");
+    else if (!accepted)
+        reason = QStringLiteral("not a video file of an accepted type (%1)")
+                     .arg(SupportedExtensions().join(u' '));
+    if (!reason.isEmpty())
+        emit notTaken(path, reason);
 }
 
 void TaskIntake::tellNotAdded(int count)
@@ -397,14 +427,34 @@ void TaskIntake::AddDropped(const QStringList &paths)
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
 {
     paths.clear();
-    QFile list(listFile);
-    QByteArray bytes;
-    if (list.open(QIODevice::ReadOnly))
-        bytes = list.readAll();
-    if (list.error() != QFileDevice::NoError) {
-        error = list.errorString();
+    // Opened without waiting (a pipe would hold the program up until
+    // someone writes into it), then taken only when it is a regular file of
+    // a size a list can have: never a pipe or a device such as /dev/zero.
+    const int fd = ::open(EncodeFileName(listFile).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024));
+    QFile list;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        error = QStringLiteral("it is not a regular file");
+    else if (st.st_size > MaxPathListBytes)
+        error = tooLarge;
+    else if (!list.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        error = list.errorString();
+    if (!list.isOpen())
+        ::close(fd);
+    // It may have grown since: no more than the bound is read.
+    const QByteArray bytes = error.isEmpty() ? list.read(MaxPathListBytes + 1) : QByteArray();
+    if (error.isEmpty() && list.error() != QFileDevice::NoError)
+        error = list.errorString();
+    else if (bytes.size() > MaxPathListBytes)
+        error = tooLarge;
+    if (!error.isEmpty())
+        return false;
     // Decoded line by line, so that a name that is not UTF-8 is told apart
     // from one that is.
     for (QByteArray line : bytes.split('\n')) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filenames.h"
 #include "taskstore.h"
 
 #include <QDeadlineTimer>
@@ -13,6 +14,7 @@
 #include <utility>
 
 class DirectoryWalk;
+class OutputRecords;
 class Platform;
 class ProbeQueue;
 struct ProbeResults;
@@ -37,7 +39,9 @@ QStringList ListDirectory(const QString &dir, int *undecodable = nullptr);
 // The paths a list file names, one a line (LF or CR LF line ends, empty lines
 // left out); names that are not valid UTF-8 are kept recognisable (see
 // DecodeFileName). False, with the reason in error, when the file cannot be
-// read.
+// read or is not a regular file of at most MaxPathListBytes (a pipe, a
+// device): reading one never waits for a writer.
+constexpr qint64 MaxPathListBytes = 64 * 1024 * 1024;
 bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 
 // Turns source paths into tasks at the end of the task list: files chosen in
@@ -73,6 +77,8 @@ public:
         // A task from a subfolder writes its output into the same subfolder
         // of the output directory (only with subfolders).
         bool keepStructure = true;
+        // The output directory: a walk never enters it.
+        QString outputFolder;
     };
 
     TaskIntake(TaskStore &store, ProbeQueue &probes, Platform &platform, QObject *parent = nullptr);
@@ -86,6 +92,9 @@ public:
     // Where the folder options come from, asked when an intake is asked for.
     // Without a source: no subfolders.
     void setFolderOptionsSource(std::function<FolderOptions()> source);
+    // Walks of folders leave out the files recorded there as outputs of
+    // this program, finished or not.
+    void setOutputRecords(const OutputRecords *records) { m_records = records; }
 
     // Appends one task for path, to be probed, unless a task has exactly
     // this path (letter case counts). Checks neither existence nor extension.
@@ -143,6 +152,10 @@ signals:
     // is pending. Told at once when probing begins and ends, in between at
     // most every ProgressMs.
     void probeProgress(int done, int total);
+    // A path named on the command line or in a list file, or a file found
+    // in a folder, that cannot be taken in, and why ("no such file or
+    // folder"); an existing task of the same path is no such case.
+    void notTaken(const QString &path, const QString &reason);
 
 private:
     struct Step
@@ -174,6 +187,8 @@ private:
     // Walks on; false when the time was up before the walk was done.
     bool walk(Step &step, const QDeadlineTimer &deadline);
     void tellNotAdded(int count);
+    // A named path that is not taken in: its reason, for notTaken().
+    void tellNotTaken(const QString &path, FileKind kind, bool accepted);
     void updateBusy();
     void takeProgress(int done, int total);
     void tellProgress();
@@ -191,4 +206,5 @@ private:
     Platform &m_platform;
     QString m_outputExt;
     std::function<FolderOptions()> m_folderOptions;
+    const OutputRecords *m_records = nullptr;
 };

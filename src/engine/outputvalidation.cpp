@@ -4,12 +4,13 @@
 
 #include <QDir>
 
-bool IsAcceptableOutputName(const QString &name)
+bool IsAcceptableOutputName(const QString &name, const QString &ext)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
-    if (name.contains(u'/') || name.contains(QDir::separator()) || name.contains(QChar(0)))
-        return false;
+    for (const QString &part : {name, ext})
+        if (part.contains(u'/') || part.contains(QDir::separator()) || part.contains(QChar(0)))
+            return false;
     return true;
 }
 
@@ -19,10 +20,11 @@ ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFile
     ltvItemData result = record;
 
     const QString name = StripFileExt(newFilenameText);
-    if (IsAcceptableOutputName(name)) {
+    const int dot = newFilenameText.lastIndexOf(u'.');
+    const QString ext = dot < 0 ? QString() : newFilenameText.mid(dot);
+    if (IsAcceptableOutputName(name, ext)) {
         result.NewFilename = name;
-        const int dot = newFilenameText.lastIndexOf(u'.');
-        result.NewFileExt = dot < 0 ? QString() : newFilenameText.mid(dot);
+        result.NewFileExt = ext;
     }
 
     double start = StrToSeconds(startText);

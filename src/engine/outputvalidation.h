@@ -22,5 +22,7 @@
 ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
                                const QString &startText, const QString &endText);
 
-// True when text can serve as the name part of an output file.
-bool IsAcceptableOutputName(const QString &name);
+// True when name, followed by ext, can serve as the name of an output file
+// in the output directory: the name is not empty, "." or "..", and neither
+// holds a directory separator or a NUL character.
+bool IsAcceptableOutputName(const QString &name, const QString &ext = {});

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "outputplan.h"
+
+#include <QMap>
 #include <QString>
-#include <QStringList>
 
 // What the batch run needs from the main window. Every value is read at the
 // moment the run needs it, so changes made while a run is going on (the
@@ -37,7 +39,8 @@ public:
     // 0, which its indexed output name carries. A run that converts only a
     // share of the list names every task as a run of the whole list would.
     virtual int listIndex(int row) const { return row; }
-    // Sources of tasks that another run converts (the other shares of the
-    // list): no output may replace them, as none replaces a listed source.
-    virtual QStringList otherSources() const { return {}; }
+    // The tasks of the list that another run converts (the other shares),
+    // by their positions in the list: outputs are named for the whole list.
+    // With the rows' positions they cover 0 to the list's size - 1.
+    virtual QMap<int, OutputPlan::Task> otherTasks() const { return {}; }
 };

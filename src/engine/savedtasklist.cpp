@@ -1,13 +1,17 @@
 #include "savedtasklist.h"
 
+#include "outputvalidation.h"
+#include "platform/pathtext.h"
 #include "platform/platform.h"
 #include "probe.h"
 #include "settings/newinifiles.h"
+#include "tasktext.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cmath>
 
 namespace {
 
@@ -265,6 +269,37 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
     return c;
 }
 
+QString SavedTaskList::repair(ltvItemData &d)
+{
+    QStringList faults;
+    // The output's name, as a typed one is checked: a plain file name in the
+    // output folder.
+    if (!IsAcceptableOutputName(d.NewFilename, d.NewFileExt)) {
+        faults << QStringLiteral("names its output \"%1\"").arg(d.NewFilename + d.NewFileExt);
+        d.NewFilename = StripFileExt(FileNamePart(d.InputFile));
+        d.NewFileExt.clear();
+    }
+    // The times: as the task was added, or as an edit sets them (an edit
+    // of a record without times of its own keeps only what passes).
+    ltvItemData bare = d;
+    bare.StartSecs = bare.EndSecs = -1;
+    bare.OrigStartSecs = StrToSeconds(d.OrigStartTime);
+    bare.OrigEndSecs = StrToSeconds(d.OrigEndTime);
+    const ltvItemData edit = ValidateOutputEdit(bare, QString(), d.StartTime, d.EndTime);
+    const bool asAdded =
+        d.StartTime == d.OrigStartTime && d.EndTime == d.OrigEndTime && d.ClipLength == d.Length;
+    const bool asEdited = edit.StartSecs >= 0 && edit.StartSecs == StrToSeconds(d.StartTime) &&
+                          edit.EndSecs >= 0 && edit.EndSecs == StrToSeconds(d.EndTime) &&
+                          std::abs(edit.ClipLengthSecs - StrToSeconds(d.ClipLength)) < 0.05;
+    if (!asAdded && !asEdited) {
+        faults << QStringLiteral("has the times %1 to %2").arg(d.StartTime, d.EndTime);
+        d.StartTime = d.OrigStartTime;
+        d.EndTime = d.OrigEndTime;
+        d.ClipLength = d.Length;
+    }
+    return faults.join(QStringLiteral(" and "));
+}
+
 SavedTaskList::Content SavedTaskList::read() const
 {
     const QFileInfo info(m_path);
@@ -302,7 +337,7 @@ int SavedTaskList::offerRestore(
             text +=
                 QStringLiteral(" It was set aside as \"%1\".").arg(QDir::toNativeSeparators(aside));
         text += QStringLiteral(" The task list starts empty.");
-        m_platform.messageBox(text, QStringLiteral("Task List Damaged"), Platform::Icon::Warning);
+        m_platform.messageBox(text, DamagedCaption, Platform::Icon::Warning);
         return 0;
     }
     QList<Task> unfinished;
@@ -321,10 +356,15 @@ int SavedTaskList::offerRestore(
         return 0;
 
     int restored = 0;
+    QStringList damage;
     for (const Task &t : unfinished) {
         if (m_tasks.findCaption(t.record.InputFile) >= 0)
             continue;
         ltvItemData d = t.record;
+        if (const QString fault = repair(d); !fault.isEmpty())
+            damage << QStringLiteral("task %1 (%2) %3")
+                          .arg(restored + 1)
+                          .arg(QDir::toNativeSeparators(FileNamePart(d.InputFile)), fault);
         // Its conversion was cut off: it waits for the next run.
         if (d.Status == TaskStatus::Converting)
             d.Status = TaskStatus::OK;
@@ -353,5 +393,12 @@ int SavedTaskList::offerRestore(
             probeAgain(id);
         ++restored;
     }
+    if (!damage.isEmpty())
+        m_platform.messageBox(
+            QStringLiteral("The task list of the last session \"%1\" holds damaged values: %2. "
+                           "These tasks were restored with the name and the times of their "
+                           "source.")
+                .arg(QDir::toNativeSeparators(m_path), damage.join(QStringLiteral("; "))),
+            DamagedCaption, Platform::Icon::Warning);
     return restored;
 }

@@ -41,6 +41,7 @@ class SavedTaskList : public QObject
     Q_OBJECT
 public:
     static constexpr int SaveDelayMs = 1000;
+    static inline const QString DamagedCaption = QStringLiteral("Task List Damaged");
     // A list of a thousand tasks takes about half a megabyte.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
     // The longest stretch of formatting between two turns of the event loop.
@@ -92,6 +93,11 @@ public:
 
     // Not converted yet: any status but "Complete" and "Skipped".
     static bool IsUnfinished(const QString &status);
+    // A restored task passes the checks a typed edit passes (a plain output
+    // name, times within the source): what fails them takes the source's
+    // name, or the whole source's times. Says what was wrong ("names its
+    // output ..."), empty when nothing was.
+    static QString repair(ltvItemData &task);
     static QByteArray Format(const QList<Task> &tasks);
     // The lines of one task in the file.
     static QByteArray FormatTask(const Task &task);

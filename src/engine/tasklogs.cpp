@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -46,6 +47,7 @@ void TaskLogs::begin(TaskId id, const QString &heading)
     Entry e;
     e.heading = heading;
     e.order = ++m_nextOrder;
+    m_others.insert({e.order, id});
     m_entries.insert(id, e);
 }
 
@@ -92,24 +94,15 @@ void TaskLogs::store(Entry &e, const char *data, qsizetype size)
 void TaskLogs::enforceTotal(TaskId keep)
 {
     while (m_total > m_totalLimit) {
-        auto victim = m_entries.end();
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it.key() == keep)
-                continue;
-            if (victim == m_entries.end()) {
-                victim = it;
-                continue;
-            }
-            // Logs of conversions that succeeded go first, the oldest first.
-            const bool a = it->finished && it->succeeded;
-            const bool b = victim->finished && victim->succeeded;
-            if (a != b ? a : it->order < victim->order)
-                victim = it;
-        }
-        if (victim == m_entries.end())
+        // Logs of conversions that succeeded go first, the oldest first.
+        std::optional<TaskId> victim;
+        for (const Queue *queue : {&m_succeeded, &m_others})
+            for (auto it = queue->begin(); it != queue->end() && !victim; ++it)
+                if (it->second != keep)
+                    victim = it->second;
+        if (!victim)
             return;
-        m_total -= victim->ring.size();
-        m_entries.erase(victim);
+        remove(*victim);
     }
 }
 
@@ -118,9 +111,11 @@ void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason)
     const auto it = m_entries.find(id);
     if (it == m_entries.end())
         return;
+    queueOf(*it).erase({it->order, id});
     it->finished = true;
     it->succeeded = succeeded;
     it->reason = reason;
+    queueOf(*it).insert({it->order, id});
 }
 
 void TaskLogs::remove(TaskId id)
@@ -129,6 +124,7 @@ void TaskLogs::remove(TaskId id)
     if (it == m_entries.end())
         return;
     m_total -= it->ring.size();
+    queueOf(*it).erase({it->order, id});
     m_entries.erase(it);
 }
 

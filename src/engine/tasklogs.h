@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <set>
+#include <utility>
 
 // What the encoder printed for each task's conversion, kept in memory and
 // found by the task's identity (see TaskStore::TaskId). Memory is bounded
@@ -73,13 +75,20 @@ private:
         quint64 order = 0; // when the conversion began
     };
 
+    using Queue = std::set<std::pair<quint64, TaskId>>; // by order
     void store(Entry &e, const char *data, qsizetype size);
     // Drops whole logs, other than keep's, until the total is within bounds.
     void enforceTotal(TaskId keep);
+    // The queue of logs that go first (succeeded), or of the others.
+    Queue &queueOf(const Entry &e) { return e.finished && e.succeeded ? m_succeeded : m_others; }
 
     qsizetype m_taskLimit;
     qsizetype m_totalLimit;
     qsizetype m_total = 0;
     quint64 m_nextOrder = 0;
     QHash<TaskId, Entry> m_entries;
+    // The order in which logs are dropped, so that a drop never searches
+    // them all.
+    Queue m_succeeded;
+    Queue m_others;
 };

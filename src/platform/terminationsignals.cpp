@@ -9,7 +9,9 @@
 
 namespace {
 
-// The write end of the pipe, for the handler, which may use nothing else.
+// The pipe's ends; the handler writes into the write end and may use
+// nothing else.
+volatile sig_atomic_t g_readFd = -1;
 volatile sig_atomic_t g_writeFd = -1;
 // Signals received so far, from how many the handler itself ends the
 // program, and with which exit status (-1: never).
@@ -18,6 +20,9 @@ volatile sig_atomic_t g_exitFrom = 0;
 volatile sig_atomic_t g_exitStatus = -1;
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
+
+// An object has taken the pipe over.
+bool g_owned = false;
 
 extern "C" void onTerminationSignal(int signalNumber)
 {
@@ -34,11 +39,15 @@ extern "C" void onTerminationSignal(int signalNumber)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+bool TerminationSignals::installHandlers()
 {
-    if (g_writeFd >= 0 || ::pipe2(m_fds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;
-    g_writeFd = m_fds[1];
+    if (g_writeFd >= 0)
+        return true;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    g_readFd = fds[0];
+    g_writeFd = fds[1];
     g_received = 0;
     g_exitStatus = -1;
     struct sigaction action = {};
@@ -50,7 +59,17 @@ TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int s : kSignals)
         ::sigaction(s, &action, nullptr);
-    m_notifier = new QSocketNotifier(m_fds[0], QSocketNotifier::Read, this);
+    return true;
+}
+
+TerminationSignals::TerminationSignals(QObject *parent) : QObject(parent)
+{
+    // One object at a time. Signals that came before it wait in the pipe
+    // for the event loop.
+    if (g_owned || !installHandlers())
+        return;
+    g_owned = true;
+    m_notifier = new QSocketNotifier(g_readFd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
 }
 
@@ -60,10 +79,14 @@ TerminationSignals::~TerminationSignals()
         return;
     for (int s : kSignals)
         ::signal(s, SIG_DFL);
+    const int readFd = g_readFd;
+    const int writeFd = g_writeFd;
     g_writeFd = -1;
+    g_readFd = -1;
     g_exitStatus = -1;
-    ::close(m_fds[0]);
-    ::close(m_fds[1]);
+    g_owned = false;
+    ::close(readFd);
+    ::close(writeFd);
 }
 
 void TerminationSignals::setExitFromSignal(int count, int exitStatus)
@@ -77,7 +100,7 @@ void TerminationSignals::readPipe()
 {
     unsigned char bytes[16];
     ssize_t n;
-    while ((n = ::read(m_fds[0], bytes, sizeof bytes)) > 0)
+    while ((n = ::read(g_readFd, bytes, sizeof bytes)) > 0)
         for (ssize_t i = 0; i < n; ++i)
             emit received(bytes[i]);
 }

@@ -59,11 +59,13 @@ AppPaths AppPaths::portable(const QString &programDir)
     p.m_preferencesFile = p.m_programDir + kPreferences;
     p.m_userProfileDir = p.shippedProfileDir();
     p.m_factoryOutputPath = p.m_programDir;
+    p.m_stateDir = p.m_programDir;
     return p;
 }
 
 AppPaths AppPaths::installed(const QString &programDir, const QString &configDir,
-                             const QString &profileDir, const QString &factoryOutputDir)
+                             const QString &profileDir, const QString &factoryOutputDir,
+                             const QString &stateDir)
 {
     AppPaths p;
     p.m_mode = Mode::Installed;
@@ -72,6 +74,7 @@ AppPaths AppPaths::installed(const QString &programDir, const QString &configDir
     p.m_preferencesFile = p.m_userConfigDir + kPreferences;
     p.m_userProfileDir = AddBackslash(profileDir);
     p.m_factoryOutputPath = AddBackslash(factoryOutputDir);
+    p.m_stateDir = stateDir.isEmpty() ? p.m_userConfigDir : AddBackslash(stateDir);
     return p;
 }
 
@@ -90,8 +93,14 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
     QString output = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     if (output.isEmpty() || !QFileInfo(output).isDir())
         output = QDir::homePath();
+    // By the XDG base directory rules a relative $XDG_STATE_HOME is
+    // ignored.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
     return installed(programDir, AddBackslash(config) + kFolderName,
-                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, output);
+                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, output,
+                     AddBackslash(state) + kFolderName);
 }
 
 QString AppPaths::encoderPath() const

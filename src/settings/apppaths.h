@@ -29,16 +29,19 @@ public:
     // Everything in programDir.
     static AppPaths portable(const QString &programDir);
     // The shipped files in programDir; the user's Preferences.ini in
-    // configDir, the user's profiles in profileDir, and factoryOutputDir as
-    // the output path until the user chooses one.
+    // configDir, the user's profiles in profileDir, factoryOutputDir as
+    // the output path until the user chooses one, and what the program keeps
+    // of its work in stateDir (configDir when empty).
     static AppPaths installed(const QString &programDir, const QString &configDir,
-                              const QString &profileDir, const QString &factoryOutputDir);
+                              const QString &profileDir, const QString &factoryOutputDir,
+                              const QString &stateDir = {});
     // The layout of a program in programDir for the user running it:
     // portable when the user may write programDir, installed otherwise.
     static AppPaths forProgram(const QString &programDir);
     // The given layout of a program in programDir; an installed one uses
-    // $XDG_CONFIG_HOME/Quivercast, $XDG_DATA_HOME/Quivercast/Profiles and the
-    // user's Videos folder (the home folder when there is none).
+    // $XDG_CONFIG_HOME/Quivercast, $XDG_DATA_HOME/Quivercast/Profiles,
+    // $XDG_STATE_HOME/Quivercast and the user's Videos folder (the home
+    // folder when there is none).
     static AppPaths forProgram(const QString &programDir, Mode mode);
 
     Mode mode() const { return m_mode; }
@@ -54,6 +57,12 @@ public:
     QString preferencesFile() const { return m_preferencesFile; }
     // The task list kept between sessions, beside the user's Preferences.ini.
     QString taskListFile() const { return m_userConfigDir + QStringLiteral("TaskList.ini"); }
+    // What the program keeps of its work for later runs and sessions: the
+    // user's state folder when installed, the program's directory when
+    // portable.
+    QString stateDir() const { return m_stateDir; }
+    // The record of the output files the program writes (OutputRecords).
+    QString outputRecordsDir() const { return m_stateDir + QStringLiteral("OutputRecords/"); }
     // The Preferences.ini that came with the program: the source of the
     // version text and of the factory settings. In the portable layout the
     // same file as preferencesFile().
@@ -93,4 +102,5 @@ private:
     QString m_preferencesFile;
     QString m_userProfileDir;
     QString m_factoryOutputPath;
+    QString m_stateDir;
 };

@@ -133,6 +133,8 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     for (const char *key : {"Bit Exact Algorithms", "Deinterlace"})
         m_advancedValues->appendRow(QString::fromLatin1(key));
 
+    // The outputs written by this program, known to every run and session.
+    m_outputRecords = std::make_unique<OutputRecords>(m_paths.outputRecordsDir());
     m_probes = std::make_unique<ProbeQueue>(encoderPath());
     m_probes->setLimitSource([this] { return probeLimit(); });
     m_probes->setHelperProgram(m_paths.probeHelperPath());
@@ -148,10 +150,13 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
             options.subfolders = m_settingForm->chkSubfolders->isChecked();
             options.keepStructure = m_settingForm->chkKeepStructure->isChecked();
         }
+        options.outputFolder = edtOutputdir->text();
         return options;
     });
+    m_intake->setOutputRecords(m_outputRecords.get());
     m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
     m_batch->setIntake(m_intake.get());
+    m_batch->setOutputRecords(m_outputRecords.get());
     // The task list is kept beside the user's settings; not where those
     // cannot be saved either.
     m_savedList = std::make_unique<SavedTaskList>(
@@ -695,6 +700,14 @@ void TMainForm::closeMainWindow()
     // Closing at the end of a run is the run's own completion action: no
     // question about the run in progress.
     m_autoClosing = true;
+    close();
+}
+
+void TMainForm::closeForSignal()
+{
+    // The session ends or the program is told to stop: nobody may be there
+    // to answer, so a run in progress stops without a question.
+    m_closingForSignal = true;
     close();
 }
 
@@ -1242,10 +1255,11 @@ void TMainForm::StorePreferences()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (m_batch->RunState() != BatchRun::Idle && !m_autoClosing) {
-        const Platform::Answer answer = m_platform.messageBox(
-            QStringLiteral("A conversion is in progress. Do you want to stop it and exit?"),
-            QStringLiteral("Exit"), Platform::Icon::Question, Platform::Buttons::YesNo);
-        if (answer != Platform::Answer::Yes) {
+        if (!m_closingForSignal &&
+            m_platform.messageBox(
+                QStringLiteral("A conversion is in progress. Do you want to stop it and exit?"),
+                QStringLiteral("Exit"), Platform::Icon::Question,
+                Platform::Buttons::YesNo) != Platform::Answer::Yes) {
             event->ignore();
             return;
         }

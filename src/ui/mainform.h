@@ -12,6 +12,7 @@
 #include <memory>
 
 class BatchRun;
+class OutputRecords;
 class Platform;
 class PreviewPlayer;
 class ProbeQueue;
@@ -107,6 +108,9 @@ public:
     bool autoExit() const override;
     bool autoTurnOff() const override;
     void closeMainWindow() override;
+    // Closes the window for SIGTERM or SIGINT: a run in progress is stopped
+    // without a question, its partial output removed, the list saved.
+    void closeForSignal();
     bool rewritesProfile(const QString &profilePath) const override;
 
     // Controls, named as the window's design names them.
@@ -238,6 +242,7 @@ private:
     bool m_applyingColumnRule = false;
     bool m_shown = false;
     bool m_autoClosing = false;
+    bool m_closingForSignal = false;
     // The row whose values the Output grid shows (the first selected one),
     // -1 for none.
     int m_outputRow = -1;
@@ -257,6 +262,7 @@ private:
     ValueListModel *m_videoValues = nullptr;
     ValueListModel *m_audioValues = nullptr;
     ValueListModel *m_advancedValues = nullptr;
+    std::unique_ptr<OutputRecords> m_outputRecords;
     std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
