@@ -112,7 +112,7 @@ private slots:
     {
         QVERIFY(m_work.isValid());
         m_program = std::make_unique<ProgramDir>(fakeEncoder(), true, false);
-        m_cli = copyCli(*m_program);
+        m_cli = copyCli(*m_program, true);
         QVERIFY(!m_cli.isEmpty());
         m_src = m_work.filePath("src");
         m_out = m_work.filePath("out");
@@ -414,14 +414,11 @@ private slots:
     // one too.
     void readersEndWithTheProgram()
     {
-        ProgramDir program(fakeEncoder(), true, false);
-        const QString cli = copyCli(program, true);
-        QVERIFY(QFile::copy(m_program->file("Preferences.ini"), program.file("Preferences.ini")));
         qputenv("QUIVERCAST_PROBE_TEST_FAULTS", "hang:good");
         const auto unset = qScopeGuard([] { qunsetenv("QUIVERCAST_PROBE_TEST_FAULTS"); });
         setFakeScript(m_work.path(), {"sleep 60000"});
         QProcess p;
-        p.start(cli, {"--json", m_src + "/good.avi"});
+        p.start(m_cli, {"--json", m_src + "/good.avi"});
         QVERIFY(p.waitForStarted());
         QList<qint64> readers;
         QTRY_VERIFY_WITH_TIMEOUT(
