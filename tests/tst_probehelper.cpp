@@ -267,7 +267,7 @@ private slots:
     // keeps only its own file waiting.
     void faultsFallBackToTheEncoder_data()
     {
-        QTest::addColumn<QString>("program"); // empty: the real one
+        QTest::addColumn<QString>("program"); // empty: the real one; "$text": a text file
         QTest::addColumn<QByteArray>("faults");
         QTest::addColumn<bool>("encoderOnly");
         QTest::addColumn<int>("limit");
@@ -287,6 +287,8 @@ private slots:
                                  << allByEncoder << true;
         QTest::newRow("built without the libraries")
             << "" << QByteArray("unavailable") << false << 1 << allByEncoder << true;
+        QTest::newRow("not a program")
+            << "$text" << QByteArray() << false << 1 << allByEncoder << true;
         QTest::newRow("not a media reader")
             << fakeEncoder() << QByteArray() << false << 1 << allByEncoder << true;
         QTest::newRow("encoder only") << "" << QByteArray() << true << 1 << allByEncoder << false;
@@ -306,6 +308,12 @@ private slots:
         for (const char *name : {"one.avi", "fault.avi", "three.avi"}) {
             files << file(name);
             QVERIFY(QFile::exists(files.last()) || QFile::link(m_clip, files.last()));
+        }
+        if (program == "$text") {
+            // Executable, but no program the system can start.
+            program = file("not a program");
+            QVERIFY(writeFile(program, "quivercast-probe\t1\n"));
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
         }
         ProbeQueue queue(fakeEncoder());
         queue.setLimitSource([limit] { return limit; });

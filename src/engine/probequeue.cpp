@@ -4,6 +4,7 @@
 #include "settings/preferences.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,10 +25,31 @@ void ProbeQueue::setEncoderOnlySource(std::function<bool()> source)
     m_encoderOnlySource = std::move(source);
 }
 
-bool ProbeQueue::helpersUsable() const
+bool ProbeQueue::helpersUsable()
 {
-    return !m_helperProgram.isEmpty() && !m_helperUnavailable &&
-           !(m_encoderOnlySource && m_encoderOnlySource());
+    if (m_helperProgram.isEmpty() || m_helperUnavailable ||
+        (m_encoderOnlySource && m_encoderOnlySource()))
+        return false;
+    if (!m_helperLookedFor) {
+        // A reader that is not there is not started again and again.
+        m_helperLookedFor = true;
+        if (!QFileInfo(m_helperProgram).isExecutable()) {
+            helperIsUnavailable(QStringLiteral("it is missing or not executable"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void ProbeQueue::helperIsUnavailable(const QString &reason)
+{
+    if (m_helperUnavailable)
+        return;
+    // Said once; the encoder probes every file from now on.
+    m_helperUnavailable = true;
+    emit helperUnavailable(
+        QStringLiteral("The media reader %1 cannot be started (%2); the encoder probes the files.")
+            .arg(QDir::toNativeSeparators(m_helperProgram), reason));
 }
 
 int ProbeQueue::limit() const
@@ -126,14 +148,7 @@ ProbeHelper *ProbeQueue::newHelper()
             [this, helper](const MediaFacts &facts) { helperAnswered(helper, facts.texts); });
     connect(helper, &ProbeHelper::failed, this, [this, helper] { helperFailed(helper); });
     connect(helper, &ProbeHelper::unavailable, this, [this, helper](const QString &reason) {
-        if (!m_helperUnavailable) {
-            // Said once; the encoder probes every file from now on.
-            m_helperUnavailable = true;
-            emit helperUnavailable(
-                QStringLiteral("The media reader %1 cannot be started (%2); the encoder "
-                               "probes the files.")
-                    .arg(QDir::toNativeSeparators(m_helperProgram), reason));
-        }
+        helperIsUnavailable(reason);
         helperFailed(helper);
     });
     return helper;

@@ -101,8 +101,9 @@ private:
         bool byEncoder = false; // a reader gave no answer for it
     };
 
-    bool helpersUsable() const;
-    bool byHelper(const Waiting &file) const { return !file.byEncoder && helpersUsable(); }
+    bool helpersUsable();
+    bool byHelper(const Waiting &file) { return !file.byEncoder && helpersUsable(); }
+    void helperIsUnavailable(const QString &reason);
     // A reader for the next file: an idle one, a new one, or one that can
     // take another file in flight; none when the limit is reached.
     ProbeHelper *helperFor(int max);
@@ -125,6 +126,7 @@ private:
     QHash<Prober *, QList<Waiting>> m_running; // the files of each, in order
     QString m_helperProgram;
     std::function<bool()> m_encoderOnlySource;
+    bool m_helperLookedFor = false;
     bool m_helperUnavailable = false;
     QList<ProbeHelper *> m_helpers;                          // idle or busy, kept running
     QHash<ProbeHelper *, std::deque<Waiting>> m_helperFiles; // the files in flight of each
