@@ -58,9 +58,8 @@ void BackgroundWriter::run()
         } catch (const TIniFileError &e) {
             error = e.text();
         }
-        if (!error.isEmpty())
-            QMetaObject::invokeMethod(
-                this, [this, error] { emit failed(error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, error] { emit written(error); }, Qt::QueuedConnection);
         lock.lock();
         m_writing = false;
         m_changed.notify_all();

@@ -30,9 +30,9 @@ public:
     void writeNow(const QByteArray &bytes);
 
 signals:
-    // A write handed over failed, with the reason; told on the owner's
-    // thread.
-    void failed(const QString &error);
+    // A write handed over has ended: error is empty when it succeeded, the
+    // reason when it failed. Told on the owner's thread.
+    void written(const QString &error);
 
 private:
     void run();

@@ -460,8 +460,8 @@ BatchRun::TaskEnd BatchRun::beginTask(Slot &slot, int index, const EncoderOption
     }
     // Recorded before the encoder starts: should the program end during
     // the conversion, every later run knows the file for an unfinished one.
-    slot.partialBefore = m_records->lookup(OutputRecords::keyOf(output)).state ==
-                         OutputRecords::State::Unfinished;
+    slot.partialBefore =
+        m_records->lookup(OutputRecords::keyOf(output)).state == OutputRecords::State::Unfinished;
     QString notRecorded;
     if (!m_records->markUnfinished(output, task.InputFile, &notRecorded)) {
         m_logs.begin(slot.id, QString());

@@ -30,11 +30,6 @@ ProbeHelper::~ProbeHelper()
     EndProcessesOf(this, m_process.get());
 }
 
-qint64 ProbeHelper::processId() const
-{
-    return m_process ? m_process->processId() : 0;
-}
-
 void ProbeHelper::probe(const QString &path)
 {
     m_files.push_back(path);

@@ -43,8 +43,6 @@ public:
     bool isBusy() const { return !m_files.empty(); }
     // Files asked about and not answered yet.
     int inFlight() const { return int(m_files.size()); }
-    // The reader's process id while it runs, else 0.
-    qint64 processId() const;
 
 signals:
     // The oldest file in flight, read.

@@ -2,8 +2,6 @@
 
 #include "prober.h"
 
-class ProbeHelper;
-
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -14,6 +12,8 @@ class ProbeHelper;
 #include <functional>
 #include <memory>
 
+class ProbeHelper;
+
 // Probes waiting for their turn and those under way, each for one task. At
 // most limit() probes run at a time, side by side, each an encoder process
 // of its own watched from the event loop (see Prober); the others wait in
@@ -23,11 +23,12 @@ class ProbeHelper;
 // "n of m".
 //
 // With a media reader program set, files are read by readers (ProbeHelper),
-// each kept running and given one file at a time, at most limit() of them
-// busy at once; the encoder is asked only about the files a reader gives no
-// answer for (one the library cannot read, or one that crashed, hung or
-// confused the reader), and about every file when the reader cannot be
-// started at all or the encoder alone is to probe.
+// each kept running and reading one file after another, with a few more in
+// flight (HelperDepth), at most limit() of them busy at once; the encoder is
+// asked only about the files a reader gives no answer for (one the library
+// cannot read, or one that crashed, hung or confused the reader), and about
+// every file when the reader cannot be started at all or the encoder alone
+// is to probe.
 //
 // With a batch limit above 1, one encoder is asked about up to that many
 // waiting files at once (see Prober), the waiting ones shared out among the

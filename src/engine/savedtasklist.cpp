@@ -75,7 +75,7 @@ SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString
     m_timer.setSingleShot(true);
     m_timer.setInterval(SaveDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveInBackground);
-    connect(&m_writer, &BackgroundWriter::failed, this, &SavedTaskList::reportFailure);
+    connect(&m_writer, &BackgroundWriter::written, this, &SavedTaskList::written);
     // Changed tasks are formatted a slice at a time while the program is
     // idle, so that a save has little left to do.
     m_formatSlice.setSingleShot(true);
@@ -112,9 +112,9 @@ void SavedTaskList::saveNow()
         return;
     try {
         m_writer.writeNow(current());
-        m_failureReported = false;
+        written({});
     } catch (const TIniFileError &e) {
-        reportFailure(e.text());
+        written(e.text());
     }
 }
 
@@ -124,9 +124,14 @@ void SavedTaskList::saveInBackground()
         m_writer.write(current());
 }
 
-void SavedTaskList::reportFailure(const QString &error)
+void SavedTaskList::written(const QString &error)
 {
-    // Told once, not at every change, until a write succeeds again.
+    // A failure is told once, not at every change, until a write succeeds
+    // again.
+    if (error.isEmpty()) {
+        m_failureReported = false;
+        return;
+    }
     if (m_failureReported)
         return;
     m_failureReported = true;
@@ -142,7 +147,8 @@ const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
     Task t;
     t.unfinishedOutput = m_unfinishedSource ? m_unfinishedSource(id) : QString();
     t.outputSubfolder = m_tasks.outputSubfolder(row);
-    if (f.lines.isEmpty() || m_changed.remove(id) || f.unfinishedOutput != t.unfinishedOutput ||
+    const bool changed = m_changed.remove(id);
+    if (changed || f.lines.isEmpty() || f.unfinishedOutput != t.unfinishedOutput ||
         f.outputSubfolder != t.outputSubfolder) {
         // The texts as they stand (kFields is in the row's order).
         t.record.InputFile = m_tasks.caption(row);

@@ -122,7 +122,8 @@ private:
     // The file's content for the task list as it stands.
     QByteArray current();
     void saveInBackground();
-    void reportFailure(const QString &error);
+    // A write has ended; error empty when it succeeded.
+    void written(const QString &error);
 
     TaskStore &m_tasks;
     Platform &m_platform;
