@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Writes PNG screenshots of the program's windows into the given folder:
+# Writes PNG screenshots of the program's windows into the given folder,
+# with the desktop's font and again into <outdir>/14pt with a 14-point one:
 #   scripts/screenshots.sh <outdir>
 # Builds what is needed, then runs the screenshot program under a virtual X
 # server (xvfb-run), so it works on a machine without a display.
@@ -15,4 +16,5 @@ if [ ! -f build/build.ninja ]; then
 fi
 cmake --build build --target screenshots quivercast_files
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/screenshots "$out"
+xvfb-run -a -s "-screen 0 1920x1080x24" build/tests/screenshots "$out"
+xvfb-run -a -s "-screen 0 1920x1080x24" build/tests/screenshots --point-size 14 "$out/14pt"

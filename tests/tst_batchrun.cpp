@@ -503,8 +503,8 @@ private slots:
         QCOMPARE(h.platform.messages[0].text,
                  "The conversion is completed, but 4 of 6 files could not be converted. Point at "
                  "a \"Failed\" task to see why, or choose \"Show Log...\" in its pop-up menu.");
-        QCOMPARE(h.platform.messages[0].caption, "Complete");
-        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(h.platform.messages[0].caption, "Finished with errors");
+        QCOMPARE(h.platform.messages[0].icon, Platform::Icon::Warning);
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.opened, (QStringList{h.outDir}));
         QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
@@ -580,6 +580,7 @@ private slots:
         QCOMPARE(h.snapshots.last(), (Snapshot{100, 100}));
         QCOMPARE(h.platform.messages.size(), 1);
         QCOMPARE(h.platform.messages[0].text, message);
+        QCOMPARE(h.platform.messages[0].caption, bFails ? "Finished with errors" : "Complete");
         QCOMPARE(testsupport::readFile(h.outDir + "/a.mp4"), "kept");
         QCOMPARE(testsupport::readFile(h.outDir + "/c.mp4"), "kept");
         QCOMPARE(testsupport::readFile(h.outDir + "/u.mp4"), "x");
@@ -656,29 +657,44 @@ private slots:
         QVERIFY(!QFile::exists(h.outDir + "/a.mp4"));
     }
 
+    // After the run: the message, the output folder, exit, or turning the
+    // computer off after a minute's notice that can be cancelled; a refusal
+    // of the system is told.
     void completionActions_data()
     {
         QTest::addColumn<bool>("turnOff");
         QTest::addColumn<bool>("exitOn");
         QTest::addColumn<bool>("openDir");
+        QTest::addColumn<bool>("noticeAnswer");
+        QTest::addColumn<QString>("refusal");
         QTest::addColumn<int>("powerOffs");
         QTest::addColumn<int>("closes");
-        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("message"); // its caption
         QTest::addColumn<int>("opens");
-        QTest::newRow("nothing") << false << false << false << 0 << 0 << 1 << 0;
-        QTest::newRow("open dir") << false << false << true << 0 << 0 << 1 << 1;
-        QTest::newRow("exit") << false << true << true << 0 << 1 << 0 << 0;
-        QTest::newRow("turn off") << true << false << true << 1 << 1 << 0 << 0;
-        QTest::newRow("turn off and exit") << true << true << false << 1 << 1 << 0 << 0;
+        QTest::newRow("nothing") << false << false << false << false << "" << 0 << 0 << "Complete"
+                                 << 0;
+        QTest::newRow("open dir") << false << false << true << false << "" << 0 << 0 << "Complete"
+                                  << 1;
+        QTest::newRow("exit") << false << true << true << false << "" << 0 << 1 << "" << 0;
+        QTest::newRow("turn off") << true << false << true << true << "" << 1 << 1 << "" << 0;
+        QTest::newRow("turn off and exit")
+            << true << true << false << true << "" << 1 << 1 << "" << 0;
+        QTest::newRow("turn off cancelled")
+            << true << true << true << false << "" << 0 << 0 << "" << 0;
+        QTest::newRow("turn off refused")
+            << true << false << false << true << "Interactive authentication required." << 1 << 0
+            << "Not Turned Off" << 0;
     }
     void completionActions()
     {
         QFETCH(bool, turnOff);
         QFETCH(bool, exitOn);
         QFETCH(bool, openDir);
+        QFETCH(bool, noticeAnswer);
+        QFETCH(QString, refusal);
         QFETCH(int, powerOffs);
         QFETCH(int, closes);
-        QFETCH(int, messages);
+        QFETCH(QString, message);
         QFETCH(int, opens);
         Harness h;
         h.host.turnOff = turnOff;
@@ -691,15 +707,26 @@ private slots:
             QVERIFY(h.platform.opened.isEmpty());
         };
         h.run->RunBatch(QString());
+        // The notice holds nothing up: the run is over while it is shown.
+        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
+        QVERIFY(!h.run->timerTime()->isActive());
+        QCOMPARE(h.platform.powerOffNotices, turnOff ? QList<int>{60} : QList<int>());
+        QCOMPARE(h.host.closeCount, turnOff ? 0 : closes);
+        if (turnOff) {
+            h.platform.powerOffRefusals << refusal;
+            std::exchange(h.platform.pendingNotice, {})(noticeAnswer);
+        }
         QCOMPARE(h.platform.powerOffCount, powerOffs);
         QCOMPARE(h.host.closeCount, closes);
-        QCOMPARE(h.platform.messages.size(), messages);
+        QCOMPARE(h.platform.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(h.platform.messages[0].caption, message);
+        if (!refusal.isEmpty())
+            QCOMPARE(h.platform.messages[0].text,
+                     "The computer was not turned off: Interactive authentication required.");
         QCOMPARE(h.platform.opened.size(), opens);
         if (opens)
             QCOMPARE(h.platform.opened[0], h.outDir);
-        // Closing the window afterwards finds no run in progress.
-        QCOMPARE(h.run->RunState(), int(BatchRun::Idle));
-        QVERIFY(!h.run->timerTime()->isActive());
     }
 
     // 30 ticks with the total bar at 25% leave 90 s: 00:01:30.

@@ -164,7 +164,7 @@ private slots:
         const auto [status, out] = run({QStringLiteral("--dry-run"), clip});
         QCOMPARE(status, 0);
         QVERIFY2(out.startsWith(" -y -i \"" + clip.toUtf8() + '"') &&
-                     out.endsWith(" \"" + home.toUtf8() + "/Videos/clip.avi\"\n"),
+                     out.endsWith(" \"" + home.toUtf8() + "/Videos/clip.mp4\"\n"),
                  out.constData());
         QCOMPARE(snapshot(home), before);
         QCOMPARE(snapshot(m_prefix), installed);
@@ -200,7 +200,7 @@ private slots:
         const QString clip = testsupport::makeStandardClip(home + QStringLiteral("/clip.mp4"));
         QVERIFY(!clip.isEmpty());
         QVERIFY(chownTree(home));
-        const QString unreadable = profiles + QStringLiteral("/AVI MPEG-4 + MP3.apf");
+        const QString unreadable = profiles + QStringLiteral("/MP4 H.264 + AAC.apf");
         if (unreadableProfile) // root's, for root alone
             QVERIFY(testsupport::writeFile(unreadable, "[Main]\r\nType=avi\r\n") &&
                     QFile::setPermissions(unreadable, QFile::ReadOwner | QFile::WriteOwner) &&
@@ -223,7 +223,7 @@ private slots:
 
         // Closed normally: that user's settings are saved in their home.
         const QByteArray saved = testsupport::readFile(prefs);
-        QVERIFY2(saved.contains("Version=1.8\r\n") && saved.contains("Profile=0\r\n") &&
+        QVERIFY2(saved.contains("Version=1.8\r\n") && saved.contains("Profile=4\r\n") &&
                      saved.contains("Output Path=" + home.toUtf8() + "/Videos/\r\n"),
                  saved.constData());
         QCOMPARE(QFileInfo(prefs).ownerId(), kUser);

@@ -94,17 +94,19 @@ private slots:
 
     void texts()
     {
-        QCOMPARE(SupportedExtensions(),
-                 (QStringList{".avi", ".mpg", ".mpeg", ".mp4", ".wmv", ".mov", ".vob", ".asf"}));
-        QCOMPARE(DirectoryMask(),
-                 QStringLiteral("*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;"));
+        const QString mask =
+            "*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;*.mkv;*.webm;*.m4v;*."
+            "ts;*.m2ts;*.mts;*.flv;*.3gp;*.ogv;*.mxf;*.dv;";
+        QCOMPARE(DirectoryMask(), mask);
         QCOMPARE(FileDialogFilter(),
-                 QStringLiteral(
-                     "All Support Files(*.avi;*.mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;)|*.avi;*."
-                     "mpg;*.mpeg;*.mp4;*.wmv;*.mov;*.vob;*.asf;|AVI Files (*.avi)|*.avi|MPG Files "
-                     "(*.mpg)|*.mpg|MPEG Files (*.mpeg)|*.mpeg|MP4 Files (*.mp4)|*.mp4|WMV Files "
-                     "(*.wmv)|*.wmv|MOV Files (*.mov)|*.mov|VOB Files (*.vob)|*.vob|ASF Files "
-                     "(*.asf)|*.asf|All Files (*.*)|*.*"));
+                 "All Support Files(" + mask + ")|" + mask +
+                     "|AVI Files (*.avi)|*.avi|MPG Files (*.mpg)|*.mpg|MPEG Files (*.mpeg)|*.mpeg|"
+                     "MP4 Files (*.mp4)|*.mp4|WMV Files (*.wmv)|*.wmv|MOV Files (*.mov)|*.mov|VOB "
+                     "Files (*.vob)|*.vob|ASF Files (*.asf)|*.asf|MKV Files (*.mkv)|*.mkv|WEBM "
+                     "Files (*.webm)|*.webm|M4V Files (*.m4v)|*.m4v|TS Files (*.ts)|*.ts|M2TS "
+                     "Files (*.m2ts)|*.m2ts|MTS Files (*.mts)|*.mts|FLV Files (*.flv)|*.flv|3GP "
+                     "Files (*.3gp)|*.3gp|OGV Files (*.ogv)|*.ogv|MXF Files (*.mxf)|*.mxf|DV Files "
+                     "(*.dv)|*.dv|All Files (*.*)|*.*");
     }
 
     void hasSupportedExt_data()
@@ -119,6 +121,10 @@ private slots:
         QTest::newRow("dot in directory only") << "/v/dir.avi/clip" << false;
         QTest::newRow("trailing dot") << "/v/a." << false;
         QTest::newRow("near miss") << "/v/a.avix" << false;
+        QTest::newRow("matroska") << "/v/a.MKV" << true;
+        QTest::newRow("transport stream") << "/v/a.m2ts" << true;
+        QTest::newRow("last of the list") << "/v/a.dv" << true;
+        QTest::newRow("not a video") << "/v/a.mp3" << false;
         QTest::newRow("empty") << "" << false;
     }
     void hasSupportedExt()
@@ -571,23 +577,27 @@ private slots:
         QCOMPARE(IsUndecodableName(DecodeFileName(bytes)), undecodable);
     }
 
-    // Names that are not valid UTF-8 cannot be added: every way in counts
-    // the files they name and tells the user once. A valid name holding
-    // U+FFFD, which such a name looks like when decoded with replacement,
-    // is added.
+    // Names that are not valid UTF-8 cannot be added: every way in names
+    // the files they name once, at its end, without a message box. A valid
+    // name holding U+FFFD, which such a name looks like when decoded with
+    // replacement, is added.
     void undecodableNames_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<int>("notAdded");
-        QTest::newRow("directory") << "directory" << 2;
-        QTest::newRow("command line") << "command line" << 3;
-        QTest::newRow("list file") << "list file" << 3;
-        QTest::newRow("drop") << "drop" << 3;
+        QTest::addColumn<int>("notUtf8");
+        QTest::addColumn<int>("notFound");
+        QTest::newRow("directory") << "directory" << 2 << 0;
+        QTest::newRow("command line") << "command line" << 3 << 1;
+        QTest::newRow("list file") << "list file" << 3 << 1;
+        // A dropped name counts by its extension, there or not.
+        QTest::newRow("drop") << "drop" << 4 << 0;
     }
     void undecodableNames()
     {
         QFETCH(QString, way);
-        QFETCH(int, notAdded);
+        QFETCH(int, notUtf8);
+        QFETCH(int, notFound);
+        QSignalSpy ended(m_intake.get(), &TaskIntake::intakeEnded);
         const QString dir = m_tmp.filePath("raw " + way);
         QVERIFY(QDir().mkpath(dir));
         const QByteArray base = QFile::encodeName(dir) + '/';
@@ -625,13 +635,16 @@ private slots:
         }
         QVERIFY(settled());
         QCOMPARE(captions(), (QStringList{replacement, good}));
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].caption, "Files Not Added");
-        QCOMPARE(m_platform->messages[0].text,
-                 QStringLiteral("%1 files could not be added because their names are not valid "
-                                "UTF-8. Rename them to add them.")
-                     .arg(notAdded));
-        QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(ended.size(), 1);
+        const auto items = ended[0][0].value<QList<TaskIntake::NotAdded>>();
+        QCOMPARE(items.size(), notUtf8 + notFound);
+        QCOMPARE(std::count_if(items.begin(), items.end(),
+                               [](const TaskIntake::NotAdded &item) {
+                                   return item.reason == TaskIntake::NotAdded::Reason::NotFound;
+                               }),
+                 notFound);
+        QCOMPARE(TaskIntake::Describe(items[0]), dir + "/a\uFFFD.avi: name not valid UTF-8");
         QCOMPARE(DecodeFileName(EncodeFileName(paths.last())), paths.last());
         QCOMPARE(EncodeFileName(paths.last()), raw.last());
     }

@@ -1,5 +1,5 @@
-// The main window itself: start-up, the idle and running states, the layout
-// arithmetic on resize, the drag strip, the preferences on close, closing
+// The main window itself: start-up, the idle and running states, a layout
+// that fits any size and font, the drag strip, the preferences on close, closing
 // during a run, and whole sessions with the real encoder.
 #include "engine/batchrun.h"
 #include "engine/intake.h"
@@ -13,11 +13,16 @@
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/mainform.h"
+#include "ui/notaddedreport.h"
 #include "ui/processform.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/valuelisteditor.h"
+#include "ui/welcomepanel.h"
 
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -33,7 +38,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QSplitterHandle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,7 +91,7 @@ private slots:
         MainFormFixture f({}, o);
         TMainForm &form = *f.form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
-        QCOMPARE(form.size(), QSize(798, 539));
+        QCOMPARE(form.size(), QSize(798, 539)); // at the design font or a narrower one
         QCOMPARE(form.edtOutputdir->text(), f.dir.path());
         f.show();
 
@@ -97,15 +105,22 @@ private slots:
              {form.tbtnAddFile, form.tbtnAddDir, form.tbtnSetting, form.tbtnAbout, form.tbtnHelp})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 
-        // The toolbar in its order, with its hints.
-        QStringList hints;
+        // The toolbar in its order, named by its hints for screen readers;
+        // the tooltips tell the keys.
+        QStringList names, tips;
         for (QToolButton *b :
              form.ToolBar1->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
-            if (b->objectName().startsWith(QLatin1String("tbtn")))
-                hints << b->toolTip();
-        QCOMPARE(hints,
+            if (b->objectName().startsWith(QLatin1String("tbtn"))) {
+                names << b->accessibleName();
+                tips << b->toolTip();
+            }
+        QCOMPARE(names,
                  QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down", "Remove",
                               "Clear", "Start", "Stop", "Settings", "About", "Help"}));
+        QCOMPARE(tips, QStringList({"Add Video Files (Ctrl+O)", "Add Directory (Ctrl+Shift+O)",
+                                    "Move Up (Alt+Up)", "Move Down (Alt+Down)", "Remove (Del)",
+                                    "Clear (Backspace)", "Start (F5)", "Stop (Esc)", "Settings",
+                                    "About", "Help (F1)"}));
         QCOMPARE(form.tbtnStart->size(), QSize(56, 54));
         QCOMPARE(form.tbtnStart->iconSize(), QSize(48, 48));
         QVERIFY(!form.tbtnStart->icon().pixmap(48, QIcon::Disabled).isNull());
@@ -118,7 +133,45 @@ private slots:
         QCOMPARE(form.outputExtension(), QStringLiteral(".mkv"));
         QCOMPARE(form.vleVideo->values()->valueOf(QStringLiteral("Video Codec")),
                  QStringLiteral("MPEG-4"));
-        QCOMPARE(form.panProfile->width(), 200);
+        // The right-hand panel: its designed 200 pixels, wider where a time
+        // in the font at hand needs it.
+        QVERIFY(form.panProfile->width() >= 200);
+        QVERIFY(form.vleOutput->columnWidth(1) >=
+                form.fontMetrics().horizontalAdvance(QStringLiteral("00:00:00.00")));
+    }
+
+    // A screen reader finds a name for every control, and the column names
+    // of the task list and of the grids.
+    void everyControlNamed()
+    {
+        MainFormFixture f;
+        f.show();
+        TMainForm &form = *f.form;
+        int named = 0;
+        for (QWidget *w : form.findChildren<QWidget *>()) {
+            if (!w->isVisible() ||
+                !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w) ||
+                  qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w) ||
+                  qobject_cast<QProgressBar *>(w) || qobject_cast<QAbstractSlider *>(w)) ||
+                qobject_cast<QAbstractItemView *>(w->parentWidget()) ||
+                qobject_cast<QScrollBar *>(w)) // parts of the controls that scroll
+                continue;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
+            ++named;
+        }
+        QVERIFY(named >= 29);
+        auto columns = [](QWidget *view) {
+            QStringList names;
+            QAccessibleTableInterface *table =
+                QAccessible::queryAccessibleInterface(view)->tableInterface();
+            for (int c = 0; table && c < table->columnCount(); ++c)
+                names << table->columnDescription(c);
+            return names;
+        };
+        QCOMPARE(columns(form.ltvTask), QStringList({"Input File", "Length", "Size", "Status"}));
+        QCOMPARE(columns(form.vleVideo), QStringList({"Name", "Value"}));
     }
 
     void noProfilesKeepsDesignedRows()
@@ -159,43 +212,98 @@ private slots:
         QVERIFY(!form.tbtnStop->isEnabled());
     }
 
-    void resizeArithmetic()
+    // At the smallest size, at the designed one and maximised, with the
+    // desktop's font and with a large one: every control whole and inside
+    // the window, none over another; the right-hand panel grows with the
+    // window; the bottom bar's buttons at its right edge, its boxes filling
+    // the rest.
+    void layoutFitsAnySize_data()
     {
-        MainFormFixture f;
-        f.show();
+        QTest::addColumn<int>("points"); // 0: the desktop's
+        QTest::addColumn<QSize>("size"); // empty: as the window starts
+        QTest::newRow("smallest") << 0 << QSize(640, 480);
+        QTest::newRow("designed") << 0 << QSize();
+        QTest::newRow("maximised") << 0 << QSize(1920, 1080);
+        QTest::newRow("14 points") << 14 << QSize();
+        QTest::newRow("14 points maximised") << 14 << QSize(1920, 1080);
+    }
+    void layoutFitsAnySize()
+    {
+        QFETCH(int, points);
+        QFETCH(QSize, size);
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        if (points > 0) {
+            QFont large = desktop;
+            large.setPointSize(points);
+            QApplication::setFont(large);
+        }
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.withShippedProfiles = true;
+        MainFormFixture f({}, o);
         TMainForm &form = *f.form;
-        auto check = [&form] {
-            const int w = form.panMain->width();
-            QCOMPARE(form.panBottomCenter->width(), w);
-            QCOMPARE(form.panBottomLeft->width(), w);
-            QCOMPARE(form.bbtnSetting->x(), w - 90);
-            QCOMPARE(form.cmbProfile->width(), w - 90 - 83);
-            QCOMPARE(form.bbtnOpen->x(), w - 90);
-            QCOMPARE(form.bbtnBrowser->x(), w - 175);
-            QCOMPARE(form.edtOutputdir->width(), w - 175 - 83);
-            // The percentage labels show "100%" whole at the right edge.
-            for (QLabel *label : {form.labCurProgress, form.labTotalProgress}) {
-                QVERIFY(label->width() >= 27);
-                QVERIFY(label->width() >=
-                        label->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
-                QCOMPARE(label->geometry().right(), w - 1);
+        if (points == 0) {
+            QVERIFY(form.minimumSizeHint().width() <= 640);
+            QVERIFY(form.minimumSizeHint().height() <= 480);
+        }
+        f.show();
+        const int designedPanel = form.panProfile->width();
+        if (size.isValid())
+            form.resize(size);
+        QTRY_COMPARE(form.size(), size.isValid() ? size : form.size());
+        QTRY_COMPARE(form.panMain->width() + form.panSplitter->width() + form.panProfile->width(),
+                     form.centralWidget()->width());
+        if (size.width() > 1000)
+            QVERIFY(form.panProfile->width() > designedPanel + 100);
+
+        // Both bottom panels in turn, the report of what was not added shown.
+        form.DropPaths({m_tmp.filePath(QStringLiteral("notes.txt"))});
+        QTRY_VERIFY(form.findChild<QWidget *>(QStringLiteral("btnNotAdded"))->isVisible());
+        for (bool running : {false, true}) {
+            running ? form.EnterRunMode() : form.LeaveRunMode();
+            emit form.batch().progressPanelShown(running);
+            QApplication::processEvents();
+            QWidget *panel = running ? form.panBottomLeft : form.panBottomCenter;
+            QList<QWidget *> controls;
+            for (QWidget *w : form.findChildren<QWidget *>()) {
+                if (!w->isVisible() || w->isWindow() || !w->isVisibleTo(&form) ||
+                    !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w) ||
+                      qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w) ||
+                      qobject_cast<QProgressBar *>(w) || qobject_cast<QAbstractItemView *>(w)))
+                    continue;
+                // Inside every one of its parents, up to the window or to
+                // the content of a scrolling area.
+                for (QWidget *p = w; p != &form; p = p->parentWidget()) {
+                    if (qobject_cast<QAbstractScrollArea *>(p->parentWidget()->parentWidget()))
+                        break;
+                    const QRect inParent = p->geometry();
+                    QVERIFY2(QRect(QPoint(), p->parentWidget()->size()).contains(inParent),
+                             qPrintable(w->objectName() + u'/' + p->objectName()));
+                }
+                // A label shows its whole text, but for the file being converted.
+                if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty() &&
+                                                             label != form.labConvertingFile &&
+                                                             !label->wordWrap())
+                    QVERIFY2(label->width() >= label->sizeHint().width(),
+                             qPrintable(label->text()));
+                if (panel->isAncestorOf(w))
+                    controls << w;
             }
-            QCOMPARE(form.pgbCurrent->width(), form.labCurProgress->x() - 123);
-            QCOMPARE(form.pgbTotal->width(), form.labTotalProgress->x() - 123);
-        };
-        check();
-        const int setting = form.bbtnSetting->x();
-        const int open = form.bbtnOpen->x();
-        const int combo = form.cmbProfile->width();
-        const int edit = form.edtOutputdir->width();
-        const QRect welcome = form.panbg->geometry();
-        form.resize(form.width() + 100, form.height());
-        QTRY_COMPARE(form.bbtnSetting->x(), setting + 100);
-        QCOMPARE(form.bbtnOpen->x(), open + 100);
-        QCOMPARE(form.cmbProfile->width(), combo + 100);
-        QCOMPARE(form.edtOutputdir->width(), edit + 100);
-        QCOMPARE(form.panbg->geometry(), welcome);
-        check();
+            for (QWidget *a : controls)
+                for (QWidget *b : controls)
+                    if (a != b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                        QVERIFY2(!QRect(a->mapTo(&form, QPoint()), a->size())
+                                      .intersects(QRect(b->mapTo(&form, QPoint()), b->size())),
+                                 qPrintable(a->objectName() + u' ' + b->objectName()));
+        }
+        const int right = form.panBottomCenter->width() - 15;
+        QCOMPARE(form.bbtnSetting->geometry().right() + 1, right);
+        QCOMPARE(form.bbtnOpen->geometry().right() + 1, right);
+        QVERIFY(form.cmbProfile->geometry().right() < form.bbtnSetting->x());
+        QVERIFY(form.edtOutputdir->geometry().right() < form.bbtnBrowser->x());
+        QVERIFY(form.cmbProfile->width() > form.bbtnSetting->width());
+        QCOMPARE(form.labTotalProgress->geometry().right(), form.panBottomLeft->width() - 1);
     }
 
     void dragStrip()
@@ -208,7 +316,7 @@ private slots:
         // The pointer 20 pixels left of the strip's centre.
         sendStripMove(form.panSplitter, 5 - 20, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
-        QCOMPARE(form.bbtnSetting->x(), setting - 20);
+        QTRY_COMPARE(form.bbtnSetting->x(), setting - 20);
         QCOMPARE(form.panBottomCenter->width(), form.panMain->width());
 
         // Shift held, the right button, or no button: nothing changes.
@@ -218,12 +326,68 @@ private slots:
         sendStripMove(form.panSplitter, -30, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width + 20);
 
-        // Dragging far right or far left keeps every width non-negative.
+        // Dragging far right keeps the panel at its designed width, far left
+        // keeps every width non-negative.
         sendStripMove(form.panSplitter, 5000, Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(form.panProfile->width(), 0);
+        QCOMPARE(form.panProfile->width(), form.panProfile->minimumWidth());
         sendStripMove(form.panSplitter, -5000, Qt::LeftButton, Qt::NoModifier);
         QVERIFY(form.panMain->width() >= 0);
         QVERIFY(form.panProfile->width() <= form.centralWidget()->width());
+    }
+
+    // Adding files and folders starts in the folder used last, which the
+    // next session finds in Preferences.ini; before, in the Videos folder,
+    // or at home where there is none.
+    void addingStartsInTheFolderUsedLast_data()
+    {
+        QTest::addColumn<bool>("withVideos");
+        QTest::newRow("Videos folder") << true;
+        QTest::newRow("no Videos folder") << false;
+    }
+    void addingStartsInTheFolderUsedLast()
+    {
+        QFETCH(bool, withVideos);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qunsetenv("XDG_CONFIG_HOME");
+        });
+        const QString videos = home.filePath(QStringLiteral("Videos"));
+        if (withVideos)
+            QVERIFY(QDir().mkpath(videos));
+        const QString first = withVideos ? videos : QDir(home.path()).absolutePath();
+        const QString clips = home.filePath(QStringLiteral("clips"));
+        const QString other = home.filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(clips) && QDir().mkpath(other));
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        QByteArray prefs;
+        {
+            MainFormFixture f({}, o);
+            f.show();
+            TMainForm &form = *f.form;
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            QTest::mouseClick(form.tbtnAddDir, Qt::LeftButton);
+            f.platform.fileAnswers << QStringList{clips + QStringLiteral("/a.avi")};
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            f.platform.browseAnswers << other;
+            QTest::mouseClick(form.tbtnAddDir, Qt::LeftButton);
+            QTest::mouseClick(form.tbtnAddFile, Qt::LeftButton);
+            QCOMPARE(f.platform.fileDialogDirectories, QStringList({first, first, other}));
+            QCOMPARE(f.platform.browseDirectories, QStringList({first, clips}));
+            QVERIFY(!readFile(f.dir.file(QStringLiteral("Preferences.ini"))).contains("Last"));
+            QVERIFY(form.close());
+            prefs = readFile(f.dir.file(QStringLiteral("Preferences.ini")));
+            QVERIFY2(prefs.contains("Last Folder=" + other.toUtf8() + "\r\n"), prefs.constData());
+        }
+        o.preferences = QString::fromUtf8(prefs);
+        MainFormFixture f({}, o);
+        f.show();
+        QTest::mouseClick(f.form->tbtnAddFile, Qt::LeftButton);
+        QCOMPARE(f.platform.fileDialogDirectories, QStringList({other}));
     }
 
     void preferencesStoredOnClose()
@@ -314,9 +478,14 @@ private slots:
         // Videos folder, the catalogue holds both kinds of profile.
         QCOMPARE(form.windowTitle(), QStringLiteral("Quivercast V1.8"));
         QCOMPARE(form.edtOutputdir->text(), f.home.path() + QStringLiteral("/Videos/"));
-        QCOMPARE(form.cmbProfile->currentText(), QStringLiteral("AVI MPEG-4 + MP3"));
+        // The shipped settings choose "MP4 H.264 + AAC" (here the user's of
+        // that name); the user's own say nothing, so the first one.
+        QCOMPARE(form.cmbProfile->currentText(),
+                 usable ? QStringLiteral("AVI MPEG-4 + MP3") : QStringLiteral("mp4 h.264 + aac"));
         QVERIFY(form.cmbProfile->findText(QStringLiteral("mp4 h.264 + aac")) >= 0);
         QCOMPARE(form.cmbProfile->findText(QStringLiteral("MP4 H.264 + AAC")), -1);
+        form.cmbProfile->setCurrentIndex(0);
+        form.cmbProfileChange();
 
         // Start converts with a shipped profile, which is only read.
         const QString clip =
@@ -1010,15 +1179,17 @@ private slots:
         QDir().mkpath(src.filePath(QStringLiteral("folder")));
         const QString inFolder =
             testsupport::makeStandardClip(src.filePath(QStringLiteral("folder/b clip.avi")), 2.0);
+        // Today's formats are taken in too.
         const QString single =
-            testsupport::makeStandardClip(src.filePath(QStringLiteral("ä single.mp4")), 3.0);
+            testsupport::makeStandardClip(src.filePath(QStringLiteral("ä single.mkv")), 3.0);
         QVERIFY(!inFolder.isEmpty() && !single.isEmpty());
         const QString text = src.filePath(QStringLiteral("notes.txt"));
         QFile(text).open(QIODevice::WriteOnly);
+        const QString missing = src.filePath(QStringLiteral("gone.avi"));
 
         MainFormFixture::Options o;
         o.profiles = {{QStringLiteral("Test"), QStringLiteral("avi")}};
-        MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text}, o);
+        MainFormFixture f({src.filePath(QStringLiteral("folder")), single, text, missing}, o);
         TMainForm &form = *f.form;
         // Taken in once the window is shown.
         QCOMPARE(form.tasks().count(), 0);
@@ -1032,6 +1203,9 @@ private slots:
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
         QVERIFY(!form.welcomeVisible());
         QVERIFY(form.tbtnStart->isEnabled());
+        // What was left out is told without a message box.
+        QCOMPARE(form.btnNotAdded->toolTip(), text + QStringLiteral(": not a video file\n") +
+                                                  missing + QStringLiteral(": not found"));
 
         // Cut the second clip to 1 s through the Output grid, left open.
         QTemporaryDir out;

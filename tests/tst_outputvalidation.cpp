@@ -173,9 +173,19 @@ private slots:
         QTest::newRow("last dot splits") << "my.holiday.avi"
                                          << "my.holiday"
                                          << ".avi";
+        // Only a known extension is one: a source's or a profile's.
+        QTest::newRow("dotted date") << "Party 2024.06.01"
+                                     << "Party 2024.06.01"
+                                     << "";
+        QTest::newRow("known ignoring case") << "Party 2024.06.01.WebM"
+                                             << "Party 2024.06.01"
+                                             << ".WebM";
+        QTest::newRow("a profile's") << "take 2.ogg"
+                                     << "take 2"
+                                     << ".ogg";
         QTest::newRow("trailing dot") << "holiday."
-                                      << "holiday"
-                                      << ".";
+                                      << "holiday."
+                                      << "";
         QTest::newRow("blanks kept") << " a b .mp4"
                                      << " a b "
                                      << ".mp4";
@@ -208,7 +218,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, ext);
         ltvItemData before = twoMinutes();
-        const ltvItemData after = ValidateOutputEdit(before, typed, "00:00:00.0", "00:02:00");
+        const ltvItemData after =
+            ValidateOutputEdit(before, typed, "00:00:00.0", "00:02:00", {QStringLiteral(".ogg")});
         QCOMPARE(after.NewFilename, name);
         QCOMPARE(after.NewFileExt, ext);
     }

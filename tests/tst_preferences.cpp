@@ -1,6 +1,7 @@
 #include "settings/apppaths.h"
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
+#include "settings/profiles.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -168,6 +169,11 @@ private slots:
         QVERIFY(QFile::copy(testsupport::sourceDir() + "/resources/Preferences.ini", m_ini));
         QFile::setPermissions(m_ini, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(ReadVersion(m_ini), QString("1.8"));
+        // A first start chooses "MP4 H.264 + AAC" of the shipped catalogue.
+        const int profile = ReadProfileIndex(m_ini);
+        QCOMPARE(
+            ListFilesByExt(testsupport::sourceDir() + "/resources/Profiles", ".apf").value(profile),
+            QStringLiteral("MP4 H.264 + AAC.apf"));
         const PreferenceValues d = ReadPreferences(m_ini, "Default", m_appDir);
         QCOMPARE(d.outputPath, m_appDir); // no fixed factory path: the program's directory
         QCOMPARE(d.synMode, 0);
@@ -181,7 +187,7 @@ private slots:
         changed.autoExit = true;
         StorePreferences(m_ini, 1, changed);
         // The Default section and the version stay as they were.
-        QVERIFY(testsupport::readFile(m_ini).endsWith(before.mid(before.indexOf("Version="))));
+        QVERIFY(testsupport::readFile(m_ini).endsWith(before.mid(before.indexOf("[Default]"))));
         QCOMPARE(ReadVersion(m_ini), QString("1.8"));
         QVERIFY(!ReadPreferences(m_ini, "Default", m_appDir).autoExit);
         QVERIFY(ReadPreferences(m_ini, "Main", m_appDir).autoExit);

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(m.valueOf(""), QString("empty"));
         m.setGridValue("NEW KEY", "3");
         QCOMPARE(m.valueOf("new key"), QString("3"));
-        m.setRows({ValueListModel::Row{"Other", "4", false, {}, {}}});
+        m.setRows({ValueListModel::Row{"Other", "4", false, {}, {}, {}}});
         QCOMPARE(m.findRow(QString::fromUtf8("\xc3\x84rger Rate")), -1);
         QCOMPARE(m.valueOf("OTHER"), QString("4"));
     }

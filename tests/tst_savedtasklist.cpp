@@ -8,16 +8,23 @@
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/mainform.h"
+#include "ui/settingform.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <csignal>
 #include <cstring>
@@ -387,6 +394,84 @@ private slots:
 
     // A damaged file is told about and set aside; the start goes on with an
     // empty list. A pipe in its place does not hold the start up.
+    // A failed task's log is kept beside the list when the program exits
+    // after the run; restored, the task tells why it failed and shows its
+    // log. Logs no restored task takes are removed at the start.
+    void failureLogsOutliveTheProgram()
+    {
+        const QString a = m_tmp.filePath(QStringLiteral("log a.avi"));
+        const QString b = m_tmp.filePath(QStringLiteral("log b.avi"));
+        QVERIFY(writeFile(a, "") && writeFile(b, ""));
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        QByteArray list;
+        QMap<QString, QByteArray> logs;
+        {
+            MainFormFixture f({a, b}, o);
+            f.show();
+            f.waitForIntake();
+            TMainForm &form = *f.form;
+            form.RestoreSession();
+            form.edtOutputdir->setText(m_tmp.path());
+            f.settingForm->chkExit->setChecked(true);
+            QObject::connect(&form.batch(), &BatchRun::convertingFileChanged, &form,
+                             [&](const QString &file) {
+                                 testsupport::setFakeScript(
+                                     m_tmp.path(), file == QLatin1String("log b.avi")
+                                                       ? QStringList{"print " + b +
+                                                                         ": Invalid data found "
+                                                                         "when processing input\n",
+                                                                     "exit 1"}
+                                                       : QStringList{"touch $last"});
+                             });
+            QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+            qunsetenv("QC_FAKE_SCRIPT");
+            QTRY_VERIFY(!form.isVisible()); // exited after the run, without a message
+            QVERIFY(f.platform.messages.isEmpty());
+            list = readFile(f.paths.taskListFile());
+            const QDir folder(f.paths.taskLogFolder());
+            for (const QString &name : folder.entryList(QDir::Files))
+                logs.insert(name, readFile(folder.filePath(name)));
+        }
+        const QList<SavedTaskList::Task> saved = SavedTaskList::Parse(list).tasks;
+        QCOMPARE(saved.size(), 2);
+        QVERIFY(saved[0].logFile.isEmpty()); // converted: no log kept
+        QCOMPARE(logs.keys(), QStringList{saved[1].logFile});
+
+        for (bool yes : {true, false}) {
+            MainFormFixture f({}, o, [&](MainFormFixture &f) {
+                QVERIFY(writeFile(f.paths.taskListFile(), list));
+                QVERIFY(QDir().mkpath(f.paths.taskLogFolder()));
+                for (auto it = logs.cbegin(); it != logs.cend(); ++it)
+                    QVERIFY(writeFile(f.paths.taskLogFolder() + it.key(), it.value()));
+                // A log of an earlier session that no task names.
+                QVERIFY(writeFile(f.paths.taskLogFolder() + "stale.log", "Heading=x\n"));
+            });
+            f.show();
+            TMainForm &form = *f.form;
+            f.platform.answers << (yes ? Platform::Answer::Yes : Platform::Answer::No);
+            form.RestoreSession();
+            const QStringList left = QDir(f.paths.taskLogFolder()).entryList(QDir::Files);
+            if (!yes) {
+                QCOMPARE(form.tasks().count(), 0);
+                QCOMPARE(left, QStringList());
+                continue;
+            }
+            QCOMPARE(rows(form), QStringList({"log b.avi:Failed"}));
+            QCOMPARE(left, logs.keys());
+            QWidget *viewport = form.ltvTask->viewport();
+            const QPoint pos = form.ltvTask->visualRect(form.tasks().index(0, 3)).center();
+            QToolTip::hideText();
+            QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+            QApplication::sendEvent(viewport, &help);
+            QCOMPARE(QToolTip::text(), b + ": Invalid data found when processing input");
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, pos);
+            form.ppmTaskPopup();
+            QVERIFY(form.ShowLog1->isEnabled());
+        }
+    }
+
     void damagedFile_data()
     {
         QTest::addColumn<bool>("pipe");

@@ -1,8 +1,8 @@
 #include "engine/commandline.h"
-#include "settings/profilegrids.h"
-#include "settings/valuelistmodel.h"
 #include "platform/recordingplatform.h"
+#include "settings/profilegrids.h"
 #include "settings/profiles.h"
+#include "settings/valuelistmodel.h"
 #include "support/testsupport.h"
 #include "ui/sizeform.h"
 

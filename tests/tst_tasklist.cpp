@@ -5,14 +5,19 @@
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
+#include "preview/dstrackbar.h"
 #include "preview/previewpane.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
+#include "ui/gridsection.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
+#include "ui/notaddedreport.h"
+#include "ui/sectionstack.h"
 #include "ui/settingform.h"
+#include "ui/tasklistdelegate.h"
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
@@ -30,12 +35,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
 #include <QUrl>
+#include <cmath>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -67,6 +75,13 @@ class TestTaskList : public QObject
         f->form->DropPaths(paths);
         f->waitForIntake();
         return f;
+    }
+
+    // Keys reach the window's shortcuts only while it is the active one.
+    void activate(TMainForm &form)
+    {
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
     }
 
     QStringList names(TMainForm &form)
@@ -324,6 +339,165 @@ private slots:
         QTRY_COMPARE(newFilenames(), names);
     }
 
+    // Tab and Shift+Tab go round every control in reading order, through
+    // the grids and out of them again, their editors included.
+    void tabRoundTheWindow()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        activate(form);
+        QList<QWidget *> order{
+            form.tbtnAddFile, form.tbtnAddDir,   form.tbtnUp,      form.tbtnDown,
+            form.tbtnRemove,  form.tbtnClear,    form.tbtnStart,   form.tbtnSetting,
+            form.tbtnAbout,   form.tbtnHelp,     form.ltvTask,     form.cmbProfile,
+            form.bbtnSetting, form.edtOutputdir, form.bbtnBrowser, form.bbtnOpen};
+        for (TGridSection *section : form.ScrollBox1->sections())
+            order << section->toggleButton() << section->grid();
+        order << form.panPreview->TrackBar << form.panPreview->sbtnPlay
+              << form.panPreview->sbtnPause << form.panPreview->sbtnStop;
+        auto control = [&order](QWidget *w) {
+            while (w && !order.contains(w))
+                w = w->parentWidget();
+            return w;
+        };
+        const QRect row = form.ltvTask->visualRect(form.tasks().index(0, 0));
+        QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(QApplication::focusWidget(), form.ltvTask);
+        const qsizetype start = order.indexOf(form.ltvTask);
+        for (bool forward : {true, false}) {
+            QList<QWidget *> visited;
+            for (int i = 0; i < order.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                visited << control(QApplication::focusWidget());
+            }
+            QList<QWidget *> expected;
+            for (qsizetype i = 1; i <= order.size(); ++i)
+                expected << order[(start + (forward ? i : order.size() - i)) % order.size()];
+            QCOMPARE(visited, expected);
+        }
+    }
+
+    // The keys of the window and of the task list: adding, moving, Delete
+    // and Backspace taken back with Ctrl+Z (also from the list's menu),
+    // Help, and Escape stopping a run.
+    void shortcutsAndUndo()
+    {
+        auto f = formWithTasks(3);
+        TMainForm &form = *f->form;
+        activate(form);
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f->platform.fileDialogFilters.size(), 1);
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f->platform.browseTitles, QStringList({"Add a directory to the Task List"}));
+        QTest::keyClick(&form, Qt::Key_F1);
+        QCOMPARE(f->platform.opened, QStringList({form.helpFile()}));
+
+        QWidget *viewport = form.ltvTask->viewport();
+        auto click = [&](int row) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {},
+                              form.ltvTask->visualRect(form.tasks().index(row, 0)).center());
+        };
+        click(0);
+        QTest::keyClick(form.ltvTask, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(names(form), QStringList({"t2", "t1", "t3"}));
+        QTest::keyClick(form.ltvTask, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3"}));
+
+        // Undo in the menu names what it takes back.
+        auto undoText = [&] {
+            form.ppmTaskPopup();
+            return form.Undo1->isEnabled() ? form.Undo1->text() : QString();
+        };
+        QCOMPARE(undoText(), QString());
+        click(1);
+        const TaskStore::TaskId second = form.tasks().taskId(1);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(names(form), QStringList({"t1", "t3"}));
+        QTest::keyClick(form.ltvTask, Qt::Key_Backspace);
+        QCOMPARE(form.tasks().count(), 0);
+        QVERIFY(taskButtonsDisabled(form));
+        QCOMPARE(undoText(), QStringLiteral("Undo Clear"));
+        QTest::keyClick(form.ltvTask, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(names(form), QStringList({"t1", "t3"}));
+        QVERIFY(taskButtonsEnabled(form));
+        QCOMPARE(undoText(), QStringLiteral("Undo Remove"));
+        form.Undo1->trigger();
+        QCOMPARE(names(form), QStringList({"t1", "t2", "t3"}));
+        QCOMPARE(form.tasks().taskId(1), second);
+        QCOMPARE(form.selectedRows(), QList<int>({1}));
+        QCOMPARE(outputValues(form)[0], QStringLiteral("t2.mp4"));
+        QCOMPARE(undoText(), QString());
+
+        // Escape stops a run; before and after, it is the editors' key.
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(out.path(), {"touch $last", "sleep 20000"});
+        QTimer::singleShot(500, &form, [&form] { QTest::keyClick(&form, Qt::Key_Escape); });
+        QTest::keyClick(&form, Qt::Key_F5);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(0, ItemField::Status), QStringLiteral("Stop"));
+        QCOMPARE(f->platform.messages.last().caption, QStringLiteral("Cancel"));
+    }
+
+    // What is typed into the Output grid by keyboard: a dotted name stays
+    // whole up to the encoder's arguments, a time that is not taken is
+    // marked until the task is selected again.
+    void outputEditsByKeyboard()
+    {
+        auto f = formWithTasks(1);
+        TMainForm &form = *f->form;
+        activate(form);
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        QWidget *list = form.ltvTask->viewport();
+        const QPoint row = form.ltvTask->visualRect(form.tasks().index(0, 0)).center();
+        QTest::mouseClick(list, Qt::LeftButton, {}, row);
+        TValueListEditor *grid = form.vleOutput;
+        auto cell = [grid](int r) { return grid->visualRect(grid->model()->index(r, 1)); };
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(0).center());
+        QTRY_VERIFY(grid->openEditor());
+        QTest::keyClicks(grid->openEditor(), QStringLiteral("Party 2024.06.01"));
+        QTest::keyClick(grid->openEditor(), Qt::Key_Down);
+        QTest::keyClicks(grid->openEditor(), QStringLiteral("abc"));
+        QTest::keyClick(grid->openEditor(), Qt::Key_Tab);
+        QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
+
+        ltvItemData d;
+        form.tasks().GetItemData(0, ItemField::All, d);
+        QCOMPARE(d.NewFilename, QStringLiteral("Party 2024.06.01"));
+        QCOMPARE(d.NewFileExt, QString());
+        QCOMPARE(d.StartTime, QStringLiteral("00:00:00"));
+        // The refused time: marked, and told as its tooltip.
+        QCOMPARE(grid->values()->value(1), QStringLiteral("abc"));
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, cell(1).center(),
+                        grid->viewport()->mapToGlobal(cell(1).center()));
+        QApplication::sendEvent(grid->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Not a valid time: 00:00:00 is kept."));
+        auto tinted = [grid](const QRect &r) {
+            const QColor c =
+                grid->viewport()->grab(r.adjusted(1, 1, -1, -1)).toImage().pixelColor(0, 0);
+            return c.red() > c.green() + 20;
+        };
+        QVERIFY(tinted(cell(1)));
+        QVERIFY(!tinted(cell(2)));
+
+        QStringList arguments;
+        QObject::connect(&form.batch(), &BatchRun::taskStarted, &form,
+                         [&](int, const QStringList &args) { arguments = args; });
+        testsupport::setFakeScript(out.path(), {"touch $last"});
+        QTest::keyClick(&form, Qt::Key_F5);
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(arguments.value(arguments.size() - 1),
+                 QDir(out.path()).filePath(QStringLiteral("Party 2024.06.01.mp4")));
+
+        // Selected again: the stored time, unmarked.
+        QTest::mouseClick(list, Qt::LeftButton, {}, row);
+        QCOMPARE(grid->values()->value(1), QStringLiteral("00:00:00"));
+        QVERIFY(!tinted(cell(1)));
+    }
+
     void outputEditStoredIntoTask()
     {
         auto f = formWithTasks(1);
@@ -456,7 +630,7 @@ private slots:
         for (QAction *a : actions)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(texts, QStringList({"Open", "Show Log...", "-", "Add Files...",
-                                     "Add Directorys...", "-", "Remove", "Clear"}));
+                                     "Add Directorys...", "-", "Remove", "Clear", "Undo"}));
         form.ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
         QVERIFY(!form.ShowLog1->isEnabled());
@@ -519,6 +693,39 @@ private slots:
         QCOMPARE(toolTipAt(1, 3), why);
         QCOMPARE(toolTipAt(1, 0), failing + u'\n' + why);
         QCOMPARE(toolTipAt(0, 3), QStringLiteral("Complete"));
+
+        // The failed task's texts in the error colour, beside statuses with
+        // their icons.
+        form.ltvTask->selectionModel()->clear();
+        const QImage shot = viewport->grab().toImage();
+        auto errorPixels = [&](int row) {
+            const QRect cell = form.ltvTask->visualRect(form.tasks().index(row, 0));
+            int n = 0;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    n += c.red() > 140 && c.green() < 100 && c.blue() < 100;
+                }
+            return n;
+        };
+        QVERIFY(errorPixels(1) > 0);
+        QCOMPARE(errorPixels(0), 0);
+        auto *delegate = qobject_cast<TTaskListDelegate *>(form.ltvTask->itemDelegate());
+        QVERIFY(delegate && delegate->statusIcon(TaskStatus::OK).isNull());
+        for (const QString &status :
+             {TaskStatus::Complete, TaskStatus::Failed, TaskStatus::Skipped, TaskStatus::Stop,
+              TaskStatus::Probing, TaskStatus::Converting})
+            QVERIFY(!delegate->statusIcon(status).isNull());
+
+        // Removed and put back with Ctrl+Z, the task keeps its log.
+        activate(form);
+        const QPoint failedRow = form.ltvTask->visualRect(form.tasks().index(1, 0)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, failedRow);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(form.tasks().count(), 1);
+        QTest::keyClick(form.ltvTask, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form.tasks().caption(1), failing);
+        QCOMPARE(toolTipAt(1, 3), why);
 
         // The menu of the failed row.
         const QRect rect = form.ltvTask->visualRect(form.tasks().index(1, 0));
@@ -587,41 +794,43 @@ private slots:
                               h->sectionSize(3)};
         };
         QCOMPARE(form.rememberedListWidth(), form.ltvTask->width());
-        const QList<int> before = widths();
         const int listWidth = form.ltvTask->width();
 
-        // The window grows by 100: so does the list, and the columns by their
-        // shares.
-        form.resize(form.width() + 100, form.height());
-        QTRY_COMPARE(form.ltvTask->width(), listWidth + 100);
+        // In a wider window, the drag strip narrows the list by 100 and
+        // widens it again: the columns by their shares.
+        form.resize(form.width() + 400, form.height());
+        QTRY_VERIFY(form.ltvTask->width() > listWidth + 200);
+        QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        const int wideList = form.ltvTask->width();
+        const QList<int> before = widths();
+        const int panel = form.panProfile->width();
+        auto drag = [&](int x) {
+            QWidget *strip = form.panSplitter;
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(strip, &move);
+        };
+        drag(5 - 100);
+        QTRY_COMPARE(form.ltvTask->width(), wideList - 100);
         const QList<int> after = widths();
-        QCOMPARE(after[0] - before[0], 49);
-        QCOMPARE(after[1] - before[1], 17);
-        QCOMPARE(after[2] - before[2], 15);
-        QCOMPARE(after[3] - before[3], 19);
-
-        // The window keeps its designed size at least.
-        QCOMPARE(form.minimumSize(), QSize(798, 539));
-        form.resize(form.width() - 700, form.height());
-        QTRY_COMPARE(form.width(), 798);
+        QCOMPARE(before[0] - after[0], 49);
+        QCOMPARE(before[1] - after[1], 17);
+        QCOMPARE(before[2] - after[2], 15);
+        QCOMPARE(before[3] - after[3], 19);
+        drag(5 + 100);
+        QTRY_COMPARE(form.ltvTask->width(), wideList);
+        QCOMPARE(widths(), before);
 
         // Shrinking the list far with the drag strip never takes a column
         // below 20 pixels, and dragging back gives the columns their widths
         // again.
         const QList<int> wide = widths();
-        const int panel = form.panProfile->width();
-        auto drag = [&](int x) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(x, 5),
-                             form.panSplitter->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(form.panSplitter, &move);
-        };
         drag(-2000);
         QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
         for (int w : widths())
             QVERIFY2(w >= 20, qPrintable(QString::number(w)));
         drag(form.panProfile->width() + 5 - panel);
-        QTRY_COMPARE(form.ltvTask->width(), listWidth);
+        QTRY_COMPARE(form.ltvTask->width(), wideList);
         QCOMPARE(widths(), wide);
     }
 
@@ -718,10 +927,14 @@ private slots:
         const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0644);
         QVERIFY(fd >= 0);
         ::close(fd);
+        const QString mkv = m_sources.filePath(QStringLiteral("today.MKV"));
+        const QString notes = m_sources.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(testsupport::writeFile(mkv, {}) && testsupport::writeFile(notes, {}));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t1.avi"))),
                       QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t2.avi"))),
                       QUrl::fromEncoded("file://" + raw.toPercentEncoding("/")),
+                      QUrl::fromLocalFile(mkv), QUrl::fromLocalFile(notes),
                       QUrl(QStringLiteral("https://example.org/clip.avi"))});
         auto drop = [&] {
             const QPoint at = form.ltvTask->geometry().center();
@@ -736,14 +949,34 @@ private slots:
         QVERIFY(!drop());
         QCOMPARE(form.tasks().count(), 0);
         form.LeaveRunMode();
-        // Accepted otherwise; only local files are taken.
+        // Accepted otherwise; only local files are taken. What was left out
+        // is told in the bottom bar, never in a message box.
         QVERIFY(drop());
         f->waitForIntake();
-        QCOMPARE(names(form), QStringList({"t1", "t2"}));
-        QCOMPARE(f->platform.messages.size(), 1);
-        QCOMPARE(f->platform.messages[0].caption, QStringLiteral("Files Not Added"));
+        QCOMPARE(names(form), QStringList({"t1", "t2", "today"}));
+        QVERIFY(f->platform.messages.isEmpty());
         QVERIFY(taskButtonsEnabled(form));
         QVERIFY(!form.welcomeVisible());
+        QToolButton *report = form.btnNotAdded;
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->text(), QStringLiteral("2 items were not added"));
+        QCOMPARE(report->toolTip(), QString::fromUtf8(raw) + ": name not valid UTF-8\n" + notes +
+                                        ": not a video file");
+        // The next intake's report replaces it: now three are in the list.
+        QVERIFY(drop());
+        f->waitForIntake();
+        QCOMPARE(report->text(), QStringLiteral("5 items were not added"));
+        QVERIFY(report->toolTip().startsWith(m_sources.filePath(QStringLiteral("t1.avi")) +
+                                             ": already in the list\n"));
+        // A click takes it away; an intake that leaves nothing out shows none.
+        QTest::mouseClick(report, Qt::LeftButton);
+        QVERIFY(!report->isVisible());
+        form.DropPaths({notes});
+        f->waitForIntake();
+        QTRY_VERIFY(report->isVisible());
+        form.DropPaths({});
+        f->waitForIntake();
+        QTRY_VERIFY(!report->isVisible());
     }
 
     void dropsRefusedDuringRun()

@@ -1,5 +1,6 @@
 #include "engine/itemdata.h"
 #include "engine/taskstore.h"
+#include "engine/taskundo.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -210,6 +211,34 @@ private slots:
         QVERIFY(d != a && d != b && d != c);
         QCOMPARE(store.rowOf(a), -1);
         QCOMPARE(store.taskId(5), TaskStore::TaskId(0));
+    }
+
+    // Remove and Clear taken back (their places, records and identities
+    // are seen in the window's tests): the ten latest removals, the latest
+    // first; a source added again meanwhile is not listed twice.
+    void undoDepth()
+    {
+        TaskStore store;
+        TaskUndo undo(store);
+        QStringList names;
+        for (char c = 'a'; c <= 'p'; ++c)
+            store.appendRow(names.emplace_back(QStringLiteral("/v/%1.avi").arg(c)));
+        // Eleven removals of the first task (a to k), k added again, then
+        // Clear: the removals of c to k come back, and the Clear.
+        for (int i = 0; i < 11; ++i)
+            undo.remove({0});
+        store.appendRow(names[10]);
+        undo.clear();
+        QCOMPARE(undo.nextKind(), TaskUndo::Kind::Clear);
+        QCOMPARE(undo.undo().size(), 6);
+        int undone = 1;
+        for (; undo.canUndo(); ++undone)
+            undo.undo();
+        QCOMPARE(undone, TaskUndo::Depth);
+        QStringList captions;
+        for (int i = 0; i < store.count(); ++i)
+            captions << store.caption(i);
+        QCOMPARE(captions, names.mid(2, 8) + names.mid(11) + QStringList{names[10]});
     }
 };
 

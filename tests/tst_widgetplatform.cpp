@@ -1,10 +1,11 @@
 // The real Platform: the file dialog filter, the addresses handed to the
-// desktop, and the toolkit's own file and folder dialogs, driven offscreen by
-// mouse and keys as a user would.
+// desktop, the toolkit's own file and folder dialogs and the notice before
+// turning off, driven offscreen by mouse and keys as a user would.
 #include "engine/intake.h"
 #include "engine/probequeue.h"
 #include "engine/taskstore.h"
 #include "support/testsupport.h"
+#include "ui/poweroffnotice.h"
 #include "ui/widgetplatform.h"
 
 #include <QAbstractItemView>
@@ -12,7 +13,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -40,10 +43,11 @@ private slots:
     void programFilter()
     {
         const QStringList filters = WidgetPlatform::ConvertFilter(FileDialogFilter());
-        QCOMPARE(filters.size(), 10);
+        QCOMPARE(filters.size(), 21);
         QCOMPARE(filters.first(),
                  QStringLiteral("All Support Files (*.avi *.mpg *.mpeg *.mp4 *.wmv *.mov *.vob "
-                                "*.asf)"));
+                                "*.asf *.mkv *.webm *.m4v *.ts *.m2ts *.mts *.flv *.3gp *.ogv "
+                                "*.mxf *.dv)"));
         QCOMPARE(filters[1], QStringLiteral("AVI Files (*.avi)"));
         QCOMPARE(filters.last(), QStringLiteral("All Files (*.*)"));
     }
@@ -91,9 +95,9 @@ private slots:
         struct Dialogs : WidgetPlatform
         {
             QStringList returned;
-            QStringList openFileNames(const QString &filter) override
+            QStringList openFileNames(const QString &filter, const QString &directory) override
             {
-                return returned = WidgetPlatform::openFileNames(filter);
+                return returned = WidgetPlatform::openFileNames(filter, directory);
             }
         } platform;
         TaskStore store;
@@ -130,16 +134,20 @@ private slots:
         QVERIFY(testsupport::waitForIntake(intake));
     }
 
-    // The folder chooser starts at the desktop folder, or at home without one.
+    // The folder chooser starts at the folder given, else at the desktop
+    // folder, or at home without one.
     void folderChooserStart_data()
     {
         QTest::addColumn<bool>("withDesktop");
-        QTest::newRow("desktop") << true;
-        QTest::newRow("no desktop") << false;
+        QTest::addColumn<bool>("given");
+        QTest::newRow("desktop") << true << false;
+        QTest::newRow("no desktop") << false << false;
+        QTest::newRow("folder given") << true << true;
     }
     void folderChooserStart()
     {
         QFETCH(bool, withDesktop);
+        QFETCH(bool, given);
         QTemporaryDir home;
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
@@ -154,11 +162,56 @@ private slots:
         });
         WidgetPlatform platform;
         QString chosen;
-        QVERIFY(
-            !platform.browseForDirectory(QStringLiteral("Select the output directory."), chosen));
+        const QString folder = home.filePath(QStringLiteral("clips"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!platform.browseForDirectory(QStringLiteral("Select the output directory."), chosen,
+                                             given ? folder : QString()));
         qputenv("HOME", oldHome);
         qunsetenv("XDG_CONFIG_HOME");
-        QCOMPARE(started, withDesktop ? desktop : QDir(home.path()).absolutePath());
+        QCOMPARE(started, given         ? folder
+                          : withDesktop ? desktop
+                                        : QDir(home.path()).absolutePath());
+    }
+
+    // The notice before the computer is turned off holds nothing up and
+    // answers once: Cancel, the end of its countdown, Turn Off Now, or its
+    // window closed. It never turns anything off itself.
+    void powerOffNotice_data()
+    {
+        QTest::addColumn<QString>("act");
+        QTest::addColumn<bool>("turnOff");
+        QTest::newRow("Cancel") << "Cancel" << false;
+        QTest::newRow("Turn Off Now") << "Turn Off Now" << true;
+        QTest::newRow("time up") << "" << true;
+        QTest::newRow("closed") << "close" << false;
+    }
+    void powerOffNotice()
+    {
+        QFETCH(QString, act);
+        QFETCH(bool, turnOff);
+        QWidget window;
+        window.show();
+        WidgetPlatform platform(&window);
+        QList<bool> answers;
+        platform.powerOffNotice(act.isEmpty() ? 2 : 60, [&](bool answer) { answers << answer; });
+        auto *notice = window.findChild<TPowerOffNotice *>();
+        QVERIFY(notice);
+        QTRY_VERIFY(notice->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(window.isEnabled());
+        QCOMPARE(notice->labText->text(),
+                 act.isEmpty() ? QStringLiteral("The computer will turn off in 2 seconds.")
+                               : QStringLiteral("The computer will turn off in 60 seconds."));
+        if (act == QLatin1String("close"))
+            notice->close();
+        else if (!act.isEmpty())
+            QTest::mouseClick(act == QLatin1String("Cancel") ? notice->btnCancel
+                                                             : notice->btnTurnOffNow,
+                              Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(answers, QList<bool>{turnOff}, 5000);
+        QTRY_VERIFY(!window.findChild<TPowerOffNotice *>());
+        QTest::qWait(act.isEmpty() ? 0 : 1100); // no second answer from the countdown
+        QCOMPARE(answers.size(), 1);
     }
 };
 

@@ -106,12 +106,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(Branding::DesktopEntry);
     WidgetPlatform platform;
     app.setPlatform(&platform);
-    // The program's default font: 8 points at 96 dots per inch. Set on the
-    // application so that it reaches every window under the skin's style
-    // sheet, which does not pass a window's own font on to its children.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    // The windows take the desktop's font and size.
     ApplySkin(app);
 
     // The top-level handler covers the start too: an error that ends it is

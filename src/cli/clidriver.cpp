@@ -35,9 +35,9 @@ CliDriver::CliDriver(const CliOptions &options, QObject *parent)
       m_platform([this](const QString &line) { m_reporter.error(line); })
 {
     // The run's own ending messages: the summary tells the same; and the
-    // paths not taken in are each told (notTaken) rather than counted.
-    m_platform.setQuietCaptions(
-        {QStringLiteral("Complete"), QStringLiteral("Cancel"), TaskIntake::NotAddedCaption});
+    // paths not taken in are each told (notTaken).
+    m_platform.setQuietCaptions({QStringLiteral("Complete"), BatchRun::FinishedWithErrorsCaption,
+                                 QStringLiteral("Cancel")});
     // A failed start is told with its reason (CliRun).
     m_platform.setQuietTexts({BatchRun::CreateProcessError, BatchRun::CreatePipeError});
 }

@@ -20,7 +20,7 @@ Platform::Answer ConsolePlatform::messageBox(const QString &text, const QString 
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 
-QStringList ConsolePlatform::openFileNames(const QString &)
+QStringList ConsolePlatform::openFileNames(const QString &, const QString &)
 {
     return {};
 }
@@ -30,14 +30,22 @@ QString ConsolePlatform::saveFileName(const QString &, const QString &, const QS
     return {};
 }
 
-bool ConsolePlatform::browseForDirectory(const QString &, QString &)
+bool ConsolePlatform::browseForDirectory(const QString &, QString &, const QString &)
 {
     return false;
 }
 
 void ConsolePlatform::shellOpen(const QString &) {}
 
-void ConsolePlatform::powerOff() {}
+void ConsolePlatform::powerOffNotice(int, std::function<void(bool)> answered)
+{
+    answered(false);
+}
+
+void ConsolePlatform::powerOff(std::function<void(const QString &)> done)
+{
+    done(QStringLiteral("The command-line program does not turn the computer off."));
+}
 
 void ConsolePlatform::notify(const QString &, const QString &) {}
 

@@ -790,15 +790,20 @@ void BatchRun::complete()
     if (m_host.autoTurnOff() || m_host.autoExit()) {
         // The window closes; the run counts as over, so closing does not ask
         // about a run in progress.
-        if (m_host.autoTurnOff())
-            m_platform.powerOff();
         setRunState(Idle);
         emit progressPanelShown(false);
-        m_host.closeMainWindow();
+        if (m_host.autoTurnOff())
+            turnOffAfterNotice();
+        else
+            m_host.closeMainWindow();
         return;
     }
-    m_platform.messageBox(completionText(), QStringLiteral("Complete"),
-                          Platform::Icon::Information);
+    // A run in which tasks failed does not close under "Complete".
+    if (m_failedCount > 0)
+        m_platform.messageBox(completionText(), FinishedWithErrorsCaption, Platform::Icon::Warning);
+    else
+        m_platform.messageBox(completionText(), QStringLiteral("Complete"),
+                              Platform::Icon::Information);
     if (m_host.autoOpenDir()) {
         const QString dir = m_host.outputDirectory();
         if (outputDirectoryExists(dir))
@@ -806,6 +811,28 @@ void BatchRun::complete()
     }
     setRunState(Idle);
     emit progressPanelShown(false);
+}
+
+void BatchRun::turnOffAfterNotice()
+{
+    // A minute's notice first; cancelled, or with a new run begun
+    // meanwhile, the program goes on with the results on screen. The
+    // window closes once the system has agreed to power off.
+    const QPointer<BatchRun> self(this);
+    m_platform.powerOffNotice(PowerOffNoticeSecs, [this, self](bool turnOff) {
+        if (!self || !turnOff || m_runState != Idle)
+            return;
+        m_platform.powerOff([this, self](const QString &refusal) {
+            if (!self)
+                return;
+            if (refusal.isEmpty())
+                m_host.closeMainWindow();
+            else
+                m_platform.messageBox(
+                    QStringLiteral("The computer was not turned off: %1").arg(refusal),
+                    QStringLiteral("Not Turned Off"), Platform::Icon::Warning);
+        });
+    });
 }
 
 QString BatchRun::completionText() const

@@ -50,6 +50,10 @@ public:
         Ran                // the run took place (it may have been stopped or failed)
     };
 
+    // The caption of the closing message of a run in which tasks failed.
+    static inline const QString FinishedWithErrorsCaption = QStringLiteral("Finished with errors");
+    // The notice before the computer is turned off after a run.
+    static constexpr int PowerOffNoticeSecs = 60;
     // The messages of a failed start: the encoder's channels could not be
     // set up, or the encoder could not be started.
     static inline const QString CreatePipeError = QStringLiteral("Error On CreatePipe()");
@@ -276,6 +280,7 @@ private:
     void endAfterStop(int index);
     void endAfterStartFailure(int index, const QString &message);
     void complete();
+    void turnOffAfterNotice();
     void setStatus(int index, const QString &status);
     // The output of the task in progress, removed when its conversion made
     // it and did not finish it; the task's unfinishedOutput() is cleared.

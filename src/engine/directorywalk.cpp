@@ -1,9 +1,9 @@
 #include "directorywalk.h"
 
-#include "intake.h"
 #include "platform/directoryreader.h"
 #include "platform/filenames.h"
 #include "platform/pathtext.h"
+#include "sourceformats.h"
 
 #include <algorithm>
 #include <sys/stat.h>

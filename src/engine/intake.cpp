@@ -27,15 +27,6 @@ constexpr int SliceMs = 10;
 const QString UndecodableReason =
     QStringLiteral("its name is not valid UTF-8: rename it to take it in");
 
-// The lower-cased extension of the path's file name, dot included; empty
-// when the name has no ".".
-QString lowerExt(const QString &path)
-{
-    const QString name = FileNamePart(path);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toLower();
-}
-
 // Paths from the command line or a list file are made absolute against the
 // current directory: a task always holds the full path of its source.
 QString fullPath(const QString &path)
@@ -46,37 +37,6 @@ QString fullPath(const QString &path)
 }
 
 } // namespace
-
-QStringList SupportedExtensions()
-{
-    return {QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
-            QStringLiteral(".mp4"), QStringLiteral(".wmv"), QStringLiteral(".mov"),
-            QStringLiteral(".vob"), QStringLiteral(".asf")};
-}
-
-QString DirectoryMask()
-{
-    QString mask;
-    for (const QString &ext : SupportedExtensions())
-        mask += u'*' + ext + u';';
-    return mask;
-}
-
-QString FileDialogFilter()
-{
-    const QString mask = DirectoryMask();
-    QString filter = QStringLiteral("All Support Files(") + mask + QStringLiteral(")|") + mask;
-    for (const QString &ext : SupportedExtensions())
-        filter += u'|' + ext.mid(1).toUpper() + QStringLiteral(" Files (*") + ext +
-                  QStringLiteral(")|*") + ext;
-    filter += QStringLiteral("|All Files (*.*)|*.*");
-    return filter;
-}
-
-bool HasSupportedExt(const QString &path, const QStringList &extensions)
-{
-    return extensions.contains(lowerExt(path));
-}
 
 QStringList ListDirectory(const QString &dir, int *undecodable)
 {
@@ -211,7 +171,7 @@ void TaskIntake::cancel()
 {
     m_steps.clear();
     m_slice.stop();
-    m_undecodable = 0;
+    m_notAdded.clear();
     m_probes.cancelAll();
     updateBusy();
 }
@@ -262,7 +222,7 @@ void TaskIntake::runSteps()
         Step &current = m_steps.front();
         switch (current.kind) {
         case Step::Kind::File:
-            addTask(current.path, current.ext, QString());
+            addListed(current.path, current.ext, QString());
             break;
         case Step::Kind::Dropped:
         case Step::Kind::Listed:
@@ -275,20 +235,10 @@ void TaskIntake::runSteps()
                 return;
             }
             break;
-        case Step::Kind::End: {
+        case Step::Kind::End:
             m_steps.pop_front();
-            const int count = std::exchange(m_undecodable, 0);
-            if (count > 0) {
-                // The message waits in a loop of its own: the next intake
-                // goes on meanwhile.
-                if (!m_steps.empty())
-                    m_slice.start();
-                updateBusy();
-                tellNotAdded(count);
-                return;
-            }
+            emit intakeEnded(std::exchange(m_notAdded, {}));
             continue;
-        }
         }
         m_steps.pop_front();
     }
@@ -307,21 +257,25 @@ bool TaskIntake::takePath(Step &current)
         return false;
     }
     const bool accepted = HasSupportedExt(path, SupportedExtensions());
-    if (IsUndecodableName(path)) {
-        // Cannot be added: counted as the files it would have added.
-        if (kind == FileKind::File && accepted) {
-            ++m_undecodable;
-            emit notTaken(path, UndecodableReason);
-        } else if (!dropped) {
-            tellNotTaken(path, kind, accepted);
-        }
-        return true;
-    }
-    if ((dropped || kind == FileKind::File) && accepted)
-        addTask(path, current.ext, QString());
-    else if (!dropped)
-        tellNotTaken(path, kind, accepted);
+    // A dropped path is there: its extension is all that counts.
+    struct stat st = {};
+    if (kind == FileKind::None && !dropped)
+        notAdded(path, ::lstat(EncodeFileName(path).constData(), &st) == 0
+                           ? NotAdded::Reason::NotRegular
+                           : NotAdded::Reason::NotFound);
+    else if (!accepted)
+        notAdded(path, NotAdded::Reason::NotVideo);
+    else if (IsUndecodableName(path))
+        notAdded(path, NotAdded::Reason::NotUtf8);
+    else
+        addListed(path, current.ext, QString());
     return true;
+}
+
+void TaskIntake::addListed(const QString &path, const QString &ext, const QString &subfolder)
+{
+    if (!addTask(path, ext, subfolder))
+        notAdded(path, NotAdded::Reason::AlreadyListed);
 }
 
 bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
@@ -337,43 +291,57 @@ bool TaskIntake::walk(Step &current, const QDeadlineTimer &deadline)
     while (current.walk->next(deadline, found)) {
         // An output of an earlier conversion is no source.
         if (!m_records || !m_records->isOutput(found.path))
-            addTask(found.path, current.ext, keep ? found.subfolder : QString());
+            addListed(found.path, current.ext, keep ? found.subfolder : QString());
         if (deadline.hasExpired())
             break;
     }
     if (!current.walk->done())
         return false;
-    const QStringList undecodable = current.walk->takeUndecodable();
-    m_undecodable += int(undecodable.size());
-    for (const QString &path : undecodable)
-        emit notTaken(path, UndecodableReason);
+    for (const QString &path : current.walk->takeUndecodable())
+        notAdded(path, NotAdded::Reason::NotUtf8);
     return true;
 }
 
-void TaskIntake::tellNotTaken(const QString &path, FileKind kind, bool accepted)
+void TaskIntake::notAdded(const QString &path, NotAdded::Reason reason)
 {
-    QString reason;
-    struct stat st = {};
-    if (kind == FileKind::None)
-        reason = ::lstat(EncodeFileName(path).constData(), &st) == 0
-                     ? QStringLiteral("neither a regular file nor a folder")
-                     : QStringLiteral("no such file or folder");
-    else if (!accepted)
-        reason = QStringLiteral("not a video file of an accepted type (%1)")
-                     .arg(SupportedExtensions().join(u' '));
-    if (!reason.isEmpty())
-        emit notTaken(path, reason);
+    m_notAdded.append({path, reason});
+    // Told at once for the command-line program, a task of the same path
+    // aside.
+    switch (reason) {
+    case NotAdded::Reason::NotFound:
+        emit notTaken(path, QStringLiteral("no such file or folder"));
+        break;
+    case NotAdded::Reason::NotRegular:
+        emit notTaken(path, QStringLiteral("neither a regular file nor a folder"));
+        break;
+    case NotAdded::Reason::NotVideo:
+        emit notTaken(path, QStringLiteral("not a video file of an accepted type (%1)")
+                                .arg(SupportedExtensions().join(u' ')));
+        break;
+    case NotAdded::Reason::NotUtf8:
+        emit notTaken(path, UndecodableReason);
+        break;
+    case NotAdded::Reason::AlreadyListed:
+        break;
+    }
 }
 
-void TaskIntake::tellNotAdded(int count)
+QString TaskIntake::Describe(const NotAdded &item)
 {
-    const QString text =
-        count == 1 ? QStringLiteral("1 file could not be added because its name is not valid "
-                                    "UTF-8. Rename it to add it.")
-                   : QStringLiteral("%1 files could not be added because their names are not "
-                                    "valid UTF-8. Rename them to add them.")
-                         .arg(count);
-    m_platform.messageBox(text, NotAddedCaption, Platform::Icon::Information);
+    // A name that is not UTF-8 is shown with replacement characters.
+    const QString path = QDir::toNativeSeparators(QString::fromUtf8(EncodeFileName(item.path)));
+    switch (item.reason) {
+    case NotAdded::Reason::NotFound:
+        return QStringLiteral("%1: not found").arg(path);
+    case NotAdded::Reason::NotRegular:
+    case NotAdded::Reason::NotVideo:
+        return QStringLiteral("%1: not a video file").arg(path);
+    case NotAdded::Reason::AlreadyListed:
+        return QStringLiteral("%1: already in the list").arg(path);
+    case NotAdded::Reason::NotUtf8:
+        return QStringLiteral("%1: name not valid UTF-8").arg(path);
+    }
+    return path;
 }
 
 void TaskIntake::AddDirectory(const QString &dir)
@@ -388,8 +356,9 @@ void TaskIntake::AddFromDialog(const QStringList &files)
     // The Platform hands the files over in the order the user chose them.
     if (m_steps.empty()) {
         for (const QString &file : files)
-            addTask(file, m_outputExt, QString());
+            addListed(file, m_outputExt, QString());
         updateBusy();
+        emit intakeEnded(std::exchange(m_notAdded, {}));
         return;
     }
     std::deque<Step> steps;
@@ -472,7 +441,7 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
         return;
     QStringList paths = args;
     const QString first = args.first();
-    if (lowerExt(first) == QLatin1String(".tmp")) {
+    if (LowerExtension(first) == QLatin1String(".tmp")) {
         // A list file: one path a line; further arguments are ignored.
         QString error;
         if (!ReadPathList(first, paths, error)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filenames.h"
+#include "sourceformats.h"
 #include "taskstore.h"
 
 #include <QDeadlineTimer>
@@ -19,17 +20,6 @@ class Platform;
 class ProbeQueue;
 struct ProbeResults;
 
-// Accepted source extensions, lower case with their dot, in filter order:
-// ".avi", ".mpg", ".mpeg", ".mp4", ".wmv", ".mov", ".vob", ".asf".
-QStringList SupportedExtensions();
-// The add-files dialog's filter ("Name|*.a;*.b|..." form), first entry all
-// supported files, last entry all files.
-QString FileDialogFilter();
-// The directory mask "*.avi;*.mpg;...;", every pattern ending in ";".
-QString DirectoryMask();
-// True when the lower-cased extension of path's file name (from its last "."
-// on, dot included; empty without one) is one of extensions exactly.
-bool HasSupportedExt(const QString &path, const QStringList &extensions);
 // Names of the accepted files in dir: regular files only (no directories,
 // FIFOs or devices), no hidden files, sorted by name ignoring case. Empty
 // when the directory cannot be read. undecodable, when given, receives the
@@ -55,9 +45,10 @@ bool ReadPathList(const QString &listFile, QStringList &paths, QString &error);
 // after those of an earlier one still under way. Removing a task ends its
 // probe; clearing the list ends every probe and every intake under way.
 // The window reacts to welcomeHidden() and taskAdded().
-// Paths whose names are not valid UTF-8 (see DecodeFileName) cannot be
-// added: each intake (a folder, a drop, the command line) counts them and
-// tells the user once, at its end, how many there were and why.
+// What an intake leaves out is told once, at its end (intakeEnded): paths
+// from drops, the command line and list files that are missing or not
+// accepted, files already in the list, and names that are not valid UTF-8
+// (see DecodeFileName), which cannot be added.
 class TaskIntake : public QObject
 {
     Q_OBJECT
@@ -66,8 +57,24 @@ public:
 
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
-    static inline const QString NotAddedCaption = QStringLiteral("Files Not Added");
     static constexpr int ProgressMs = 100;
+
+    // A path an intake did not add, and why.
+    struct NotAdded
+    {
+        enum class Reason
+        {
+            NotFound,
+            NotRegular, // there, but neither a regular file nor a folder
+            NotVideo,
+            AlreadyListed,
+            NotUtf8
+        };
+        QString path;
+        Reason reason;
+    };
+    // One line for the user: the path and why it was not added.
+    static QString Describe(const NotAdded &item);
 
     // How folders are taken in.
     struct FolderOptions
@@ -146,6 +153,9 @@ signals:
     void taskAdded(int row);
     // The probe of the task in row has ended and its results are in the row.
     void taskProbed(int row);
+    // An intake has added all it was to add; notAdded lists what it left
+    // out, in its order (empty when nothing).
+    void intakeEnded(const QList<TaskIntake::NotAdded> &notAdded);
     // isBusy() changed.
     void busyChanged(bool busy);
     // Probes ended and probes of the present busy spell; (0, 0) when none
@@ -176,6 +186,8 @@ private:
     };
 
     bool addTask(const QString &path, const QString &ext, const QString &subfolder);
+    // addTask within an intake: a file already in the list is noted.
+    void addListed(const QString &path, const QString &ext, const QString &subfolder);
     void landProbe(TaskId id, const ProbeResults &results);
     // Queues one intake's steps and its end; the steps run from the event loop.
     void queue(std::deque<Step> steps);
@@ -186,16 +198,15 @@ private:
     bool takePath(Step &step);
     // Walks on; false when the time was up before the walk was done.
     bool walk(Step &step, const QDeadlineTimer &deadline);
-    void tellNotAdded(int count);
-    // A named path that is not taken in: its reason, for notTaken().
-    void tellNotTaken(const QString &path, FileKind kind, bool accepted);
+    // An intake leaves path out, for the reason given.
+    void notAdded(const QString &path, NotAdded::Reason reason);
     void updateBusy();
     void takeProgress(int done, int total);
     void tellProgress();
 
     std::deque<Step> m_steps;
     QTimer m_slice;
-    int m_undecodable = 0; // names of the intake under way that could not be added
+    QList<NotAdded> m_notAdded; // of the intake under way
     bool m_busy = false;
     QTimer m_progressTimer;
     std::pair<int, int> m_progress; // the latest, told or not

@@ -1,5 +1,6 @@
 #include "outputvalidation.h"
 
+#include "sourceformats.h"
 #include "tasktext.h"
 
 #include <QDir>
@@ -15,16 +16,19 @@ bool IsAcceptableOutputName(const QString &name, const QString &ext)
 }
 
 ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
-                               const QString &startText, const QString &endText)
+                               const QString &startText, const QString &endText,
+                               const QStringList &outputExtensions)
 {
     ltvItemData result = record;
 
-    const QString name = StripFileExt(newFilenameText);
-    const int dot = newFilenameText.lastIndexOf(u'.');
-    const QString ext = dot < 0 ? QString() : newFilenameText.mid(dot);
-    if (IsAcceptableOutputName(name, ext)) {
+    const QString ext = LowerExtension(newFilenameText);
+    const bool known = !ext.isEmpty() && (SupportedExtensions().contains(ext) ||
+                                          outputExtensions.contains(ext, Qt::CaseInsensitive));
+    const QString name = known ? newFilenameText.chopped(ext.size()) : newFilenameText;
+    const QString typedExt = known ? newFilenameText.right(ext.size()) : QString();
+    if (IsAcceptableOutputName(name, typedExt)) {
         result.NewFilename = name;
-        result.NewFileExt = ext;
+        result.NewFileExt = typedExt;
     }
 
     double start = StrToSeconds(startText);

@@ -3,6 +3,7 @@
 #include "itemdata.h"
 
 #include <QString>
+#include <QStringList>
 
 // Applies an edit of the Output grid ("New Filename", "Start Time" and
 // "End Time" texts) to a task's record and returns the record to store. Only
@@ -15,12 +16,17 @@
 // after the original start keeps the old end. The end is not bounded by the
 // duration.
 //
-// File name: the text before its last "." becomes the new name and the rest,
-// dot included, the new extension. A text whose name part is empty, or that
-// contains a directory separator or a NUL character, keeps the record's name
-// and extension: the output must stay a plain file in the output directory.
+// File name: when the text ends in a known extension (an accepted source
+// extension or one of outputExtensions, ".mp4" say, compared ignoring case),
+// the text before it becomes the new name and the extension, as typed, the
+// new NewFileExt; otherwise the whole text is the name and NewFileExt is
+// empty, so that "Party 2024.06.01" keeps its date. A text whose name part is
+// empty, or that contains a directory separator or a NUL character, keeps the
+// record's name and extension: the output must stay a plain file in the
+// output directory.
 ltvItemData ValidateOutputEdit(const ltvItemData &record, const QString &newFilenameText,
-                               const QString &startText, const QString &endText);
+                               const QString &startText, const QString &endText,
+                               const QStringList &outputExtensions = {});
 
 // True when name, followed by ext, can serve as the name of an output file
 // in the output directory: the name is not empty, "." or "..", and neither

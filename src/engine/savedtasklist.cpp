@@ -20,6 +20,7 @@ const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
 const char *const kUnfinishedOutput = "UnfinishedOutput";
 const char *const kOutputSubfolder = "OutputSubfolder";
+const char *const kLog = "Log";
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -94,6 +95,16 @@ SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString
     connect(&tasks, &TaskStore::recordChanged, this, &SavedTaskList::scheduleSave);
 }
 
+QByteArray SavedTaskList::EscapeValue(const QString &value)
+{
+    return escape(value);
+}
+
+QString SavedTaskList::UnescapeValue(const QByteArray &value)
+{
+    return unescape(value);
+}
+
 bool SavedTaskList::IsUnfinished(const QString &status)
 {
     return status != TaskStatus::Complete && status != TaskStatus::Skipped;
@@ -130,6 +141,7 @@ void SavedTaskList::written(const QString &error)
     // again.
     if (error.isEmpty()) {
         m_failureReported = false;
+        emit saved();
         return;
     }
     if (m_failureReported)
@@ -147,14 +159,16 @@ const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
     Task t;
     t.unfinishedOutput = m_unfinishedSource ? m_unfinishedSource(id) : QString();
     t.outputSubfolder = m_tasks.outputSubfolder(row);
+    // Asked every time: the log files named are those the list keeps.
+    t.logFile = m_logSource ? m_logSource(id, m_tasks.cell(row, ItemField::Status)) : QString();
     const bool changed = m_changed.remove(id);
     if (changed || f.lines.isEmpty() || f.unfinishedOutput != t.unfinishedOutput ||
-        f.outputSubfolder != t.outputSubfolder) {
+        f.outputSubfolder != t.outputSubfolder || f.logFile != t.logFile) {
         // The texts as they stand (kFields is in the row's order).
         t.record.InputFile = m_tasks.caption(row);
         for (int n = 0; n < TaskStore::CellCount; ++n)
             t.record.*kFields[n + 1].text = m_tasks.cell(row, n);
-        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder};
+        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder, t.logFile};
     }
     return f;
 }
@@ -207,6 +221,8 @@ QByteArray SavedTaskList::FormatTask(const Task &t)
         line(kUnfinishedOutput, t.unfinishedOutput);
     if (!t.outputSubfolder.isEmpty())
         line(kOutputSubfolder, t.outputSubfolder);
+    if (!t.logFile.isEmpty())
+        line(kLog, t.logFile);
     return out;
 }
 
@@ -258,6 +274,8 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
             t.unfinishedOutput = value;
         if (key == kOutputSubfolder)
             t.outputSubfolder = value;
+        if (key == kLog)
+            t.logFile = value;
         for (const Field &f : kFields)
             if (key == f.key)
                 t.record.*f.text = value;
@@ -397,6 +415,8 @@ int SavedTaskList::offerRestore(
             setUnfinished(id, t.unfinishedOutput);
         if (probeAgain && d.Status == TaskStatus::Probing)
             probeAgain(id);
+        if (m_logRestore && !t.logFile.isEmpty())
+            m_logRestore(id, t.logFile);
         ++restored;
     }
     if (!damage.isEmpty())

@@ -31,6 +31,7 @@ class Platform;
 //   ... one Key=Value line for every text of the task's record ...
 //   UnfinishedOutput=/out/clip.mp4      (only while a conversion was cut off)
 //   OutputSubfolder=holiday/day 1       (only for a task found in a subfolder)
+//   Log=6f1c....log                     (only for a failed or stopped task's log)
 //   [End]
 // Keys a reader does not know, and sections other than these, are ignored,
 // so later versions can add fields; a missing key reads as empty. "%", CR
@@ -56,6 +57,8 @@ public:
         // The subfolder of the output directory the task writes into (see
         // TaskStore::outputSubfolder).
         QString outputSubfolder;
+        // The file that keeps the task's log (see SavedTaskLogs).
+        QString logFile;
     };
     struct Content
     {
@@ -72,6 +75,14 @@ public:
     void setUnfinishedOutputSource(std::function<QString(TaskStore::TaskId)> source)
     {
         m_unfinishedSource = std::move(source);
+    }
+    // Where a task's log file is asked for when the list is written (given
+    // the task's status), and where a restored task's goes.
+    void setLogFiles(std::function<QString(TaskStore::TaskId, const QString &)> source,
+                     std::function<void(TaskStore::TaskId, const QString &)> restore)
+    {
+        m_logSource = std::move(source);
+        m_logRestore = std::move(restore);
     }
 
     // At start-up: when the file holds tasks that were not converted, asks
@@ -101,9 +112,16 @@ public:
     static QByteArray Format(const QList<Task> &tasks);
     // The lines of one task in the file.
     static QByteArray FormatTask(const Task &task);
+    // A value as a line keeps it: "%", CR and LF written as %25, %0D, %0A.
+    static QByteArray EscapeValue(const QString &value);
+    static QString UnescapeValue(const QByteArray &value);
     static Content Parse(const QByteArray &bytes);
     // The file's content; a missing file is an empty list.
     Content read() const;
+
+signals:
+    // The list was written.
+    void saved();
 
 private:
     // A task's lines as last formatted, and what they were formatted from
@@ -113,6 +131,7 @@ private:
         QByteArray lines;
         QString unfinishedOutput;
         QString outputSubfolder;
+        QString logFile;
     };
 
     // The task's lines in the file, formatted again when it changed.
@@ -134,6 +153,8 @@ private:
     QTimer m_formatSlice;
     qsizetype m_lastSize = 0; // of the content last written
     BackgroundWriter m_writer;
+    std::function<QString(TaskStore::TaskId, const QString &)> m_logSource;
+    std::function<void(TaskStore::TaskId, const QString &)> m_logRestore;
     QTimer m_timer;
     bool m_started = false;
     bool m_failureReported = false;

@@ -128,6 +128,19 @@ void TaskLogs::remove(TaskId id)
     m_entries.erase(it);
 }
 
+void TaskLogs::restore(TaskId id, const QString &heading, const QByteArray &output, bool truncated,
+                       const QString &reason)
+{
+    begin(id, heading);
+    Entry &e = m_entries[id];
+    store(e, output.constData(), output.size());
+    e.truncated = e.truncated || truncated;
+    m_total += e.ring.size();
+    finish(id, false, reason);
+    if (m_total > m_totalLimit)
+        enforceTotal(id);
+}
+
 QByteArray TaskLogs::output(TaskId id) const
 {
     const auto it = m_entries.constFind(id);

@@ -36,6 +36,10 @@ public:
     // when it succeeded).
     void finish(TaskId id, bool succeeded, const QString &reason);
     void remove(TaskId id);
+    // A finished log read back (one kept from an earlier session): it counts
+    // as a failed conversion's, within the bounds.
+    void restore(TaskId id, const QString &heading, const QByteArray &output, bool truncated,
+                 const QString &reason);
 
     bool contains(TaskId id) const { return m_entries.contains(id); }
     int count() const { return int(m_entries.size()); }
@@ -47,6 +51,9 @@ public:
     QByteArray output(TaskId id) const;
     // True when output was dropped to keep within the bound.
     bool truncated(TaskId id) const;
+    // Which conversion the log tells of: a number that grows with every
+    // log begun or restored; 0 when the task has none.
+    quint64 generation(TaskId id) const { return m_entries.value(id).order; }
     QString heading(TaskId id) const;
     QString reason(TaskId id) const;
     // The whole log as a user reads it: the heading, the output as a

@@ -2,6 +2,8 @@
 
 #include "tasktext.h"
 
+#include <algorithm>
+
 TaskStore::TaskStore(QObject *parent) : QAbstractTableModel(parent) {}
 
 TaskStore::TaskId TaskStore::appendRow(const QString &caption)
@@ -27,6 +29,27 @@ void TaskStore::swapRecords(int a, int b)
     }
     emit dataChanged(index(a, 0), index(a, ColumnCount - 1));
     emit dataChanged(index(b, 0), index(b, ColumnCount - 1));
+}
+
+QList<int> TaskStore::restoreRows(const QList<std::pair<int, Row>> &rows)
+{
+    QList<int> placed;
+    // Neighbouring rows go back in one insertion.
+    for (qsizetype i = 0; i < rows.size();) {
+        const int first = std::clamp(rows[i].first, 0, count());
+        qsizetype j = i + 1;
+        while (j < rows.size() && rows[j].first == first + int(j - i))
+            ++j;
+        beginInsertRows({}, first, first + int(j - i) - 1);
+        for (qsizetype k = i; k < j; ++k) {
+            m_rows.insert(first + int(k - i), rows[k].second);
+            countCaption(rows[k].second.caption, 1);
+            placed.append(first + int(k - i));
+        }
+        endInsertRows();
+        i = j;
+    }
+    return placed;
 }
 
 TaskStore::TaskId TaskStore::taskId(int index) const

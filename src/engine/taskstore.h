@@ -7,6 +7,7 @@
 #include <QList>
 #include <array>
 #include <functional>
+#include <utility>
 
 // The task list: one row per source file, in conversion order. Each row has
 // a caption (the source path) and exactly ten cells; the view shows the
@@ -24,6 +25,16 @@ public:
     // their task by it, wherever the row has moved meanwhile.
     using TaskId = quint64;
 
+    // One task as the list holds it: its record's texts, its identity and
+    // its output subfolder.
+    struct Row
+    {
+        QString caption;
+        std::array<QString, CellCount> cells;
+        TaskId id = 0;
+        QString subfolder;
+    };
+
     explicit TaskStore(QObject *parent = nullptr);
 
     int count() const { return int(m_rows.size()); }
@@ -34,6 +45,13 @@ public:
     void clearRows();
     // Exchanges the whole records of two rows, identities included.
     void swapRecords(int a, int b);
+    // The rows as they stand (a cheap copy).
+    QList<Row> rows() const { return m_rows; }
+    // Puts rows taken off the list back, each at its index (ascending, as
+    // they will stand afterwards; an index beyond the end appends), with
+    // their identities: whatever is found by a task's identity finds it
+    // again. Returns the rows they stand in.
+    QList<int> restoreRows(const QList<std::pair<int, Row>> &rows);
 
     // Identity of the task in row index (0 for no such row).
     TaskId taskId(int index) const;
@@ -78,13 +96,6 @@ signals:
     void recordChanged(int index);
 
 private:
-    struct Row
-    {
-        QString caption;
-        std::array<QString, CellCount> cells;
-        TaskId id = 0;
-        QString subfolder;
-    };
     void setText(int index, int field, const QString &text);
     void countCaption(const QString &caption, int change);
 

@@ -11,8 +11,9 @@ Platform::Answer RecordingPlatform::messageBox(const QString &text, const QStrin
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
-QStringList RecordingPlatform::openFileNames(const QString &filter)
+QStringList RecordingPlatform::openFileNames(const QString &filter, const QString &directory)
 {
+    fileDialogDirectories.append(directory);
     fileDialogFilters.append(filter);
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
@@ -25,8 +26,10 @@ QString RecordingPlatform::saveFileName(const QString &filter, const QString &,
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
-bool RecordingPlatform::browseForDirectory(const QString &title, QString &path)
+bool RecordingPlatform::browseForDirectory(const QString &title, QString &path,
+                                           const QString &directory)
 {
+    browseDirectories.append(directory);
     browseTitles.append(title);
     if (browseAnswers.isEmpty())
         return false;
@@ -39,9 +42,19 @@ void RecordingPlatform::shellOpen(const QString &target)
     opened.append(target);
 }
 
-void RecordingPlatform::powerOff()
+void RecordingPlatform::powerOffNotice(int seconds, std::function<void(bool turnOff)> answered)
+{
+    powerOffNotices.append(seconds);
+    if (noticeAnswers.isEmpty())
+        pendingNotice = std::move(answered);
+    else
+        answered(noticeAnswers.takeFirst());
+}
+
+void RecordingPlatform::powerOff(std::function<void(const QString &refusal)> done)
 {
     ++powerOffCount;
+    done(powerOffRefusals.isEmpty() ? QString() : powerOffRefusals.takeFirst());
 }
 
 void RecordingPlatform::notify(const QString &summary, const QString &body)

@@ -27,6 +27,7 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &hi
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setIcon(parent->style()->standardIcon(icon));
     button->setAutoRaise(true);
     button->setFixedSize(24, 22);
@@ -46,6 +47,7 @@ TPreviewPane::TPreviewPane(PlayerFactory factory, QWidget *parent)
     auto *strip = new QWidget(this);
     strip->setFixedHeight(StripHeight);
     TrackBar = new TDSTrackBar(strip);
+    TrackBar->setAccessibleName(QStringLiteral("Position"));
     sbtnPlay = speedButton(strip, QStringLiteral("sbtnPlay"), QStringLiteral("Play"),
                            QStyle::SP_MediaPlay);
     sbtnPause = speedButton(strip, QStringLiteral("sbtnPause"), QStringLiteral("Pause / Resume"),

@@ -90,17 +90,20 @@ AppPaths AppPaths::forProgram(const QString &programDir, Mode mode)
         return portable(programDir);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    QString output = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    if (output.isEmpty() || !QFileInfo(output).isDir())
-        output = QDir::homePath();
     // By the XDG base directory rules a relative $XDG_STATE_HOME is
     // ignored.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return installed(programDir, AddBackslash(config) + kFolderName,
-                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, output,
+                     AddBackslash(AddBackslash(data) + kFolderName) + kProfiles, VideosFolder(),
                      AddBackslash(state) + kFolderName);
+}
+
+QString AppPaths::VideosFolder()
+{
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return videos.isEmpty() || !QFileInfo(videos).isDir() ? QDir::homePath() : videos;
 }
 
 QString AppPaths::encoderPath() const

@@ -43,6 +43,8 @@ public:
     // $XDG_STATE_HOME/Quivercast and the user's Videos folder (the home
     // folder when there is none).
     static AppPaths forProgram(const QString &programDir, Mode mode);
+    // The user's Videos folder, or the home folder where there is none.
+    static QString VideosFolder();
 
     Mode mode() const { return m_mode; }
     QString programDir() const { return m_programDir; }
@@ -63,6 +65,9 @@ public:
     QString stateDir() const { return m_stateDir; }
     // The record of the output files the program writes (OutputRecords).
     QString outputRecordsDir() const { return m_stateDir + QStringLiteral("OutputRecords/"); }
+    // The logs of the saved list's failed and stopped tasks, in the state
+    // folder.
+    QString taskLogFolder() const { return m_stateDir + QStringLiteral("TaskLogs/"); }
     // The Preferences.ini that came with the program: the source of the
     // version text and of the factory settings. In the portable layout the
     // same file as preferencesFile().

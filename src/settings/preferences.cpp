@@ -20,6 +20,7 @@ const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 const QString kProbeWithEncoderOnly = QStringLiteral("Probe With Encoder Only");
+const QString kLastFolder = QStringLiteral("Last Folder");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -63,6 +64,8 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.probeWithEncoderOnly != defaults.probeWithEncoderOnly ||
         ini.ValueExists(kMain, kProbeWithEncoderOnly))
         ini.WriteBool(kMain, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
+    if (!v.lastFolder.isEmpty())
+        ini.WriteString(kMain, kLastFolder, encodePath(v.lastFolder));
 }
 
 // One store over iniPath: read fills value (which holds the defaults), then
@@ -127,6 +130,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.probeWithEncoderOnly =
                 ini.ReadBool(section, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
             v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
+            v.lastFolder = decodePath(ini.ReadString(section, kLastFolder, QString()));
         });
 }
 
@@ -159,6 +163,13 @@ QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
                      [](const TNewInifile &ini, QString &path) {
                          path = decodePath(ini.ReadString(kMain, kOutputPath, encodePath(path)));
                      });
+}
+
+QString ReadLastFolder(const QString &iniPath, bool rewrite, QStringList *errors)
+{
+    return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &f) {
+        f = decodePath(ini.ReadString(kMain, kLastFolder, f));
+    });
 }
 
 QString ReadVersion(const QString &iniPath, bool rewrite, QStringList *errors)

@@ -45,6 +45,10 @@ struct PreferenceValues
     // renaming, which never overwrites either) and "Skip=1"; "Skip" is
     // written only while chosen or when the file has it already.
     bool skip = false;
+    // The folder the Add Files dialog and the folder chooser open in: the
+    // one used last. Stored as "Last Folder" once it has a value (empty
+    // values are not written), and escaped as the output path is.
+    QString lastFolder;
 };
 
 // The choices of the synchronisation mode, in index order.
@@ -76,6 +80,9 @@ int ReadProfileIndex(const QString &iniPath, bool rewrite = true, QStringList *e
 // "Output Path" of "Main" (default defaultOutputPath).
 QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
                        bool rewrite = true, QStringList *errors = nullptr);
+
+// "Last Folder" of "Main" (default empty).
+QString ReadLastFolder(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
 
 // "Version" of "Main" (default "1.8"); never written.
 QString ReadVersion(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);

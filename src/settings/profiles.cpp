@@ -118,6 +118,21 @@ QString ReadProfileType(const TNewInifile &ini)
     return type.isEmpty() ? QStringLiteral("mp4") : type;
 }
 
+QStringList ProfileExtensions(const AppPaths &paths)
+{
+    QStringList extensions;
+    for (const QString &name : ProfileCatalogue(paths)) {
+        try {
+            const QString ext = u'.' + ReadProfileType(TNewInifile(ProfilePath(paths, name)));
+            if (!extensions.contains(ext.toLower()))
+                extensions.append(ext.toLower());
+        } catch (const TIniFileError &) {
+            // Told when the profile is chosen.
+        }
+    }
+    return extensions;
+}
+
 QList<ProfileParameter> ReadProfileParameters(const TNewInifile &ini)
 {
     QList<ProfileParameter> parameters;

@@ -62,6 +62,11 @@ QStringList ProfileCatalogue(const AppPaths &paths);
 // file system.
 QString ProfilePath(const AppPaths &paths, const QString &name);
 
+// The output extensions of the catalogue's profiles ("." + type, lower
+// case), each once, for telling an extension from a dot in a typed name.
+// A profile that cannot be read adds none; no file is rewritten.
+QStringList ProfileExtensions(const AppPaths &paths);
+
 // The parameter definitions of the profile held by a store (no release). The
 // Caption and Value of a free parameter the user may edit come back as
 // SaveProfile was given them.

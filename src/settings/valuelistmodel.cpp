@@ -36,7 +36,7 @@ int ValueListModel::appendRow(const QString &key, const QString &value)
 {
     const int r = count();
     beginInsertRows({}, r, r);
-    m_rows.append(Row{key, value, false, EditStyle::Simple, {}});
+    m_rows.append(Row{key, value, false, EditStyle::Simple, {}, {}});
     if (!m_rowOfKey.isEmpty() && !m_rowOfKey.contains(key.toCaseFolded()))
         m_rowOfKey.insert(key.toCaseFolded(), r);
     endInsertRows();
@@ -49,8 +49,17 @@ void ValueListModel::setValue(int index, const QString &value)
     if (index < 0 || index >= count() || m_rows[index].value == value)
         return;
     m_rows[index].value = value;
+    m_rows[index].note.clear();
     emit dataChanged(this->index(index, 1), this->index(index, 1));
     emit stringsChanged();
+}
+
+void ValueListModel::setValueNote(int index, const QString &note)
+{
+    if (index < 0 || index >= count() || m_rows[index].note == note)
+        return;
+    m_rows[index].note = note;
+    emit dataChanged(this->index(index, 1), this->index(index, 1));
 }
 
 void ValueListModel::setReadOnly(int index, bool readOnly)
@@ -116,7 +125,16 @@ QVariant ValueListModel::data(const QModelIndex &index, int role) const
     const Row &r = m_rows[index.row()];
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return index.column() == 0 ? r.key : r.value;
+    if (role == Qt::ToolTipRole && index.column() == 1 && !r.note.isEmpty())
+        return r.note;
     return {};
+}
+
+QVariant ValueListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
+        return {};
+    return section == 0 ? QStringLiteral("Name") : QStringLiteral("Value");
 }
 
 bool ValueListModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -25,6 +25,8 @@ public:
         bool readOnly = false;
         EditStyle editStyle = EditStyle::Simple;
         QStringList pickList;
+        // Why the value shown was not taken (see setValueNote).
+        QString note;
     };
 
     explicit ValueListModel(QObject *parent = nullptr);
@@ -43,6 +45,10 @@ public:
     void setValue(int index, const QString &value);
     void setReadOnly(int index, bool readOnly);
     void setPickList(int index, const QStringList &items);
+    // A word on a value that was not taken (a rejected time): the value's
+    // tooltip, and its cell is marked while it has one. Any change of the
+    // value takes it away; an empty note too.
+    void setValueNote(int index, const QString &note);
     // Removes every row, the last one first.
     void clearRows();
     // Replaces all rows at once.
@@ -56,6 +62,9 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // "Name" and "Value": not shown, but read out by screen readers.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 signals:

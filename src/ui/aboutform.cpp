@@ -93,6 +93,7 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
     connect(btnTech, &QPushButton::clicked, this, &TAboutForm::btnTechClick);
     connect(btnSales, &QPushButton::clicked, this, &TAboutForm::btnSalesClick);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    ScaleToFont(this);
 }
 
 QLabel *TAboutForm::makeLink(const QString &text, const QRect &geometry, bool underline)

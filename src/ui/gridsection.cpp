@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,7 +22,6 @@ TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool to
     layout->setSpacing(0);
 
     m_header->setObjectName(QStringLiteral("gridSectionHeader"));
-    m_header->setFixedHeight(HeaderHeight);
     m_header->setAutoFillBackground(true);
     m_header->setBackgroundRole(QPalette::Dark); // the button-shadow colour
     m_header->setFrameShape(QFrame::NoFrame);
@@ -30,23 +30,24 @@ TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool to
     m_title->setText(title);
     m_title->setTextFormat(Qt::PlainText);
     QFont titleFont = m_title->font();
-    titleFont.setPointSize(8);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     QPalette titlePalette = m_title->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::black);
     m_title->setPalette(titlePalette);
-    m_title->setGeometry(0, 0, 2000, HeaderHeight);
     m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *headerRow = new QHBoxLayout(m_header);
+    headerRow->setContentsMargins(0, 0, 0, 0);
+    headerRow->addWidget(m_title);
 
     m_button->setObjectName(QStringLiteral("gridSectionToggle"));
-    m_button->setGeometry(5, 3, 12, 12);
-    m_button->setFocusPolicy(Qt::NoFocus);
-    QFont buttonFont = m_button->font();
-    buttonFont.setBold(true);
-    buttonFont.setPixelSize(16);
-    m_button->setFont(buttonFont);
+    // Reached by Tab, but a click leaves the focus (and the focus marker)
+    // where it was.
+    m_button->setFocusPolicy(Qt::TabFocus);
+    m_button->setAccessibleName(title.trimmed());
+    m_button->setAccessibleDescription(QStringLiteral("Folds or opens the section."));
     m_button->raise();
+    fitHeader();
     connect(m_button, &QPushButton::clicked, this, &TGridSection::toggle);
 
     m_header->installEventFilter(this);
@@ -56,6 +57,27 @@ TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool to
     layout->addWidget(grid);
     // The designed height is the one a profile load gives: 18 x rows.
     setHeightForProfileLoad(grid->values()->count());
+}
+
+void TGridSection::fitHeader()
+{
+    // 18 pixels with the toggle's 12 x 12 at (5, 3), taller for a larger
+    // font, all in proportion.
+    const int height = std::max(HeaderHeight, m_title->fontMetrics().height() + 4);
+    m_header->setFixedHeight(height);
+    const int side = height - 6;
+    m_button->setGeometry(5, 3, side, side);
+    QFont buttonFont = m_button->font();
+    buttonFont.setBold(true);
+    buttonFont.setPixelSize(side * 4 / 3);
+    m_button->setFont(buttonFont);
+}
+
+void TGridSection::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitHeader();
 }
 
 bool TGridSection::isFolded() const
@@ -78,7 +100,7 @@ void TGridSection::toggle()
     if (m_button->text() == u"+") {
         // An empty grid still shows one (empty) row.
         const int rows = qMax(1, m_grid->values()->count());
-        setGridHeight(TValueListEditor::openHeight(rows));
+        setGridHeight(m_grid->openHeight(rows));
         m_button->setText(QStringLiteral("-"));
     } else {
         setGridHeight(1);
@@ -92,7 +114,7 @@ static_assert(kProfileRowHeight == TValueListEditor::RowPitch);
 
 void TGridSection::setHeightForProfileLoad(int rows)
 {
-    setGridHeight(ProfileGridHeight(rows));
+    setGridHeight(ProfileGridHeight(rows) / kProfileRowHeight * m_grid->rowPitch());
 }
 
 bool TGridSection::eventFilter(QObject *watched, QEvent *event)

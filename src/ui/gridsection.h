@@ -14,6 +14,7 @@ class TGridSection : public QWidget
 {
     Q_OBJECT
 public:
+    // At the design font; taller for a larger one.
     static constexpr int HeaderHeight = 18;
 
     // title is shown as it is given ("      Video"); the grid is reparented
@@ -41,8 +42,10 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitHeader();
     void setGridHeight(int height);
 
     TValueListEditor *m_grid;

@@ -5,9 +5,12 @@
 #include "engine/outputvalidation.h"
 #include "engine/probequeue.h"
 #include "engine/savedtasklist.h"
+#include "engine/savedtasklogs.h"
 #include "engine/tasktext.h"
+#include "engine/taskundo.h"
 #include "platform/filenames.h"
 #include "platform/platform.h"
+#include "preview/dstrackbar.h"
 #include "preview/previewpane.h"
 #include "preview/previewplayer.h"
 #include "settings/newinifiles.h"
@@ -16,12 +19,17 @@
 #include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/branding.h"
+#include "ui/fixeddialog.h"
 #include "ui/gridsection.h"
 #include "ui/logform.h"
+#include "ui/notaddedreport.h"
+#include "ui/panelsplitter.h"
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
+#include "ui/tasklistdelegate.h"
 #include "ui/valuelisteditor.h"
+#include "ui/welcomepanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +38,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,8 +55,10 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -59,6 +70,14 @@
 
 namespace {
 
+// The toolbar's buttons and their pictures; smaller in a narrow window.
+constexpr QSize ToolButtonSize(56, 54);
+constexpr QSize ToolIconSize(48, 48);
+constexpr QSize CompactToolButtonSize(46, 54);
+constexpr QSize CompactToolIconSize(38, 38);
+// The toolbar's margins and separators.
+constexpr int ToolBarExtra = 5 + 8 + 8 + 12 + 8 + 5;
+
 // Shares of a change of the list's width given to its four columns.
 constexpr double ColumnShares[TaskStore::ColumnCount] = {0.49, 0.17, 0.15, 0.19};
 constexpr int MinColumnWidth = 20;
@@ -68,7 +87,7 @@ QIcon ToolIcon(const QString &name)
 {
     const QString file = QStringLiteral(":/icons/%1.svg").arg(name);
     QIcon icon(file);
-    QImage image = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image = icon.pixmap(ToolIconSize).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -81,29 +100,23 @@ QIcon ToolIcon(const QString &name)
     return icon;
 }
 
-QLabel *MakeLabel(const QString &text, QWidget *parent, int x, int y, int w = -1, int h = 16)
+// A label of the bottom bar.
+QLabel *BarLabel(const QString &text, QWidget *parent, const char *name = nullptr)
 {
     auto *label = new QLabel(text, parent);
-    if (w < 0)
-        w = label->sizeHint().width();
-    label->setGeometry(x, y, w, h);
+    if (name)
+        label->setObjectName(QString::fromLatin1(name));
     return label;
 }
 
-QFont TahomaFont(int pixels, bool bold)
+// A push button of the bottom bar: at least its designed width, wider when
+// its text needs it.
+QPushButton *BarButton(const QString &text, const char *name, QWidget *parent)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-void SetTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumWidth(std::max(75, button->sizeHint().width()));
+    return button;
 }
 
 } // namespace
@@ -112,11 +125,6 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
                      const QStringList &args, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_platform(platform)
 {
-    // The window's design font: 8 points at 96 dots per inch.
-    QFont designFont = font();
-    designFont.setPixelSize(11);
-    setFont(designFont);
-
     m_outputValues = new ValueListModel(this);
     m_videoValues = new ValueListModel(this);
     m_audioValues = new ValueListModel(this);
@@ -133,6 +141,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     for (const char *key : {"Bit Exact Algorithms", "Deinterlace"})
         m_advancedValues->appendRow(QString::fromLatin1(key));
 
+    m_undo = std::make_unique<TaskUndo>(m_tasks);
     // The outputs written by this program, known to every run and session.
     m_outputRecords = std::make_unique<OutputRecords>(m_paths.outputRecordsDir());
     m_probes = std::make_unique<ProbeQueue>(encoderPath());
@@ -164,6 +173,15 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
         m_paths.isShipped(preferencesFile()) ? QString() : m_paths.taskListFile());
     m_savedList->setUnfinishedOutputSource(
         [this](TaskStore::TaskId id) { return m_batch->unfinishedOutput(id); });
+    // So do the logs of its failed and stopped tasks.
+    m_savedLogs = std::make_unique<SavedTaskLogs>(
+        m_batch->logs(), m_savedList->path().isEmpty() ? QString() : m_paths.taskLogFolder());
+    m_savedList->setLogFiles(
+        [this](TaskStore::TaskId id, const QString &status) {
+            return m_savedLogs->fileFor(id, status);
+        },
+        [this](TaskStore::TaskId id, const QString &file) { m_savedLogs->restore(id, file); });
+    connect(m_savedList.get(), &SavedTaskList::saved, this, [this] { m_savedLogs->sweep(); });
     // A failed task tells why when the pointer rests on it.
     m_tasks.setToolTipSource([this](int row) {
         if (m_tasks.cell(row, ItemField::Status) != TaskStatus::Failed)
@@ -172,25 +190,31 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     });
 
     buildToolBar();
-    auto *central = new QWidget(this);
-    auto *row = new QHBoxLayout(central);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    setCentralWidget(central);
+    // The right-hand panel beside the main area, on a split the user moves
+    // with the drag strip; both grow with the window.
+    splMain = new TPanelSplitter(this);
+    splMain->setObjectName(QStringLiteral("splMain"));
+    setCentralWidget(splMain);
     buildMainArea();
-    row->addWidget(panMain, 1);
-    panSplitter = new QLabel(QStringLiteral("<>"), central);
-    panSplitter->setObjectName(QStringLiteral("panSplitter"));
-    panSplitter->setAlignment(Qt::AlignCenter);
-    panSplitter->setFixedWidth(10);
-    panSplitter->setCursor(Qt::SizeHorCursor);
-    panSplitter->installEventFilter(this);
-    row->addWidget(panSplitter);
+    splMain->addWidget(panMain);
     buildProfilePanel(std::move(playerFactory));
-    row->addWidget(panProfile);
+    splMain->addWidget(panProfile);
+    splMain->setStretchFactor(0, 3);
+    splMain->setStretchFactor(1, 1);
+    panSplitter = splMain->handle(1);
+    connect(splMain, &TPanelSplitter::stripDragged, this, &TMainForm::panSplitterMouseMove);
     buildMenu();
+    buildShortcuts();
+    setReadingTabOrder();
 
     connect(m_intake.get(), &TaskIntake::welcomeHidden, panbg, &QWidget::hide);
+    connect(m_intake.get(), &TaskIntake::intakeEnded, this,
+            [this](const QList<TaskIntake::NotAdded> &notAdded) {
+                QStringList lines;
+                for (const TaskIntake::NotAdded &item : notAdded)
+                    lines << TaskIntake::Describe(item);
+                btnNotAdded->showItems(lines);
+            });
     connect(m_intake.get(), &TaskIntake::taskAdded, this, [this] {
         if (m_batch->RunState() == BatchRun::Idle)
             setTaskButtonsEnabled(true);
@@ -207,9 +231,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     connect(m_batch.get(), &BatchRun::totalProgressChanged, this,
             [this](int p) { setProgress(pgbTotal, labTotalProgress, p); });
     connect(m_batch.get(), &BatchRun::progressPanelShown, this, [this](bool shown) {
-        panBottomCenter->setVisible(!shown);
-        panBottomLeft->setVisible(shown);
-        fitBottomBar();
+        m_bottomPanels->setCurrentWidget(shown ? panBottomLeft : panBottomCenter);
         showTaskbarProgress(shown ? 0 : -1);
     });
     connect(m_batch.get(), &BatchRun::totalProgressChanged, this, [this](int p) {
@@ -241,7 +263,7 @@ void TMainForm::buildToolBar()
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setFixedHeight(75);
-    ToolBar1->setIconSize(QSize(48, 48));
+    ToolBar1->setIconSize(ToolIconSize);
     ToolBar1->setContentsMargins(5, 5, 5, 5);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
@@ -250,10 +272,12 @@ void TMainForm::buildToolBar()
         auto *b = new QToolButton(ToolBar1);
         b->setObjectName(QStringLiteral("tbtn") + name);
         b->setIcon(ToolIcon(name.toLower()));
-        b->setIconSize(QSize(48, 48));
-        b->setFixedSize(56, 54);
+        b->setIconSize(ToolIconSize);
+        b->setFixedSize(ToolButtonSize);
         b->setAutoRaise(true);
         b->setToolTip(hint);
+        // A screen reader names the button by its hint.
+        b->setAccessibleName(hint);
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         connect(b, &QToolButton::clicked, this, slot);
         ToolBar1->addWidget(b);
@@ -297,7 +321,6 @@ void TMainForm::buildMainArea()
 {
     panMain = new QWidget(this);
     panMain->setObjectName(QStringLiteral("panMain"));
-    panMain->installEventFilter(this);
     auto *column = new QVBoxLayout(panMain);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -305,6 +328,7 @@ void TMainForm::buildMainArea()
     listRow->setContentsMargins(10, 0, 0, 0);
     ltvTask = new QTreeView(panMain);
     ltvTask->setObjectName(QStringLiteral("ltvTask"));
+    ltvTask->setAccessibleName(QStringLiteral("Task List"));
     ltvTask->setModel(&m_tasks);
     ltvTask->setRootIsDecorated(false);
     ltvTask->setItemsExpandable(false);
@@ -315,6 +339,8 @@ void TMainForm::buildMainArea()
     ltvTask->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ltvTask->setContextMenuPolicy(Qt::CustomContextMenu);
     ltvTask->setTextElideMode(Qt::ElideMiddle);
+    // Statuses with their icons; a failed task's row in the error colour.
+    ltvTask->setItemDelegate(new TTaskListDelegate(ltvTask));
     QHeaderView *header = ltvTask->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
@@ -341,7 +367,12 @@ void TMainForm::buildMainArea()
     column->addLayout(listRow, 1);
     buildBottomBar();
     column->addWidget(panBottom);
-    buildWelcomePanel();
+    // Over the empty list, as large as the list.
+    panbg = new TWelcomePanel(panMain);
+    connect(panbg, &TWelcomePanel::linkClicked, this,
+            [this] { m_platform.shellOpen(Branding::WebSite); });
+    labProductName = panbg->labProductName;
+    labLink = panbg->labLink;
     Memo1 = new QPlainTextEdit(panMain);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
@@ -350,128 +381,118 @@ void TMainForm::buildMainArea()
 
 void TMainForm::buildBottomBar()
 {
+    // Two panels in one place: the idle one (profile and output path) and
+    // the progress of a run. The bar is as high as the higher of the two,
+    // so that the list keeps its height when a run starts.
     panBottom = new QWidget(panMain);
     panBottom->setObjectName(QStringLiteral("panBottom"));
-    panBottom->setFixedHeight(77);
+    m_bottomPanels = new QStackedLayout(panBottom);
 
     panBottomCenter = new QWidget(panBottom);
     panBottomCenter->setObjectName(QStringLiteral("panBottomCenter"));
-    labProfile = MakeLabel(QStringLiteral("Profile:"), panBottomCenter, 4, 15);
+    auto *idle = new QGridLayout(panBottomCenter);
+    idle->setContentsMargins(4, 9, 15, 9);
+    idle->setHorizontalSpacing(9);
+    idle->setVerticalSpacing(6);
+    idle->setColumnStretch(1, 1);
+    labProfile = BarLabel(QStringLiteral("Profile:"), panBottomCenter);
     cmbProfile = new QComboBox(panBottomCenter);
     cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
+    cmbProfile->setAccessibleName(QStringLiteral("Profile"));
     cmbProfile->setEditable(false);
-    cmbProfile->setGeometry(74, 10, 434, 24);
+    // Long profile names do not widen the window.
+    cmbProfile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbProfile->setMinimumContentsLength(8);
+    labProfile->setBuddy(cmbProfile);
     connect(cmbProfile, &QComboBox::activated, this, &TMainForm::cmbProfileChange);
-    bbtnSetting = new QPushButton(QStringLiteral("&Setting"), panBottomCenter);
-    bbtnSetting->setObjectName(QStringLiteral("bbtnSetting"));
-    bbtnSetting->setGeometry(517, 9, 75, 26);
+    bbtnSetting = BarButton(QStringLiteral("&Setting"), "bbtnSetting", panBottomCenter);
     connect(bbtnSetting, &QPushButton::clicked, this, &TMainForm::bbtnSettingClick);
-    labOutputPath = MakeLabel(QStringLiteral("Output Path:"), panBottomCenter, 4, 47);
+    labOutputPath = BarLabel(QStringLiteral("Output Path:"), panBottomCenter);
     edtOutputdir = new QLineEdit(panBottomCenter);
     edtOutputdir->setObjectName(QStringLiteral("edtOutputdir"));
-    edtOutputdir->setGeometry(75, 42, 349, 24);
-    bbtnBrowser = new QPushButton(QStringLiteral("&Browse"), panBottomCenter);
-    bbtnBrowser->setObjectName(QStringLiteral("bbtnBrowser"));
-    bbtnBrowser->setGeometry(432, 41, 75, 26);
+    edtOutputdir->setAccessibleName(QStringLiteral("Output Path"));
+    labOutputPath->setBuddy(edtOutputdir);
+    bbtnBrowser = BarButton(QStringLiteral("&Browse"), "bbtnBrowser", panBottomCenter);
     connect(bbtnBrowser, &QPushButton::clicked, this, &TMainForm::bbtnBrowserClick);
-    bbtnOpen = new QPushButton(QStringLiteral("&Open"), panBottomCenter);
-    bbtnOpen->setObjectName(QStringLiteral("bbtnOpen"));
-    bbtnOpen->setGeometry(517, 41, 75, 26);
+    bbtnOpen = BarButton(QStringLiteral("&Open"), "bbtnOpen", panBottomCenter);
     connect(bbtnOpen, &QPushButton::clicked, this, &TMainForm::bbtnOpenClick);
-    labAdding = MakeLabel(QString(), panBottomCenter, 4, 79, 180);
-    labAdding->setObjectName(QStringLiteral("labAdding"));
+    // While files are being added, and after an intake that left files out.
+    labAdding = BarLabel(QString(), panBottomCenter, "labAdding");
     labAdding->hide();
     pgbAdding = new QProgressBar(panBottomCenter);
     pgbAdding->setObjectName(QStringLiteral("pgbAdding"));
+    pgbAdding->setAccessibleName(QStringLiteral("Adding files"));
     pgbAdding->setTextVisible(false);
-    pgbAdding->setGeometry(190, 80, 402, 14);
+    pgbAdding->setMaximumHeight(labAdding->sizeHint().height());
     pgbAdding->hide();
+    btnNotAdded = new TNotAddedReport(panBottomCenter);
+    idle->addWidget(labProfile, 0, 0);
+    idle->addWidget(cmbProfile, 0, 1, 1, 2);
+    idle->addWidget(bbtnSetting, 0, 3);
+    idle->addWidget(labOutputPath, 1, 0);
+    idle->addWidget(edtOutputdir, 1, 1);
+    idle->addWidget(bbtnBrowser, 1, 2);
+    idle->addWidget(bbtnOpen, 1, 3);
+    idle->addWidget(labAdding, 2, 0, 1, 1);
+    idle->addWidget(pgbAdding, 2, 1, 1, 3);
+    idle->addWidget(btnNotAdded, 3, 0, 1, 4, Qt::AlignLeft);
 
     panBottomLeft = new QWidget(panBottom);
     panBottomLeft->setObjectName(QStringLiteral("panBottomLeft"));
-    MakeLabel(QStringLiteral("Converting:"), panBottomLeft, 8, 4);
-    labConvertingFile = MakeLabel(QStringLiteral("No File"), panBottomLeft, 115, 4, 480);
-    labConvertingFile->setObjectName(QStringLiteral("labConvertingFile"));
-    MakeLabel(QStringLiteral("Time Elapsed:"), panBottomLeft, 8, 21);
-    labElapsed = MakeLabel(QStringLiteral("00:00:00"), panBottomLeft, 115, 21, 90);
-    labElapsed->setObjectName(QStringLiteral("labElapsed"));
-    MakeLabel(QStringLiteral("Time Remaining:"), panBottomLeft, 230, 21);
-    labRemaining = MakeLabel(QStringLiteral("00:00:00"), panBottomLeft, 340, 21, 90);
-    labRemaining->setObjectName(QStringLiteral("labRemaining"));
-    MakeLabel(QStringLiteral("Current Progress:"), panBottomLeft, 8, 39);
-    pgbCurrent = new QProgressBar(panBottomLeft);
-    pgbCurrent->setObjectName(QStringLiteral("pgbCurrent"));
-    pgbCurrent->setRange(0, 100);
-    pgbCurrent->setValue(0);
-    pgbCurrent->setTextVisible(false);
-    pgbCurrent->setGeometry(115, 40, 457, 14);
-    labCurProgress = MakeLabel(QStringLiteral("0%"), panBottomLeft, 580, 39, 30);
-    labCurProgress->setObjectName(QStringLiteral("labCurProgress"));
-    MakeLabel(QStringLiteral("Total Progress:"), panBottomLeft, 8, 57);
-    pgbTotal = new QProgressBar(panBottomLeft);
-    pgbTotal->setObjectName(QStringLiteral("pgbTotal"));
-    pgbTotal->setRange(0, 100);
-    pgbTotal->setValue(0);
-    pgbTotal->setTextVisible(false);
-    pgbTotal->setGeometry(115, 58, 457, 14);
-    labTotalProgress = MakeLabel(QStringLiteral("0%"), panBottomLeft, 580, 57, 30);
-    labTotalProgress->setObjectName(QStringLiteral("labTotalProgress"));
-}
-
-void TMainForm::buildWelcomePanel()
-{
-    panbg = new QFrame(panMain);
-    panbg->setObjectName(QStringLiteral("panbg"));
-    // The panel keeps the plain window colour under the skin.
-    panbg->setProperty("tag", 9999);
-    panbg->setAutoFillBackground(true);
-    QPalette p = panbg->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    panbg->setPalette(p);
-    panbg->setGeometry(11, 1, 568, 350);
-
-    labProductName = new QLabel(Branding::ProductName, panbg);
-    labProductName->setObjectName(QStringLiteral("labProductName"));
-    labProductName->setFont(TahomaFont(31, true));
-    labProductName->setGeometry(32, 24, 500, 40);
-
-    auto *start = new QLabel(QStringLiteral("Getting Start:"), panbg);
-    start->setFont(TahomaFont(16, true));
-    SetTextColour(start, QColor(19, 157, 217));
-    start->setGeometry(36, 88, 300, 22);
-
-    const char *const lines[] = {"1. Add multiple videos to the Task List.",
-                                 "2. Select a profile and output path.",
-                                 "3. Click on the \"Start\" button."};
-    int y = 122;
-    for (const char *line : lines) {
-        auto *l = new QLabel(QString::fromLatin1(line), panbg);
-        l->setFont(TahomaFont(15, true));
-        SetTextColour(l, QColor(112, 112, 112));
-        l->setGeometry(52, y, 400, 22);
-        y += 30;
+    auto *progress = new QGridLayout(panBottomLeft);
+    progress->setContentsMargins(8, 4, 0, 4);
+    progress->setHorizontalSpacing(8);
+    progress->setVerticalSpacing(3);
+    progress->setColumnStretch(1, 1);
+    progress->addWidget(BarLabel(QStringLiteral("Converting:"), panBottomLeft), 0, 0);
+    labConvertingFile = BarLabel(QStringLiteral("No File"), panBottomLeft, "labConvertingFile");
+    labConvertingFile->setMinimumWidth(1); // a long name is cut, never widens the window
+    progress->addWidget(labConvertingFile, 0, 1, 1, 2);
+    progress->addWidget(BarLabel(QStringLiteral("Time Elapsed:"), panBottomLeft), 1, 0);
+    auto *times = new QHBoxLayout;
+    times->setSpacing(8);
+    labElapsed = BarLabel(QStringLiteral("00:00:00"), panBottomLeft, "labElapsed");
+    labRemaining = BarLabel(QStringLiteral("00:00:00"), panBottomLeft, "labRemaining");
+    times->addWidget(labElapsed);
+    times->addSpacing(labElapsed->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    times->addWidget(BarLabel(QStringLiteral("Time Remaining:"), panBottomLeft));
+    times->addWidget(labRemaining);
+    times->addStretch(1);
+    progress->addLayout(times, 1, 1, 1, 2);
+    auto bar = [this](const char *name, const QString &accessible) {
+        auto *b = new QProgressBar(panBottomLeft);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAccessibleName(accessible);
+        b->setRange(0, 100);
+        b->setValue(0);
+        b->setTextVisible(false);
+        return b;
+    };
+    pgbCurrent = bar("pgbCurrent", QStringLiteral("Current Progress"));
+    pgbTotal = bar("pgbTotal", QStringLiteral("Total Progress"));
+    labCurProgress = BarLabel(QStringLiteral("0%"), panBottomLeft, "labCurProgress");
+    labTotalProgress = BarLabel(QStringLiteral("0%"), panBottomLeft, "labTotalProgress");
+    progress->addWidget(BarLabel(QStringLiteral("Current Progress:"), panBottomLeft), 2, 0);
+    progress->addWidget(pgbCurrent, 2, 1);
+    progress->addWidget(labCurProgress, 2, 2);
+    progress->addWidget(BarLabel(QStringLiteral("Total Progress:"), panBottomLeft), 3, 0);
+    progress->addWidget(pgbTotal, 3, 1);
+    progress->addWidget(labTotalProgress, 3, 2);
+    // The percentage labels take the width "100%" needs in their font.
+    for (QLabel *label : {labCurProgress, labTotalProgress}) {
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 1);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    auto *picture = new QLabel(panbg);
-    picture->setObjectName(QStringLiteral("imgWelcome"));
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/welcome.svg")).pixmap(QSize(150, 105)));
-    picture->setGeometry(390, 200, 150, 105);
-
-    labLink =
-        new QLabel(QStringLiteral("%1  -  %2").arg(Branding::MakerName, Branding::WebSite), panbg);
-    labLink->setObjectName(QStringLiteral("labLink"));
-    labLink->setFont(TahomaFont(12, false));
-    SetTextColour(labLink, QColor(194, 194, 194));
-    labLink->setCursor(Qt::PointingHandCursor);
-    labLink->setGeometry(36, 318, 500, 18);
-    labLink->installEventFilter(this);
+    m_bottomPanels->addWidget(panBottomCenter);
+    m_bottomPanels->addWidget(panBottomLeft);
+    m_bottomPanels->setCurrentWidget(panBottomCenter);
 }
 
 void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
 {
     panProfile = new QWidget(this);
     panProfile->setObjectName(QStringLiteral("panProfile"));
-    panProfile->setFixedWidth(200);
     auto *column = new QVBoxLayout(panProfile);
     column->setContentsMargins(0, 0, 10, 0);
     column->setSpacing(0);
@@ -486,6 +507,7 @@ void TMainForm::buildProfilePanel(PlayerFactory playerFactory)
     auto section = [this](const QString &title, ValueListModel *model, TValueListEditor *&grid,
                           TGridSection *&panel) {
         grid = new TValueListEditor(model);
+        grid->setAccessibleName(title);
         grid->setColumnWidths(95, 68);
         panel = new TGridSection(QStringLiteral("      ") + title, grid, true);
         ScrollBox1->addSection(panel);
@@ -540,17 +562,93 @@ void TMainForm::buildMenu()
     Open1 = ppmTask->addAction(QStringLiteral("Open"), this, &TMainForm::ltvTaskDblClick);
     ShowLog1 = ppmTask->addAction(QStringLiteral("Show Log..."), this, &TMainForm::ShowLog1Click);
     ppmTask->addSeparator();
-    AddFiles1 =
-        ppmTask->addAction(QStringLiteral("Add Files..."), this, &TMainForm::tbtnAddFileClick);
-    AddDirectorys1 =
-        ppmTask->addAction(QStringLiteral("Add Directorys..."), this, &TMainForm::tbtnAddDirClick);
+    // Adding is what the toolbar's buttons do, and only while they may.
+    AddFiles1 = ppmTask->addAction(QStringLiteral("Add Files..."), this, [this] {
+        if (tbtnAddFile->isEnabled())
+            tbtnAddFileClick();
+    });
+    AddDirectorys1 = ppmTask->addAction(QStringLiteral("Add Directorys..."), this, [this] {
+        if (tbtnAddDir->isEnabled())
+            tbtnAddDirClick();
+    });
     ppmTask->addSeparator();
     Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TMainForm::tbtnRemoveClick);
     Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TMainForm::tbtnClearClick);
+    Undo1 = ppmTask->addAction(QStringLiteral("Undo"), this, &TMainForm::Undo1Click);
     connect(ltvTask, &QTreeView::customContextMenuRequested, this, [this](const QPoint &pos) {
         ppmTaskPopup();
         ppmTask->popup(ltvTask->viewport()->mapToGlobal(pos));
     });
+}
+
+void TMainForm::buildShortcuts()
+{
+    // Keys of the whole window act as their menu entry or button would, and
+    // only while that may act. Text boxes keep Ctrl+Z for their own undo.
+    const std::pair<QAction *, QKeySequence> entries[] = {
+        {AddFiles1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {AddDirectorys1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+        {Undo1, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        // Keys of the task list itself (see eventFilter), shown here too.
+        {Remove1, QKeySequence(Qt::Key_Delete)},
+        {Clear1, QKeySequence(Qt::Key_Backspace)}};
+    for (const auto &[action, keys] : entries) {
+        action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
+    }
+    addActions({AddFiles1, AddDirectorys1, Undo1});
+    auto buttonKey = [this](QToolButton *button, const QKeySequence &keys) {
+        auto *action = new QAction(button->accessibleName(), this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+        addAction(action);
+        return action;
+    };
+    buttonKey(tbtnStart, Qt::Key_F5);
+    buttonKey(tbtnHelp, Qt::Key_F1);
+    // Escape belongs to the grids' editors while no run is going on.
+    m_stopKey = buttonKey(tbtnStop, Qt::Key_Escape);
+    m_stopKey->setEnabled(false);
+
+    const std::pair<QToolButton *, QKeySequence> shown[] = {
+        {tbtnAddFile, AddFiles1->shortcut()},
+        {tbtnAddDir, AddDirectorys1->shortcut()},
+        {tbtnUp, QKeySequence(Qt::ALT | Qt::Key_Up)},
+        {tbtnDown, QKeySequence(Qt::ALT | Qt::Key_Down)},
+        {tbtnRemove, Remove1->shortcut()},
+        {tbtnClear, Clear1->shortcut()},
+        {tbtnStart, QKeySequence(Qt::Key_F5)},
+        {tbtnStop, m_stopKey->shortcut()},
+        {tbtnHelp, QKeySequence(Qt::Key_F1)}};
+    for (const auto &[button, keys] : shown)
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->accessibleName(),
+                                                         keys.toString(QKeySequence::NativeText)));
+}
+
+QList<QToolButton *> TMainForm::toolButtons() const
+{
+    return {tbtnAddFile, tbtnAddDir, tbtnUp,      tbtnDown,  tbtnRemove, tbtnClear,
+            tbtnStart,   tbtnStop,   tbtnSetting, tbtnAbout, tbtnHelp};
+}
+
+void TMainForm::setReadingTabOrder()
+{
+    // The toolbar from the left, the task list with the bar below it, then
+    // the right-hand panel from the top.
+    QList<QWidget *> order;
+    for (QToolButton *b : toolButtons())
+        order << b;
+    order << ltvTask << cmbProfile << bbtnSetting << edtOutputdir << bbtnBrowser << bbtnOpen
+          << btnNotAdded;
+    for (TGridSection *section : {panOutput, panVideo, panAudio, panAdvanced})
+        order << section->toggleButton() << section->grid();
+    order << panPreview->TrackBar << panPreview->sbtnPlay << panPreview->sbtnPause
+          << panPreview->sbtnStop;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TMainForm::FormCreate(const QStringList &args)
@@ -570,22 +668,31 @@ void TMainForm::FormCreate(const QStringList &args)
 
     cmbProfile->addItems(ProfileCatalogue(m_paths));
     cmbProfile->setCurrentIndex(-1);
+    m_profileExtensions = ProfileExtensions(m_paths);
 
     m_args = args;
     m_hadArgs = !args.isEmpty();
     setAcceptDrops(true);
 
-    panBottomCenter->setGeometry(0, 0, 607, 77);
-    panBottomLeft->setGeometry(0, 0, 607, 77);
-    panBottomLeft->hide();
-
-    const int widths[] = {260, 90, 80, 100};
-    for (int c = 0; c < TaskStore::ColumnCount; ++c)
-        ltvTask->header()->resizeSection(c, widths[c]);
-
-    resize(798, 539);
-    // Narrower, the bottom bar would hide the output path box.
-    setMinimumSize(798, 539);
+    // The designed sizes, widened for a font wider than the design's; the
+    // window never starts larger than the screen.
+    const double scale = FontScale(font());
+    m_listWidth = int(m_listWidth * scale);
+    for (int c = 0; c < TaskStore::ColumnCount; ++c) {
+        m_columnWidths[c] = int(m_columnWidths[c] * scale);
+        ltvTask->header()->resizeSection(c, m_columnWidths[c]);
+    }
+    QSize size(int(798 * scale), int(539 * scale));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+    // Wide enough for a time in the grids' value column; narrower, the
+    // grids would cut their names and values.
+    const int panel = std::max(int(200 * scale),
+                               int(95 * scale) + 50 +
+                                   fontMetrics().horizontalAdvance(QStringLiteral("00:00:00.00")));
+    panProfile->setMinimumWidth(panel);
+    splMain->setSizes({size.width() - panel - splMain->handleWidth(), panel});
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -715,9 +822,11 @@ void TMainForm::closeForSignal()
 
 void TMainForm::tbtnAddFileClick()
 {
-    const QStringList files = m_platform.openFileNames(FileDialogFilter());
-    if (!files.isEmpty())
+    const QStringList files = m_platform.openFileNames(FileDialogFilter(), startFolder());
+    if (!files.isEmpty()) {
+        m_lastFolder = QFileInfo(files.first()).absolutePath();
         m_intake->AddFromDialog(files);
+    }
     if (m_tasks.count() == 1) {
         selectRows({0});
         ltvTaskClick();
@@ -729,10 +838,18 @@ void TMainForm::tbtnAddFileClick()
 void TMainForm::tbtnAddDirClick()
 {
     QString dir;
-    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir))
+    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir,
+                                      startFolder())) {
+        m_lastFolder = dir;
         m_intake->AddDirectory(dir);
+    }
     ltvTask->setFocus();
     enableTaskButtonsIfAny();
+}
+
+QString TMainForm::startFolder() const
+{
+    return QFileInfo(m_lastFolder).isDir() ? m_lastFolder : AppPaths::VideosFolder();
 }
 
 void TMainForm::DropPaths(const QStringList &paths)
@@ -806,9 +923,7 @@ void TMainForm::SetGridValue(int grid, const QString &key, const QString &value)
 void TMainForm::tbtnRemoveClick()
 {
     vleOutput->endEdit();
-    const QList<int> rows = selectedRows();
-    for (int i = int(rows.size()) - 1; i >= 0; --i)
-        m_tasks.removeRowAt(rows[i]);
+    m_undo->remove(selectedRows());
     // Every selected task is gone: the Output values are emptied.
     ltvTaskClick();
     if (m_tasks.count() == 0)
@@ -818,9 +933,25 @@ void TMainForm::tbtnRemoveClick()
 void TMainForm::tbtnClearClick()
 {
     vleOutput->endEdit();
-    m_tasks.clearRows();
+    m_undo->clear();
     ltvTaskClick();
     setTaskButtonsEnabled(false);
+}
+
+void TMainForm::Undo1Click()
+{
+    // The list is disabled during a run: nothing comes back then.
+    if (!ltvTask->isEnabled() || !m_undo->canUndo())
+        return;
+    vleOutput->endEdit();
+    const QList<int> rows = m_undo->undo();
+    for (int row : rows)
+        if (m_tasks.cell(row, ItemField::Status) == TaskStatus::Probing)
+            m_intake->probeAgain(m_tasks.taskId(row)); // its probe ended with its removal
+    if (!rows.isEmpty())
+        selectRows(rows);
+    ltvTaskClick();
+    enableTaskButtonsIfAny();
 }
 
 void TMainForm::tbtnUpClick()
@@ -906,6 +1037,13 @@ void TMainForm::ppmTaskPopup()
     Clear1->setEnabled(m_tasks.count() > 0);
     AddFiles1->setEnabled(true);
     AddDirectorys1->setEnabled(true);
+    Undo1->setEnabled(m_undo->canUndo());
+    if (!m_undo->canUndo())
+        Undo1->setText(QStringLiteral("Undo"));
+    else if (m_undo->nextKind() == TaskUndo::Kind::Remove)
+        Undo1->setText(QStringLiteral("Undo Remove"));
+    else
+        Undo1->setText(QStringLiteral("Undo Clear"));
 }
 
 void TMainForm::ShowLog1Click()
@@ -967,11 +1105,27 @@ void TMainForm::ltvTaskResized(int newWidth)
     // The rule works on the widths it would give without the lower bound,
     // so the columns get their proportions back when the list grows again.
     const QScopedValueRollback applying(m_applyingColumnRule, true);
+    // Below its rule's width, a column keeps the width of its usual text;
+    // the file names' column gives up what the others then take beyond the
+    // list's width.
+    const QFontMetrics fm = ltvTask->fontMetrics();
+    const int least[TaskStore::ColumnCount] = {
+        MinColumnWidth, fm.horizontalAdvance(QStringLiteral("00:00:00.00")) + 12,
+        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12,
+        fm.horizontalAdvance(TaskStatus::Converting) + 36};
+    int widths[TaskStore::ColumnCount];
+    int sum = 0;
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         // Rounded half to even, like every rounding of this program.
         m_columnWidths[c] += int(std::nearbyint(d * ColumnShares[c]));
-        header->resizeSection(c, std::max(MinColumnWidth, m_columnWidths[c]));
+        widths[c] = std::max(least[c], m_columnWidths[c]);
+        sum += widths[c];
     }
+    const int room =
+        newWidth - 2 * ltvTask->frameWidth() - ltvTask->verticalScrollBar()->sizeHint().width();
+    widths[0] = std::max(MinColumnWidth, widths[0] - std::max(0, sum - room));
+    for (int c = 0; c < TaskStore::ColumnCount; ++c)
+        header->resizeSection(c, widths[c]);
 }
 
 // ---------------------------------------------------------------- run
@@ -1001,6 +1155,7 @@ void TMainForm::EnterRunMode()
     tbtnAddDir->setEnabled(false);
     setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(true);
+    m_stopKey->setEnabled(true);
     tbtnSetting->setEnabled(false);
     ltvTask->setEnabled(false);
     panSplitter->setEnabled(false);
@@ -1013,6 +1168,7 @@ void TMainForm::LeaveRunMode()
     tbtnAddDir->setEnabled(true);
     setTaskButtonsEnabled(true);
     tbtnStop->setEnabled(false);
+    m_stopKey->setEnabled(false);
     tbtnSetting->setEnabled(true);
     ltvTask->setEnabled(true);
     panSplitter->setEnabled(true);
@@ -1038,26 +1194,16 @@ int TMainForm::probeLimit() const
 
 void TMainForm::showIntakeProgress(int done, int total)
 {
-    m_addingShown = total > 0;
-    if (m_addingShown) {
+    // The idle panel grows by the row of the intake's progress while files
+    // are being added.
+    const bool adding = total > 0;
+    if (adding) {
         labAdding->setText(QStringLiteral("Adding files: %1 of %2").arg(done).arg(total));
         pgbAdding->setRange(0, total);
         pgbAdding->setValue(done);
     }
-    fitBottomBar();
-}
-
-void TMainForm::fitBottomBar()
-{
-    // The idle panel grows by the row of the intake's progress while files
-    // are being added.
-    const bool row = m_addingShown && panBottomCenter->isVisibleTo(panBottom);
-    if (labAdding->isVisibleTo(panBottomCenter) == row && panBottom->height() == (row ? 99 : 77))
-        return;
-    labAdding->setVisible(row);
-    pgbAdding->setVisible(row);
-    panBottom->setFixedHeight(row ? 99 : 77);
-    panBottomCenter->resize(panBottomCenter->width(), panBottom->height());
+    labAdding->setVisible(adding);
+    pgbAdding->setVisible(adding);
 }
 
 void TMainForm::taskProbed(int row)
@@ -1128,7 +1274,8 @@ void TMainForm::vleOutputValidate(int)
     const ltvItemData edited =
         ValidateOutputEdit(record, m_outputValues->valueOf(QStringLiteral("New Filename")),
                            m_outputValues->valueOf(QStringLiteral("Start Time")),
-                           m_outputValues->valueOf(QStringLiteral("End Time")));
+                           m_outputValues->valueOf(QStringLiteral("End Time")),
+                           m_profileExtensions + QStringList{m_outputExt});
     // A task still being probed has no times to check an edit against: only
     // its name can change meanwhile.
     const bool probing = record.Status == TaskStatus::Probing;
@@ -1136,6 +1283,17 @@ void TMainForm::vleOutputValidate(int)
                       ItemField::StartTime, ItemField::EndTime})
         if (!probing || field == ItemField::NewFilename || field == ItemField::NewFileExt)
             m_tasks.SetItemData(row, field, edited);
+    // A time that was not taken stays as typed until the task is selected
+    // again, marked, with the time that stands instead.
+    const std::tuple<QString, double, QString> times[] = {
+        {QStringLiteral("Start Time"), edited.StartSecs, edited.StartTime},
+        {QStringLiteral("End Time"), edited.EndSecs, edited.EndTime}};
+    for (const auto &[key, seconds, stored] : times) {
+        const int cell = m_outputValues->findRow(key);
+        const bool taken = probing || StrToSeconds(m_outputValues->value(cell)) == seconds;
+        m_outputValues->setValueNote(
+            cell, taken ? QString() : QStringLiteral("Not a valid time: %1 is kept.").arg(stored));
+    }
 }
 
 void TMainForm::vleVideoStringsChange()
@@ -1164,7 +1322,6 @@ void TMainForm::showEvent(QShowEvent *event)
 void TMainForm::FormShow()
 {
     RestorePreferences();
-    FormResize();
     // The command line is taken in from the event loop once the window is
     // up: the start never waits for intake, and a list file that cannot be
     // read is told over the window.
@@ -1181,6 +1338,7 @@ void TMainForm::RestorePreferences()
     const bool rewrite = !m_paths.isShipped(preferencesFile());
     edtOutputdir->setText(
         ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite, &m_startupErrors));
+    m_lastFolder = ReadLastFolder(preferencesFile(), rewrite, &m_startupErrors);
     if (cmbProfile->count() == 0)
         return;
     const int index = ReadProfileIndex(preferencesFile(), rewrite, &m_startupErrors);
@@ -1208,6 +1366,7 @@ void TMainForm::RestoreSession()
             panbg->hide();
         enableTaskButtonsIfAny();
     }
+    m_savedLogs->removeUnclaimed();
     m_savedList->start();
     m_savedList->saveNow();
 }
@@ -1249,6 +1408,7 @@ void TMainForm::StorePreferences()
             ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_paths.factoryOutputPath());
     }
     values.outputPath = edtOutputdir->text();
+    values.lastFolder = m_lastFolder;
     ::StorePreferences(preferencesFile(), cmbProfile->currentIndex(), values);
 }
 
@@ -1273,34 +1433,28 @@ void TMainForm::closeEvent(QCloseEvent *event)
     m_intake->cancel();
     // The program ends with this window: a dialog still open would keep it
     // running without a main window.
-    const QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_logForm.get()};
+    QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_logForm.get()};
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->isWindow())
+            dialogs << w; // the notice before turning off, say
     for (QWidget *dialog : dialogs)
         if (dialog && dialog->isVisible())
             dialog->close();
 }
 
-void TMainForm::FormResize()
+void TMainForm::resizeEvent(QResizeEvent *event)
 {
-    const int w = panMain->width();
-    panBottomCenter->resize(w, panBottomCenter->height());
-    panBottomLeft->resize(w, panBottomLeft->height());
-    bbtnSetting->move(w - 90, bbtnSetting->y());
-    cmbProfile->resize(bbtnSetting->x() - 83, cmbProfile->height());
-    bbtnOpen->move(w - 90, bbtnOpen->y());
-    bbtnBrowser->move(bbtnOpen->x() - 85, bbtnBrowser->y());
-    edtOutputdir->resize(bbtnBrowser->x() - 83, edtOutputdir->height());
-    // The percentage labels take the width "100%" needs in their font, at
-    // least the designed 27 pixels, at the right edge.
-    for (QLabel *label : {labCurProgress, labTotalProgress}) {
-        const int width =
-            std::max(27, label->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 1);
-        label->setGeometry(w - width, label->y(), width, label->height());
+    QMainWindow::resizeEvent(event);
+    // Narrower than the toolbar's designed width, its buttons get smaller
+    // pictures, so that every one of them stays in the window.
+    const QList<QToolButton *> buttons = toolButtons();
+    const int designed = int(buttons.size()) * ToolButtonSize.width() + ToolBarExtra;
+    const bool compact = width() < designed;
+    const QSize size = compact ? CompactToolButtonSize : ToolButtonSize;
+    for (QToolButton *b : buttons) {
+        b->setFixedSize(size);
+        b->setIconSize(compact ? CompactToolIconSize : ToolIconSize);
     }
-    pgbCurrent->resize(labCurProgress->x() - 123, pgbCurrent->height());
-    pgbTotal->resize(labTotalProgress->x() - 123, pgbTotal->height());
-    // The intake bar ends where the output path row ends.
-    pgbAdding->resize(std::max(0, bbtnOpen->geometry().right() + 1 - pgbAdding->x()),
-                      pgbAdding->height());
 }
 
 void TMainForm::panSplitterMouseMove(int x, Qt::MouseButtons buttons,
@@ -1310,22 +1464,21 @@ void TMainForm::panSplitterMouseMove(int x, Qt::MouseButtons buttons,
         return;
     // The strip's centre follows the pointer; the panel never gets a
     // negative width nor pushes the main area below zero.
-    const int limit = std::max(0, centralWidget()->width() - panSplitter->width());
-    const int width = std::clamp(panProfile->width() + 5 - x, 0, limit);
-    if (width == panProfile->width())
-        return;
-    panProfile->setFixedWidth(width);
-    centralWidget()->layout()->activate();
-    FormResize();
+    const int total = std::max(0, splMain->width() - splMain->handleWidth());
+    const int width = std::clamp(panProfile->width() + 5 - x, 0, total);
+    if (width != panProfile->width())
+        splMain->setSizes({total - width, width});
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     // Events arrive while the window is still being built.
-    if (!ltvTask || !panBottomLeft || !labLink || !panSplitter)
+    if (!ltvTask || !panbg)
         return QMainWindow::eventFilter(watched, event);
     if (watched == ltvTask && event->type() == QEvent::Resize) {
         ltvTaskResized(static_cast<QResizeEvent *>(event)->size().width());
+        // The welcome panel covers the empty list.
+        panbg->setGeometry(ltvTask->geometry().adjusted(1, 1, -1, -1));
     } else if (watched == ltvTask && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Backspace) {
@@ -1336,25 +1489,18 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             tbtnRemoveClick();
             return true;
         }
+        const auto modifiers = static_cast<QKeyEvent *>(event)->modifiers() & ~Qt::KeypadModifier;
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && modifiers == Qt::AltModifier) {
+            if (key == Qt::Key_Up)
+                tbtnUpClick();
+            else
+                tbtnDownClick();
+            return true;
+        }
     } else if (watched == ltvTask->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // A click of the left button; a right click opens the menu instead.
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             ltvTaskClick();
-    } else if (watched == panSplitter && event->type() == QEvent::MouseMove) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        panSplitterMouseMove(int(me->position().x()), me->buttons(), me->modifiers());
-        return true;
-    } else if (watched == labLink) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            SetTextColour(labLink, QColor(128, 165, 253));
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            SetTextColour(labLink, QColor(194, 194, 194));
-            auto *me = static_cast<QMouseEvent *>(event);
-            if (labLink->rect().contains(me->position().toPoint()))
-                m_platform.shellOpen(Branding::WebSite);
-        }
     }
-    if (watched == panMain && event->type() == QEvent::Resize)
-        FormResize();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@ class Platform;
 class PreviewPlayer;
 class ProbeQueue;
 class SavedTaskList;
+class SavedTaskLogs;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -28,18 +29,24 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
+class QSplitterHandle;
+class QStackedLayout;
 class QToolBar;
 class QToolButton;
 class QTreeView;
 class QVideoWidget;
 class TAboutForm;
 class TaskIntake;
+class TaskUndo;
 class TGridSection;
 class TLogForm;
+class TNotAddedReport;
+class TPanelSplitter;
 class TPreviewPane;
 class TSectionStack;
 class TSettingForm;
 class TSizeForm;
+class TWelcomePanel;
 class TValueListEditor;
 class ValueListModel;
 
@@ -127,6 +134,8 @@ public:
     // While files are being added: "Adding files: n of m" and its bar.
     QLabel *labAdding = nullptr;
     QProgressBar *pgbAdding = nullptr;
+    // What the last intake left out.
+    TNotAddedReport *btnNotAdded = nullptr;
     QComboBox *cmbProfile = nullptr;
     QPushButton *bbtnSetting = nullptr;
     QLabel *labOutputPath = nullptr;
@@ -136,10 +145,12 @@ public:
     QLabel *labConvertingFile = nullptr, *labElapsed = nullptr, *labRemaining = nullptr;
     QProgressBar *pgbCurrent = nullptr, *pgbTotal = nullptr;
     QLabel *labCurProgress = nullptr, *labTotalProgress = nullptr;
-    QFrame *panbg = nullptr;
+    TWelcomePanel *panbg = nullptr;
     QLabel *labProductName = nullptr, *labLink = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
-    QLabel *panSplitter = nullptr;
+    TPanelSplitter *splMain = nullptr;
+    // The drag strip between the main area and the right-hand panel.
+    QSplitterHandle *panSplitter = nullptr;
     QWidget *panProfile = nullptr;
     QGroupBox *gpbProfile = nullptr;
     QSplitter *splPreview = nullptr;
@@ -151,7 +162,7 @@ public:
     TPreviewPane *panPreview = nullptr;
     QMenu *ppmTask = nullptr;
     QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
-            *Remove1 = nullptr, *Clear1 = nullptr;
+            *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
 
     // The width the column rule last saw for the task list.
     int rememberedListWidth() const { return m_listWidth; }
@@ -164,6 +175,8 @@ public slots:
     // Task list commands.
     void tbtnRemoveClick();
     void tbtnClearClick();
+    // Puts back the tasks the last Remove or Clear took off the list.
+    void Undo1Click();
     void tbtnUpClick();
     void tbtnDownClick();
     void ltvTaskClick();
@@ -187,15 +200,14 @@ public slots:
     void vleOutputValidate(int row);
     void vleVideoStringsChange();
     void SetGridValue(int grid, const QString &key, const QString &value);
-    // Layout.
-    void FormResize();
-    // One move step of the pointer over the drag strip, x relative to its
+    // Layout: one move step of the pointer over the drag strip, x relative to its
     // left edge.
     void panSplitterMouseMove(int x, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -204,13 +216,20 @@ private:
     void buildToolBar();
     void buildMainArea();
     void buildBottomBar();
-    void buildWelcomePanel();
     void buildProfilePanel(PlayerFactory playerFactory);
     void buildMenu();
+    void buildShortcuts();
+    // The toolbar's buttons, from the left.
+    QList<QToolButton *> toolButtons() const;
+    // Tab and Shift+Tab go round the window's controls in reading order.
+    void setReadingTabOrder();
     void FormCreate(const QStringList &args);
     void FormShow();
     void RestorePreferences();
     void StorePreferences();
+    // Where adding files and folders starts: the folder used last, else the
+    // user's Videos folder, else home.
+    QString startFolder() const;
     void setTaskButtonsEnabled(bool enabled);
     void enableTaskButtonsIfAny();
     void clearOutputValues();
@@ -219,7 +238,6 @@ private:
     // Intake beside the window: its progress, a probe that ended, how many
     // probes may run.
     void showIntakeProgress(int done, int total);
-    void fitBottomBar();
     void taskProbed(int row);
     int probeLimit() const;
     // A profile whose file could not be written back (loading and Start
@@ -235,6 +253,10 @@ private:
     Platform &m_platform;
     QString m_version;
     QString m_outputExt;
+    // The catalogue's output extensions: a typed name ending in one of them
+    // (or in a source's) has an extension, any other dot is part of the name.
+    QStringList m_profileExtensions;
+    QString m_lastFolder; // of files and folders added, "Last Folder"
     int m_listWidth = 562;
     // The columns' widths as the column rule gives them, before the lower
     // bound; a drag by the user sets them too.
@@ -247,8 +269,7 @@ private:
     // -1 for none.
     int m_outputRow = -1;
     QStringList m_startupErrors;
-    QStringList m_args; // the command line, taken in once the window is shown
-    bool m_addingShown = false;
+    QStringList m_args;               // the command line, taken in once the window is shown
     QSet<QString> m_notSavedReported; // profile paths
     // True while the first showing restores the preferences and the profile:
     // errors then wait for the start-up message.
@@ -257,6 +278,9 @@ private:
     int m_taskbarPercent = -1; // -1: not shown
 
     TaskStore m_tasks;
+    std::unique_ptr<TaskUndo> m_undo;
+    QAction *m_stopKey = nullptr;             // Escape, while a run goes on
+    QStackedLayout *m_bottomPanels = nullptr; // the idle and the progress panel
     EncoderProcess m_encoder;
     ValueListModel *m_outputValues = nullptr;
     ValueListModel *m_videoValues = nullptr;
@@ -267,6 +291,7 @@ private:
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
     std::unique_ptr<SavedTaskList> m_savedList;
+    std::unique_ptr<SavedTaskLogs> m_savedLogs;
     std::unique_ptr<TLogForm> m_logForm;
 
     TSettingForm *m_settingForm = nullptr;

@@ -12,6 +12,7 @@ TProcessForm::TProcessForm(QWidget *mainWindow, QWidget *parent)
     setFixedSize(240, 80);
     btnStop = new QPushButton(QStringLiteral("Stop"), this);
     btnStop->setGeometry(82, 28, 75, 25);
+    ScaleToFont(this);
 }
 
 void TProcessForm::showEvent(QShowEvent *event)

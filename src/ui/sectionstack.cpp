@@ -16,6 +16,8 @@ TSectionStack::TSectionStack(QWidget *parent)
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
+    // Tab goes to the sections' toggles and grids, not to the area itself.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void TSectionStack::addSection(TGridSection *section)

@@ -86,6 +86,7 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
     connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
 
     FormCreate(catalogue);
+    ScaleToFont(this);
 }
 
 TSettingForm::~TSettingForm() = default;

@@ -49,6 +49,7 @@ TSizeForm::TSizeForm(QWidget *mainWindow, Platform &platform, QWidget *parent)
     btnCancel->setGeometry(238, 66, 75, 25);
     connect(btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
+    ScaleToFont(this);
 }
 
 void TSizeForm::setVideoGrid(ValueListModel *grid)

@@ -76,6 +76,13 @@ QPalette SkinPalette()
     return p;
 }
 
+QColor ErrorColour(const QPalette &palette)
+{
+    // A dark red on a light background, a light one on a dark background.
+    return palette.color(QPalette::Base).lightness() >= 128 ? QColor(192, 28, 40)
+                                                            : QColor(255, 123, 114);
+}
+
 QPalette PlainPalette()
 {
     QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QColor;
 class QPalette;
 class QWidget;
 
@@ -16,3 +17,7 @@ QPalette SkinPalette();
 QPalette PlainPalette();
 // True when the widget is tagged to stay unskinned.
 bool IsUnskinned(const QWidget *widget);
+
+// The colour that marks what went wrong (a failed task, a rejected value),
+// readable on the palette's base colour.
+QColor ErrorColour(const QPalette &palette);

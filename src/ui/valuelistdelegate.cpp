@@ -1,12 +1,25 @@
 #include "valuelistdelegate.h"
 
 #include "settings/valuelistmodel.h"
+#include "skin.h"
 #include "valuelisteditor.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
+
+namespace {
+
+// base with share of tint.
+QColor Mixed(const QColor &base, const QColor &tint, double share)
+{
+    return QColor::fromRgbF(float(base.redF() * (1 - share) + tint.redF() * share),
+                            float(base.greenF() * (1 - share) + tint.greenF() * share),
+                            float(base.blueF() * (1 - share) + tint.blueF() * share));
+}
+
+} // namespace
 
 TValueListDelegate::TValueListDelegate(TValueListEditor *grid)
     : QStyledItemDelegate(grid), m_grid(grid)
@@ -45,6 +58,9 @@ TValueListDelegate::CellColors TValueListDelegate::cellColors(const QModelIndex 
     }
     if (locked)
         return {pal.color(QPalette::Base), lockedColor()};
+    // A value that was not taken.
+    if (validRow && !model->row(index.row()).note.isEmpty())
+        return {Mixed(pal.color(QPalette::Base), ErrorColour(pal), 0.2), ErrorColour(pal)};
     return {pal.color(QPalette::Base), currentRow ? QColor(Qt::black) : pal.color(QPalette::Text)};
 }
 

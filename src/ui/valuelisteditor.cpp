@@ -1,11 +1,13 @@
 #include "valuelisteditor.h"
 
 #include "balloontip.h"
+#include "fixeddialog.h"
 #include "settings/valuelistmodel.h"
 #include "valuelistdelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -23,7 +25,7 @@ TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(RowPitch);
+    verticalHeader()->setDefaultSectionSize(rowPitch());
     horizontalHeader()->setMinimumSectionSize(MinColumnWidth);
     horizontalHeader()->setStretchLastSection(true);
     setShowGrid(true);
@@ -39,6 +41,9 @@ TValueListEditor::TValueListEditor(ValueListModel *model, QWidget *parent)
     setTabKeyNavigation(false);
     setMouseTracking(true);
     setColumnWidths(95, 68);
+    // New rows (a profile loaded) may bring longer keys.
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { fitValueColumn(); });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { fitValueColumn(); });
 
     // The focus marker follows the keyboard focus, also when it moves
     // between the grid and its editor or leaves for another window part.
@@ -60,9 +65,10 @@ TValueListEditor::~TValueListEditor()
 
 void TValueListEditor::setColumnWidths(int keyWidth, int valueWidth)
 {
-    m_keyWidth = keyWidth;
-    setColumnWidth(0, keyWidth);
-    setColumnWidth(1, valueWidth);
+    const double scale = FontScale(font());
+    m_keyWidth = int(keyWidth * scale);
+    setColumnWidth(0, m_keyWidth);
+    setColumnWidth(1, int(valueWidth * scale));
     fitValueColumn();
 }
 
@@ -128,8 +134,25 @@ void TValueListEditor::commitData(QWidget *editor)
 
 void TValueListEditor::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    QTableView::closeEditor(editor, hint);
+    // Tab and Shift+Tab in an editor leave the grid for the next or the
+    // previous control, as from any other control; the arrow keys move
+    // between the cells.
+    const bool leave = hint == QAbstractItemDelegate::EditNextItem ||
+                       hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, leave ? QAbstractItemDelegate::NoHint : hint);
     viewport()->update();
+    if (leave && hasFocus())
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+void TValueListEditor::keyPressEvent(QKeyEvent *event)
+{
+    // Enter edits the current cell, as F2 does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid() &&
+        edit(currentIndex(), EditKeyPressed, event))
+        return;
+    QTableView::keyPressEvent(event);
 }
 
 bool TValueListEditor::nearColumnBorder(int x) const
@@ -140,6 +163,15 @@ bool TValueListEditor::nearColumnBorder(int x) const
 
 void TValueListEditor::fitValueColumn()
 {
+    // Until the user sets its width, the key column shows whole keys where
+    // the grid has room for them, up to half its width.
+    if (!m_keyWidthSet && m_values) {
+        int widest = 0;
+        for (int i = 0; i < m_values->count(); ++i)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(m_values->key(i)));
+        const int room = std::max(m_keyWidth, viewport()->width() / 2);
+        setColumnWidth(0, std::clamp(widest + 10, m_keyWidth, room));
+    }
     // The last section stretches over what the key column leaves.
     horizontalHeader()->setStretchLastSection(true);
     updateGeometries();
@@ -180,6 +212,7 @@ void TValueListEditor::mouseMoveEvent(QMouseEvent *event)
     if (m_resizing) {
         const int maxWidth = qMax(MinColumnWidth, viewport()->width() - MinColumnWidth);
         m_keyWidth = qBound(MinColumnWidth, x, maxWidth);
+        m_keyWidthSet = true;
         setColumnWidth(0, m_keyWidth);
         fitValueColumn();
         event->accept();
@@ -247,6 +280,18 @@ QModelIndex TValueListEditor::moveCursor(CursorAction cursorAction, Qt::Keyboard
 {
     const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
     return next.isValid() ? next.siblingAtColumn(1) : next;
+}
+
+int TValueListEditor::rowPitch() const
+{
+    return std::max(RowPitch, fontMetrics().height() + 4);
+}
+
+void TValueListEditor::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        verticalHeader()->setDefaultSectionSize(rowPitch());
 }
 
 void TValueListEditor::resizeEvent(QResizeEvent *event)

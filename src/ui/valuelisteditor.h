@@ -20,18 +20,22 @@ class TValueListEditor : public QTableView
 {
     Q_OBJECT
 public:
-    // Rows are 17 pixels high plus a one-pixel line below each.
+    // Rows are 17 pixels high plus a one-pixel line below each, higher
+    // where the font needs it (rowPitch()).
     static constexpr int RowHeight = 17;
     static constexpr int LineWidth = 1;
     static constexpr int RowPitch = RowHeight + LineWidth;
+    // The height of a row with its line in the grid's font.
+    int rowPitch() const;
 
     explicit TValueListEditor(ValueListModel *model, QWidget *parent = nullptr);
     ~TValueListEditor() override;
 
     ValueListModel *values() const { return m_values; }
 
-    // Width of the key column and the initial width of the value column; the
-    // value column always fills what is left.
+    // Width of the key column and the initial width of the value column, at
+    // the design font (wider for a wider font); the value column always
+    // fills what is left.
     void setColumnWidths(int keyWidth, int valueWidth);
     // Locked rows' values in grey (on by default; the Output grid has no
     // grey rule).
@@ -60,7 +64,7 @@ public:
     QWidget *openEditor() const;
 
     // Height that shows rows rows with their lines and the top line.
-    static int openHeight(int rows) { return rows * RowHeight + rows + 1; }
+    int openHeight(int rows) const { return rows * rowPitch() + 1; }
 
 signals:
     // An edited value cell was left and its text changed.
@@ -71,6 +75,7 @@ signals:
     void editRefusedTipShown();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -80,6 +85,7 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 protected slots:
     void commitData(QWidget *editor) override;
@@ -97,6 +103,7 @@ private:
     QString m_tipText;
     QPointer<TBalloonTip> m_balloon;
     int m_keyWidth = 95;
+    bool m_keyWidthSet = false; // by the user, dragging the border
     bool m_resizing = false;
     bool m_pressed = false;
     QMetaObject::Connection m_focusWatch;

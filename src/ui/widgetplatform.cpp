@@ -4,6 +4,7 @@
 #include "platform/desktopnotifier.h"
 #include "platform/launcherentry.h"
 #include "platform/poweroff.h"
+#include "poweroffnotice.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -87,10 +88,10 @@ QUrl WidgetPlatform::TargetUrl(const QString &target)
     return QUrl::fromLocalFile(target);
 }
 
-QStringList WidgetPlatform::openFileNames(const QString &filter)
+QStringList WidgetPlatform::openFileNames(const QString &filter, const QString &directory)
 {
     const QStringList filters = ConvertFilter(filter);
-    QFileDialog dialog(owner());
+    QFileDialog dialog(owner(), QString(), directory);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(filters);
@@ -119,11 +120,14 @@ QString WidgetPlatform::saveFileName(const QString &filter, const QString &defau
     return dialog.selectedFiles().first();
 }
 
-bool WidgetPlatform::browseForDirectory(const QString &title, QString &path)
+bool WidgetPlatform::browseForDirectory(const QString &title, QString &path,
+                                        const QString &directory)
 {
-    // The chooser starts at the desktop folder, or at the home folder where
-    // the user has none; nothing is preselected.
-    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // The chooser starts at the folder given, else at the desktop folder, or
+    // at the home folder where the user has none; nothing is preselected.
+    QString start = directory;
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
     const QString chosen =
@@ -140,9 +144,19 @@ void WidgetPlatform::shellOpen(const QString &target)
     QDesktopServices::openUrl(TargetUrl(target));
 }
 
-void WidgetPlatform::powerOff()
+void WidgetPlatform::powerOffNotice(int seconds, std::function<void(bool turnOff)> answered)
 {
-    PowerOffComputer();
+    // Over the main window, which stays usable; it goes with the window.
+    auto *notice = new TPowerOffNotice(seconds, m_owner);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(notice, &TPowerOffNotice::answered, notice, std::move(answered));
+    notice->show();
+    notice->raise();
+}
+
+void WidgetPlatform::powerOff(std::function<void(const QString &refusal)> done)
+{
+    PowerOffComputer(std::move(done));
 }
 
 void WidgetPlatform::notify(const QString &summary, const QString &body)

@@ -1,7 +1,8 @@
 // Builds the program's windows over a temporary program directory with the
 // shipped profiles, brings them into the states worth looking at and writes
 // a PNG of each:
-//   screenshots <outdir>
+//   screenshots [--point-size N] <outdir>
+// With --point-size, the windows get that desktop font size.
 #include "engine/probequeue.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
@@ -10,6 +11,7 @@
 #include "ui/gridsection.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
+#include "ui/poweroffnotice.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/skin.h"
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +76,11 @@ void dialogs(MainFormFixture &f)
     save(f.aboutForm.get(), QStringLiteral("about"));
     f.aboutForm->close();
 
+    TPowerOffNotice notice(60, f.form.get());
+    notice.show();
+    save(&notice, QStringLiteral("power-off-notice"));
+    notice.btnCancel->click();
+
     // "Custom Size" chosen in the main window's Video grid opens the dialog.
     ValueListModel *video = f.form->vleVideo->values();
     const int row = video->findRow(QStringLiteral("Video Size"));
@@ -95,16 +103,21 @@ void dialogs(MainFormFixture &f)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: screenshots <outdir>\n";
+    QStringList args = app.arguments().mid(1);
+    if (args.size() == 3 && args[0] == QLatin1String("--point-size")) {
+        // As a desktop with a larger font would give it.
+        QFont font = QApplication::font();
+        font.setPointSize(args[1].toInt());
+        QApplication::setFont(font);
+        args = args.mid(2);
+    }
+    if (args.size() != 1) {
+        QTextStream(stderr) << "usage: screenshots [--point-size N] <outdir>\n";
         return 2;
     }
-    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    g_out = QDir(args[0]).absolutePath();
     QDir().mkpath(g_out);
-    // As the program does: the design font, then the skin.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    // As the program does: the desktop's font, the skin.
     ApplySkin(app);
 
     // Source clips, long enough for a run to be caught in the middle.
@@ -172,6 +185,17 @@ int main(int argc, char **argv)
     f.form->selectRows({0});
     f.form->ltvTaskClick();
     save(f.form.get(), QStringLiteral("main-idle"));
+    // Half a small laptop screen, with a report of what a drop left out;
+    // then maximised on a large screen.
+    const QSize designed = f.form->size();
+    f.form->resize(640, 480);
+    f.form->DropPaths({sources.first(), clips.filePath(QStringLiteral("notes.txt"))});
+    if (!testsupport::waitForIntake(f.form->intake()))
+        qWarning("the intake did not end");
+    save(f.form.get(), QStringLiteral("main-640x480"));
+    f.form->resize(1920, 1080);
+    save(f.form.get(), QStringLiteral("main-maximised"));
+    f.form->resize(designed);
 
     dialogs(f);
 
