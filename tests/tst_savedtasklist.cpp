@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
@@ -265,6 +267,27 @@ private slots:
         QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Task List Not Saved"));
         QVERIFY2(f.platform.messages[0].text.contains(QDir::toNativeSeparators(file)),
                  qPrintable(f.platform.messages[0].text));
+    }
+
+    // A write overtaken by a later one tells nothing when it ends; only the
+    // latest content's end is told, so that the logs kept for the file on
+    // disk are those it names.
+    void overtakenWriteNotTold()
+    {
+        const QString file = m_tmp.filePath(QStringLiteral("overtaken.ini"));
+        BackgroundWriter writer(file);
+        QSignalSpy written(&writer, &BackgroundWriter::written);
+        writer.write("first");
+        // Written, its end not yet told: the event loop has not turned.
+        for (int i = 0; i < 1000 && readFile(file) != "first"; ++i)
+            QThread::msleep(5);
+        writer.writeNow("second");
+        QVERIFY(!written.wait(300));
+        writer.write("third");
+        QVERIFY(written.wait());
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written[0][0].toString(), QString());
+        QCOMPARE(readFile(file), "third");
     }
 
     // The question at start-up, and what each answer gives.

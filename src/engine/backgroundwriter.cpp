@@ -23,6 +23,7 @@ void BackgroundWriter::write(const QByteArray &bytes)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_next = bytes;
+        m_nextNumber = ++m_handedOver;
     }
     m_changed.notify_all();
     if (!m_thread.joinable())
@@ -31,6 +32,7 @@ void BackgroundWriter::write(const QByteArray &bytes)
 
 void BackgroundWriter::writeNow(const QByteArray &bytes)
 {
+    ++m_handedOver;
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_next.reset();
@@ -49,6 +51,7 @@ void BackgroundWriter::run()
         if (m_stop)
             return;
         const QByteArray bytes = std::move(*m_next);
+        const quint64 number = m_nextNumber;
         m_next.reset();
         m_writing = true;
         lock.unlock();
@@ -59,7 +62,12 @@ void BackgroundWriter::run()
             error = e.text();
         }
         QMetaObject::invokeMethod(
-            this, [this, error] { emit written(error); }, Qt::QueuedConnection);
+            this,
+            [this, error, number] {
+                if (number == m_handedOver)
+                    emit written(error);
+            },
+            Qt::QueuedConnection);
         lock.lock();
         m_writing = false;
         m_changed.notify_all();

@@ -30,8 +30,10 @@ public:
     void writeNow(const QByteArray &bytes);
 
 signals:
-    // A write handed over has ended: error is empty when it succeeded, the
-    // reason when it failed. Told on the owner's thread.
+    // The latest content handed over by write() has been written: error is
+    // empty when it succeeded, the reason when it failed. Told on the
+    // owner's thread. The end of a write overtaken by a later content (by
+    // write() or writeNow()) is not told: the file no longer holds it.
     void written(const QString &error);
 
 private:
@@ -41,6 +43,8 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed; // work came, a write ended, or the end
     std::optional<QByteArray> m_next;
+    quint64 m_nextNumber = 0; // of m_next
+    quint64 m_handedOver = 0; // contents handed over; the owner's thread only
     bool m_writing = false;
     bool m_stop = false;
     std::thread m_thread; // started with the first write handed over
