@@ -277,13 +277,13 @@ private slots:
         const QString file = m_tmp.filePath(QStringLiteral("overtaken.ini"));
         BackgroundWriter writer(file);
         QSignalSpy written(&writer, &BackgroundWriter::written);
-        writer.write("first");
+        writer.write({"first"});
         // Written, its end not yet told: the event loop has not turned.
         for (int i = 0; i < 1000 && readFile(file) != "first"; ++i)
             QThread::msleep(5);
-        writer.writeNow("second");
+        writer.writeNow({"second"});
         QVERIFY(!written.wait(300));
-        writer.write("third");
+        writer.write({"third"});
         QVERIFY(written.wait());
         QCOMPARE(written.size(), 1);
         QCOMPARE(written[0][0].toString(), QString());

@@ -18,11 +18,11 @@ BackgroundWriter::~BackgroundWriter()
         m_thread.join();
 }
 
-void BackgroundWriter::write(const QByteArray &bytes)
+void BackgroundWriter::write(const QByteArrayList &parts)
 {
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_next = bytes;
+        m_next = parts;
         m_nextNumber = ++m_handedOver;
     }
     m_changed.notify_all();
@@ -30,7 +30,7 @@ void BackgroundWriter::write(const QByteArray &bytes)
         m_thread = std::thread(&BackgroundWriter::run, this);
 }
 
-void BackgroundWriter::writeNow(const QByteArray &bytes)
+void BackgroundWriter::writeNow(const QByteArrayList &parts)
 {
     ++m_handedOver;
     {
@@ -40,7 +40,7 @@ void BackgroundWriter::writeNow(const QByteArray &bytes)
     }
     // Nothing else writes meanwhile: contents are handed over from this
     // thread only.
-    WriteFileAtomically(m_path, bytes);
+    WriteFileAtomically(m_path, parts.join());
 }
 
 void BackgroundWriter::run()
@@ -50,14 +50,14 @@ void BackgroundWriter::run()
         m_changed.wait(lock, [this] { return m_stop || m_next.has_value(); });
         if (m_stop)
             return;
-        const QByteArray bytes = std::move(*m_next);
+        const QByteArrayList parts = std::move(*m_next);
         const quint64 number = m_nextNumber;
         m_next.reset();
         m_writing = true;
         lock.unlock();
         QString error;
         try {
-            WriteFileAtomically(m_path, bytes);
+            WriteFileAtomically(m_path, parts.join());
         } catch (const TIniFileError &e) {
             error = e.text();
         }

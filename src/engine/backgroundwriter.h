@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QObject>
 #include <QString>
 
@@ -22,12 +23,13 @@ public:
     // A write under way ends first; a waiting one is dropped.
     ~BackgroundWriter() override;
 
-    // Hands bytes over to be written; returns at once.
-    void write(const QByteArray &bytes);
-    // Writes bytes at once, on the caller's thread, after the write under
-    // way, if any; a waiting one is dropped. Throws TIniFileError as
+    // Hands a content over to be written, in parts that the writer's
+    // thread joins; returns at once.
+    void write(const QByteArrayList &parts);
+    // Writes the content at once, on the caller's thread, after the write
+    // under way, if any; a waiting one is dropped. Throws TIniFileError as
     // WriteFileAtomically does.
-    void writeNow(const QByteArray &bytes);
+    void writeNow(const QByteArrayList &parts);
 
 signals:
     // The latest content handed over by write() has been written: error is
@@ -42,7 +44,7 @@ private:
     QString m_path;
     std::mutex m_mutex;
     std::condition_variable m_changed; // work came, a write ended, or the end
-    std::optional<QByteArray> m_next;
+    std::optional<QByteArrayList> m_next;
     quint64 m_nextNumber = 0; // of m_next
     quint64 m_handedOver = 0; // contents handed over; the owner's thread only
     bool m_writing = false;

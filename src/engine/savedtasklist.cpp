@@ -187,20 +187,21 @@ void SavedTaskList::formatChanged()
         m_formatSlice.start();
 }
 
-QByteArray SavedTaskList::current()
+QByteArrayList SavedTaskList::current()
 {
     // Tasks no longer listed are forgotten now and then.
     if (m_formatted.size() > 2 * m_tasks.count() + 64)
         m_formatted.clear();
-    QByteArray out;
-    out.reserve(m_lastSize + 4096);
-    out += kHeader + "\nFormat=1\n";
+    // The parts are joined by the writer: the window's thread only gathers
+    // them (each shares the bytes of its task's lines).
+    QByteArrayList parts;
+    parts.reserve(m_tasks.count() + 2);
+    parts += kHeader + "\nFormat=1\n";
     for (int i = 0; i < m_tasks.count(); ++i)
-        out += formatted(i).lines;
-    out += kEnd + '\n';
+        parts += formatted(i).lines;
+    parts += kEnd + '\n';
     m_changed.clear();
-    m_lastSize = out.size();
-    return out;
+    return parts;
 }
 
 QByteArray SavedTaskList::FormatTask(const Task &t)

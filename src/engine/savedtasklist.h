@@ -138,8 +138,8 @@ private:
     const Formatted &formatted(int row);
     // Formats changed tasks for at most FormatSliceMs.
     void formatChanged();
-    // The file's content for the task list as it stands.
-    QByteArray current();
+    // The file's content for the task list as it stands, in parts.
+    QByteArrayList current();
     void saveInBackground();
     // A write has ended; error empty when it succeeded.
     void written(const QString &error);
@@ -151,7 +151,6 @@ private:
     QHash<TaskStore::TaskId, Formatted> m_formatted;
     QSet<TaskStore::TaskId> m_changed; // records changed since they were formatted
     QTimer m_formatSlice;
-    qsizetype m_lastSize = 0; // of the content last written
     BackgroundWriter m_writer;
     std::function<QString(TaskStore::TaskId, const QString &)> m_logSource;
     std::function<void(TaskStore::TaskId, const QString &)> m_logRestore;
