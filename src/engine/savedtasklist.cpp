@@ -18,6 +18,9 @@ namespace {
 const QByteArray kHeader("[Task List]");
 const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
+// The lines before the tasks and after them.
+const QByteArray kOpening = kHeader + "\nFormat=1\n";
+const QByteArray kClosing = kEnd + '\n';
 const char *const kUnfinishedOutput = "UnfinishedOutput";
 const char *const kOutputSubfolder = "OutputSubfolder";
 const char *const kLog = "Log";
@@ -196,10 +199,10 @@ QByteArrayList SavedTaskList::current()
     // them (each shares the bytes of its task's lines).
     QByteArrayList parts;
     parts.reserve(m_tasks.count() + 2);
-    parts += kHeader + "\nFormat=1\n";
+    parts += kOpening;
     for (int i = 0; i < m_tasks.count(); ++i)
         parts += formatted(i).lines;
-    parts += kEnd + '\n';
+    parts += kClosing;
     m_changed.clear();
     return parts;
 }
@@ -229,10 +232,10 @@ QByteArray SavedTaskList::FormatTask(const Task &t)
 
 QByteArray SavedTaskList::Format(const QList<Task> &tasks)
 {
-    QByteArray out = kHeader + "\nFormat=1\n";
+    QByteArray out = kOpening;
     for (const Task &t : tasks)
         out += FormatTask(t);
-    out += kEnd + '\n';
+    out += kClosing;
     return out;
 }
 
