@@ -1,11 +1,12 @@
 # Fails when a lower layer includes a higher one. The layers read top to
 # bottom: ui and cli (the two programs) -> engine -> settings -> platform, so
 # the engine includes neither program, the settings never include the engine,
-# and the platform layer includes none of them.
+# and the platform layer includes none of them. The media libraries are
+# included by the media reader (probe) alone.
 #   cmake -DSRC=<source>/src -P checklayers.cmake
-set(forbidden_engine ui preview app cli)
-set(forbidden_settings engine ui preview app cli)
-set(forbidden_platform engine settings ui preview app cli)
+set(forbidden_engine ui preview app cli probe)
+set(forbidden_settings engine ui preview app cli probe)
+set(forbidden_platform engine settings ui preview app cli probe)
 set(failures 0)
 foreach(layer engine settings platform)
     file(GLOB files ${SRC}/${layer}/*.h ${SRC}/${layer}/*.cpp)
@@ -18,6 +19,16 @@ foreach(layer engine settings platform)
                     math(EXPR failures "${failures} + 1")
                 endif()
             endforeach()
+        endforeach()
+    endforeach()
+endforeach()
+foreach(layer engine settings platform ui preview app cli)
+    file(GLOB files ${SRC}/${layer}/*.h ${SRC}/${layer}/*.cpp)
+    foreach(file ${files})
+        file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<libav")
+        foreach(line ${includes})
+            message(NOTICE "${file}: ${line} (only the media reader links the media libraries)")
+            math(EXPR failures "${failures} + 1")
         endforeach()
     endforeach()
 endforeach()

@@ -21,6 +21,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,7 +112,7 @@ private slots:
     {
         QVERIFY(m_work.isValid());
         m_program = std::make_unique<ProgramDir>(fakeEncoder(), true, false);
-        m_cli = copyCli(*m_program);
+        m_cli = copyCli(*m_program, true);
         QVERIFY(!m_cli.isEmpty());
         m_src = m_work.filePath("src");
         m_out = m_work.filePath("out");
@@ -433,6 +434,25 @@ private slots:
         QCOMPARE(ended, (QStringList{"Complete", "Complete"}));
     }
 
+    // Killed outright, the program takes its media readers with it, a hung
+    // one too.
+    void readersEndWithTheProgram()
+    {
+        qputenv("QUIVERCAST_PROBE_TEST_FAULTS", "hang:good");
+        const auto unset = qScopeGuard([] { qunsetenv("QUIVERCAST_PROBE_TEST_FAULTS"); });
+        setFakeScript(m_work.path(), {"sleep 60000"});
+        QProcess p;
+        p.start(m_cli, {"--json", m_src + "/good.avi"});
+        QVERIFY(p.waitForStarted());
+        QList<qint64> readers;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(readers = childProcesses(p.processId(), "quivercast-probe")).isEmpty(), 30000);
+        ::kill(pid_t(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(30000));
+        for (const qint64 pid : readers)
+            QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 5000);
+    }
+
     // Every task is named as in the whole list, by list order alone: by
     // one encoder or two, by shares started together or one after the
     // other; a kept file is reported as the task's output.
@@ -689,7 +709,7 @@ private slots:
     void realConversion()
     {
         ProgramDir program(ffmpeg(), true, false);
-        const QString cli = copyCli(program);
+        const QString cli = copyCli(program, true);
         QVERIFY(!cli.isEmpty());
         const QString clip = makeStandardClip(m_work.filePath("clip.avi"), 1.0);
         QVERIFY(!clip.isEmpty());
@@ -704,6 +724,40 @@ private slots:
         QVERIFY2(lines[1].startsWith("1 task: 1 Complete, 0 Failed, 0 Skipped, 0 Stop in "),
                  lines[1].constData());
         QCOMPARE(r.err, QByteArray());
+    }
+
+    // The media reader beside the program probes the sources, unless the
+    // option or the preferences leave it to the encoder.
+    void probedByTheMediaReader_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("preferences");
+        QTest::addColumn<QString>("duration"); // the start of the "added" event's
+        const QByteArray main = "[Main]\nProfile=4\nOutput Path=" + m_out.toUtf8() + "\n";
+        // The clip is a second long; the fake encoder says two.
+        QTest::newRow("media reader") << QStringList() << main << "00:00:01.";
+        QTest::newRow("--probe-with-encoder")
+            << QStringList{"--probe-with-encoder"} << main << "00:00:02.00";
+        QTest::newRow("preferences") << QStringList() << main + "Probe With Encoder Only=1\n"
+                                     << "00:00:02.00";
+    }
+    void probedByTheMediaReader()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, preferences);
+        QFETCH(QString, duration);
+        ProgramDir program(fakeEncoder(), true, false);
+        const QString cli = copyCli(program, true);
+        QVERIFY(writeFile(program.file("Preferences.ini"), preferences));
+        const QString clip = m_work.filePath("one second.avi");
+        QVERIFY(QFileInfo::exists(clip) || !makeStandardClip(clip, 1.0).isEmpty());
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last"});
+        const CliResult r = runCli(cli, args + QStringList{"--json", clip});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(r.err, QByteArray());
+        const QList<QJsonObject> added = eventsOf(events(r.out), "added");
+        QCOMPARE(added.size(), 1);
+        QVERIFY2(added[0].value("duration").toString().startsWith(duration), r.out.constData());
     }
 
     // --help lists the options the manual page describes, in its order.
@@ -726,7 +780,7 @@ private slots:
                               .chopped(1)
                               .replace("\\-", "-")
                               .remove(QRegularExpression("\\\\f[BIR]"));
-        QCOMPARE(help.size(), 12);
+        QCOMPARE(help.size(), 13);
         QCOMPARE(help, manual);
     }
 };

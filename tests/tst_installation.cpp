@@ -65,9 +65,10 @@ class TestInstallation : public QObject
     QString m_setpriv;
 
     // Starts an installed program by its link in bin/ as the user nobody,
-    // with home as home and the XDG folders below it.
+    // with home as home and the XDG folders below it; its error output goes
+    // to ours unless it is to be read.
     void startAsUser(QProcess &process, const QString &home, const QString &program,
-                     const QStringList &args)
+                     const QStringList &args, bool readErrors = false)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home);
@@ -78,7 +79,8 @@ class TestInstallation : public QObject
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(home);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (!readErrors)
+            process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(m_setpriv,
                       QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                   QStringLiteral("--clear-groups"), QStringLiteral("--"),
@@ -115,6 +117,7 @@ private slots:
         for (const QString &name : {QStringLiteral("quivercast"), QStringLiteral("quivercast-cli")})
             QCOMPARE(QFileInfo(m_prefix + QStringLiteral("/bin/") + name).symLinkTarget(),
                      program + name);
+        QVERIFY(QFileInfo(program + QStringLiteral("quivercast-probe")).isExecutable());
         QCOMPARE(QFileInfo(program + QStringLiteral("wmaspi.dll")).canonicalFilePath(),
                  QFileInfo(testsupport::ffmpeg()).canonicalFilePath());
         for (const QString &file :
@@ -146,12 +149,14 @@ private slots:
         const QMap<QString, QByteArray> installed = snapshot(m_prefix);
         const QMap<QString, QByteArray> before = snapshot(home);
 
+        QByteArray err;
         const auto run = [&](const QStringList &args) {
             QProcess cli;
-            startAsUser(cli, home, QStringLiteral("quivercast-cli"), args);
+            startAsUser(cli, home, QStringLiteral("quivercast-cli"), args, true);
             cli.setReadChannel(QProcess::StandardOutput);
             if (!cli.waitForFinished(60000))
                 cli.kill();
+            err = cli.readAllStandardError();
             return std::pair{cli.exitCode(), cli.readAllStandardOutput()};
         };
         QCOMPARE(run({QStringLiteral("--version")}),
@@ -163,6 +168,13 @@ private slots:
                  out.constData());
         QCOMPARE(snapshot(home), before);
         QCOMPARE(snapshot(m_prefix), installed);
+
+        // A conversion, its source probed by the installed media reader: no
+        // word that the reader cannot be started.
+        const auto [converted, events] = run({QStringLiteral("--json"), clip});
+        QCOMPARE(converted, 0);
+        QCOMPARE(err, QByteArray());
+        QVERIFY2(events.contains("\"duration\":\"00:00:02.00\""), events.constData());
     }
 
     void startedByAnOrdinaryUser_data()

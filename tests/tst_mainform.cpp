@@ -1161,6 +1161,43 @@ private slots:
         QCOMPARE(testsupport::mostAtOnce(laterProbes, QStringLiteral("probe")), 1);
     }
 
+    // The media reader beside the program probes what is added, unless
+    // "Probe with the encoder only" is checked.
+    void probedByTheMediaReader_data()
+    {
+        QTest::addColumn<bool>("encoderOnly");
+        QTest::addColumn<QString>("length"); // its start
+        // The clip is a second long; the fake encoder says nine.
+        QTest::newRow("media reader") << false << "00:00:01.";
+        QTest::newRow("encoder only") << true << "00:00:09.00";
+    }
+    void probedByTheMediaReader()
+    {
+        QFETCH(bool, encoderOnly);
+        QFETCH(QString, length);
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.withProbeHelper = true;
+        MainFormFixture f({}, o);
+        f.show();
+        const QString clip = m_tmp.filePath(QStringLiteral("one second.avi"));
+        QVERIFY(QFileInfo::exists(clip) || !testsupport::makeStandardClip(clip, 1.0).isEmpty());
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"print Input #0, avi, from '$last':\\n  Duration: 00:00:09.00, "
+                                    "start: 0\\n  Stream #0:0: Video: a, b, 320x240\\n"});
+        f.settingForm->showPage(0);
+        if (encoderOnly)
+            QTest::mouseClick(f.settingForm->chkProbeEncoder, Qt::LeftButton, {},
+                              QPoint(8, f.settingForm->chkProbeEncoder->height() / 2));
+        QCOMPARE(f.settingForm->chkProbeEncoder->isChecked(), encoderOnly);
+        f.settingForm->close();
+        f.form->DropPaths({clip});
+        f.waitForIntake();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QVERIFY2(f.form->tasks().cell(0, ItemField::Length).startsWith(length),
+                 qPrintable(f.form->tasks().cell(0, ItemField::Length)));
+    }
+
     // Start pressed while a folder is still being taken in: no output takes
     // the name of a source that intake has yet to add, even when existing
     // files are overwritten.

@@ -100,34 +100,39 @@ private slots:
         QTest::addColumn<int>("probes"); // set before saving; 0: as read
         QTest::addColumn<bool>("subfolders");
         QTest::addColumn<bool>("structure");
+        QTest::addColumn<bool>("encoderOnly");
         QTest::addColumn<int>("conversions"); // set before saving; 0: as read
         QTest::addColumn<QByteArrayList>("written");
         QTest::addColumn<QByteArrayList>("absent");
         const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
-                                 "Keep Folder Structure", "Simultaneous Conversions"};
+                                 "Keep Folder Structure", "Probe With Encoder Only",
+                                 "Simultaneous Conversions"};
         const int cores = MaxSimultaneousConversions();
-        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << 0
-                                  << QByteArrayList() << all;
         // On one core the number of conversions cannot change from 1.
         const QByteArray coresLine = "Simultaneous Conversions=" + QByteArray::number(cores);
-        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false << cores
+        QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << false << 0
+                                  << QByteArrayList() << all;
+        QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false << true << cores
                                  << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1",
                                                    "Keep Folder Structure=0",
+                                                   "Probe With Encoder Only=1",
                                                    cores > 1 ? coresLine : QByteArray()}
                                  << QByteArrayList();
         QTest::newRow("more conversions stored than cores")
             << QByteArray("[Main]\r\nSimultaneous Conversions=999\r\n") << 0 << 0 << false << true
-            << 0 << QByteArrayList{coresLine} << QByteArrayList{"Simultaneous Probes"};
+            << false << 0 << QByteArrayList{coresLine} << QByteArrayList{"Simultaneous Probes"};
         QTest::newRow("back to the default")
-            << QByteArray("[Main]\r\nInclude Subfolders=1\r\n") << 0 << 0 << false << true << 0
-            << QByteArrayList{"Include Subfolders=0"}
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\nProbe With Encoder Only=1\r\n") << 0
+            << 0 << false << true << false << 0
+            << QByteArrayList{"Include Subfolders=0", "Probe With Encoder Only=0"}
             << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
         QTest::newRow("too many probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true << 0
-            << QByteArrayList{"Simultaneous Probes=16"} << QByteArrayList{"Include Subfolders"};
+            << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true
+            << false << 0 << QByteArrayList{"Simultaneous Probes=16"}
+            << QByteArrayList{"Include Subfolders"};
         QTest::newRow("no probes stored")
-            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true << 0
-            << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
+            << QByteArray("[Main]\r\nSimultaneous Probes=0\r\n") << 1 << 0 << false << true << false
+            << 0 << QByteArrayList{"Simultaneous Probes=1"} << QByteArrayList{"Include Subfolders"};
     }
     void addingFilesSettings()
     {
@@ -136,6 +141,7 @@ private slots:
         QFETCH(int, probes);
         QFETCH(bool, subfolders);
         QFETCH(bool, structure);
+        QFETCH(bool, encoderOnly);
         QFETCH(int, conversions);
         QFETCH(QByteArrayList, written);
         QFETCH(QByteArrayList, absent);
@@ -146,6 +152,7 @@ private slots:
             v.simultaneousProbes = probes;
         v.includeSubfolders = subfolders;
         v.keepFolderStructure = structure;
+        v.probeWithEncoderOnly = encoderOnly;
         if (conversions)
             v.simultaneousConversions = conversions;
         SavePreferences(m_ini, v);
@@ -158,6 +165,7 @@ private slots:
         QCOMPARE(r.simultaneousProbes, v.simultaneousProbes);
         QCOMPARE(r.includeSubfolders, subfolders);
         QCOMPARE(r.keepFolderStructure, structure);
+        QCOMPARE(r.probeWithEncoderOnly, encoderOnly);
         QCOMPARE(r.simultaneousConversions, v.simultaneousConversions);
     }
 

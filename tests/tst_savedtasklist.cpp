@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
@@ -245,6 +247,49 @@ private slots:
         QTest::keyClick(form.ltvTask, Qt::Key_Delete);
         QVERIFY(form.close());
         QCOMPARE(savedNames(file), (QStringList{"s2.avi:OK", "s1.avi:OK"}));
+    }
+
+    // A list that cannot be written is told of once, not at every change.
+    void notSavedToldOnce()
+    {
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        MainFormFixture f({}, o);
+        f.show();
+        f.form->RestoreSession();
+        const QString file = f.paths.taskListFile();
+        QVERIFY(QFile::remove(file) && QDir().mkdir(file));
+        for (const char *name : {"t1.avi", "t2.avi"}) {
+            const QString path = m_tmp.filePath(QString::fromLatin1(name));
+            QVERIFY(writeFile(path, ""));
+            f.form->DropPaths({path});
+            QTest::qWait(2 * SavedTaskList::SaveDelayMs);
+        }
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].caption, QStringLiteral("Task List Not Saved"));
+        QVERIFY2(f.platform.messages[0].text.contains(QDir::toNativeSeparators(file)),
+                 qPrintable(f.platform.messages[0].text));
+    }
+
+    // A write overtaken by a later one tells nothing when it ends; only the
+    // latest content's end is told, so that the logs kept for the file on
+    // disk are those it names.
+    void overtakenWriteNotTold()
+    {
+        const QString file = m_tmp.filePath(QStringLiteral("overtaken.ini"));
+        BackgroundWriter writer(file);
+        QSignalSpy written(&writer, &BackgroundWriter::written);
+        writer.write({"first"});
+        // Written, its end not yet told: the event loop has not turned.
+        for (int i = 0; i < 1000 && readFile(file) != "first"; ++i)
+            QThread::msleep(5);
+        writer.writeNow({"second"});
+        QVERIFY(!written.wait(300));
+        writer.write({"third"});
+        QVERIFY(written.wait());
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written[0][0].toString(), QString());
+        QCOMPARE(readFile(file), "third");
     }
 
     // The question at start-up, and what each answer gives.

@@ -189,8 +189,9 @@ private slots:
         QCOMPARE(m_form->spnProbes->maximum(), 16);
         QCOMPARE(m_form->spnConversions->value(), 1);
         QCOMPARE(m_form->spnConversions->maximum(), MaxSimultaneousConversions());
+        QVERIFY(!m_form->chkProbeEncoder->isChecked());
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
-        QVERIFY(!readAll(prefs()).contains("Probes"));
+        QVERIFY(!readAll(prefs()).contains("Probe"));
         QVERIFY(!readAll(prefs()).contains("Folder"));
         QVERIFY(!readAll(prefs()).contains("Conversions"));
 
@@ -201,6 +202,7 @@ private slots:
         click(m_form->chkSubfolders);
         QVERIFY(m_form->chkKeepStructure->isEnabled());
         click(m_form->chkKeepStructure);
+        click(m_form->chkProbeEncoder);
         m_form->spnProbes->setFocus();
         QTest::keyClick(m_form->spnProbes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_form->spnProbes, QStringLiteral("99"));
@@ -213,6 +215,7 @@ private slots:
         QVERIFY2(file.contains("Simultaneous Probes=9\r\n"), file.constData());
         QVERIFY(file.contains("Include Subfolders=1\r\n"));
         QVERIFY(file.contains("Keep Folder Structure=0\r\n"));
+        QVERIFY(file.contains("Probe With Encoder Only=1\r\n"));
     }
 
     // The third overwrite choice in the group, shown from the file and

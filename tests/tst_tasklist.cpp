@@ -569,7 +569,7 @@ private slots:
         QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
         QCOMPARE(form.tasks().cell(3, ItemField::Length), QString());
         QVERIFY(form.labAdding->isVisible());
-        QCOMPARE(form.labAdding->text(), QStringLiteral("Adding files: 0 of 4"));
+        QTRY_COMPARE(form.labAdding->text(), QStringLiteral("Adding files: 0 of 4"));
 
         auto row = [&](int r) { return list->visualRect(form.tasks().index(r, 0)).center(); };
         const QByteArray action = QTest::currentDataTag();

@@ -95,7 +95,9 @@ void CliDriver::prepare()
     LoadProfile(settings.profilePath, grids, &outputExt, false);
 
     m_intake =
-        std::make_unique<CliIntake>(m_tasks, paths.encoderPath(), settings.probeLimit, m_platform);
+        std::make_unique<CliIntake>(m_tasks, paths.encoderPath(),
+                                    settings.probeWithEncoder ? QString() : paths.probeHelperPath(),
+                                    settings.probeLimit, m_platform);
     CliIntake &intake = *m_intake;
     intake.setOutputExtension(outputExt);
     intake.setShare(m_options.shareIndex, m_options.shareCount);
@@ -103,6 +105,8 @@ void CliDriver::prepare()
     // What the window and earlier runs wrote is known here too.
     m_records = std::make_unique<OutputRecords>(paths.outputRecordsDir());
     intake.taskIntake().setOutputRecords(m_records.get());
+    connect(&intake, &CliIntake::notice, this,
+            [this](const QString &text) { m_reporter.notice(text); });
     connect(&intake, &CliIntake::taskAdded, this,
             [this](int task, const ltvItemData &record) { m_reporter.taskAdded(task, record); });
     connect(&intake.taskIntake(), &TaskIntake::notTaken, this,

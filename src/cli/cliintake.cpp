@@ -11,10 +11,12 @@ constexpr int ProbeBatchLimit = 16;
 
 } // namespace
 
-CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimit,
-                     Platform &platform, QObject *parent)
+CliIntake::CliIntake(TaskStore &tasks, const QString &encoderPath, const QString &helperPath,
+                     int probeLimit, Platform &platform, QObject *parent)
     : QObject(parent), m_tasks(tasks), m_probes(encoderPath), m_intake(tasks, m_probes, platform)
 {
+    m_probes.setHelperProgram(helperPath);
+    connect(&m_probes, &ProbeQueue::helperUnavailable, this, &CliIntake::notice);
     // Each encoder started for probes is asked about many files: starting
     // one costs more than reading a file's header.
     m_probes.setBatchLimit(ProbeBatchLimit);

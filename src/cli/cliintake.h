@@ -22,9 +22,11 @@ class CliIntake : public QObject
 {
     Q_OBJECT
 public:
-    // At most probeLimit probes run at once.
-    CliIntake(TaskStore &tasks, const QString &encoderPath, int probeLimit, Platform &platform,
-              QObject *parent = nullptr);
+    // At most probeLimit probes run at once, by the media reader
+    // helperPath, and by the encoder where the reader gives no answer (and
+    // for every file when helperPath is empty).
+    CliIntake(TaskStore &tasks, const QString &encoderPath, const QString &helperPath,
+              int probeLimit, Platform &platform, QObject *parent = nullptr);
 
     // New tasks take this output extension (".mp4").
     void setOutputExtension(const QString &ext);
@@ -60,6 +62,8 @@ public:
 signals:
     // The task list is complete and only the share's tasks are left.
     void collected();
+    // For the log (see ProbeQueue::helperUnavailable).
+    void notice(const QString &text);
     // A task of this share was added and probed (task: its position in the
     // whole list); in list order.
     void taskAdded(int task, const ltvItemData &record);

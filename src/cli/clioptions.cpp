@@ -25,6 +25,8 @@ constexpr OptionText Options[] = {
     {"-n, --dry-run", "print each task's encoder command line; convert nothing"},
     {"    --json", "one JSON object a line on standard output for each event"},
     {"-q, --quiet", "only failures and the summary"},
+    {"    --probe-with-encoder",
+     "probe each source by starting the encoder, not with the media reader"},
     {"-h, --help", "show this help and exit"},
     {"    --version", "show the version and exit"},
 };
@@ -74,10 +76,11 @@ CliParseResult ParseCliOptions(const QStringList &args)
     const QCommandLineOption dryRun(QStringList{"n", "dry-run"});
     const QCommandLineOption json("json");
     const QCommandLineOption quiet(QStringList{"q", "quiet"});
+    const QCommandLineOption probeWithEncoder("probe-with-encoder");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version("version");
     parser.addOptions({profile, output, existing, recursive, list, jobs, shard, dryRun, json, quiet,
-                       help, version});
+                       probeWithEncoder, help, version});
 
     if (!parser.parse(QStringList{CliProgramName} + args)) {
         result.error = parser.errorText();
@@ -104,6 +107,7 @@ CliParseResult ParseCliOptions(const QStringList &args)
     o.dryRun = parser.isSet(dryRun);
     o.json = parser.isSet(json);
     o.quiet = parser.isSet(quiet);
+    o.probeWithEncoder = parser.isSet(probeWithEncoder);
     o.paths = parser.positionalArguments();
 
     if (parser.isSet(existing)) {

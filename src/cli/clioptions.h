@@ -17,6 +17,7 @@ struct CliOptions
     bool dryRun = false;
     bool json = false;
     bool quiet = false;
+    bool probeWithEncoder = false; // no media reader: the encoder probes every file
     bool help = false;
     bool version = false;
     QStringList paths;

@@ -121,5 +121,6 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
     settings.skip =
         options.existing.isEmpty() ? values.skip : options.existing == QLatin1String("skip");
     settings.probeLimit = values.simultaneousProbes;
+    settings.probeWithEncoder = options.probeWithEncoder || values.probeWithEncoderOnly;
     return {};
 }

@@ -12,8 +12,9 @@ struct CliSettings
     QString profilePath;
     QString outputDir;
     bool overwrite = true;
-    bool skip = false;  // keep existing outputs; their tasks are skipped
-    int probeLimit = 1; // probes side by side
+    bool skip = false;             // keep existing outputs; their tasks are skipped
+    int probeLimit = 1;            // probes side by side
+    bool probeWithEncoder = false; // the encoder probes every file, not the media reader
 };
 
 // The Preferences.ini the program reads (it never writes one): the user's,

@@ -103,7 +103,7 @@ void EncoderProcess::end()
 {
     m_sink = nullptr;
     resume();
-    LetGo(std::move(m_process));
+    LetGoOfProcess(std::move(m_process), this);
 }
 
 bool EncoderProcess::pause()

@@ -57,7 +57,10 @@ TaskIntake::TaskIntake(TaskStore &store, ProbeQueue &probes, Platform &platform,
     m_slice.setInterval(0);
     connect(&m_slice, &QTimer::timeout, this, &TaskIntake::runSteps);
     connect(&m_probes, &ProbeQueue::probed, this, &TaskIntake::landProbe);
-    connect(&m_probes, &ProbeQueue::progressChanged, this, &TaskIntake::probeProgress);
+    m_progressTimer.setSingleShot(true);
+    m_progressTimer.setInterval(ProgressMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, &TaskIntake::tellProgress);
+    connect(&m_probes, &ProbeQueue::progressChanged, this, &TaskIntake::takeProgress);
     // A task that goes ends its probe; a cleared list ends all intake.
     connect(&m_store, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &, int first, int last) {
@@ -127,6 +130,25 @@ void TaskIntake::landProbe(TaskId id, const ProbeResults &results)
         emit taskProbed(row);
     }
     updateBusy();
+}
+
+void TaskIntake::takeProgress(int done, int total)
+{
+    // Thousands of files a second: the count is told as often as anyone
+    // can read it.
+    m_progress = {done, total};
+    if (total == 0 || !m_progressTold) {
+        m_progressTimer.stop();
+        tellProgress();
+    } else if (!m_progressTimer.isActive()) {
+        m_progressTimer.start();
+    }
+}
+
+void TaskIntake::tellProgress()
+{
+    m_progressTold = m_progress.second > 0;
+    emit probeProgress(m_progress.first, m_progress.second);
 }
 
 bool TaskIntake::isBusy() const

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class DirectoryWalk;
 class OutputRecords;
@@ -56,6 +57,7 @@ public:
 
     static inline const QString AddDirectoryTitle =
         QStringLiteral("Add a directory to the Task List");
+    static constexpr int ProgressMs = 100;
 
     // A path an intake did not add, and why.
     struct NotAdded
@@ -159,7 +161,8 @@ signals:
     // isAdding() changed.
     void addingChanged(bool adding);
     // Probes ended and probes of the present busy spell; (0, 0) when none
-    // is pending.
+    // is pending. Told at once when probing begins and ends, in between at
+    // most every ProgressMs.
     void probeProgress(int done, int total);
     // A path named on the command line or in a list file, or a file found
     // in a folder, that cannot be taken in, and why ("no such file or
@@ -200,12 +203,17 @@ private:
     // An intake leaves path out, for the reason given.
     void notAdded(const QString &path, NotAdded::Reason reason);
     void updateBusy();
+    void takeProgress(int done, int total);
+    void tellProgress();
 
     std::deque<Step> m_steps;
     QTimer m_slice;
     QList<NotAdded> m_notAdded; // of the intake under way
     bool m_busy = false;
     bool m_adding = false;
+    QTimer m_progressTimer;
+    std::pair<int, int> m_progress; // the latest, told or not
+    bool m_progressTold = false;    // a total above 0 was told
 
     TaskStore &m_store;
     ProbeQueue &m_probes;

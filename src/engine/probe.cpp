@@ -91,6 +91,12 @@ ProbeResult ParseProbeReport(const QString &report, const QString &path)
     return result;
 }
 
+ProbeResults ProbeResultsFromReport(const QString &report, const QString &path)
+{
+    const ProbeResult found = ParseProbeReport(report, path);
+    return {found.duration, found.frameSize, ProbedRangeStart, found.duration};
+}
+
 void ProbeReport::append(const QByteArray &chunk)
 {
     const qsizetype room = MaxBytes - m_bytes.size();

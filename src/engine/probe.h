@@ -14,6 +14,21 @@ struct ProbeResult
 // the file path.
 ProbeResult ParseProbeReport(const QString &report, const QString &path);
 
+// The four texts a probe gives a new task.
+struct ProbeResults
+{
+    QString duration;   // the encoder's duration text
+    QString frameSize;  // a blank followed by WxH
+    QString rangeStart; // "00:00:00.0" once the encoder ran; empty when it could not start
+    QString rangeEnd;   // the duration text
+};
+
+// The range start of every probe that ran.
+inline const QString ProbedRangeStart = QStringLiteral("00:00:00.0");
+
+// The results of a probe whose report on path is report.
+ProbeResults ProbeResultsFromReport(const QString &report, const QString &path);
+
 // The part of an encoder's report on a file that a probe keeps: its first
 // MaxBytes bytes. The lines a probe needs (the input, its duration and its
 // streams) come at the top; an encoder that goes on printing is not worth

@@ -1,6 +1,10 @@
 #include "probequeue.h"
 
+#include "probehelper.h"
 #include "settings/preferences.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -14,6 +18,38 @@ ProbeQueue::~ProbeQueue() = default;
 void ProbeQueue::setLimitSource(std::function<int()> source)
 {
     m_limitSource = std::move(source);
+}
+
+void ProbeQueue::setEncoderOnlySource(std::function<bool()> source)
+{
+    m_encoderOnlySource = std::move(source);
+}
+
+bool ProbeQueue::helpersUsable()
+{
+    if (m_helperProgram.isEmpty() || m_helperUnavailable ||
+        (m_encoderOnlySource && m_encoderOnlySource()))
+        return false;
+    if (!m_helperLookedFor) {
+        // A reader that is not there is not started again and again.
+        m_helperLookedFor = true;
+        if (!QFileInfo(m_helperProgram).isExecutable()) {
+            helperIsUnavailable(QStringLiteral("it is missing or not executable"));
+            return false;
+        }
+    }
+    return true;
+}
+
+void ProbeQueue::helperIsUnavailable(const QString &reason)
+{
+    if (m_helperUnavailable)
+        return;
+    // Said once; the encoder probes every file from now on.
+    m_helperUnavailable = true;
+    emit helperUnavailable(
+        QStringLiteral("The media reader %1 cannot be started (%2); the encoder probes the files.")
+            .arg(QDir::toNativeSeparators(m_helperProgram), reason));
 }
 
 int ProbeQueue::limit() const
@@ -42,11 +78,25 @@ void ProbeQueue::dispatch()
 {
     m_dispatchQueued = false;
     const int max = limit();
-    while (runningCount() < max && !m_waiting.empty()) {
+    while (!m_waiting.empty()) {
+        if (!m_pending.contains(m_waiting.front().id)) {
+            m_waiting.pop_front(); // cancelled while it waited
+            continue;
+        }
+        if (byHelper(m_waiting.front())) {
+            ProbeHelper *helper = helperFor(max);
+            if (!helper)
+                break;
+            const QString path = m_waiting.front().path;
+            m_helperFiles[helper].push_back(std::move(m_waiting.front()));
+            m_waiting.pop_front();
+            helper->probe(path);
+            continue;
+        }
+        if (runningCount() >= max)
+            break;
         QList<Waiting> files{std::move(m_waiting.front())};
         m_waiting.pop_front();
-        if (!m_pending.contains(files.first().id))
-            continue; // cancelled while it waited
         if (m_batchLimit > 1 && !files.first().alone && Prober::batchable(files.first().path)) {
             // The waiting files shared out among the encoders that may start.
             const qsizetype free = max - runningCount();
@@ -55,7 +105,7 @@ void ProbeQueue::dispatch()
             while (files.size() < size && !m_waiting.empty()) {
                 Waiting &next = m_waiting.front();
                 if (m_pending.contains(next.id)) {
-                    if (next.alone || !Prober::batchable(next.path))
+                    if (next.alone || !Prober::batchable(next.path) || byHelper(next))
                         break;
                     files.append(std::move(next));
                 }
@@ -64,6 +114,77 @@ void ProbeQueue::dispatch()
         }
         startProber(files);
     }
+}
+
+int ProbeQueue::runningCount() const
+{
+    return int(m_running.size() +
+               std::count_if(m_helpers.cbegin(), m_helpers.cend(),
+                             [](const ProbeHelper *helper) { return helper->isBusy(); }));
+}
+
+ProbeHelper *ProbeQueue::helperFor(int max)
+{
+    // Another reader while the limit allows; else a few more files for the
+    // least busy one, so that none waits for the program between files.
+    if (runningCount() < max) {
+        const auto idle = std::find_if(m_helpers.cbegin(), m_helpers.cend(),
+                                       [](const ProbeHelper *h) { return !h->isBusy(); });
+        return idle != m_helpers.cend() ? *idle : newHelper();
+    }
+    ProbeHelper *least = nullptr;
+    for (ProbeHelper *h : std::as_const(m_helpers))
+        if (h->isBusy() && h->inFlight() < HelperDepth &&
+            (!least || h->inFlight() < least->inFlight()))
+            least = h;
+    return least;
+}
+
+ProbeHelper *ProbeQueue::newHelper()
+{
+    auto *helper = new ProbeHelper(m_helperProgram, m_timeoutMs, this);
+    m_helpers.append(helper);
+    connect(helper, &ProbeHelper::answered, this,
+            [this, helper](const MediaFacts &facts) { helperAnswered(helper, facts.texts); });
+    connect(helper, &ProbeHelper::failed, this, [this, helper] { helperFailed(helper); });
+    connect(helper, &ProbeHelper::unavailable, this, [this, helper](const QString &reason) {
+        helperIsUnavailable(reason);
+        helperFailed(helper);
+    });
+    return helper;
+}
+
+ProbeQueue::Waiting ProbeQueue::takeHelperFile(ProbeHelper *helper)
+{
+    std::deque<Waiting> &files = m_helperFiles[helper];
+    Waiting file = std::move(files.front());
+    files.pop_front();
+    return file;
+}
+
+void ProbeQueue::helperAnswered(ProbeHelper *helper, const ProbeResults &results)
+{
+    const TaskId id = takeHelperFile(helper).id;
+    const bool wanted = m_pending.remove(id);
+    // The reader gets the next file before the results are handed on.
+    dispatch();
+    if (!wanted)
+        return; // cancelled while it was read
+    emit probed(id, results);
+    countEnd();
+}
+
+void ProbeQueue::helperFailed(ProbeHelper *helper)
+{
+    Waiting file = takeHelperFile(helper);
+    if (m_pending.contains(file.id)) {
+        // First in line, behind those that came back before it.
+        file.byEncoder = true;
+        const auto behind = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                         [](const Waiting &w) { return !w.byEncoder; });
+        m_waiting.insert(behind, std::move(file));
+    }
+    dispatch();
 }
 
 void ProbeQueue::startProber(const QList<Waiting> &files)

@@ -18,7 +18,8 @@ Prober::Prober(const QString &encoderPath, QObject *parent)
 
 Prober::~Prober()
 {
-    release();
+    // The encoder in progress and those let go but not yet reaped.
+    EndProcessesOf(this, std::move(m_process));
 }
 
 namespace {
@@ -144,8 +145,7 @@ void Prober::ended(bool started)
         m_crashed = !m_endedByUs && m_process->exitStatus() == QProcess::CrashExit;
         m_lastReport = QString::fromUtf8(m_report.bytes());
         if (m_paths.isEmpty()) {
-            const ProbeResult found = ParseProbeReport(m_lastReport, m_path);
-            m_results = {found.duration, found.frameSize, RangeStartText, found.duration};
+            m_results = ProbeResultsFromReport(m_lastReport, m_path);
         } else {
             takeBatchReports(!m_endedByUs && m_process->exitStatus() == QProcess::NormalExit);
             if (!m_running)
@@ -193,8 +193,7 @@ void Prober::takeBatchReports(bool complete)
                    : bytes.left(m_prefixEnd) + bytes.mid(m_segmentStart, end - m_segmentStart);
         m_segmentStart = end;
         ++m_answered;
-        const ProbeResult found = ParseProbeReport(QString::fromUtf8(text), m_paths.at(k));
-        emit inputProbed(k, {found.duration, found.frameSize, RangeStartText, found.duration});
+        emit inputProbed(k, ProbeResultsFromReport(QString::fromUtf8(text), m_paths.at(k)));
         if (!m_running)
             return;
     }
@@ -210,5 +209,5 @@ void Prober::cancel()
 
 void Prober::release()
 {
-    LetGo(std::move(m_process));
+    LetGoOfProcess(std::move(m_process), this);
 }

@@ -9,15 +9,6 @@
 #include <QTimer>
 #include <memory>
 
-// The four texts a probe gives a new task.
-struct ProbeResults
-{
-    QString duration;   // the encoder's duration text
-    QString frameSize;  // a blank followed by WxH
-    QString rangeStart; // "00:00:00.0" once the encoder ran; empty when it could not start
-    QString rangeEnd;   // the duration text
-};
-
 // Asks the encoder about one source file: starts it with only the input
 // file, reads its report as it comes (up to ProbeReport::MaxBytes) and takes
 // the duration and the frame size from it. The probe runs beside the window:
@@ -38,7 +29,6 @@ class Prober : public QObject
 public:
     static constexpr qint64 ChunkBytes = 4096;
     static constexpr int DefaultTimeoutMs = 30000;
-    static inline const QString RangeStartText = QStringLiteral("00:00:00.0");
 
     explicit Prober(const QString &encoderPath, QObject *parent = nullptr);
     // An encoder still running is ended: none outlives its probe.

@@ -3,10 +3,11 @@
 #include "outputvalidation.h"
 #include "platform/pathtext.h"
 #include "platform/platform.h"
-#include "prober.h"
+#include "probe.h"
 #include "settings/newinifiles.h"
 #include "tasktext.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +18,12 @@ namespace {
 const QByteArray kHeader("[Task List]");
 const QByteArray kTask("[Task]");
 const QByteArray kEnd("[End]");
-const QByteArray kUnfinishedOutput("UnfinishedOutput");
-const QByteArray kOutputSubfolder("OutputSubfolder");
-const QByteArray kLog("Log");
+// The lines before the tasks and after them.
+const QByteArray kOpening = kHeader + "\nFormat=1\n";
+const QByteArray kClosing = kEnd + '\n';
+const char *const kUnfinishedOutput = "UnfinishedOutput";
+const char *const kOutputSubfolder = "OutputSubfolder";
+const char *const kLog = "Log";
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -42,9 +46,11 @@ const Field kFields[] = {{"InputFile", &ltvItemData::InputFile},
 QByteArray escape(const QString &value)
 {
     QByteArray out = value.toUtf8();
-    out.replace('%', "%25");
-    out.replace('\r', "%0D");
-    out.replace('\n', "%0A");
+    if (out.contains('%') || out.contains('\r') || out.contains('\n')) {
+        out.replace('%', "%25");
+        out.replace('\r', "%0D");
+        out.replace('\n', "%0A");
+    }
     return out;
 }
 
@@ -68,11 +74,22 @@ QString unescape(const QByteArray &value)
 
 SavedTaskList::SavedTaskList(TaskStore &tasks, Platform &platform, const QString &path,
                              QObject *parent)
-    : QObject(parent), m_tasks(tasks), m_platform(platform), m_path(path)
+    : QObject(parent), m_tasks(tasks), m_platform(platform), m_path(path), m_writer(path)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(SaveDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveNow);
+    connect(&m_timer, &QTimer::timeout, this, &SavedTaskList::saveInBackground);
+    connect(&m_writer, &BackgroundWriter::written, this, &SavedTaskList::written);
+    // Changed tasks are formatted a slice at a time while the program is
+    // idle, so that a save has little left to do.
+    m_formatSlice.setSingleShot(true);
+    m_formatSlice.setInterval(0);
+    connect(&m_formatSlice, &QTimer::timeout, this, &SavedTaskList::formatChanged);
+    connect(&tasks, &TaskStore::recordChanged, this, [this](int index) {
+        m_changed.insert(m_tasks.taskId(index));
+        if (m_started && !m_path.isEmpty() && !m_formatSlice.isActive())
+            m_formatSlice.start();
+    });
     // Rows added, removed or moved, and every text of a record.
     connect(&tasks, &TaskStore::rowsInserted, this, &SavedTaskList::scheduleSave);
     connect(&tasks, &TaskStore::rowsRemoved, this, &SavedTaskList::scheduleSave);
@@ -108,52 +125,117 @@ void SavedTaskList::saveNow()
     if (!m_started || m_path.isEmpty())
         return;
     try {
-        WriteFileAtomically(m_path, Format(current()));
-        m_failureReported = false;
-        emit saved();
+        m_writer.writeNow(current());
+        written({});
     } catch (const TIniFileError &e) {
-        // Told once, not at every change, until a write succeeds again.
-        if (m_failureReported)
-            return;
-        m_failureReported = true;
-        m_platform.messageBox(
-            e.text() + QStringLiteral(". The task list is not saved, so unfinished tasks cannot "
-                                      "be restored at the next start."),
-            QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+        written(e.text());
     }
 }
 
-QList<SavedTaskList::Task> SavedTaskList::current() const
+void SavedTaskList::saveInBackground()
 {
-    QList<Task> tasks;
-    for (int i = 0; i < m_tasks.count(); ++i) {
-        Task t;
-        m_tasks.GetItemData(i, ItemField::All, t.record);
-        if (m_unfinishedSource)
-            t.unfinishedOutput = m_unfinishedSource(m_tasks.taskId(i));
-        t.outputSubfolder = m_tasks.outputSubfolder(i);
-        if (m_logSource)
-            t.logFile = m_logSource(m_tasks.taskId(i), t.record.Status);
-        tasks.append(t);
+    if (m_started && !m_path.isEmpty())
+        m_writer.write(current());
+}
+
+void SavedTaskList::written(const QString &error)
+{
+    // A failure is told once, not at every change, until a write succeeds
+    // again.
+    if (error.isEmpty()) {
+        m_failureReported = false;
+        emit saved();
+        return;
     }
-    return tasks;
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    m_platform.messageBox(error + QStringLiteral(". The task list is not saved, so unfinished "
+                                                 "tasks cannot be restored at the next start."),
+                          QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+}
+
+const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
+{
+    const TaskStore::TaskId id = m_tasks.taskId(row);
+    Formatted &f = m_formatted[id];
+    Task t;
+    t.unfinishedOutput = m_unfinishedSource ? m_unfinishedSource(id) : QString();
+    t.outputSubfolder = m_tasks.outputSubfolder(row);
+    // Asked every time: the log files named are those the list keeps.
+    t.logFile = m_logSource ? m_logSource(id, m_tasks.cell(row, ItemField::Status)) : QString();
+    const bool changed = m_changed.remove(id);
+    if (changed || f.lines.isEmpty() || f.unfinishedOutput != t.unfinishedOutput ||
+        f.outputSubfolder != t.outputSubfolder || f.logFile != t.logFile) {
+        // The texts as they stand (kFields is in the row's order).
+        t.record.InputFile = m_tasks.caption(row);
+        for (int n = 0; n < TaskStore::CellCount; ++n)
+            t.record.*kFields[n + 1].text = m_tasks.cell(row, n);
+        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder, t.logFile};
+    }
+    return f;
+}
+
+void SavedTaskList::formatChanged()
+{
+    const QDeadlineTimer deadline(FormatSliceMs);
+    while (!m_changed.isEmpty() && !deadline.hasExpired()) {
+        const int row = m_tasks.rowOf(*m_changed.cbegin());
+        if (row >= 0)
+            formatted(row);
+        else
+            m_changed.erase(m_changed.cbegin());
+    }
+    if (!m_changed.isEmpty())
+        m_formatSlice.start();
+}
+
+QByteArrayList SavedTaskList::current()
+{
+    // Tasks no longer listed are forgotten now and then.
+    if (m_formatted.size() > 2 * m_tasks.count() + 64)
+        m_formatted.clear();
+    // The parts are joined by the writer: the window's thread only gathers
+    // them (each shares the bytes of its task's lines).
+    QByteArrayList parts;
+    parts.reserve(m_tasks.count() + 2);
+    parts += kOpening;
+    for (int i = 0; i < m_tasks.count(); ++i)
+        parts += formatted(i).lines;
+    parts += kClosing;
+    m_changed.clear();
+    return parts;
+}
+
+QByteArray SavedTaskList::FormatTask(const Task &t)
+{
+    QByteArray out;
+    out.reserve(512);
+    out += kTask;
+    out += '\n';
+    const auto line = [&out](const char *key, const QString &value) {
+        out += key;
+        out += '=';
+        out += escape(value);
+        out += '\n';
+    };
+    for (const Field &f : kFields)
+        line(f.key, t.record.*f.text);
+    if (!t.unfinishedOutput.isEmpty())
+        line(kUnfinishedOutput, t.unfinishedOutput);
+    if (!t.outputSubfolder.isEmpty())
+        line(kOutputSubfolder, t.outputSubfolder);
+    if (!t.logFile.isEmpty())
+        line(kLog, t.logFile);
+    return out;
 }
 
 QByteArray SavedTaskList::Format(const QList<Task> &tasks)
 {
-    QByteArray out = kHeader + "\nFormat=1\n";
-    for (const Task &t : tasks) {
-        out += kTask + '\n';
-        for (const Field &f : kFields)
-            out += QByteArray(f.key) + '=' + escape(t.record.*f.text) + '\n';
-        if (!t.unfinishedOutput.isEmpty())
-            out += kUnfinishedOutput + '=' + escape(t.unfinishedOutput) + '\n';
-        if (!t.outputSubfolder.isEmpty())
-            out += kOutputSubfolder + '=' + escape(t.outputSubfolder) + '\n';
-        if (!t.logFile.isEmpty())
-            out += kLog + '=' + escape(t.logFile) + '\n';
-    }
-    out += kEnd + '\n';
+    QByteArray out = kOpening;
+    for (const Task &t : tasks)
+        out += FormatTask(t);
+    out += kClosing;
     return out;
 }
 
@@ -319,10 +401,10 @@ int SavedTaskList::offerRestore(
             d.Length.clear();
             d.Size.clear();
             d.Status = TaskStatus::OK;
-            d.OrigStartTime = Prober::RangeStartText;
+            d.OrigStartTime = ProbedRangeStart;
             d.OrigEndTime.clear();
             d.ClipLength.clear();
-            d.StartTime = Prober::RangeStartText;
+            d.StartTime = ProbedRangeStart;
             d.EndTime.clear();
         }
         const TaskStore::TaskId id = m_tasks.appendRow(d.InputFile);

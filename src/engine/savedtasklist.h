@@ -1,11 +1,14 @@
 #pragma once
 
+#include "backgroundwriter.h"
 #include "itemdata.h"
 #include "taskstore.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -14,9 +17,10 @@ class Platform;
 
 // The task list kept between sessions, so that unfinished work survives the
 // end of the program, a crash or a power cut. Every change of the list is
-// written within SaveDelayMs (at most once a second), and at once through
+// written within SaveDelayMs (at most once a second) by a thread of its own,
+// so that the window never waits for the disk, and at once through
 // saveNow() (the run does so before each encoder starts). The file is
-// replaced atomically.
+// replaced atomically. Only the tasks that changed are formatted again.
 //
 // The file is plain UTF-8 text, one record per task:
 //   [Task List]
@@ -41,6 +45,8 @@ public:
     static inline const QString DamagedCaption = QStringLiteral("Task List Damaged");
     // A list of a thousand tasks takes about half a megabyte.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    // The longest stretch of formatting between two turns of the event loop.
+    static constexpr int FormatSliceMs = 5;
 
     struct Task
     {
@@ -104,6 +110,8 @@ public:
     // output ..."), empty when nothing was.
     static QString repair(ltvItemData &task);
     static QByteArray Format(const QList<Task> &tasks);
+    // The lines of one task in the file.
+    static QByteArray FormatTask(const Task &task);
     // A value as a line keeps it: "%", CR and LF written as %25, %0D, %0A.
     static QByteArray EscapeValue(const QString &value);
     static QString UnescapeValue(const QByteArray &value);
@@ -116,12 +124,34 @@ signals:
     void saved();
 
 private:
-    QList<Task> current() const;
+    // A task's lines as last formatted, and what they were formatted from
+    // beyond its record.
+    struct Formatted
+    {
+        QByteArray lines;
+        QString unfinishedOutput;
+        QString outputSubfolder;
+        QString logFile;
+    };
+
+    // The task's lines in the file, formatted again when it changed.
+    const Formatted &formatted(int row);
+    // Formats changed tasks for at most FormatSliceMs.
+    void formatChanged();
+    // The file's content for the task list as it stands, in parts.
+    QByteArrayList current();
+    void saveInBackground();
+    // A write has ended; error empty when it succeeded.
+    void written(const QString &error);
 
     TaskStore &m_tasks;
     Platform &m_platform;
     QString m_path;
     std::function<QString(TaskStore::TaskId)> m_unfinishedSource;
+    QHash<TaskStore::TaskId, Formatted> m_formatted;
+    QSet<TaskStore::TaskId> m_changed; // records changed since they were formatted
+    QTimer m_formatSlice;
+    BackgroundWriter m_writer;
     std::function<QString(TaskStore::TaskId, const QString &)> m_logSource;
     std::function<void(TaskStore::TaskId, const QString &)> m_logRestore;
     QTimer m_timer;

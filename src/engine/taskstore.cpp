@@ -11,7 +11,7 @@ TaskStore::TaskId TaskStore::appendRow(const QString &caption)
     const int row = count();
     beginInsertRows({}, row, row);
     m_rows.append(Row{caption, {}, ++m_lastId, {}});
-    if (!m_rowsStale)
+    if (!m_rowOfIdStale)
         m_rowOfId.insert(m_lastId, row);
     countCaption(caption, 1);
     endInsertRows();
@@ -23,7 +23,7 @@ void TaskStore::swapRecords(int a, int b)
     if (a == b || a < 0 || b < 0 || a >= count() || b >= count())
         return;
     m_rows.swapItemsAt(a, b);
-    if (!m_rowsStale) {
+    if (!m_rowOfIdStale) {
         m_rowOfId.insert(m_rows[a].id, a);
         m_rowOfId.insert(m_rows[b].id, b);
     }
@@ -47,7 +47,7 @@ QList<int> TaskStore::restoreRows(const QList<std::pair<int, Row>> &rows)
             placed.append(first + int(k - i));
         }
         // The rows after them have moved.
-        m_rowsStale = true;
+        m_rowOfIdStale = true;
         endInsertRows();
         i = j;
     }
@@ -61,12 +61,13 @@ TaskStore::TaskId TaskStore::taskId(int index) const
 
 int TaskStore::rowOf(TaskId id) const
 {
-    if (m_rowsStale) {
-        // Rows moved or went: the index is built anew once, when asked.
+    if (id == 0)
+        return -1;
+    if (m_rowOfIdStale) {
         m_rowOfId.clear();
         for (int i = 0; i < count(); ++i)
             m_rowOfId.insert(m_rows[i].id, i);
-        m_rowsStale = false;
+        m_rowOfIdStale = false;
     }
     return m_rowOfId.value(id, -1);
 }
@@ -78,7 +79,7 @@ void TaskStore::removeRowAt(int index)
     beginRemoveRows({}, index, index);
     countCaption(m_rows[index].caption, -1);
     m_rows.removeAt(index);
-    m_rowsStale = true;
+    m_rowOfIdStale = true;
     endRemoveRows();
 }
 
@@ -90,7 +91,7 @@ void TaskStore::clearRows()
     m_rows.clear();
     m_captions.clear();
     m_rowOfId.clear();
-    m_rowsStale = false;
+    m_rowOfIdStale = false;
     endResetModel();
 }
 

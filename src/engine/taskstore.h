@@ -107,8 +107,9 @@ private:
 
     QList<Row> m_rows;
     TaskId m_lastId = 0;
-    QHash<QString, int> m_captions; // how many rows have each caption
+    // Row of each identity; rebuilt when rows were removed since.
     mutable QHash<TaskId, int> m_rowOfId;
-    mutable bool m_rowsStale = false; // m_rowOfId is to be built anew
+    mutable bool m_rowOfIdStale = false;
+    QHash<QString, int> m_captions; // how many rows have each caption
     ToolTipSource m_toolTipSource;
 };

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class QObject;
 class QProcess;
 
 // Makes the process, when it is started, end together with this program:
@@ -10,9 +11,12 @@ class QProcess;
 // reads its output.
 void EndWithThisProgram(QProcess &process);
 
-// Lets go of a child that its owner no longer waits for: it is continued
-// (it may have been suspended) and killed at once, and its object is
-// deleted once the event loop has seen it end. Nothing waits for that end:
-// a child held up in the system (a stalled mount) cannot hold up its owner,
-// and one that outlives this program is ended by the system with it.
-void LetGo(std::unique_ptr<QProcess> process);
+// Lets the process go without waiting for it: killed if it still runs, and
+// deleted once the system has reaped it. Until then it is owner's child, so
+// that it dies with owner at the latest. It tells its owner nothing more.
+void LetGoOfProcess(std::unique_ptr<QProcess> process, QObject *owner);
+
+// Ends the processes owner has let go of and current, if given: each is
+// killed and let go of for good (deleted once the system has reaped it,
+// which nothing waits for). For owner's destructor.
+void EndProcessesOf(QObject *owner, std::unique_ptr<QProcess> current);

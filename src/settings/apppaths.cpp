@@ -111,6 +111,11 @@ QString AppPaths::encoderPath() const
     return m_programDir + QStringLiteral("wmaspi.dll");
 }
 
+QString AppPaths::probeHelperPath() const
+{
+    return m_programDir + QStringLiteral("quivercast-probe");
+}
+
 QString AppPaths::helpFile() const
 {
     return m_programDir + HelpFileName;

@@ -5,12 +5,13 @@
 
 // Where the program finds and keeps its files. It knows two layouts:
 // - portable: the program's directory is writable by the user, and
-//   Preferences.ini and Profiles/ live beside the program with the encoder
-//   and the manual;
+//   Preferences.ini and Profiles/ live beside the program with the encoder,
+//   the media reader and the manual;
 // - installed: the program's directory belongs to the system. The encoder,
-//   the manual, the shipped Preferences.ini and the shipped profiles stay
-//   there and are only read; every user keeps a Preferences.ini in their
-//   configuration folder and their own profiles in their data folder.
+//   the media reader, the manual, the shipped Preferences.ini and the
+//   shipped profiles stay there and are only read; every user keeps a
+//   Preferences.ini in their configuration folder and their own profiles in
+//   their data folder.
 // Every path the program uses for these files comes from here. Folder paths
 // end with a separator.
 class AppPaths
@@ -48,6 +49,8 @@ public:
     Mode mode() const { return m_mode; }
     QString programDir() const { return m_programDir; }
     QString encoderPath() const;
+    // The media reader that probes source files (quivercast-probe).
+    QString probeHelperPath() const;
     QString helpFile() const;
     // The folder of the user's own settings files: the program's directory
     // when portable, the user's configuration folder when installed.

@@ -19,8 +19,9 @@ const QString kProfile = QStringLiteral("Profile");
 const QString kSimultaneousProbes = QStringLiteral("Simultaneous Probes");
 const QString kIncludeSubfolders = QStringLiteral("Include Subfolders");
 const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
-const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
+const QString kProbeWithEncoderOnly = QStringLiteral("Probe With Encoder Only");
 const QString kLastFolder = QStringLiteral("Last Folder");
+const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -61,6 +62,9 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.keepFolderStructure != defaults.keepFolderStructure ||
         ini.ValueExists(kMain, kKeepFolderStructure))
         ini.WriteBool(kMain, kKeepFolderStructure, v.keepFolderStructure);
+    if (v.probeWithEncoderOnly != defaults.probeWithEncoderOnly ||
+        ini.ValueExists(kMain, kProbeWithEncoderOnly))
+        ini.WriteBool(kMain, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
     if (v.simultaneousConversions != defaults.simultaneousConversions ||
         ini.ValueExists(kMain, kSimultaneousConversions))
         ini.WriteInteger(kMain, kSimultaneousConversions, v.simultaneousConversions);
@@ -132,6 +136,8 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.includeSubfolders = ini.ReadBool(section, kIncludeSubfolders, v.includeSubfolders);
             v.keepFolderStructure =
                 ini.ReadBool(section, kKeepFolderStructure, v.keepFolderStructure);
+            v.probeWithEncoderOnly =
+                ini.ReadBool(section, kProbeWithEncoderOnly, v.probeWithEncoderOnly);
             v.skip = !v.overwrite && ini.ReadBool(section, kSkip, v.skip);
             v.simultaneousConversions = std::clamp(
                 ini.ReadInteger(section, kSimultaneousConversions, v.simultaneousConversions), 1,

@@ -17,9 +17,9 @@
 // it read before the error (the defaults where it read nothing).
 //
 // The settings of adding files ("Simultaneous Probes", "Include Subfolders",
-// "Keep Folder Structure") and "Simultaneous Conversions" are written only
-// when they differ from their defaults or the file holds them already, so a
-// file that never had them stays as it was.
+// "Keep Folder Structure", "Probe With Encoder Only") and "Simultaneous
+// Conversions" are written only when they differ from their defaults or the
+// file holds them already, so a file that never had them stays as it was.
 
 // How many probes may run side by side at most.
 constexpr int MaxSimultaneousProbes = 16;
@@ -40,6 +40,9 @@ struct PreferenceValues
     int simultaneousProbes = DefaultSimultaneousProbes(); // 1..MaxSimultaneousProbes
     bool includeSubfolders = false;                       // folders are added with their subfolders
     bool keepFolderStructure = true; // ... and their outputs in the same subfolders
+    // Files are probed by starting the encoder for each, not by the media
+    // reader.
+    bool probeWithEncoderOnly = false;
     // The third overwrite choice: an existing output file is kept and its
     // task skipped. Stored as "Overwrite=0" (what an older reader takes for
     // renaming, which never overwrites either) and "Skip=1"; "Skip" is
@@ -61,8 +64,7 @@ QStringList SynModeNames();
 // "Default"), autoExit false, autoTurnOff false, overwrite true, skip false
 // (read only when "Overwrite" is off), and those of PreferenceValues for the
 // rest. A "Syn Mode" outside 0..2 reads as -1 (nothing selected);
-// "Simultaneous Probes" and "Simultaneous Conversions" are kept within their
-// ranges.
+// "Simultaneous Probes" is kept within its range.
 PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
                                  const QString &defaultOutputPath, bool rewrite = true,
                                  QStringList *errors = nullptr);

@@ -146,6 +146,11 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     m_outputRecords = std::make_unique<OutputRecords>(m_paths.outputRecordsDir());
     m_probes = std::make_unique<ProbeQueue>(encoderPath());
     m_probes->setLimitSource([this] { return probeLimit(); });
+    m_probes->setHelperProgram(m_paths.probeHelperPath());
+    m_probes->setEncoderOnlySource(
+        [this] { return m_settingForm && m_settingForm->chkProbeEncoder->isChecked(); });
+    connect(m_probes.get(), &ProbeQueue::helperUnavailable, this,
+            [](const QString &message) { qWarning("%s", qUtf8Printable(message)); });
     m_intake = std::make_unique<TaskIntake>(m_tasks, *m_probes, m_platform);
     // The settings dialog's live values, read when an intake is asked for.
     m_intake->setFolderOptionsSource([this] {

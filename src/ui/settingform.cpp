@@ -127,31 +127,31 @@ void TSettingForm::buildGeneralPage()
     chkOpenDir = new QCheckBox(
         QStringLiteral("Open the output directory when the task is completed. "), TabSheet1);
     chkOpenDir->setObjectName(QStringLiteral("chkOpenDir"));
-    chkOpenDir->setGeometry(12, 98, 355, 19);
+    chkOpenDir->setGeometry(12, 94, 355, 19);
     chkExit =
         new QCheckBox(QStringLiteral("Exit the program when the task is completed."), TabSheet1);
     chkExit->setObjectName(QStringLiteral("chkExit"));
-    chkExit->setGeometry(12, 122, 355, 19);
+    chkExit->setGeometry(12, 116, 355, 19);
     chkTurnoff = new QCheckBox(QStringLiteral("Turn off the computer when the task is completed."),
                                TabSheet1);
     chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
-    chkTurnoff->setGeometry(12, 146, 355, 19);
+    chkTurnoff->setGeometry(12, 138, 355, 19);
 
     // How many files are converted side by side (1: one after another).
     labConversions = new QLabel(QStringLiteral("Simultaneous conversions:"), TabSheet1);
     labConversions->setObjectName(QStringLiteral("labConversions"));
     labConversions->adjustSize();
-    labConversions->move(Left, 174);
+    labConversions->move(Left, 164);
     spnConversions = new QSpinBox(TabSheet1);
     spnConversions->setObjectName(QStringLiteral("spnConversions"));
     spnConversions->setRange(1, MaxSimultaneousConversions());
     spnConversions->setValue(1);
-    spnConversions->setGeometry(labConversions->geometry().right() + 6, 170, 56, 23);
+    spnConversions->setGeometry(labConversions->geometry().right() + 6, 160, 56, 23);
     labConversions->setBuddy(spnConversions);
 
     gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
-    gpbOverWrite->setGeometry(12, 198, 345, 110);
+    gpbOverWrite->setGeometry(12, 188, 345, 102);
     rdbOverWrite = new QRadioButton(QStringLiteral("Overwrite"), gpbOverWrite);
     rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
     rdbOverWrite->setGeometry(14, 26, 320, 19);
@@ -164,11 +164,11 @@ void TSettingForm::buildGeneralPage()
     rdbSkip->setObjectName(QStringLiteral("rdbSkip"));
     rdbSkip->setGeometry(14, 78, 320, 19);
 
-    // Adding files: folders with their subfolders, and how many files are
-    // probed at a time.
+    // Adding files: folders with their subfolders, how many files are probed
+    // at a time, and by what.
     gpbAdding = new QGroupBox(QStringLiteral("Adding Files"), TabSheet1);
     gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
-    gpbAdding->setGeometry(12, 314, 345, 96);
+    gpbAdding->setGeometry(12, 292, 345, 118);
     chkSubfolders = new QCheckBox(QStringLiteral("Include subfolders"), gpbAdding);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
     chkSubfolders->setGeometry(14, 22, 320, 19);
@@ -187,12 +187,17 @@ void TSettingForm::buildGeneralPage()
     spnProbes->setValue(DefaultSimultaneousProbes());
     spnProbes->setGeometry(labProbes->geometry().right() + 6, 68, 56, 23);
     labProbes->setBuddy(spnProbes);
+    // Every file probed by a start of the encoder, not by the media reader.
+    chkProbeEncoder = new QCheckBox(QStringLiteral("Probe with the encoder only"), gpbAdding);
+    chkProbeEncoder->setObjectName(QStringLiteral("chkProbeEncoder"));
+    chkProbeEncoder->setGeometry(14, 94, 320, 19);
 
     // Long captions take the width they need.
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
           static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkSubfolders),
-          static_cast<QAbstractButton *>(chkKeepStructure)})
+          static_cast<QAbstractButton *>(chkKeepStructure),
+          static_cast<QAbstractButton *>(chkProbeEncoder)})
         b->resize(qMax(b->width(), b->sizeHint().width()),
                   qMax(b->height(), b->sizeHint().height()));
 }
@@ -409,6 +414,7 @@ PreferenceValues TSettingForm::preferences() const
     v.simultaneousProbes = spnProbes->value();
     v.includeSubfolders = chkSubfolders->isChecked();
     v.keepFolderStructure = chkKeepStructure->isChecked();
+    v.probeWithEncoderOnly = chkProbeEncoder->isChecked();
     v.skip = rdbSkip->isChecked();
     v.simultaneousConversions = spnConversions->value();
     return v;
@@ -433,6 +439,7 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     spnConversions->setValue(values.simultaneousConversions);
     chkSubfolders->setChecked(values.includeSubfolders);
     chkKeepStructure->setChecked(values.keepFolderStructure);
+    chkProbeEncoder->setChecked(values.probeWithEncoderOnly);
 }
 
 void TSettingForm::LoadPreferences()

@@ -91,6 +91,7 @@ public:
     QSpinBox *spnProbes;
     QLabel *labConversions;
     QSpinBox *spnConversions;
+    QCheckBox *chkProbeEncoder;
     QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;

@@ -216,7 +216,10 @@ int main(int argc, char **argv)
     });
     poll.start();
     f.form->tbtnStartClick();
-    testsupport::waitForRunEnd(f.form->batch());
+    if (!testsupport::waitForRunEnd(f.form->batch())) {
+        QTextStream(stderr) << "the run did not end\n";
+        ++g_failures;
+    }
     poll.stop();
     if (!caught) {
         QTextStream(stderr) << "the run ended before it could be caught\n";

@@ -42,6 +42,8 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
         if (f.open(QIODevice::WriteOnly))
             f.write(options.preferences.toUtf8());
     }
+    if (options.withProbeHelper)
+        QFile::link(testsupport::probeHelper(), dir.file(QStringLiteral("quivercast-probe")));
     if (prepare)
         prepare(*this);
     pathProblems = paths.prepareUserFiles();

@@ -33,6 +33,8 @@ public:
         // The installed layout: dir holds the shipped files, home the user's
         // (config/Quivercast, data/Quivercast/Profiles, Videos).
         bool installed = false;
+        // The media reader beside the program, which then probes with it.
+        bool withProbeHelper = false;
     };
 
     explicit MainFormFixture(const QStringList &args = {});

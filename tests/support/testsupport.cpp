@@ -113,10 +113,18 @@ QString ProgramDir::path() const
     return m_dir.path() + QDir::separator();
 }
 
-QString copyCli(const ProgramDir &dir)
+QString copyCli(const ProgramDir &dir, bool withProbeHelper)
 {
     const QString target = dir.file(QStringLiteral("quivercast-cli"));
+    if (withProbeHelper &&
+        !QFile::copy(probeHelper(), dir.file(QStringLiteral("quivercast-probe"))))
+        return {};
     return QFile::copy(binDir() + QStringLiteral("/quivercast-cli"), target) ? target : QString();
+}
+
+QString probeHelper()
+{
+    return binDir() + QStringLiteral("/quivercast-probe");
 }
 
 QByteArray readFile(const QString &path)
@@ -184,6 +192,17 @@ qint64 processorTicks(qint64 pid)
     // 14th and 15th fields of the line.
     const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
     return fields.size() > 12 ? fields[11].toLongLong() + fields[12].toLongLong() : -1;
+}
+
+QList<qint64> childProcesses(qint64 pid, const QByteArray &name)
+{
+    QList<qint64> children;
+    const QString task = QStringLiteral("/proc/%1/task/%1/children").arg(pid);
+    for (const QByteArray &child : readFile(task).simplified().split(' '))
+        if (readFile(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(child)))
+                .startsWith(name.left(15)))
+            children.append(child.toLongLong());
+    return children;
 }
 
 QList<EncoderSpan> readEncoderLog(const QString &path, QList<qint64> *started)

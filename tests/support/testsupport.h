@@ -44,9 +44,12 @@ private:
 };
 
 // Puts a copy of the command-line program into a program directory (the
-// program finds its settings and encoder beside itself) and returns its
-// path, or an empty text on failure.
-QString copyCli(const ProgramDir &dir);
+// program finds its settings and encoder beside itself), with a copy of the
+// media reader when asked, and returns its path, or an empty text on
+// failure.
+QString copyCli(const ProgramDir &dir, bool withProbeHelper = false);
+// The media reader of this build (quivercast-probe).
+QString probeHelper();
 
 // The bytes of a file, or "<unreadable>" when it cannot be read.
 QByteArray readFile(const QString &path);
@@ -90,6 +93,8 @@ char processState(qint64 pid);
 // The processor time the process has used so far, in clock ticks; -1 when
 // there is no such process.
 qint64 processorTicks(qint64 pid);
+// The children of the process pid whose names begin with name.
+QList<qint64> childProcesses(qint64 pid, const QByteArray &name);
 // The largest number of spans of the kind that ran at one moment.
 int mostAtOnce(const QList<EncoderSpan> &spans, const QString &kind);
 
