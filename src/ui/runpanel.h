@@ -1,0 +1,60 @@
+#pragma once
+
+#include "settings/profilegrids.h"
+
+#include <QWidget>
+#include <functional>
+
+class BatchRun;
+class Platform;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+
+// The progress panel of a batch run, in the bottom bar while the run goes
+// on: the file being converted, the elapsed and the remaining time and the
+// two progress bars. It starts and stops runs, shows the run's progress on
+// the taskbar entry and tells the desktop when a run ends unwatched.
+class TRunPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    // grids are the window's, whose values a run converts with.
+    TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &grids,
+              QWidget *parent = nullptr);
+
+    // The file of the profile chosen in the window, read when a run starts.
+    void setProfileSource(std::function<QString()> source);
+
+    QLabel *labConvertingFile = nullptr, *labElapsed = nullptr, *labRemaining = nullptr;
+    QProgressBar *pgbCurrent = nullptr, *pgbTotal = nullptr;
+    QLabel *labCurProgress = nullptr, *labTotalProgress = nullptr;
+    // The encoder's output of the current task, never shown.
+    QPlainTextEdit *Memo1 = nullptr;
+
+public slots:
+    void tbtnStartClick();
+    void tbtnStopClick();
+
+signals:
+    // Start was pressed: what the window still holds for the tasks goes to
+    // them now, before the run reads them.
+    void starting();
+    // The window switches between its idle and its running state.
+    void runModeChanged(bool running);
+    // Start found no output directory to convert into.
+    void outputPathMissing();
+
+private:
+    void setProgress(QProgressBar *bar, QLabel *label, int percent);
+    // The end of a run, told on the desktop when the user looks elsewhere.
+    void notifyRunCompleted(int converted, int skipped, int failed);
+    // The run's total progress on the taskbar entry; -1 takes it away.
+    void showTaskbarProgress(int percent);
+
+    BatchRun &m_batch;
+    Platform &m_platform;
+    ProfileGrids m_grids;
+    std::function<QString()> m_profileSource;
+    int m_taskbarPercent = -1; // -1: not shown
+};
