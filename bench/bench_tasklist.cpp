@@ -13,6 +13,7 @@
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
 #include "ui/mainform.h"
+#include "ui/tasklistpanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -95,7 +96,7 @@ int main(int argc, char **argv)
     QList<int> block;
     for (int r = middle - count / 10 + 1; r <= middle; ++r)
         block << r;
-    form.selectRows(block);
+    form.taskList().selectRows(block);
     QCoreApplication::processEvents();
     const double moveUpMs = timed([&] { QTest::mouseClick(form.tbtnUp, Qt::LeftButton); });
     const bool moved =

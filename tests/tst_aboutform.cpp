@@ -1,6 +1,6 @@
+#include "platform/branding.h"
 #include "platform/recordingplatform.h"
 #include "ui/aboutform.h"
-#include "ui/branding.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,7 +4,9 @@
 #include "ui/balloontip.h"
 #include "ui/gridsection.h"
 #include "ui/mainform.h"
+#include "ui/runpanel.h"
 #include "ui/sectionstack.h"
+#include "ui/tasklistpanel.h"
 #include "ui/valuelistdelegate.h"
 #include "ui/valuelisteditor.h"
 
@@ -501,8 +503,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         f.waitForIntake();
         f.form->edtOutputdir->setText(clips.path() + QStringLiteral("/"));
-        f.form->selectRows({0});
-        f.form->ltvTaskClick();
+        f.form->taskList().selectRows({0});
+        f.form->taskList().ltvTaskClick();
         TValueListEditor *output = f.form->vleOutput;
         QCOMPARE(output->values()->value(0), QStringLiteral("clip.avi"));
 
@@ -512,7 +514,7 @@ private slots:
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("00:00:01"));
         QVERIFY(output->openEditor());
-        f.form->tbtnStartClick();
+        f.form->runPanel().tbtnStartClick();
         f.waitForRun();
 
         ltvItemData task;

@@ -12,11 +12,14 @@
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
+#include "ui/intakecontroller.h"
 #include "ui/mainform.h"
 #include "ui/notaddedreport.h"
 #include "ui/processform.h"
+#include "ui/runpanel.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
+#include "ui/tasklistpanel.h"
 #include "ui/valuelisteditor.h"
 #include "ui/welcomepanel.h"
 
@@ -98,7 +101,7 @@ private slots:
         QCOMPARE(form.edtOutputdir->text(), f.dir.path());
         f.show();
 
-        QVERIFY(form.welcomeVisible());
+        QVERIFY(form.taskList().welcomeVisible());
         QVERIFY(form.panBottomCenter->isVisible());
         QVERIFY(!form.panBottomLeft->isVisible());
         for (QToolButton *b : {form.tbtnUp, form.tbtnDown, form.tbtnRemove, form.tbtnClear,
@@ -261,7 +264,7 @@ private slots:
             QVERIFY(form.panProfile->width() > designedPanel + 100);
 
         // Both bottom panels in turn, the report of what was not added shown.
-        form.DropPaths({m_tmp.filePath(QStringLiteral("notes.txt"))});
+        form.intakeController().DropPaths({m_tmp.filePath(QStringLiteral("notes.txt"))});
         QTRY_VERIFY(form.findChild<QWidget *>(QStringLiteral("btnNotAdded"))->isVisible());
         for (bool running : {false, true}) {
             running ? form.EnterRunMode() : form.LeaveRunMode();
@@ -494,7 +497,7 @@ private slots:
         const QString clip =
             testsupport::makeStandardClip(f.home.path() + QStringLiteral("/clip.avi"), 1.0);
         QVERIFY(!clip.isEmpty());
-        form.DropPaths({clip});
+        form.intakeController().DropPaths({clip});
         f.waitForIntake();
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
         f.waitForRun();
@@ -624,10 +627,10 @@ private slots:
         f.show();
         const QString clip = m_tmp.filePath(QStringLiteral("s.avi"));
         QFile(clip).open(QIODevice::WriteOnly);
-        f.form->DropPaths({clip});
+        f.form->intakeController().DropPaths({clip});
         f.waitForIntake();
         f.form->edtOutputdir->setText(m_tmp.filePath(QStringLiteral("no/such/dir")));
-        f.form->tbtnStartClick();
+        f.form->runPanel().tbtnStartClick();
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.messages[0].text,
                  QStringLiteral("The output path does not exist. Please specify another one."));
@@ -804,7 +807,7 @@ private slots:
             paths << m_tmp.filePath(QString::fromLatin1(name));
             QFile(paths.last()).open(QIODevice::WriteOnly);
         }
-        form.DropPaths(paths);
+        form.intakeController().DropPaths(paths);
         f.waitForIntake();
         form.edtOutputdir->setText(out.path());
         testsupport::setFakeScript(m_tmp.path(), {"print frame=1 time=00:00:01.00 \\n", then});
@@ -816,7 +819,7 @@ private slots:
             sinceStop.start();
             QTest::mouseClick(form.tbtnStop, Qt::LeftButton);
         });
-        form.tbtnStartClick();
+        form.runPanel().tbtnStartClick();
         f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY(sinceStop.isValid());
@@ -854,7 +857,7 @@ private slots:
             paths << m_tmp.filePath(QString::fromLatin1(name));
             QFile(paths.last()).open(QIODevice::WriteOnly);
         }
-        form.DropPaths(paths);
+        form.intakeController().DropPaths(paths);
         f.waitForIntake();
         form.edtOutputdir->setText(out.path());
         f.settingForm->spnConversions->setFocus();
@@ -935,7 +938,7 @@ private slots:
         QTemporaryDir out;
         const QString source = m_tmp.filePath(QStringLiteral("ro.avi"));
         QFile(source).open(QIODevice::WriteOnly);
-        form.DropPaths({source});
+        form.intakeController().DropPaths({source});
         f.waitForIntake();
         form.edtOutputdir->setText(out.path());
         testsupport::setFakeScript(m_tmp.path(), {"touch $last"});
@@ -1011,7 +1014,7 @@ private slots:
             paths << m_tmp.filePath(QString::fromLatin1(name));
             QVERIFY(testsupport::writeFile(paths.last(), ""));
         }
-        f.form->DropPaths(paths);
+        f.form->intakeController().DropPaths(paths);
         QVERIFY(testsupport::waitForIntake(f.form->intake()));
         f.form->edtOutputdir->setText(out.path());
         QVERIFY(testsupport::writeFile(out.filePath("n3.mp4"), "kept"));
@@ -1051,7 +1054,7 @@ private slots:
         const QString b = m_tmp.filePath(QStringLiteral("c2.avi"));
         QFile(a).open(QIODevice::WriteOnly);
         QFile(b).open(QIODevice::WriteOnly);
-        f.form->DropPaths({a, b});
+        f.form->intakeController().DropPaths({a, b});
         f.waitForIntake();
         QCOMPARE(f.form->tasks().count(), 2);
         f.form->edtOutputdir->setText(out.path());
@@ -1068,7 +1071,7 @@ private slots:
         });
         QElapsedTimer timer;
         timer.start();
-        f.form->tbtnStartClick();
+        f.form->runPanel().tbtnStartClick();
         f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY(timer.elapsed() < 20000);
@@ -1117,7 +1120,7 @@ private slots:
                                     "print Input #0, avi, from '$last':\\n  Duration: 00:00:10.00, "
                                     "start: 0\\n  Stream #0:0: Video: a, b, 320x240\\n",
                                     "touch $last"});
-        form.DropPaths({tree});
+        form.intakeController().DropPaths({tree});
         QTRY_COMPARE(form.tasks().count(), 4);
         QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
         QVERIFY(!QFileInfo::exists(out.filePath(QStringLiteral("sub/deep"))));
@@ -1191,7 +1194,7 @@ private slots:
                               QPoint(8, f.settingForm->chkProbeEncoder->height() / 2));
         QCOMPARE(f.settingForm->chkProbeEncoder->isChecked(), encoderOnly);
         f.settingForm->close();
-        f.form->DropPaths({clip});
+        f.form->intakeController().DropPaths({clip});
         f.waitForIntake();
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY2(f.form->tasks().cell(0, ItemField::Length).startsWith(length),
@@ -1222,7 +1225,7 @@ private slots:
         testsupport::setFakeScript(m_tmp.path(), {"ifarg -y", "touch $last"});
         QObject::connect(&form.batch(), &BatchRun::taskEnded, &form,
                          [&form] { form.batch().requestStop(); });
-        form.DropPaths({a, b});
+        form.intakeController().DropPaths({a, b});
         QTRY_VERIFY(form.tasks().count() > 0 && form.tbtnStart->isEnabled());
         QVERIFY(form.intake().isAdding());
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
@@ -1248,7 +1251,7 @@ private slots:
             paths << m_tmp.filePath(QString::fromLatin1(name));
             QFile(paths.last()).open(QIODevice::WriteOnly);
         }
-        f.form->DropPaths(paths);
+        f.form->intakeController().DropPaths(paths);
         QList<qint64> started;
         QTRY_VERIFY(
             (started.clear(), testsupport::readEncoderLog(log, &started), started.size() == 2));
@@ -1295,7 +1298,7 @@ private slots:
         QVERIFY(form.tasks().cell(0, 0).startsWith(QStringLiteral("00:00:02")));
         QCOMPARE(form.tasks().cell(0, 1), QStringLiteral(" 320x240"));
         QCOMPARE(form.tasks().cell(1, 2), QStringLiteral("OK"));
-        QVERIFY(!form.welcomeVisible());
+        QVERIFY(!form.taskList().welcomeVisible());
         QVERIFY(form.tbtnStart->isEnabled());
         // What was left out is told without a message box.
         QCOMPARE(form.btnNotAdded->toolTip(), text + QStringLiteral(": not a video file\n") +
@@ -1304,8 +1307,8 @@ private slots:
         // Cut the second clip to 1 s through the Output grid, left open.
         QTemporaryDir out;
         form.edtOutputdir->setText(out.path());
-        form.selectRows({1});
-        form.ltvTaskClick();
+        form.taskList().selectRows({1});
+        form.taskList().ltvTaskClick();
         // The edit is still open when Start is pressed.
         form.vleOutput->setFocus();
         const QModelIndex endCell = form.vleOutput->model()->index(2, 1);

@@ -7,8 +7,10 @@
 #include "platform/terminationsignals.h"
 #include "support/mainformfixture.h"
 #include "support/testsupport.h"
+#include "ui/intakecontroller.h"
 #include "ui/mainform.h"
 #include "ui/settingform.h"
+#include "ui/tasklistpanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -235,15 +237,15 @@ private slots:
             paths << m_tmp.filePath(QString::fromLatin1(name));
             QVERIFY(writeFile(paths.last(), ""));
         }
-        form.DropPaths(paths);
+        form.intakeController().DropPaths(paths);
         QCOMPARE(savedNames(file), QStringList()); // not yet
         QTRY_COMPARE_WITH_TIMEOUT(savedNames(file),
                                   (QStringList{"s1.avi:OK", "s2.avi:OK", "s3.avi:OK"}), 3000);
-        form.selectRows({0});
+        form.taskList().selectRows({0});
         QTest::mouseClick(form.tbtnDown, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(savedNames(file),
                                   (QStringList{"s2.avi:OK", "s1.avi:OK", "s3.avi:OK"}), 3000);
-        form.selectRows({2});
+        form.taskList().selectRows({2});
         QTest::keyClick(form.ltvTask, Qt::Key_Delete);
         QVERIFY(form.close());
         QCOMPARE(savedNames(file), (QStringList{"s2.avi:OK", "s1.avi:OK"}));
@@ -262,7 +264,7 @@ private slots:
         for (const char *name : {"t1.avi", "t2.avi"}) {
             const QString path = m_tmp.filePath(QString::fromLatin1(name));
             QVERIFY(writeFile(path, ""));
-            f.form->DropPaths({path});
+            f.form->intakeController().DropPaths({path});
             QTest::qWait(2 * SavedTaskList::SaveDelayMs);
         }
         QCOMPARE(f.platform.messages.size(), 1);
@@ -356,7 +358,7 @@ private slots:
         QTRY_COMPARE(rows(form), restored);
         // The file holds what the list holds now.
         QTRY_COMPARE(savedNames(f.paths.taskListFile()), restored);
-        QCOMPARE(form.welcomeVisible(), restored.isEmpty());
+        QCOMPARE(form.taskList().welcomeVisible(), restored.isEmpty());
         QCOMPARE(form.tbtnStart->isEnabled(), !restored.isEmpty());
         if (!yes || withArgs || restored.isEmpty())
             return;
@@ -492,7 +494,7 @@ private slots:
             QApplication::sendEvent(viewport, &help);
             QCOMPARE(QToolTip::text(), b + ": Invalid data found when processing input");
             QTest::mouseClick(viewport, Qt::LeftButton, {}, pos);
-            form.ppmTaskPopup();
+            form.taskList().ppmTaskPopup();
             QVERIFY(form.ShowLog1->isEnabled());
         }
     }
@@ -596,7 +598,7 @@ private slots:
         f.platform.answers << (next == "restored" ? Platform::Answer::Yes : Platform::Answer::No);
         form.RestoreSession();
         if (next == "answered No")
-            form.DropPaths({source});
+            form.intakeController().DropPaths({source});
         f.waitForIntake();
         QCOMPARE(f.platform.messages.size(), next == "file argument" ? 0 : 1);
         QCOMPARE(rows(form), QStringList{"a.avi:OK"});

@@ -12,12 +12,15 @@
 #include "support/recordingplayer.h"
 #include "support/testsupport.h"
 #include "ui/gridsection.h"
+#include "ui/idlepanel.h"
+#include "ui/intakecontroller.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/notaddedreport.h"
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/tasklistdelegate.h"
+#include "ui/tasklistpanel.h"
 #include "ui/valuelisteditor.h"
 
 #include <QAction>
@@ -72,7 +75,7 @@ class TestTaskList : public QObject
             file.open(QIODevice::WriteOnly);
             paths << p;
         }
-        f->form->DropPaths(paths);
+        f->form->intakeController().DropPaths(paths);
         f->waitForIntake();
         return f;
     }
@@ -125,12 +128,12 @@ private slots:
         TMainForm &form = *f->form;
         QCOMPARE(form.tasks().count(), 5);
         QVERIFY(taskButtonsEnabled(form));
-        form.selectRows({0});
-        form.ltvTaskClick();
+        form.taskList().selectRows({0});
+        form.taskList().ltvTaskClick();
         QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
 
-        form.selectRows({1, 3});
-        form.tbtnRemoveClick();
+        form.taskList().selectRows({1, 3});
+        form.taskList().tbtnRemoveClick();
         QCOMPARE(names(form), QStringList({"t1", "t3", "t5"}));
         QCOMPARE(outputValues(form), QStringList({"", "", ""}));
         // The Output grid keeps its three rows.
@@ -139,25 +142,25 @@ private slots:
 
         // Removing the rest disables the task buttons; the welcome panel
         // stays hidden.
-        form.selectRows({0, 1, 2});
-        form.tbtnRemoveClick();
+        form.taskList().selectRows({0, 1, 2});
+        form.taskList().tbtnRemoveClick();
         QCOMPARE(form.tasks().count(), 0);
         QVERIFY(taskButtonsDisabled(form));
-        QVERIFY(!form.welcomeVisible());
+        QVERIFY(!form.taskList().welcomeVisible());
     }
 
     void clearEmptiesListAndOutput()
     {
         auto f = formWithTasks(3);
         TMainForm &form = *f->form;
-        form.selectRows({2});
-        form.ltvTaskClick();
+        form.taskList().selectRows({2});
+        form.taskList().ltvTaskClick();
         QCOMPARE(outputValues(form), QStringList({"t3.mp4", "00:00:00.0", ""}));
-        form.tbtnClearClick();
+        form.taskList().tbtnClearClick();
         QCOMPARE(form.tasks().count(), 0);
         QCOMPARE(outputValues(form), QStringList({"", "", ""}));
         QVERIFY(taskButtonsDisabled(form));
-        QVERIFY(!form.welcomeVisible());
+        QVERIFY(!form.taskList().welcomeVisible());
         QVERIFY(f->platform.messages.isEmpty());
     }
 
@@ -167,40 +170,40 @@ private slots:
         TMainForm &form = *f->form;
         // Nothing selected: nothing moves.
         form.ltvTask->selectionModel()->clear();
-        form.tbtnUpClick();
+        form.taskList().tbtnUpClick();
         QCOMPARE(names(form), QStringList({"t1", "t2", "t3", "t4"}));
 
         // Rows 2 and 3 move up as a block and stay selected.
-        form.selectRows({1, 2});
-        form.tbtnUpClick();
+        form.taskList().selectRows({1, 2});
+        form.taskList().tbtnUpClick();
         QCOMPARE(names(form), QStringList({"t2", "t3", "t1", "t4"}));
-        QCOMPARE(form.selectedRows(), QList<int>({0, 1}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({0, 1}));
 
         // At the top edge: the first row cannot move, the second swaps with
         // it, and only the first row stays selected.
-        form.tbtnUpClick();
+        form.taskList().tbtnUpClick();
         QCOMPARE(names(form), QStringList({"t3", "t2", "t1", "t4"}));
-        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({0}));
     }
 
     void moveDown()
     {
         auto f = formWithTasks(4);
         TMainForm &form = *f->form;
-        form.selectRows({3});
-        form.tbtnDownClick();
+        form.taskList().selectRows({3});
+        form.taskList().tbtnDownClick();
         QCOMPARE(names(form), QStringList({"t1", "t2", "t3", "t4"}));
-        QCOMPARE(form.selectedRows(), QList<int>({3}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({3}));
 
-        form.selectRows({0, 1});
-        form.tbtnDownClick();
+        form.taskList().selectRows({0, 1});
+        form.taskList().tbtnDownClick();
         QCOMPARE(names(form), QStringList({"t3", "t1", "t2", "t4"}));
-        QCOMPARE(form.selectedRows(), QList<int>({1, 2}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({1, 2}));
 
-        form.selectRows({2, 3});
-        form.tbtnDownClick();
+        form.taskList().selectRows({2, 3});
+        form.taskList().tbtnDownClick();
         QCOMPARE(names(form), QStringList({"t3", "t1", "t4", "t2"}));
-        QCOMPARE(form.selectedRows(), QList<int>({3}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({3}));
     }
 
     void movesCarryWholeRecords()
@@ -213,8 +216,8 @@ private slots:
         d.StartTime = QStringLiteral("00:00:01");
         d.Status = QStringLiteral("Complete");
         form.tasks().SetItemData(1, ItemField::All, d);
-        form.selectRows({1});
-        form.tbtnUpClick();
+        form.taskList().selectRows({1});
+        form.taskList().tbtnUpClick();
         ltvItemData moved;
         form.tasks().GetItemData(0, ItemField::All, moved);
         QCOMPARE(moved.InputFile, d.InputFile);
@@ -244,7 +247,7 @@ private slots:
         // profile's extension.
         const QRect r = form.ltvTask->visualRect(form.tasks().index(1, 0));
         QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(form.selectedRows(), QList<int>({1}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({1}));
         QCOMPARE(outputValues(form), QStringList({"clip.mp4", "00:00:05", "00:01:00"}));
 
         // No selection: the values are emptied.
@@ -318,7 +321,7 @@ private slots:
                   : action == "move down" ? form.tbtnDown
                                           : form.tbtnRemove);
         QCOMPARE(newFilenames(), names);
-        QCOMPARE(form.selectedRows().value(0, -1), shown);
+        QCOMPARE(form.taskList().selectedRows().value(0, -1), shown);
         if (shown < 0) {
             // Nothing to show: the grid is empty and refuses edits.
             QCOMPARE(outputValues(form), QStringList({"", "", ""}));
@@ -406,7 +409,7 @@ private slots:
 
         // Undo in the menu names what it takes back.
         auto undoText = [&] {
-            form.ppmTaskPopup();
+            form.taskList().ppmTaskPopup();
             return form.Undo1->isEnabled() ? form.Undo1->text() : QString();
         };
         QCOMPARE(undoText(), QString());
@@ -425,7 +428,7 @@ private slots:
         form.Undo1->trigger();
         QCOMPARE(names(form), QStringList({"t1", "t2", "t3"}));
         QCOMPARE(form.tasks().taskId(1), second);
-        QCOMPARE(form.selectedRows(), QList<int>({1}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({1}));
         QCOMPARE(outputValues(form)[0], QStringLiteral("t2.mp4"));
         QCOMPARE(undoText(), QString());
 
@@ -508,12 +511,12 @@ private slots:
         form.tasks().GetItemData(0, ItemField::All, d);
         d.Length = d.OrigEndTime = d.ClipLength = d.EndTime = QStringLiteral("00:02:00");
         form.tasks().SetItemData(0, ItemField::All, d);
-        form.selectRows({0});
-        form.ltvTaskClick();
+        form.taskList().selectRows({0});
+        form.taskList().ltvTaskClick();
         ValueListModel *m = form.vleOutput->values();
         m->setGridValue(QStringLiteral("New Filename"), QStringLiteral("holiday.avi"));
         m->setGridValue(QStringLiteral("Start Time"), QStringLiteral("00:00:30"));
-        form.vleOutputValidate(1);
+        form.taskList().vleOutputValidate(1);
         ltvItemData after;
         form.tasks().GetItemData(0, ItemField::All, after);
         QCOMPARE(after.NewFilename, QStringLiteral("holiday"));
@@ -525,7 +528,7 @@ private slots:
         // With no task selected an edit changes no record.
         form.ltvTask->selectionModel()->clear();
         m->setGridValue(QStringLiteral("Start Time"), QStringLiteral("00:00:10"));
-        form.vleOutputValidate(1);
+        form.taskList().vleOutputValidate(1);
         form.tasks().GetItemData(0, ItemField::All, after);
         QCOMPARE(after.StartTime, QStringLiteral("00:00:30"));
     }
@@ -563,7 +566,7 @@ private slots:
             paths << m_sources.filePath(QStringLiteral("slow%1.avi").arg(i));
             QFile(paths.last()).open(QIODevice::WriteOnly);
         }
-        form.DropPaths(paths.mid(0, 4));
+        form.intakeController().DropPaths(paths.mid(0, 4));
         QTRY_COMPARE(form.tasks().count(), 4);
         // The rows at once, to be probed; the progress below the output path.
         QCOMPARE(form.tasks().cell(3, ItemField::Status), QStringLiteral("Probing"));
@@ -590,7 +593,7 @@ private slots:
             QVERIFY(form.probes().isIdle());
             QVERIFY(!form.labAdding->isVisible());
             gone << paths.mid(0, 4);
-            form.DropPaths({paths[4]});
+            form.intakeController().DropPaths({paths[4]});
         } else {
             // An edit open when the task's probe lands stays as typed.
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row(0));
@@ -615,7 +618,7 @@ private slots:
             QCOMPARE(form.tasks().cell(i, ItemField::Status), QStringLiteral("OK"));
         }
         // The Output grid shows the first selected task's times now.
-        QCOMPARE(form.selectedRows().value(0, -1), shown);
+        QCOMPARE(form.taskList().selectedRows().value(0, -1), shown);
         if (shown >= 0)
             QCOMPARE(outputValues(form).mid(1), QStringList({"00:00:00.0", "00:00:10.00"}));
         for (const testsupport::EncoderSpan &span : testsupport::readEncoderLog(log))
@@ -634,7 +637,7 @@ private slots:
         QCOMPARE(texts,
                  QStringList({"Open", "Show Log...", "-", "Add Files...", "Add Directorys...", "-",
                               "Remove", "Clear", "Undo", "-", "Pause", "Stop After Current Task"}));
-        form.ppmTaskPopup();
+        form.taskList().ppmTaskPopup();
         // The run's commands, while no run goes on.
         QVERIFY(!form.Pause1->isEnabled());
         QVERIFY(!form.StopAfterCurrent1->isEnabled());
@@ -645,16 +648,16 @@ private slots:
         QVERIFY(form.AddFiles1->isEnabled());
         QVERIFY(form.AddDirectorys1->isEnabled());
 
-        form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi"))});
+        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t1.avi"))});
         f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
-        form.ppmTaskPopup();
+        form.taskList().ppmTaskPopup();
         QVERIFY(!form.Open1->isEnabled());
         QVERIFY(!form.Remove1->isEnabled());
         QVERIFY(form.Clear1->isEnabled());
 
-        form.selectRows({0});
-        form.ppmTaskPopup();
+        form.taskList().selectRows({0});
+        form.taskList().ppmTaskPopup();
         QVERIFY(form.Open1->isEnabled());
         QVERIFY(form.Remove1->isEnabled());
         QVERIFY(form.Clear1->isEnabled());
@@ -744,7 +747,7 @@ private slots:
         QVERIFY(form.ShowLog1->isEnabled());
         QTest::mouseClick(form.ppmTask, Qt::LeftButton, {},
                           form.ppmTask->actionGeometry(form.ShowLog1).center());
-        TLogForm *log = form.logForm();
+        TLogForm *log = form.taskList().logForm();
         QVERIFY(log);
         QTRY_VERIFY(log->isVisible());
         QCOMPARE(log->windowTitle(), QStringLiteral("Log - t2.avi"));
@@ -774,7 +777,7 @@ private slots:
         auto f = formWithTasks(3);
         TMainForm &form = *f->form;
         form.ltvTask->setFocus();
-        form.selectRows({1});
+        form.taskList().selectRows({1});
         QTest::keyClick(form.ltvTask, Qt::Key_Delete);
         QCOMPARE(names(form), QStringList({"t1", "t3"}));
 
@@ -800,14 +803,14 @@ private slots:
             return QList<int>{h->sectionSize(0), h->sectionSize(1), h->sectionSize(2),
                               h->sectionSize(3)};
         };
-        QCOMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        QCOMPARE(form.taskList().rememberedListWidth(), form.ltvTask->width());
         const int listWidth = form.ltvTask->width();
 
         // In a wider window, the drag strip narrows the list by 100 and
         // widens it again: the columns by their shares.
         form.resize(form.width() + 400, form.height());
         QTRY_VERIFY(form.ltvTask->width() > listWidth + 200);
-        QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        QTRY_COMPARE(form.taskList().rememberedListWidth(), form.ltvTask->width());
         const int wideList = form.ltvTask->width();
         const QList<int> before = widths();
         const int panel = form.panProfile->width();
@@ -833,7 +836,7 @@ private slots:
         // again.
         const QList<int> wide = widths();
         drag(-2000);
-        QTRY_COMPARE(form.rememberedListWidth(), form.ltvTask->width());
+        QTRY_COMPARE(form.taskList().rememberedListWidth(), form.ltvTask->width());
         for (int w : widths())
             QVERIFY2(w >= 20, qPrintable(QString::number(w)));
         drag(form.panProfile->width() + 5 - panel);
@@ -847,10 +850,10 @@ private slots:
         TMainForm &form = *f->form;
         const QString before = form.edtOutputdir->text();
         f->platform.browseAnswers = {QString()}; // cancelled
-        form.bbtnBrowserClick();
+        form.idlePanel().bbtnBrowserClick();
         QCOMPARE(form.edtOutputdir->text(), before);
         f->platform.browseAnswers = {m_sources.path()};
-        form.bbtnBrowserClick();
+        form.idlePanel().bbtnBrowserClick();
         QCOMPARE(form.edtOutputdir->text(), m_sources.path() + QDir::separator());
         QCOMPARE(f->platform.browseTitles,
                  QStringList({"Select the output directory.", "Select the output directory."}));
@@ -861,11 +864,11 @@ private slots:
         auto f = formWithTasks(0);
         TMainForm &form = *f->form;
         form.edtOutputdir->setText(m_sources.filePath(QStringLiteral("missing")));
-        form.bbtnOpenClick();
+        form.idlePanel().bbtnOpenClick();
         QVERIFY(f->platform.opened.isEmpty());
         QVERIFY(f->platform.messages.isEmpty());
         form.edtOutputdir->setText(m_sources.path());
-        form.bbtnOpenClick();
+        form.idlePanel().bbtnOpenClick();
         QCOMPARE(f->platform.opened, QStringList({m_sources.path()}));
     }
 
@@ -874,22 +877,22 @@ private slots:
         auto f = formWithTasks(0);
         TMainForm &form = *f->form;
         // Play with an empty list does nothing.
-        form.sbtnPlayClick();
+        form.taskList().sbtnPlayClick();
         QVERIFY(f->player == nullptr || f->player->openedFiles.isEmpty());
 
-        form.DropPaths({m_sources.filePath(QStringLiteral("t1.avi")),
-                        m_sources.filePath(QStringLiteral("t2.avi"))});
+        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t1.avi")),
+                                           m_sources.filePath(QStringLiteral("t2.avi"))});
         f->waitForIntake();
         form.ltvTask->selectionModel()->clear();
-        form.sbtnPlayClick();
+        form.taskList().sbtnPlayClick();
         QVERIFY(f->player);
-        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({0}));
         QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(0));
 
         // Open (double click, menu) plays the first selected row; without a
         // selection it does nothing.
-        form.selectRows({1});
-        form.ltvTaskDblClick();
+        form.taskList().selectRows({1});
+        form.taskList().ltvTaskDblClick();
         QCOMPARE(f->player->openedFiles.last(), form.tasks().caption(1));
         // A run starting stops the preview.
         QCOMPARE(f->player->state(), PreviewPlayer::State::Playing);
@@ -908,19 +911,19 @@ private slots:
         TMainForm &form = *f->form;
         const QString a = m_sources.filePath(QStringLiteral("t1.avi"));
         // Cancelled with an empty list: nothing.
-        form.tbtnAddFileClick();
+        form.intakeController().tbtnAddFileClick();
         QCOMPARE(form.tasks().count(), 0);
         QVERIFY(taskButtonsDisabled(form));
         QVERIFY(f->platform.fileDialogFilters.last().startsWith(
             QStringLiteral("All Support Files(*.avi;")));
         // One file chosen: it is selected and its values shown.
         f->platform.fileAnswers = {{a}};
-        form.tbtnAddFileClick();
+        form.intakeController().tbtnAddFileClick();
         QCOMPARE(form.tasks().count(), 1);
-        QCOMPARE(form.selectedRows(), QList<int>({0}));
+        QCOMPARE(form.taskList().selectedRows(), QList<int>({0}));
         QCOMPARE(outputValues(form)[0], QStringLiteral("t1.mp4"));
         QVERIFY(taskButtonsEnabled(form));
-        QVERIFY(!form.welcomeVisible());
+        QVERIFY(!form.taskList().welcomeVisible());
     }
 
     void dropEvents()
@@ -963,7 +966,7 @@ private slots:
         QCOMPARE(names(form), QStringList({"t1", "t2", "today"}));
         QVERIFY(f->platform.messages.isEmpty());
         QVERIFY(taskButtonsEnabled(form));
-        QVERIFY(!form.welcomeVisible());
+        QVERIFY(!form.taskList().welcomeVisible());
         QToolButton *report = form.btnNotAdded;
         QVERIFY(report->isVisible());
         QCOMPARE(report->text(), QStringLiteral("2 items were not added"));
@@ -978,10 +981,10 @@ private slots:
         // A click takes it away; an intake that leaves nothing out shows none.
         QTest::mouseClick(report, Qt::LeftButton);
         QVERIFY(!report->isVisible());
-        form.DropPaths({notes});
+        form.intakeController().DropPaths({notes});
         f->waitForIntake();
         QTRY_VERIFY(report->isVisible());
-        form.DropPaths({});
+        form.intakeController().DropPaths({});
         f->waitForIntake();
         QTRY_VERIFY(!report->isVisible());
     }
@@ -991,12 +994,12 @@ private slots:
         auto f = formWithTasks(1);
         TMainForm &form = *f->form;
         form.EnterRunMode();
-        form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
+        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
         f->waitForIntake();
         QCOMPARE(form.tasks().count(), 1);
         form.LeaveRunMode();
-        form.DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
-                        m_sources.filePath(QStringLiteral("notes.txt"))});
+        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
+                                           m_sources.filePath(QStringLiteral("notes.txt"))});
         f->waitForIntake();
         QCOMPARE(names(form), QStringList({"t1", "t2"}));
     }

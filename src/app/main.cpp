@@ -1,7 +1,7 @@
+#include "platform/branding.h"
 #include "preview/qtpreviewplayer.h"
 #include "ui/aboutform.h"
 #include "ui/application.h"
-#include "ui/branding.h"
 #include "ui/mainform.h"
 #include "ui/processform.h"
 #include "ui/settingform.h"

@@ -1,6 +1,6 @@
 #include "videowindow.h"
 
-#include "ui/branding.h"
+#include "platform/branding.h"
 
 #include <QLabel>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
 #include "aboutform.h"
 
-#include "branding.h"
 #include "fixeddialog.h"
+#include "platform/branding.h"
 #include "platform/platform.h"
 
 #include <QEvent>

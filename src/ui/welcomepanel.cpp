@@ -1,6 +1,6 @@
 #include "welcomepanel.h"
 
-#include "branding.h"
+#include "platform/branding.h"
 
 #include <QEvent>
 #include <QIcon>

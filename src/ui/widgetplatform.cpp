@@ -1,6 +1,6 @@
 #include "widgetplatform.h"
 
-#include "branding.h"
+#include "platform/branding.h"
 #include "platform/desktopnotifier.h"
 #include "platform/launcherentry.h"
 #include "platform/poweroff.h"

@@ -9,12 +9,15 @@
 #include "support/testsupport.h"
 #include "ui/aboutform.h"
 #include "ui/gridsection.h"
+#include "ui/intakecontroller.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/poweroffnotice.h"
+#include "ui/runpanel.h"
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 #include "ui/skin.h"
+#include "ui/tasklistpanel.h"
 #include "ui/valuelisteditor.h"
 
 #include <QApplication>
@@ -164,7 +167,7 @@ int main(int argc, char **argv)
              "bitrate: 1 kb/s\\n  Stream #0:0: Video: mpeg4, yuv420p, 320x240\\n"});
         f.form->show();
         settle();
-        f.form->DropPaths(sources);
+        f.form->intakeController().DropPaths(sources);
         if (!QTest::qWaitFor([&] { return f.form->probes().doneCount() == 2; }, 5000))
             std::fprintf(stderr, "the quick probes did not end\n");
         save(f.form.get(), QStringLiteral("main-adding"));
@@ -182,14 +185,15 @@ int main(int argc, char **argv)
         f.form->cmbProfile->setCurrentIndex(profile);
         f.form->cmbProfileChange();
     }
-    f.form->selectRows({0});
-    f.form->ltvTaskClick();
+    f.form->taskList().selectRows({0});
+    f.form->taskList().ltvTaskClick();
     save(f.form.get(), QStringLiteral("main-idle"));
     // Half a small laptop screen, with a report of what a drop left out;
     // then maximised on a large screen.
     const QSize designed = f.form->size();
     f.form->resize(640, 480);
-    f.form->DropPaths({sources.first(), clips.filePath(QStringLiteral("notes.txt"))});
+    f.form->intakeController().DropPaths(
+        {sources.first(), clips.filePath(QStringLiteral("notes.txt"))});
     if (!testsupport::waitForIntake(f.form->intake()))
         qWarning("the intake did not end");
     save(f.form.get(), QStringLiteral("main-640x480"));
@@ -211,11 +215,11 @@ int main(int argc, char **argv)
             f.form->labCurProgress->setText(QStringLiteral("100%"));
             f.form->labTotalProgress->setText(QStringLiteral("100%"));
             save(f.form->panBottomLeft, QStringLiteral("progress-100"));
-            f.form->tbtnStopClick();
+            f.form->runPanel().tbtnStopClick();
         }
     });
     poll.start();
-    f.form->tbtnStartClick();
+    f.form->runPanel().tbtnStartClick();
     if (!testsupport::waitForRunEnd(f.form->batch())) {
         QTextStream(stderr) << "the run did not end\n";
         ++g_failures;
@@ -228,9 +232,9 @@ int main(int argc, char **argv)
     save(f.form.get(), QStringLiteral("main-after-run"));
 
     // The log of the task that was stopped.
-    f.form->selectRows({0});
-    f.form->ShowLog1Click();
-    if (TLogForm *log = f.form->logForm()) {
+    f.form->taskList().selectRows({0});
+    f.form->taskList().ShowLog1Click();
+    if (TLogForm *log = f.form->taskList().logForm()) {
         settle();
         save(log, QStringLiteral("log"));
         log->close();
