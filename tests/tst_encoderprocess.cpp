@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(recording.calls,
                      (QList<RecordingProcessControl::Call>{{"suspend", pid}, {"resume", pid}}));
             QTRY_VERIFY(processGone(pid));
-            QVERIFY(!e.isRunning());
+            QTRY_VERIFY(!e.isRunning());
             QTest::qWait(50);
             QCOMPARE(finished.count(), endAtOnce ? 0 : 1);
         }
