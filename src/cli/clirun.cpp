@@ -38,6 +38,7 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
     m_batch.setWaitForProbes(false);
     connect(&m_batch, &BatchRun::conversionStarting, this, [this](int row) {
         m_running.insert(row, {QDateTime::currentDateTimeUtc(), QString()});
+        emit conversionStarting(row);
     });
     connect(&m_batch, &BatchRun::taskStarted, this, &CliRun::taskStarted);
     // The memo is the latest output of the encoder the bars tell of.
@@ -138,4 +139,5 @@ void CliRun::taskEnded(int row, const QString &status, int exitCode)
         output = m_batch.outputOf(row); // the file kept
     m_reporter.taskEnded(listIndex(row), m_tasks.caption(row), output, status, exitCode, seconds,
                          status == TaskStatus::Failed ? errorLines(row) : QStringList());
+    emit taskFinished(row, status);
 }

@@ -77,8 +77,18 @@ public:
     int listIndex(int row) const override;
     QMap<int, OutputPlan::Task> otherTasks() const override { return m_otherTasks; }
 
+    QList<int> listIndexes() const { return m_listIndexes; }
+    // The output the run named for the task in row; empty before it named one.
+    QString outputOf(int row) const { return m_batch.outputOf(row); }
+    bool isRunning() const { return m_batch.isRunning(); }
+
 signals:
     void ended();
+    // The task in row is about to be converted (its encoder starts once the
+    // connected slots have returned).
+    void conversionStarting(int row);
+    // The task in row got its final status of this run.
+    void taskFinished(int row, const QString &status);
 
 private:
     void taskStarted(int row, const QStringList &arguments);
