@@ -126,8 +126,10 @@ class TestCli : public QObject
         if (!QTest::qWaitFor([&] { return told("watching", 1); }, 30000))
             return {};
         meanwhile();
-        if (!QTest::qWaitFor([&] { return told("ended", ended); }, 30000))
+        if (!QTest::qWaitFor([&] { return told("ended", ended); }, 30000)) {
+            qWarning("%s", out.constData());
             return {};
+        }
         QTest::qWait(2500); // settle and rescan: nothing more is taken
         ::kill(pid_t(p.processId()), SIGTERM);
         if (!p.waitForFinished(30000) || p.exitCode() != 130)

@@ -25,6 +25,12 @@ CliWatch::CliWatch(TaskStore &tasks, TaskIntake &intake, CliRun &run, ConsoleRep
         record.Status = TaskStatus::OK;
         m_reporter.taskAdded(m_run.listIndex(row), record);
     });
+    // A conversion may end before its probe: its task leaves the list once
+    // the probe has ended too.
+    connect(&m_intake, &TaskIntake::busyChanged, this, [this](bool busy) {
+        if (!busy && !m_run.isRunning() && m_tasks.count() > 0)
+            runEnded();
+    });
     connect(&m_run, &CliRun::conversionStarting, this, [this](int row) {
         QString error;
         if (!m_watches.conversionStarting(m_tasks.caption(row), &error))
@@ -80,6 +86,8 @@ void CliWatch::convert()
 
 void CliWatch::runEnded()
 {
+    if (m_intake.isBusy() || m_run.isRunning())
+        return; // busyChanged() comes back here
     const QList<int> numbers = m_run.listIndexes();
     for (int row = 0; row < m_tasks.count(); ++row) {
         const QString status = m_tasks.cell(row, ItemField::Status);
