@@ -77,7 +77,10 @@ public:
     int listIndex(int row) const override;
     QMap<int, OutputPlan::Task> otherTasks() const override { return m_otherTasks; }
 
-    QList<int> listIndexes() const { return m_listIndexes; }
+    // Tasks are told of by their place in the list from base on: a program
+    // that empties the list between runs numbers every task once.
+    void setTaskNumberBase(int base) { m_numberBase = base; }
+    int taskNumber(int row) const { return m_numberBase + listIndex(row); }
     // The output the run named for the task in row; empty before it named one.
     QString outputOf(int row) const { return m_batch.outputOf(row); }
     bool isRunning() const { return m_batch.isRunning(); }
@@ -102,6 +105,7 @@ private:
     Settings m_settings;
     BatchRun m_batch;
     QList<int> m_listIndexes;
+    int m_numberBase = 0;
     QMap<int, OutputPlan::Task> m_otherTasks;
 
     // The tasks in progress, by row.

@@ -23,7 +23,7 @@ CliWatch::CliWatch(TaskStore &tasks, TaskIntake &intake, CliRun &run, ConsoleRep
         ltvItemData record;
         m_tasks.GetItemData(row, ItemField::All, record);
         record.Status = TaskStatus::OK;
-        m_reporter.taskAdded(m_run.listIndex(row), record);
+        m_reporter.taskAdded(m_run.taskNumber(row), record);
     });
     // A conversion may end before its probe: its task leaves the list once
     // the probe has ended too.
@@ -75,11 +75,6 @@ void CliWatch::fileReady(const QString &path)
 
 void CliWatch::convert()
 {
-    // Every task is numbered after those of the runs before.
-    QList<int> numbers;
-    for (int row = 0; row < m_tasks.count(); ++row)
-        numbers << int(m_done.size()) + row;
-    m_run.setShare(numbers, m_done);
     if (!m_run.isRunning() && m_tasks.count() > 0)
         m_run.convert(m_settings.profilePath, m_settings.grids);
 }
@@ -88,7 +83,6 @@ void CliWatch::runEnded()
 {
     if (m_intake.isBusy() || m_run.isRunning())
         return; // busyChanged() comes back here
-    const QList<int> numbers = m_run.listIndexes();
     for (int row = 0; row < m_tasks.count(); ++row) {
         const QString status = m_tasks.cell(row, ItemField::Status);
         ++m_tally.tasks;
@@ -102,17 +96,14 @@ void CliWatch::runEnded()
             ++m_tally.stopped;
         else
             ++m_tally.notConverted;
-        m_done.insert(numbers.value(row, int(m_done.size())),
-                      {m_tasks.caption(row), m_tasks.cell(row, ItemField::NewFilename),
-                       m_tasks.cell(row, ItemField::NewFileExt), m_tasks.outputSubfolder(row),
-                       m_run.outputOf(row)});
     }
+    // The outputs of the runs before are files like any other: a changed
+    // source writes over its output, or gives way to it, as set.
+    m_run.setTaskNumberBase(m_tally.tasks);
     m_tasks.clearRows();
-    m_run.setShare({}, m_done);
     for (const QString &path : std::exchange(m_waiting, {}))
         m_intake.AddFile(path);
-    if (m_tasks.count() > 0)
-        convert();
+    convert();
 }
 
 void CliWatch::addTo(ConsoleReporter::Summary &summary) const

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "consolereporter.h"
-#include "engine/outputplan.h"
 #include "engine/watchfolders.h"
 #include "platform/folderevents.h"
 #include "platform/writercheck.h"
 #include "settings/profilegrids.h"
 
-#include <QMap>
 #include <QObject>
 #include <QStringList>
 
@@ -18,8 +16,9 @@ class TaskStore;
 
 // quivercast-cli --watch: the files that settle in the watched folder
 // become tasks, and the run starts, or goes on, by itself. Each run's tasks
-// leave the list once it has ended (a later run would convert them again);
-// they stay known to the naming of outputs and are counted for the summary.
+// leave the list once it has ended (a later run would convert them again)
+// and are counted for the summary; their outputs are files like any other
+// for the runs after.
 // A file changed while its earlier task is still listed waits for the run
 // to end.
 class CliWatch : public QObject
@@ -58,7 +57,6 @@ private:
     SystemFolderEvents m_events;
     ProcWriterCheck m_writers;
     WatchFolders m_watches;
-    QMap<int, OutputPlan::Task> m_done; // tasks of ended runs, by number
-    QStringList m_waiting;              // changed while their earlier task is listed
+    QStringList m_waiting; // changed while their earlier task is listed
     ConsoleReporter::Summary m_tally;
 };
