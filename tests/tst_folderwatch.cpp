@@ -110,8 +110,9 @@ private slots:
     }
 
     // What a watch converted, skipped or failed is not taken again by a
-    // later session unless it changed; a failed file is taken again when the
-    // user retries it; one whose conversion never ended is taken again.
+    // later session unless it changed (also while it was converted); a
+    // failed file is taken again when the user retries it; one whose
+    // conversion never ended is taken again.
     void takenOnceAcrossSessions()
     {
         for (const char *name : {"a.avi", "b.mp4", "c.mkv", "failed.avi", "cut.avi"})
@@ -139,6 +140,12 @@ private slots:
         w->start();
         QTest::qWait(SettleMs);
         QVERIFY(writeFile(m_dir + "/a.avi", "changed after its conversion"));
+        QCOMPARE(readyWithin(*w, 5 * SettleMs), QStringList{m_dir + "/a.avi"});
+        QVERIFY(w->conversionStarting(m_dir + "/a.avi"));
+        QVERIFY(writeFile(m_dir + "/a.avi", "changed while it was converted"));
+        // Told again meanwhile; the task that is being converted stays as it is.
+        QCOMPARE(readyWithin(*w, 5 * SettleMs), QStringList{m_dir + "/a.avi"});
+        w->conversionEnded(m_dir + "/a.avi", WatchRecords::Result::Converted);
         QCOMPARE(convertWithin(*w, 5 * SettleMs, WatchRecords::Result::Converted),
                  QStringList{m_dir + "/a.avi"});
         QCOMPARE(w->failedFiles(), QStringList{"failed.avi"});

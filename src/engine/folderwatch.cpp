@@ -253,6 +253,7 @@ bool FolderWatch::conversionStarting(const QString &path, QString *error)
     const auto handed = m_handed.constFind(path);
     if (handed == m_handed.cend())
         return true;
+    m_converting.insert(path, *handed);
     return m_records.write(relative(path), *handed, WatchRecords::Result::Pending, error);
 }
 
@@ -261,10 +262,19 @@ void FolderWatch::conversionEnded(const QString &path, WatchRecords::Result resu
     const auto handed = m_handed.constFind(path);
     if (handed == m_handed.cend())
         return;
+    // The file as its conversion found it.
+    const Stamp stamp = m_converting.contains(path) ? m_converting.take(path) : *handed;
     if (result == WatchRecords::Result::None)
         m_records.remove(relative(path));
     else
-        m_records.write(relative(path), *handed, result);
+        m_records.write(relative(path), stamp, result);
+    // Changed while it was converted: taken again once it has settled.
+    struct stat st = {};
+    if (result != WatchRecords::Result::None && statOf(path, st) && stampOf(st) != stamp) {
+        m_handed.remove(path);
+        if (!m_paused)
+            consider(path, stampOf(st));
+    }
 }
 
 int FolderWatch::retryFailed()

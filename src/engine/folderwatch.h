@@ -64,7 +64,8 @@ public:
     // must not start then). True for a file that is not this watch's.
     bool conversionStarting(const QString &path, QString *error = nullptr);
     // Its conversion ended: Converted, Skipped or Failed; None when it was
-    // stopped (taken again by a later session, not by this one).
+    // stopped (taken again by a later session, not by this one). A file
+    // that changed while it was converted is taken again.
     void conversionEnded(const QString &path, WatchRecords::Result result);
     // The file was told ready by this watch.
     bool handedOut(const QString &path) const { return m_handed.contains(path); }
@@ -111,10 +112,11 @@ private:
     bool m_paused = false;
     bool m_available = true;
     int m_fileCount = 0;
-    QSet<QString> m_folders;           // told to the events
-    QHash<QString, Pending> m_pending; // settling
-    QHash<QString, Stamp> m_handed;    // told ready, as they were then
-    QSet<QString> m_changed;           // folders the events told of
+    QSet<QString> m_folders;            // told to the events
+    QHash<QString, Pending> m_pending;  // settling
+    QHash<QString, Stamp> m_handed;     // told ready, as they were then
+    QHash<QString, Stamp> m_converting; // as they were when their conversions started
+    QSet<QString> m_changed;            // folders the events told of
     QTimer m_rescan;
     QTimer m_settle;
     QTimer m_eventDelay;
