@@ -73,7 +73,8 @@ int main(int argc, char **argv)
     watch.start();
     const double firstMs = t.nsecsElapsed() / 1e6;
     t.restart();
-    QTest::qWaitFor([&] { return ready == count; }, 120000);
+    if (!QTest::qWaitFor([&] { return ready == count; }, 120000))
+        std::printf("not every file was told ready\n");
     const double readyMs = t.nsecsElapsed() / 1e6;
     t.restart();
     watch.rescan();
