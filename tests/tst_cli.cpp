@@ -423,23 +423,25 @@ private slots:
         const QString dir = m_work.filePath("watched");
         QVERIFY(QDir().mkpath(dir + "/out"));
         setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last", "exitif bad.avi 3"});
-        const QStringList names{"a.avi", "b.avi", "c.mp4", "d.mkv", "bad.avi"};
-        const auto endedOnce = [](const QList<QJsonObject> &all) {
+        QVERIFY(QDir().mkpath(dir + "/sub"));
+        const QStringList names{"a.avi", "sub/a.avi", "c.mp4", "d.mkv", "bad.avi"};
+        const auto endedOnce = [&dir](const QList<QJsonObject> &all) {
             QMap<QString, QString> statuses;
             for (const QJsonObject &e : eventsOf(all, "ended"))
-                statuses[QFileInfo(e.value("input").toString()).fileName()] +=
+                statuses[e.value("input").toString().mid(dir.size() + 1)] +=
                     e.value("status").toString();
             return statuses;
         };
         QList<QJsonObject> all = watchSession(dir, 5, [&] { makeSources(dir, names); });
         QCOMPARE(endedOnce(all), (QMap<QString, QString>{{"a.avi", "Complete"},
-                                                         {"b.avi", "Complete"},
+                                                         {"sub/a.avi", "Complete"},
                                                          {"c.mp4", "Complete"},
                                                          {"d.mkv", "Complete"},
                                                          {"bad.avi", "Failed"}}));
         QCOMPARE(all.last().value("complete").toInt(), 4);
         QCOMPARE(all.last().value("interrupted").toBool(), true);
         QVERIFY(QFileInfo::exists(dir + "/out/a.mp4"));
+        QVERIFY(QFileInfo::exists(dir + "/out/sub/a.mp4"));
         for (int restart = 0; restart < 3; ++restart) {
             all = watchSession(dir, 0, [] {});
             QVERIFY(!all.isEmpty());

@@ -5,6 +5,9 @@
 #include "engine/itemdata.h"
 #include "engine/taskstore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 CliWatch::CliWatch(TaskStore &tasks, TaskIntake &intake, CliRun &run, ConsoleReporter &reporter,
                    OutputRecords *records, std::function<QString(const QString &)> recordsFolder,
                    const Settings &settings, QObject *parent)
@@ -68,9 +71,19 @@ void CliWatch::fileReady(const QString &path)
                 m_waiting << path;
         return;
     }
-    if (!m_intake.AddFile(path))
-        return;
+    add(path);
     convert();
+}
+
+void CliWatch::add(const QString &path)
+{
+    if (!m_intake.AddFile(path) || !m_settings.watch.subfolders)
+        return;
+    // A file of a subfolder writes into the same subfolder of the output
+    // directory, as -r does.
+    const QString folder = QDir(m_settings.watch.folder).relativeFilePath(QFileInfo(path).path());
+    if (folder != QLatin1String("."))
+        m_tasks.setOutputSubfolder(m_tasks.count() - 1, folder);
 }
 
 void CliWatch::convert()
@@ -102,7 +115,7 @@ void CliWatch::runEnded()
     m_run.setTaskNumberBase(m_tally.tasks);
     m_tasks.clearRows();
     for (const QString &path : std::exchange(m_waiting, {}))
-        m_intake.AddFile(path);
+        add(path);
     convert();
 }
 

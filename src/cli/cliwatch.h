@@ -47,6 +47,8 @@ public:
 
 private:
     void fileReady(const QString &path);
+    // A task for the file, in its subfolder of the output directory.
+    void add(const QString &path);
     void convert();
 
     TaskStore &m_tasks;
