@@ -195,6 +195,11 @@ private slots:
         QTest::newRow("list a pipe") << QStringList{"--list", "$src/../fifo"} << "fifo";
         QTest::newRow("nothing to convert") << QStringList{"$src/../empty"} << "no video file";
         QTest::newRow("existing unknown") << QStringList{"--existing", "keep", "$src"} << "keep";
+        QTest::newRow("watch with paths") << QStringList{"--watch", "$src", "$src"} << "--watch";
+        QTest::newRow("settle without watch") << QStringList{"--settle", "5", "$src"} << "--settle";
+        QTest::newRow("rescan 0") << QStringList{"--watch", "$src", "--rescan", "0"} << "--rescan";
+        QTest::newRow("watch output missing")
+            << QStringList{"--watch", "$src", "-o", "$src/none"} << "/none";
     }
     void badInput()
     {
