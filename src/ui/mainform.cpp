@@ -39,6 +39,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -197,7 +198,7 @@ void TMainForm::connectToolBar()
     click(tbtnSetting, this, &TMainForm::tbtnSettingClick);
     click(tbtnAbout, this, &TMainForm::tbtnAboutClick);
     click(tbtnHelp, this, &TMainForm::tbtnHelpClick);
-    m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart});
+    m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear}, tbtnStart);
     m_taskList->setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(false);
     tbtnPause->setEnabled(false);
@@ -255,6 +256,7 @@ void TMainForm::buildBottomBar()
     });
     connect(m_runPanel, &TRunPanel::runModeChanged, this,
             [this](bool running) { running ? EnterRunMode() : LeaveRunMode(); });
+    connect(m_taskList, &TTaskListPanel::noteShown, m_runPanel, &TRunPanel::showNote);
     connect(m_runPanel, &TRunPanel::outputPathMissing, edtOutputdir,
             [this] { edtOutputdir->setFocus(); });
 
@@ -293,8 +295,19 @@ void TMainForm::buildShortcuts()
     addActions({AddFiles1, AddDirectorys1, Undo1});
     m_toolBar->addKey(this, tbtnStart, Qt::Key_F5);
     m_toolBar->addKey(this, tbtnHelp, Qt::Key_F1);
-    // Escape belongs to the grids' editors while no run is going on.
-    m_stopKey = m_toolBar->addKey(this, tbtnStop, Qt::Key_Escape);
+    // Escape stops a run; in an editor of the Output grid it drops the edit.
+    m_stopKey = new QAction(tbtnStop->accessibleName(), this);
+    m_stopKey->setShortcut(Qt::Key_Escape);
+    connect(m_stopKey, &QAction::triggered, this, [this] {
+        if (QWidget *editor = vleOutput->openEditor()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(editor, &escape);
+        } else if (tbtnStop->isEnabled()) {
+            tbtnStop->click();
+        }
+    });
+    addAction(m_stopKey);
+    m_toolBar->showKey(tbtnStop, Qt::Key_Escape);
     m_stopKey->setEnabled(false);
     const std::pair<QToolButton *, QKeySequence> listKeys[] = {
         {tbtnAddFile, AddFiles1->shortcut()},
@@ -480,28 +493,24 @@ void TMainForm::setProcessControl(ProcessControl *control)
 void TMainForm::EnterRunMode()
 {
     panPreview->stopPlayback();
-    tbtnAddFile->setEnabled(false);
-    tbtnAddDir->setEnabled(false);
-    m_taskList->setTaskButtonsEnabled(false);
+    // The queue stays open: tasks may be added, and those not started yet
+    // removed, moved and edited (in the Output grid) while the run goes on.
+    m_taskList->setRunMode(true);
     tbtnStop->setEnabled(true);
     m_stopKey->setEnabled(true);
     tbtnSetting->setEnabled(false);
-    ltvTask->setEnabled(false);
     panSplitter->setEnabled(false);
-    gpbProfile->setEnabled(false);
+    m_profilePanel->setProfileEditable(false);
 }
 
 void TMainForm::LeaveRunMode()
 {
-    tbtnAddFile->setEnabled(true);
-    tbtnAddDir->setEnabled(true);
-    m_taskList->setTaskButtonsEnabled(true);
+    m_taskList->setRunMode(false);
     tbtnStop->setEnabled(false);
     m_stopKey->setEnabled(false);
     tbtnSetting->setEnabled(true);
-    ltvTask->setEnabled(true);
     panSplitter->setEnabled(true);
-    gpbProfile->setEnabled(true);
+    m_profilePanel->setProfileEditable(true);
 }
 
 void TMainForm::cmbProfileChange()

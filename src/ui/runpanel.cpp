@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -47,7 +48,13 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     times->addSpacing(labElapsed->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     times->addWidget(PanelLabel(QStringLiteral("Time Remaining:"), this));
     times->addWidget(labRemaining);
-    times->addStretch(1);
+    // The status area, in the rest of the row: a long note is cut, never
+    // widens the window.
+    labNote = PanelLabel(QString(), this, "labNote");
+    labNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    labNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labNote->setAccessibleName(tr("Status"));
+    times->addWidget(labNote, 1);
     progress->addLayout(times, 1, 1, 1, 2);
     auto bar = [this](const char *name, const QString &accessible) {
         auto *b = new QProgressBar(this);
@@ -89,10 +96,26 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
         if (m_taskbarPercent >= 0)
             showTaskbarProgress(p);
     });
-    connect(&m_batch, &BatchRun::progressPanelShown, this,
-            [this](bool shown) { showTaskbarProgress(shown ? 0 : -1); });
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    m_noteTimer->setInterval(NoteMs);
+    connect(m_noteTimer, &QTimer::timeout, this, [this] { showNote(QString()); });
+    connect(&m_batch, &BatchRun::progressPanelShown, this, [this](bool shown) {
+        showTaskbarProgress(shown ? 0 : -1);
+        showNote(QString());
+    });
     connect(&m_batch, &BatchRun::runCompleted, this, &TRunPanel::notifyRunCompleted);
     connect(&m_batch, &BatchRun::runStateChanged, this, &TRunPanel::showRunState);
+}
+
+void TRunPanel::showNote(const QString &text)
+{
+    labNote->setText(text);
+    labNote->setToolTip(text);
+    if (text.isEmpty())
+        m_noteTimer->stop();
+    else
+        m_noteTimer->start();
 }
 
 void TRunPanel::setProfileSource(std::function<QString()> source)
