@@ -38,7 +38,17 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     progress->addWidget(PanelLabel(QStringLiteral("Converting:"), this), 0, 0);
     labConvertingFile = PanelLabel(QStringLiteral("No File"), this, "labConvertingFile");
     labConvertingFile->setMinimumWidth(1); // a long name is cut, never widens the window
-    progress->addWidget(labConvertingFile, 0, 1, 1, 2);
+    // The status area, at the right of the file's name, which gives way to
+    // it while it shows; neither widens the window.
+    labNote = PanelLabel(QString(), this, "labNote");
+    labNote->setMinimumWidth(1);
+    labNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labNote->setAccessibleName(tr("Status"));
+    auto *fileRow = new QHBoxLayout;
+    fileRow->setSpacing(8);
+    fileRow->addWidget(labConvertingFile, 1);
+    fileRow->addWidget(labNote);
+    progress->addLayout(fileRow, 0, 1, 1, 2);
     progress->addWidget(PanelLabel(QStringLiteral("Time Elapsed:"), this), 1, 0);
     auto *times = new QHBoxLayout;
     times->setSpacing(8);
@@ -48,13 +58,7 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     times->addSpacing(labElapsed->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     times->addWidget(PanelLabel(QStringLiteral("Time Remaining:"), this));
     times->addWidget(labRemaining);
-    // The status area, in the rest of the row: a long note is cut, never
-    // widens the window.
-    labNote = PanelLabel(QString(), this, "labNote");
-    labNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    labNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    labNote->setAccessibleName(tr("Status"));
-    times->addWidget(labNote, 1);
+    times->addStretch(1);
     progress->addLayout(times, 1, 1, 1, 2);
     auto bar = [this](const char *name, const QString &accessible) {
         auto *b = new QProgressBar(this);
