@@ -307,9 +307,11 @@ private slots:
             t.outputSubfolder = subfolder;
             return t;
         };
+        SavedTaskList::Task watched = task(src + "failed.avi", "Failed");
+        watched.choices = {src + "W.apf", src + "watched out", "rename"};
         const QList<SavedTaskList::Task> mixed{
             task(src + "done.avi", "Complete"),
-            task(src + "failed.avi", "Failed"),
+            watched,
             into(task(src + "cut.avi", "Converting", src + "out/cut.mp4"), "a/b"),
             into(task(src + "gone.avi", "Stop"), "../outside"),
             task(src + "kept.avi", "Skipped"),
@@ -382,6 +384,10 @@ private slots:
         QCOMPARE(form.tasks().outputSubfolder(1), QStringLiteral("a/b"));
         QCOMPARE(form.tasks().outputSubfolder(2), QString());
         QVERIFY(readFile(f.paths.taskListFile()).contains("\nOutputSubfolder=a/b\n"));
+        // A task's own choices come back; a task without them writes none.
+        QCOMPARE(form.tasks().choices(0), saved[1].choices);
+        QVERIFY(form.tasks().choices(1).isEmpty());
+        QCOMPARE(readFile(f.paths.taskListFile()).count("\nExisting=rename\n"), 1);
     }
 
     // Restored values pass the checks typed ones pass: a name that would

@@ -26,7 +26,7 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
                [this](Slot &slot, const QString &reason) { onEncoderNotStarted(slot, reason); },
                [this](Slot &slot) { onEncoderOutput(slot); },
                [this](Slot &slot) { onEncoderFinished(slot); }}),
-      m_messages(platform, host), m_outputs(tasks, host),
+      m_messages(platform, host), m_outputs(tasks, host, m_profiles),
       m_queue(tasks, [this](TaskId id) { return m_intake && m_intake->probePending(id); }),
       m_progress(m_slots, [this] { return m_queue.totalSecs(); })
 {
@@ -82,6 +82,7 @@ BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileG
 {
     if (m_runState != Idle)
         return StartResult::Ran;
+    auto takes = std::exchange(m_nextRunTakes, nullptr);
     if (!outputDirectoryExists(m_host.outputDirectory())) {
         m_messages.outputPathMissing();
         return StartResult::OutputPathMissing;
@@ -105,6 +106,7 @@ BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileG
     }
     if (!notSaved.isEmpty())
         emit profileNotSaved(profilePath, notSaved);
+    m_nextRunTakes = std::move(takes);
     RunBatch(options);
     m_leaveRunMode = leaveRunMode;
     return StartResult::Ran;
@@ -120,10 +122,15 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_progress.prepare();
     emit progressPanelShown(true);
     m_options = options;
+    m_profiles.clear();
     m_leaveRunMode = nullptr;
     m_tally = {};
     m_closing = false;
     m_queue.clear();
+    if (const auto takes = std::exchange(m_nextRunTakes, nullptr))
+        for (int row = 0; row < m_tasks.count(); ++row)
+            if (!takes(row))
+                m_queue.take(m_tasks.taskId(row));
     m_outputs.begin();
     setRunState(Running);
     // The first task takes its encoder now; the encoder starts from the
@@ -328,8 +335,14 @@ void BatchRun::beginConversion(Slot &slot)
     m_queue.setStatus(slot.id, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
     m_progress.showStart(slot.id);
-    if (const QString reason = m_outputs.prepare(slot.id, row, turn, slot.conversion);
-        !reason.isEmpty()) {
+    // A task with a profile of its own converts with that profile's options.
+    const QString ownProfile = m_tasks.choices(row).profile;
+    const TaskProfiles::Profile *own = ownProfile.isEmpty() ? nullptr : &m_profiles.of(ownProfile);
+    const EncoderOptions &options = own ? own->options : m_options;
+    QString reason = own ? own->error : QString();
+    if (reason.isEmpty())
+        reason = m_outputs.prepare(slot.id, row, turn, slot.conversion);
+    if (!reason.isEmpty()) {
         // The task fails, the run goes on.
         m_logs.begin(slot.id, QString());
         endTask(slot, reason, -1);
@@ -339,8 +352,8 @@ void BatchRun::beginConversion(Slot &slot)
     emit conversionStarting(row);
     m_logs.begin(slot.id, QStringLiteral("%1%2").arg(
                               QDir::toNativeSeparators(m_encoderPath),
-                              CommandLineText(task, TaskOptions(m_options, task), output)));
-    m_slots.start(slot, m_encoderPath, EncoderArguments(task, m_options, output), m_logs);
+                              CommandLineText(task, TaskOptions(options, task), output)));
+    m_slots.start(slot, m_encoderPath, EncoderArguments(task, options, output), m_logs);
 }
 
 void BatchRun::finishTask(Slot &slot)

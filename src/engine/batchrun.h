@@ -10,6 +10,7 @@
 #include "runqueue.h"
 #include "settings/profilegrids.h"
 #include "tasklogs.h"
+#include "taskprofiles.h"
 
 #include <QHash>
 #include <QObject>
@@ -124,6 +125,10 @@ public:
     // panel and takes the first task; its encoder starts from the event
     // loop. Nothing happens unless the run is idle.
     void RunBatch(const EncoderOptions &options);
+    // The next run converts only the tasks of the list for which takes says
+    // so (and those added while it goes on): a run started for a watch
+    // folder's new files leaves the others as they are.
+    void setNextRunTakes(std::function<bool(int row)> takes) { m_nextRunTakes = std::move(takes); }
 
     // Commands.
     // Stop: while a run goes on, asks the encoders to end (killed when they
@@ -307,11 +312,14 @@ private:
     std::function<void()> m_leaveRunMode;
     RunMessages::Tally m_tally;
     bool m_closing = false;
+    std::function<bool(int row)> m_nextRunTakes;
     QPointer<TaskIntake> m_intake;
     int m_jobs = 1;
     bool m_waitForProbes = true;
     EncoderSlots m_slots;
     RunMessages m_messages;
+    // Declared before the outputs, which name by them.
+    TaskProfiles m_profiles;
     RunOutputs m_outputs;
     RunQueue m_queue;
     RunProgress m_progress;

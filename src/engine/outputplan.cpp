@@ -20,13 +20,15 @@ OutputPlan::OutputPlan(const Settings &settings, const QList<Task> &tasks,
             m_sourceIds.insert({st.st_dev, st.st_ino});
     }
 
-    const QString outputKey = OutputRecords::folderKey(m_settings.outputDir, &folders);
+    const QString listKey = OutputRecords::folderKey(m_settings.outputDir, &folders);
     m_planned.resize(m_tasks.size());
     for (qsizetype i = 0; i < m_tasks.size(); ++i) {
         Planned &p = m_planned[i];
         const QString &subfolder = m_tasks[i].subfolder;
-        p.folder = subfolder.isEmpty() ? m_settings.outputDir
-                                       : AddBackslash(m_settings.outputDir) + subfolder;
+        const QString &outputDir = settingsOf(int(i)).outputDir;
+        const QString outputKey =
+            m_tasks[i].own ? OutputRecords::folderKey(outputDir, &folders) : listKey;
+        p.folder = subfolder.isEmpty() ? outputDir : AddBackslash(outputDir) + subfolder;
         p.folderKey = subfolder.isEmpty()
                           ? outputKey
                           : OutputRecords::folderKey(AddBackslash(outputKey) + subfolder, &folders);
@@ -54,7 +56,7 @@ OutputPlan::OutputPlan(const Settings &settings, const QList<Task> &tasks,
 QString OutputPlan::fileName(int index, int attempt) const
 {
     const Task &task = m_tasks[index];
-    QString ext = m_settings.outputExt;
+    QString ext = settingsOf(index).outputExt;
     if (ext.isEmpty())
         ext = task.ext;
     if (ext.isEmpty())
@@ -96,13 +98,13 @@ OutputPlan::Verdict OutputPlan::judge(int index, int attempt) const
         if (record.source == m_planned[index].sourceKey)
             return convert; // this task's own, cut off
         // Another source's: reserved for it when it is in the list.
-        if (m_sourceKeys.contains(record.source) || m_settings.existing == Existing::Rename)
+        if (m_sourceKeys.contains(record.source) || settingsOf(index).existing == Existing::Rename)
             return Verdict::Taken;
         return convert; // never taken for a finished file
     }
     if (!exists)
         return Verdict::Free;
-    switch (m_settings.existing) {
+    switch (settingsOf(index).existing) {
     case Existing::Overwrite:
         return convert;
     case Existing::Skip:

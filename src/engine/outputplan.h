@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <optional>
 
 #include <sys/types.h>
 
@@ -47,6 +48,7 @@ public:
         // and ".mp4" when it has none either.
         QString outputExt;
         Existing existing = Existing::Overwrite;
+        bool operator==(const Settings &) const = default;
     };
     struct Task
     {
@@ -57,6 +59,8 @@ public:
         // Named already (its conversion has begun): it keeps this output,
         // which no other task takes. Empty: named by the plan.
         QString output;
+        // The task's own settings (a watch folder's), else the list's.
+        std::optional<Settings> own = std::nullopt;
         bool operator==(const Task &) const = default;
     };
     // What a task does at its turn.
@@ -102,6 +106,10 @@ private:
     };
     using FileId = QPair<dev_t, ino_t>;
 
+    const Settings &settingsOf(int index) const
+    {
+        return m_tasks[index].own ? *m_tasks[index].own : m_settings;
+    }
     QString fileName(int index, int attempt) const;
     QString key(int index, int attempt) const;
     Verdict judge(int index, int attempt) const;

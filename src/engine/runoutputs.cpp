@@ -4,6 +4,7 @@
 #include "itemdata.h"
 #include "platform/filenames.h"
 #include "runhost.h"
+#include "taskprofiles.h"
 #include "taskstore.h"
 #include "tasktext.h"
 
@@ -13,7 +14,9 @@
 #include <cstring>
 #include <unistd.h>
 
-RunOutputs::RunOutputs(TaskStore &tasks, RunHost &host) : m_tasks(tasks), m_host(host) {}
+RunOutputs::RunOutputs(TaskStore &tasks, RunHost &host, const TaskProfiles &profiles)
+    : m_tasks(tasks), m_host(host), m_profiles(profiles)
+{}
 
 void RunOutputs::begin()
 {
@@ -30,18 +33,42 @@ QList<OutputPlan::Task> RunOutputs::planTasks() const
         byIndex.insert(m_host.listIndex(row),
                        {m_tasks.caption(row), m_tasks.cell(row, ItemField::NewFilename),
                         m_tasks.cell(row, ItemField::NewFileExt), m_tasks.outputSubfolder(row),
-                        m_running ? m_named.value(m_tasks.taskId(row)) : QString()});
+                        m_running ? m_named.value(m_tasks.taskId(row)) : QString(),
+                        ownSettings(row)});
     return byIndex.values();
 }
 
-OutputPlan RunOutputs::plan() const
+OutputPlan::Settings RunOutputs::listSettings() const
 {
     const OutputPlan::Existing existing = m_host.skipExisting() ? OutputPlan::Existing::Skip
                                           : m_host.overwrite()  ? OutputPlan::Existing::Overwrite
                                                                 : OutputPlan::Existing::Rename;
+    return {m_host.outputDirectory(), m_host.outputExtension(), existing};
+}
+
+std::optional<OutputPlan::Settings> RunOutputs::ownSettings(int row) const
+{
+    const TaskChoices choices = m_tasks.choices(row);
+    if (choices.isEmpty())
+        return std::nullopt;
+    OutputPlan::Settings own = listSettings();
+    if (!choices.outputDir.isEmpty())
+        own.outputDir = choices.outputDir;
+    if (!choices.profile.isEmpty())
+        own.outputExt = m_profiles.of(choices.profile).outputExt;
+    if (choices.existing == QLatin1String("overwrite"))
+        own.existing = OutputPlan::Existing::Overwrite;
+    else if (choices.existing == QLatin1String("rename"))
+        own.existing = OutputPlan::Existing::Rename;
+    else if (choices.existing == QLatin1String("skip"))
+        own.existing = OutputPlan::Existing::Skip;
+    return own;
+}
+
+OutputPlan RunOutputs::plan() const
+{
     m_records->beginLookups();
-    OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, planTasks(),
-                    m_records);
+    OutputPlan plan(listSettings(), planTasks(), m_records);
     m_records->endLookups();
     return plan;
 }
@@ -72,7 +99,8 @@ QString RunOutputs::outputOf(int row) const
 
 QString RunOutputs::taskOutputDirectory(int row) const
 {
-    const QString dir = m_host.outputDirectory();
+    const QString own = m_tasks.choices(row).outputDir;
+    const QString dir = own.isEmpty() ? m_host.outputDirectory() : own;
     const QString subfolder = m_tasks.outputSubfolder(row);
     return subfolder.isEmpty() ? dir : AddBackslash(dir) + subfolder;
 }
@@ -81,7 +109,8 @@ QString RunOutputs::prepare(TaskId id, int row, const OutputPlan::Turn &turn,
                             Conversion &conversion)
 {
     // Its subfolder cannot be made (a file of that name, no right to).
-    if (!m_tasks.outputSubfolder(row).isEmpty() && !QDir().mkpath(taskOutputDirectory(row)))
+    if ((!m_tasks.outputSubfolder(row).isEmpty() || !m_tasks.choices(row).outputDir.isEmpty()) &&
+        !QDir().mkpath(taskOutputDirectory(row)))
         return QStringLiteral("The output folder \"%1\" cannot be created.")
             .arg(QDir::toNativeSeparators(taskOutputDirectory(row)));
     const QString &output = turn.output;

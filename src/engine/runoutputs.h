@@ -10,6 +10,7 @@
 
 class Conversion;
 class RunHost;
+class TaskProfiles;
 class TaskStore;
 
 // The output files of a run's tasks. They are named for the whole list in
@@ -22,7 +23,8 @@ class RunOutputs
 public:
     using TaskId = quint64;
 
-    RunOutputs(TaskStore &tasks, RunHost &host);
+    // profiles: those of the tasks with choices of their own.
+    RunOutputs(TaskStore &tasks, RunHost &host, const TaskProfiles &profiles);
 
     // The record of the outputs being written and written, shared with
     // other runs and programs; null: one of its own, in memory.
@@ -62,12 +64,16 @@ public:
 
 private:
     QList<OutputPlan::Task> planTasks() const;
-    // The output directory of a task: the output path, or the task's
-    // subfolder of it.
+    OutputPlan::Settings listSettings() const;
+    // The settings of a task with choices of its own.
+    std::optional<OutputPlan::Settings> ownSettings(int row) const;
+    // The output directory of a task: the output path (or the task's own),
+    // or the task's subfolder of it.
     QString taskOutputDirectory(int row) const;
 
     TaskStore &m_tasks;
     RunHost &m_host;
+    const TaskProfiles &m_profiles;
     OutputRecords m_ownRecords;
     OutputRecords *m_records = &m_ownRecords;
     bool m_running = false;

@@ -24,6 +24,14 @@ const QByteArray kClosing = kEnd + '\n';
 const char *const kUnfinishedOutput = "UnfinishedOutput";
 const char *const kOutputSubfolder = "OutputSubfolder";
 const char *const kLog = "Log";
+// A task's own choices.
+const struct
+{
+    const char *key;
+    QString TaskChoices::*text;
+} kChoices[] = {{"Profile", &TaskChoices::profile},
+                {"OutputDirectory", &TaskChoices::outputDir},
+                {"Existing", &TaskChoices::existing}};
 
 // The record's texts and their keys, in the record's order.
 struct Field
@@ -162,16 +170,18 @@ const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
     Task t;
     t.unfinishedOutput = m_unfinishedSource ? m_unfinishedSource(id) : QString();
     t.outputSubfolder = m_tasks.outputSubfolder(row);
+    t.choices = m_tasks.choices(row);
     // Asked every time: the log files named are those the list keeps.
     t.logFile = m_logSource ? m_logSource(id, m_tasks.cell(row, ItemField::Status)) : QString();
     const bool changed = m_changed.remove(id);
     if (changed || f.lines.isEmpty() || f.unfinishedOutput != t.unfinishedOutput ||
-        f.outputSubfolder != t.outputSubfolder || f.logFile != t.logFile) {
+        f.outputSubfolder != t.outputSubfolder || f.choices != t.choices ||
+        f.logFile != t.logFile) {
         // The texts as they stand (kFields is in the row's order).
         t.record.InputFile = m_tasks.caption(row);
         for (int n = 0; n < TaskStore::CellCount; ++n)
             t.record.*kFields[n + 1].text = m_tasks.cell(row, n);
-        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder, t.logFile};
+        f = {FormatTask(t), t.unfinishedOutput, t.outputSubfolder, t.choices, t.logFile};
     }
     return f;
 }
@@ -225,6 +235,9 @@ QByteArray SavedTaskList::FormatTask(const Task &t)
         line(kUnfinishedOutput, t.unfinishedOutput);
     if (!t.outputSubfolder.isEmpty())
         line(kOutputSubfolder, t.outputSubfolder);
+    for (const auto &c : kChoices)
+        if (!(t.choices.*c.text).isEmpty())
+            line(c.key, t.choices.*c.text);
     if (!t.logFile.isEmpty())
         line(kLog, t.logFile);
     return out;
@@ -280,6 +293,9 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
             t.outputSubfolder = value;
         if (key == kLog)
             t.logFile = value;
+        for (const auto &choice : kChoices)
+            if (key == choice.key)
+                t.choices.*choice.text = value;
         for (const Field &f : kFields)
             if (key == f.key)
                 t.record.*f.text = value;
@@ -415,6 +431,7 @@ int SavedTaskList::offerRestore(
         if (!t.outputSubfolder.isEmpty() && QDir::isRelativePath(subfolder) &&
             subfolder != QLatin1String("..") && !subfolder.startsWith(QLatin1String("../")))
             m_tasks.setOutputSubfolder(row, subfolder);
+        m_tasks.setChoices(row, t.choices);
         if (setUnfinished && !t.unfinishedOutput.isEmpty())
             setUnfinished(id, t.unfinishedOutput);
         if (probeAgain && d.Status == TaskStatus::Probing)

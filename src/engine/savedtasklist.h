@@ -32,6 +32,9 @@ class Platform;
 //   UnfinishedOutput=/out/clip.mp4      (only while a conversion was cut off)
 //   OutputSubfolder=holiday/day 1       (only for a task found in a subfolder)
 //   Log=6f1c....log                     (only for a failed or stopped task's log)
+//   Profile=/.../Profiles/MP4.apf       (these three only for a task with
+//   OutputDirectory=/videos/converted    choices of its own, see
+//   Existing=rename                      TaskChoices)
 //   [End]
 // Keys a reader does not know, and sections other than these, are ignored,
 // so later versions can add fields; a missing key reads as empty. "%", CR
@@ -59,6 +62,7 @@ public:
         QString outputSubfolder;
         // The file that keeps the task's log (see SavedTaskLogs).
         QString logFile;
+        TaskChoices choices = {};
     };
     struct Content
     {
@@ -131,6 +135,7 @@ private:
         QByteArray lines;
         QString unfinishedOutput;
         QString outputSubfolder;
+        TaskChoices choices;
         QString logFile;
     };
 

@@ -217,6 +217,17 @@ void TaskStore::setOutputSubfolder(int index, const QString &subfolder)
         m_rows[index].subfolder = subfolder;
 }
 
+TaskChoices TaskStore::choices(int index) const
+{
+    return index >= 0 && index < count() ? m_rows[index].choices : TaskChoices();
+}
+
+void TaskStore::setChoices(int index, const TaskChoices &choices)
+{
+    if (index >= 0 && index < count())
+        m_rows[index].choices = choices;
+}
+
 void TaskStore::countCaption(const QString &caption, int change)
 {
     auto it = m_captions.find(caption);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "itemdata.h"
+#include "taskchoices.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -33,6 +34,7 @@ public:
         std::array<QString, CellCount> cells;
         TaskId id = 0;
         QString subfolder;
+        TaskChoices choices = {};
         int percent = -1; // shown only (see setShownPercent)
     };
 
@@ -74,6 +76,9 @@ public:
     // from a folder tree, moved with the record.
     QString outputSubfolder(int index) const;
     void setOutputSubfolder(int index, const QString &subfolder);
+    // The task's own choices (see TaskChoices), moved with its record.
+    TaskChoices choices(int index) const;
+    void setChoices(int index, const TaskChoices &choices);
 
     // Copies the fields the selector names from row index into data and
     // derives the seconds fields that go with them.
