@@ -635,9 +635,9 @@ private slots:
         QStringList texts;
         for (QAction *a : actions)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts,
-                 QStringList({"Open", "Show Log...", "-", "Add Files...", "Add Directorys...", "-",
-                              "Remove", "Clear", "Undo", "-", "Pause", "Stop After Current Task"}));
+        QCOMPARE(texts, QStringList({"Open", "Show Log...", "-", "Add Files...",
+                                     "Add Directorys...", "Watch Folders...", "-", "Remove",
+                                     "Clear", "Undo", "-", "Pause", "Stop After Current Task"}));
         form.taskList().ppmTaskPopup();
         // The run's commands, while no run goes on.
         QVERIFY(!form.Pause1->isEnabled());

@@ -27,6 +27,8 @@
 #include "ui/sizeform.h"
 #include "ui/tasklistpanel.h"
 #include "ui/valuelisteditor.h"
+#include "ui/watchcontroller.h"
+#include "ui/watchform.h"
 #include "ui/welcomepanel.h"
 
 #include <QAction>
@@ -75,6 +77,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     tbtnSetting = m_toolBar->tbtnSetting;
     tbtnAbout = m_toolBar->tbtnAbout;
     tbtnHelp = m_toolBar->tbtnHelp;
+    tbtnWatch = m_toolBar->tbtnWatch;
     // The right-hand panel beside the main area, on a split the user moves
     // with the drag strip; both grow with the window.
     splMain = new TPanelSplitter(this);
@@ -120,6 +123,13 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     buildMenu();
     buildShortcuts();
     setReadingTabOrder();
+    // The watch folders' files join the list, and start the run when idle.
+    m_watchController =
+        new TWatchController(m_paths,
+                             {tasks(), intake(), batch(), m_session->outputRecords(),
+                              [this](const QString &name) { return profilePath(name); },
+                              [this] { m_runPanel->tbtnStartClick(); }},
+                             this);
 
     connect(&m_session->batch(), &BatchRun::profileNotSaved, this,
             &TMainForm::reportProfileNotSaved);
@@ -161,6 +171,7 @@ void TMainForm::connectToolBar()
     click(tbtnSetting, this, &TMainForm::tbtnSettingClick);
     click(tbtnAbout, this, &TMainForm::tbtnAboutClick);
     click(tbtnHelp, this, &TMainForm::tbtnHelpClick);
+    click(tbtnWatch, this, &TMainForm::tbtnWatchClick);
     m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear}, tbtnStart);
     m_taskList->setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(false);
@@ -236,6 +247,8 @@ void TMainForm::buildMenu()
     ShowLog1 = m_taskList->ShowLog1;
     AddFiles1 = m_taskList->AddFiles1;
     AddDirectorys1 = m_taskList->AddDirectorys1;
+    WatchFolders1 = m_taskList->WatchFolders1;
+    connect(WatchFolders1, &QAction::triggered, this, &TMainForm::tbtnWatchClick);
     Remove1 = m_taskList->Remove1;
     Clear1 = m_taskList->Clear1;
     Undo1 = m_taskList->Undo1;
@@ -443,6 +456,17 @@ void TMainForm::tbtnAboutClick()
     m_aboutForm->open();
 }
 
+void TMainForm::tbtnWatchClick()
+{
+    if (!m_watchForm) {
+        QStringList profiles;
+        for (int i = 0; i < cmbProfile->count(); ++i)
+            profiles << cmbProfile->itemText(i);
+        m_watchForm = new TWatchForm(*m_watchController, m_platform, profiles, this);
+    }
+    m_watchForm->open();
+}
+
 void TMainForm::tbtnHelpClick()
 {
     m_platform.shellOpen(helpFile());
@@ -562,6 +586,8 @@ void TMainForm::RestoreSession()
     if (m_session->tasks().count() > 0)
         panbg->hide();
     m_taskList->enableTaskButtonsIfAny();
+    if (const QString error = m_watchController->start(); !error.isEmpty())
+        m_platform.messageBox(error, tr("Watch Folders"), Platform::Icon::Warning);
 }
 
 QStringList TMainForm::takeStartupErrors()

@@ -49,6 +49,8 @@ class TSizeForm;
 class TTaskListPanel;
 class TWelcomePanel;
 class TValueListEditor;
+class TWatchController;
+class TWatchForm;
 
 // The program's main window: the toolbar, the task list with the bar below
 // it (the profile and output path while idle, the progress of a run while
@@ -109,6 +111,9 @@ public:
     TRunPanel &runPanel() { return *m_runPanel; }
     TIntakeController &intakeController() { return *m_intakeController; }
     TIdlePanel &idlePanel() { return *m_idlePanel; }
+    TWatchController &watchController() { return *m_watchController; }
+    // Null until the dialog is first opened.
+    TWatchForm *watchForm() { return m_watchForm; }
 
     // RunHost
     QString outputDirectory() const override;
@@ -130,7 +135,8 @@ public:
     QToolButton *tbtnAddFile = nullptr, *tbtnAddDir = nullptr, *tbtnUp = nullptr,
                 *tbtnDown = nullptr, *tbtnRemove = nullptr, *tbtnClear = nullptr,
                 *tbtnStart = nullptr, *tbtnStop = nullptr, *tbtnPause = nullptr,
-                *tbtnSetting = nullptr, *tbtnAbout = nullptr, *tbtnHelp = nullptr;
+                *tbtnSetting = nullptr, *tbtnWatch = nullptr, *tbtnAbout = nullptr,
+                *tbtnHelp = nullptr;
     QWidget *panMain = nullptr;
     QWidget *panBottom = nullptr;
     // The idle panel and its controls.
@@ -150,7 +156,7 @@ public:
     QLabel *labProductName = nullptr, *labLink = nullptr;
     QMenu *ppmTask = nullptr;
     QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
-            *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
+            *WatchFolders1 = nullptr, *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
     // Pause (Resume while paused) and the check item "Stop After Current
     // Task", in the pop-up menu and, the latter, in the Stop button's menu.
     QAction *Pause1 = nullptr, *StopAfterCurrent1 = nullptr;
@@ -182,6 +188,8 @@ public slots:
     void bbtnSettingClick();
     void tbtnAboutClick();
     void tbtnHelpClick();
+    // Opens the "Watch Folders" dialog.
+    void tbtnWatchClick();
     // Run.
     void EnterRunMode();
     void LeaveRunMode();
@@ -238,6 +246,8 @@ private:
     TIdlePanel *m_idlePanel = nullptr;
     TRunPanel *m_runPanel = nullptr;
     TIntakeController *m_intakeController = nullptr;
+    TWatchController *m_watchController = nullptr;
+    TWatchForm *m_watchForm = nullptr;
 
     TSettingForm *m_settingForm = nullptr;
     TSizeForm *m_sizeForm = nullptr;

@@ -79,6 +79,7 @@ TMainToolBar::TMainToolBar(QWidget *parent) : QToolBar(parent)
     tbtnPause = button(QStringLiteral("Pause"), QStringLiteral("Pause"));
     separator(12);
     tbtnSetting = button(QStringLiteral("Setting"), QStringLiteral("Settings"));
+    tbtnWatch = button(QStringLiteral("Watch"), tr("Watch Folders..."));
     separator(8);
     tbtnAbout = button(QStringLiteral("About"), QStringLiteral("About"));
     tbtnHelp = button(QStringLiteral("Help"), QStringLiteral("Help"));
@@ -86,8 +87,8 @@ TMainToolBar::TMainToolBar(QWidget *parent) : QToolBar(parent)
 
 QList<QToolButton *> TMainToolBar::buttons() const
 {
-    return {tbtnAddFile, tbtnAddDir, tbtnUp,    tbtnDown,    tbtnRemove, tbtnClear,
-            tbtnStart,   tbtnStop,   tbtnPause, tbtnSetting, tbtnAbout,  tbtnHelp};
+    return {tbtnAddFile, tbtnAddDir, tbtnUp,      tbtnDown,  tbtnRemove, tbtnClear, tbtnStart,
+            tbtnStop,    tbtnPause,  tbtnSetting, tbtnWatch, tbtnAbout,  tbtnHelp};
 }
 
 void TMainToolBar::fitToWidth(int width)

@@ -31,5 +31,6 @@ public:
     QToolButton *tbtnAddFile = nullptr, *tbtnAddDir = nullptr, *tbtnUp = nullptr,
                 *tbtnDown = nullptr, *tbtnRemove = nullptr, *tbtnClear = nullptr,
                 *tbtnStart = nullptr, *tbtnStop = nullptr, *tbtnPause = nullptr,
-                *tbtnSetting = nullptr, *tbtnAbout = nullptr, *tbtnHelp = nullptr;
+                *tbtnSetting = nullptr, *tbtnWatch = nullptr, *tbtnAbout = nullptr,
+                *tbtnHelp = nullptr;
 };

@@ -116,6 +116,7 @@ void TTaskListPanel::buildMenu()
     // What adding does is the window's: it connects these two.
     AddFiles1 = ppmTask->addAction(QStringLiteral("Add Files..."));
     AddDirectorys1 = ppmTask->addAction(QStringLiteral("Add Directorys..."));
+    WatchFolders1 = ppmTask->addAction(tr("Watch Folders..."));
     ppmTask->addSeparator();
     Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TTaskListPanel::tbtnRemoveClick);
     Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TTaskListPanel::tbtnClearClick);

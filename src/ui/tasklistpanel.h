@@ -71,7 +71,7 @@ public:
     TWelcomePanel *panbg = nullptr;
     QMenu *ppmTask = nullptr;
     QAction *Open1 = nullptr, *ShowLog1 = nullptr, *AddFiles1 = nullptr, *AddDirectorys1 = nullptr,
-            *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
+            *WatchFolders1 = nullptr, *Remove1 = nullptr, *Clear1 = nullptr, *Undo1 = nullptr;
     // Pause (Resume while paused) and the check item "Stop After Current
     // Task": the window connects them to the run.
     QAction *Pause1 = nullptr, *StopAfterCurrent1 = nullptr;

@@ -46,6 +46,7 @@ public:
     TaskIntake &intake() { return *m_intake; }
     BatchRun &batch() { return *m_batch; }
     SavedTaskList &savedList() { return *m_savedList; }
+    OutputRecords &outputRecords() { return *m_outputRecords; }
 
 private:
     TaskStore m_tasks;

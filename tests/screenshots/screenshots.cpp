@@ -20,6 +20,9 @@
 #include "ui/skin.h"
 #include "ui/tasklistpanel.h"
 #include "ui/valuelisteditor.h"
+#include "ui/watchcontroller.h"
+#include "ui/watcheditform.h"
+#include "ui/watchform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -75,6 +78,28 @@ void dialogs(MainFormFixture &f)
     save(&settings, QStringLiteral("settings-profiles-audio-folded"));
     settings.panAudio->toggle();
     settings.close();
+
+    // Two watches, one of them on a folder that is not there.
+    WatchList watches;
+    WatchSettings home;
+    home.folder = f.home.filePath(QStringLiteral("Incoming"));
+    QDir().mkpath(home.folder);
+    home.profile = QStringLiteral("MP4");
+    home.outputDir = home.folder + QStringLiteral("/Converted");
+    WatchSettings share = home;
+    share.folder = QStringLiteral("/media/share/capture");
+    share.outputDir = share.folder + QStringLiteral("/out");
+    share.subfolders = true;
+    share.existing = QStringLiteral("skip");
+    watches.watches << home << share;
+    f.form->watchController().setList(watches);
+    f.form->tbtnWatchClick();
+    TWatchForm &watchForm = *f.form->watchForm();
+    save(&watchForm, QStringLiteral("watch-folders"));
+    watchForm.btnEditClick();
+    save(&watchForm.editForm(), QStringLiteral("watch-folder-edit"));
+    watchForm.editForm().close();
+    watchForm.close();
 
     f.form->tbtnAboutClick();
     save(f.aboutForm.get(), QStringLiteral("about"));

@@ -1,0 +1,151 @@
+#include "watchform.h"
+
+#include "fixeddialog.h"
+#include "platform/platform.h"
+#include "ui/watchcontroller.h"
+#include "ui/watcheditform.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStringList &profiles,
+                       QWidget *parent)
+    : QDialog(parent, FixedDialogFlags), m_watches(watches), m_platform(platform),
+      m_edit(new TWatchEditForm(platform, profiles, this))
+{
+    setWindowTitle(tr("Watch Folders"));
+    setModal(false);
+    resize(720, 300);
+    ltvWatch = new QTreeWidget(this);
+    ltvWatch->setObjectName(QStringLiteral("ltvWatch"));
+    ltvWatch->setHeaderLabels({tr("Folder"), tr("Profile"), tr("Output Directory"), tr("State")});
+    ltvWatch->setRootIsDecorated(false);
+    ltvWatch->header()->resizeSection(0, 240);
+    ltvWatch->header()->resizeSection(2, 200);
+    auto *buttons = new QVBoxLayout;
+    const auto button = [this, buttons](const QString &text, const QString &name) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+        return b;
+    };
+    btnAdd = button(tr("&Add..."), QStringLiteral("btnAdd"));
+    btnEdit = button(tr("&Edit..."), QStringLiteral("btnEdit"));
+    btnPause = button(tr("&Pause"), QStringLiteral("btnPause"));
+    btnRemove = button(tr("&Remove"), QStringLiteral("btnRemove"));
+    btnRetry = button(tr("Retry &Failed"), QStringLiteral("btnRetry"));
+    buttons->addStretch();
+    btnClose = button(tr("&Close"), QStringLiteral("btnClose"));
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(ltvWatch, 1);
+    layout->addLayout(buttons);
+
+    connect(btnAdd, &QPushButton::clicked, this, &TWatchForm::btnAddClick);
+    connect(btnEdit, &QPushButton::clicked, this, &TWatchForm::btnEditClick);
+    connect(btnPause, &QPushButton::clicked, this, &TWatchForm::btnPauseClick);
+    connect(btnRemove, &QPushButton::clicked, this, &TWatchForm::btnRemoveClick);
+    connect(btnRetry, &QPushButton::clicked, this, &TWatchForm::btnRetryClick);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ltvWatch, &QTreeWidget::currentItemChanged, this, &TWatchForm::updateButtons);
+    connect(ltvWatch, &QTreeWidget::itemDoubleClicked, this, &TWatchForm::btnEditClick);
+    connect(m_edit, &TWatchEditForm::watchAccepted, this, &TWatchForm::editAccepted);
+    connect(&m_watches, &TWatchController::changed, this, &TWatchForm::fill);
+    fill();
+}
+
+void TWatchForm::open()
+{
+    fill();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TWatchForm::fill()
+{
+    const int keep = current();
+    ltvWatch->clear();
+    const QList<WatchSettings> &list = m_watches.list().watches;
+    for (int i = 0; i < list.size(); ++i)
+        new QTreeWidgetItem(ltvWatch,
+                            {QDir::toNativeSeparators(list[i].folder), list[i].profile,
+                             QDir::toNativeSeparators(list[i].outputDir), m_watches.stateText(i)});
+    if (ltvWatch->topLevelItemCount() > 0)
+        ltvWatch->setCurrentItem(
+            ltvWatch->topLevelItem(std::clamp(keep, 0, ltvWatch->topLevelItemCount() - 1)));
+    updateButtons();
+}
+
+int TWatchForm::current() const
+{
+    return ltvWatch->currentItem() ? ltvWatch->indexOfTopLevelItem(ltvWatch->currentItem()) : -1;
+}
+
+void TWatchForm::updateButtons()
+{
+    const int watch = current();
+    for (QPushButton *b : {btnEdit, btnPause, btnRemove, btnRetry})
+        b->setEnabled(watch >= 0);
+    const bool paused = watch >= 0 && m_watches.list().watches[watch].paused;
+    btnPause->setText(paused ? tr("Res&ume") : tr("&Pause"));
+}
+
+void TWatchForm::report(const QString &error)
+{
+    if (!error.isEmpty())
+        m_platform.messageBox(error, tr("Watch Folders Not Saved"), Platform::Icon::Warning);
+}
+
+void TWatchForm::btnAddClick()
+{
+    m_editing = -1;
+    m_edit->edit(WatchSettings());
+}
+
+void TWatchForm::btnEditClick()
+{
+    m_editing = current();
+    if (m_editing >= 0)
+        m_edit->edit(m_watches.list().watches[m_editing]);
+}
+
+void TWatchForm::editAccepted()
+{
+    WatchList list = m_watches.list();
+    if (m_editing >= 0 && m_editing < list.watches.size())
+        list.watches[m_editing] = m_edit->watch();
+    else
+        list.watches << m_edit->watch();
+    report(m_watches.setList(list));
+}
+
+void TWatchForm::btnPauseClick()
+{
+    const int watch = current();
+    if (watch >= 0)
+        report(m_watches.setPaused(watch, !m_watches.list().watches[watch].paused));
+}
+
+void TWatchForm::btnRemoveClick()
+{
+    const int watch = current();
+    if (watch < 0)
+        return;
+    // Its records stay: added again, it converts nothing twice.
+    WatchList list = m_watches.list();
+    list.watches.removeAt(watch);
+    report(m_watches.setList(list));
+}
+
+void TWatchForm::btnRetryClick()
+{
+    const int n = m_watches.retryFailed(current());
+    m_platform.messageBox(n == 1 ? tr("1 failed file is taken again.")
+                                 : tr("%1 failed files are taken again.").arg(n),
+                          tr("Retry Failed"), Platform::Icon::Information);
+}
