@@ -107,8 +107,8 @@ private slots:
         for (QToolButton *b : {form.tbtnUp, form.tbtnDown, form.tbtnRemove, form.tbtnClear,
                                form.tbtnStart, form.tbtnStop})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        for (QToolButton *b :
-             {form.tbtnAddFile, form.tbtnAddDir, form.tbtnSetting, form.tbtnAbout, form.tbtnHelp})
+        for (QToolButton *b : {form.tbtnAddFile, form.tbtnAddDir, form.tbtnSetting, form.tbtnWatch,
+                               form.tbtnAbout, form.tbtnHelp})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 
         // The toolbar in its order, named by its hints for screen readers;
@@ -120,13 +120,13 @@ private slots:
                 names << b->accessibleName();
                 tips << b->toolTip();
             }
-        QCOMPARE(names,
-                 QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down", "Remove",
-                              "Clear", "Start", "Stop", "Pause", "Settings", "About", "Help"}));
+        QCOMPARE(names, QStringList({"Add Video Files", "Add Directory", "Move Up", "Move Down",
+                                     "Remove", "Clear", "Start", "Stop", "Pause", "Settings",
+                                     "Watch Folders...", "About", "Help"}));
         QCOMPARE(tips, QStringList({"Add Video Files (Ctrl+O)", "Add Directory (Ctrl+Shift+O)",
                                     "Move Up (Alt+Up)", "Move Down (Alt+Down)", "Remove (Del)",
                                     "Clear (Backspace)", "Start (F5)", "Stop (Esc)", "Pause",
-                                    "Settings", "About", "Help (F1)"}));
+                                    "Settings", "Watch Folders...", "About", "Help (F1)"}));
         QCOMPARE(form.tbtnStart->size(), QSize(56, 54));
         QCOMPARE(form.tbtnStart->iconSize(), QSize(48, 48));
         QVERIFY(!form.tbtnStart->icon().pixmap(48, QIcon::Disabled).isNull());

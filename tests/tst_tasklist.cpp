@@ -350,11 +350,12 @@ private slots:
         auto f = formWithTasks(1);
         TMainForm &form = *f->form;
         activate(form);
-        QList<QWidget *> order{
-            form.tbtnAddFile, form.tbtnAddDir,   form.tbtnUp,      form.tbtnDown,
-            form.tbtnRemove,  form.tbtnClear,    form.tbtnStart,   form.tbtnSetting,
-            form.tbtnAbout,   form.tbtnHelp,     form.ltvTask,     form.cmbProfile,
-            form.bbtnSetting, form.edtOutputdir, form.bbtnBrowser, form.bbtnOpen};
+        QList<QWidget *> order{form.tbtnAddFile, form.tbtnAddDir,  form.tbtnUp,
+                               form.tbtnDown,    form.tbtnRemove,  form.tbtnClear,
+                               form.tbtnStart,   form.tbtnSetting, form.tbtnWatch,
+                               form.tbtnAbout,   form.tbtnHelp,    form.ltvTask,
+                               form.cmbProfile,  form.bbtnSetting, form.edtOutputdir,
+                               form.bbtnBrowser, form.bbtnOpen};
         for (TGridSection *section : form.ScrollBox1->sections())
             order << section->toggleButton() << section->grid();
         order << form.panPreview->TrackBar << form.panPreview->sbtnPlay

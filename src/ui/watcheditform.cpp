@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -24,8 +25,17 @@ TWatchEditForm::TWatchEditForm(Platform &platform, const QStringList &profiles, 
     setWindowTitle(tr("Watch Folder"));
     setModal(false);
     auto *form = new QFormLayout(this);
-    const auto withBrowse = [this, form](const QString &label, QLineEdit *&edit,
-                                         QPushButton *&browse, const QString &name) {
+    // A label whose accelerator moves to its field.
+    const auto addRow = [this, form](const QString &text, QWidget *field, QLayout *row = nullptr) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        if (row)
+            form->addRow(label, row);
+        else
+            form->addRow(label, field);
+    };
+    const auto withBrowse = [this, addRow](const QString &label, QLineEdit *&edit,
+                                           QPushButton *&browse, const QString &name) {
         edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("edt") + name);
         edit->setMinimumWidth(320);
@@ -34,19 +44,19 @@ TWatchEditForm::TWatchEditForm(Platform &platform, const QStringList &profiles, 
         auto *row = new QHBoxLayout;
         row->addWidget(edit);
         row->addWidget(browse);
-        form->addRow(label, row);
+        addRow(label, edit, row);
     };
     withBrowse(tr("&Folder:"), edtFolder, bbtnFolder, QStringLiteral("Folder"));
     cmbProfile = new QComboBox(this);
     cmbProfile->addItems(profiles);
-    form->addRow(tr("&Profile:"), cmbProfile);
+    addRow(tr("&Profile:"), cmbProfile);
     withBrowse(tr("O&utput directory:"), edtOutputDir, bbtnOutputDir, QStringLiteral("OutputDir"));
     chkSubfolders = new QCheckBox(tr("Include subfolders"), this);
     form->addRow(QString(), chkSubfolders);
     cmbExisting = new QComboBox(this);
     cmbExisting->addItems(
         {tr("Overwrite it"), tr("Keep both: name the new one with a number"), tr("Skip the file")});
-    form->addRow(tr("An output file that &exists:"), cmbExisting);
+    addRow(tr("An output file that &exists:"), cmbExisting);
     auto *buttons = new QDialogButtonBox(this);
     btnOK = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -64,6 +74,9 @@ void TWatchEditForm::edit(const WatchSettings &watch)
 {
     m_watch = watch;
     edtFolder->setText(QDir::toNativeSeparators(watch.folder));
+    // A profile no longer in the catalogue stays the watch's until changed.
+    if (!watch.profile.isEmpty() && cmbProfile->findText(watch.profile) < 0)
+        cmbProfile->addItem(watch.profile);
     cmbProfile->setCurrentIndex(std::max(0, cmbProfile->findText(watch.profile)));
     edtOutputDir->setText(QDir::toNativeSeparators(watch.outputDir));
     chkSubfolders->setChecked(watch.subfolders);

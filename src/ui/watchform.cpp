@@ -20,12 +20,13 @@ TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStr
 {
     setWindowTitle(tr("Watch Folders"));
     setModal(false);
-    resize(720, 300);
+    resize(820, 300);
     ltvWatch = new QTreeWidget(this);
     ltvWatch->setObjectName(QStringLiteral("ltvWatch"));
     ltvWatch->setHeaderLabels({tr("Folder"), tr("Profile"), tr("Output Directory"), tr("State")});
     ltvWatch->setRootIsDecorated(false);
-    ltvWatch->header()->resizeSection(0, 240);
+    ltvWatch->header()->resizeSection(0, 220);
+    ltvWatch->header()->resizeSection(1, 120);
     ltvWatch->header()->resizeSection(2, 200);
     auto *buttons = new QVBoxLayout;
     const auto button = [this, buttons](const QString &text, const QString &name) {
