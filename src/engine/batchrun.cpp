@@ -9,6 +9,7 @@
 #include "taskstore.h"
 #include "tasktext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -162,7 +163,9 @@ void BatchRun::onEncoderNotStarted(Slot &slot, const QString &reason)
     killAll();
     const int row = m_tasks.rowOf(id);
     emit encoderNotStarted(row, reason);
-    endAfterStartFailure(row, pipe ? CreatePipeError : CreateProcessError);
+    endAfterStartFailure(
+        row, QCoreApplication::translate(
+                 "BatchRun", (pipe ? CreatePipeError : CreateProcessError).toUtf8().constData()));
 }
 
 void BatchRun::onEncoderOutput(Slot &slot)

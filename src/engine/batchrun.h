@@ -74,8 +74,10 @@ public:
     static constexpr int PowerOffNoticeSecs = RunMessages::PowerOffNoticeSecs;
     // The messages of a failed start: the encoder's channels could not be
     // set up, or the encoder could not be started.
-    static inline const QString CreatePipeError = QStringLiteral("Error On CreatePipe()");
-    static inline const QString CreateProcessError = QStringLiteral("Error on CreateProcess()");
+    static inline const QString CreatePipeError =
+        QStringLiteral(QT_TRANSLATE_NOOP("BatchRun", "Error On CreatePipe()"));
+    static inline const QString CreateProcessError =
+        QStringLiteral(QT_TRANSLATE_NOOP("BatchRun", "Error on CreateProcess()"));
 
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);

@@ -32,7 +32,8 @@ public:
     };
 
     // The caption of the closing message of a run in which tasks failed.
-    static inline const QString FinishedWithErrorsCaption = QStringLiteral("Finished with errors");
+    static inline const QString FinishedWithErrorsCaption =
+        QStringLiteral(QT_TRANSLATE_NOOP("RunMessages", "Finished with errors"));
     // The notice before the computer is turned off after a run.
     static constexpr int PowerOffNoticeSecs = 60;
 

@@ -1,5 +1,8 @@
 #include "tasklogs.h"
 
+#include "displaytext.h"
+
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
@@ -196,12 +199,13 @@ QString TaskLogs::text(TaskId id) const
     if (!heading(id).isEmpty())
         parts << heading(id) << QString();
     if (truncated(id))
-        parts << QStringLiteral("(The beginning of the output was left out: only its last "
-                                "%1 KB are kept.)")
+        parts << QCoreApplication::translate("TaskLogs",
+                                             "(The beginning of the output was left out: only "
+                                             "its last %1 KB are kept.)")
                      .arg(m_taskLimit / 1024);
     parts << TerminalLines(output(id));
     if (!reason(id).isEmpty())
-        parts << QString() << reason(id);
+        parts << QString() << DisplayReason(reason(id));
     return parts.join(u'\n');
 }
 
@@ -221,6 +225,6 @@ QString TaskLogs::failureSummary(TaskId id, int maxLines) const
         if (isErrorLine(messages[i]))
             errors.prepend(messages[i]);
     if (errors.isEmpty())
-        return reason(id);
+        return DisplayReason(reason(id));
     return errors.join(u'\n');
 }

@@ -22,6 +22,7 @@ const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 const QString kProbeWithEncoderOnly = QStringLiteral("Probe With Encoder Only");
 const QString kLastFolder = QStringLiteral("Last Folder");
 const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
+const QString kLanguage = QStringLiteral("Language");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -68,6 +69,8 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.simultaneousConversions != defaults.simultaneousConversions ||
         ini.ValueExists(kMain, kSimultaneousConversions))
         ini.WriteInteger(kMain, kSimultaneousConversions, v.simultaneousConversions);
+    if (!v.language.isEmpty() || ini.ValueExists(kMain, kLanguage))
+        ini.WriteString(kMain, kLanguage, v.language);
     if (!v.lastFolder.isEmpty())
         ini.WriteString(kMain, kLastFolder, encodePath(v.lastFolder));
 }
@@ -143,6 +146,7 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
                 ini.ReadInteger(section, kSimultaneousConversions, v.simultaneousConversions), 1,
                 MaxSimultaneousConversions());
             v.lastFolder = decodePath(ini.ReadString(section, kLastFolder, QString()));
+            v.language = ini.ReadString(section, kLanguage, QString()).trimmed();
         });
 }
 
@@ -181,6 +185,13 @@ QString ReadLastFolder(const QString &iniPath, bool rewrite, QStringList *errors
 {
     return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &f) {
         f = decodePath(ini.ReadString(kMain, kLastFolder, f));
+    });
+}
+
+QString ReadLanguage(const QString &iniPath, bool rewrite, QStringList *errors)
+{
+    return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &l) {
+        l = ini.ReadString(kMain, kLanguage, l).trimmed();
     });
 }
 

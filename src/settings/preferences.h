@@ -54,6 +54,10 @@ struct PreferenceValues
     // one used last. Stored as "Last Folder" once it has a value (empty
     // values are not written), and escaped as the output path is.
     QString lastFolder;
+    // The window's language ("de", "pt_BR", ...; "en" English); empty: the
+    // desktop's. Stored as "Language" once it is not empty or the file has
+    // it; read at the start, so a change takes effect at the next one.
+    QString language;
 };
 
 // The choices of the synchronisation mode, in index order.
@@ -88,6 +92,9 @@ QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
 
 // "Last Folder" of "Main" (default empty).
 QString ReadLastFolder(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
+
+// "Language" of "Main" (default empty: the desktop's language).
+QString ReadLanguage(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
 
 // "Version" of "Main" (default "1.8"); never written.
 QString ReadVersion(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);

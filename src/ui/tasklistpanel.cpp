@@ -50,7 +50,7 @@ TTaskListPanel::TTaskListPanel(TaskStore &tasks, TaskUndo &undo, TaskIntake &int
     listRow->setSpacing(0);
     ltvTask = new QTreeView(this);
     ltvTask->setObjectName(QStringLiteral("ltvTask"));
-    ltvTask->setAccessibleName(QStringLiteral("Task List"));
+    ltvTask->setAccessibleName(tr("Task List"));
     ltvTask->setModel(&m_tasks);
     ltvTask->setRootIsDecorated(false);
     ltvTask->setItemsExpandable(false);
@@ -101,20 +101,19 @@ void TTaskListPanel::buildMenu()
 {
     ppmTask = new QMenu(this);
     ppmTask->setObjectName(QStringLiteral("ppmTask"));
-    Open1 = ppmTask->addAction(QStringLiteral("Open"), this, &TTaskListPanel::ltvTaskDblClick);
-    ShowLog1 =
-        ppmTask->addAction(QStringLiteral("Show Log..."), this, &TTaskListPanel::ShowLog1Click);
+    Open1 = ppmTask->addAction(tr("Open"), this, &TTaskListPanel::ltvTaskDblClick);
+    ShowLog1 = ppmTask->addAction(tr("Show Log..."), this, &TTaskListPanel::ShowLog1Click);
     ppmTask->addSeparator();
     // What adding does is the window's: it connects these two.
-    AddFiles1 = ppmTask->addAction(QStringLiteral("Add Files..."));
-    AddDirectorys1 = ppmTask->addAction(QStringLiteral("Add Directorys..."));
+    AddFiles1 = ppmTask->addAction(tr("Add Files..."));
+    AddDirectorys1 = ppmTask->addAction(tr("Add Directorys..."));
     ppmTask->addSeparator();
-    Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TTaskListPanel::tbtnRemoveClick);
-    Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TTaskListPanel::tbtnClearClick);
-    Undo1 = ppmTask->addAction(QStringLiteral("Undo"), this, &TTaskListPanel::Undo1Click);
+    Remove1 = ppmTask->addAction(tr("Remove"), this, &TTaskListPanel::tbtnRemoveClick);
+    Clear1 = ppmTask->addAction(tr("Clear"), this, &TTaskListPanel::tbtnClearClick);
+    Undo1 = ppmTask->addAction(tr("Undo"), this, &TTaskListPanel::Undo1Click);
     ppmTask->addSeparator();
-    Pause1 = ppmTask->addAction(QStringLiteral("Pause"));
-    StopAfterCurrent1 = ppmTask->addAction(QStringLiteral("Stop After Current Task"));
+    Pause1 = ppmTask->addAction(tr("Pause"));
+    StopAfterCurrent1 = ppmTask->addAction(tr("Stop After Current Task"));
     StopAfterCurrent1->setCheckable(true);
     // The window's keys for the entries (it adds those that act anywhere in
     // it). Text boxes keep Ctrl+Z for their own undo.
@@ -331,11 +330,11 @@ void TTaskListPanel::ppmTaskPopup()
     AddDirectorys1->setEnabled(true);
     Undo1->setEnabled(m_undo.canUndo());
     if (!m_undo.canUndo())
-        Undo1->setText(QStringLiteral("Undo"));
+        Undo1->setText(tr("Undo"));
     else if (m_undo.nextKind() == TaskUndo::Kind::Remove)
-        Undo1->setText(QStringLiteral("Undo Remove"));
+        Undo1->setText(tr("Undo Remove"));
     else
-        Undo1->setText(QStringLiteral("Undo Clear"));
+        Undo1->setText(tr("Undo Clear"));
 }
 
 void TTaskListPanel::ShowLog1Click()
@@ -377,8 +376,8 @@ void TTaskListPanel::vleOutputValidate(int)
     for (const auto &[key, seconds, stored] : times) {
         const int cell = m_outputValues->findRow(key);
         const bool taken = probing || StrToSeconds(m_outputValues->value(cell)) == seconds;
-        m_outputValues->setValueNote(
-            cell, taken ? QString() : QStringLiteral("Not a valid time: %1 is kept.").arg(stored));
+        m_outputValues->setValueNote(cell, taken ? QString()
+                                                 : tr("Not a valid time: %1 is kept.").arg(stored));
     }
 }
 

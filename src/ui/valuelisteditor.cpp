@@ -88,8 +88,8 @@ void TValueListEditor::setEditGuard(const QString &guardKey, const QString &tipT
 
 void TValueListEditor::setNoTaskGuard()
 {
-    setEditGuard(QStringLiteral("New Filename"), QStringLiteral("Tip:"),
-                 QStringLiteral("Please select a file in Task List."));
+    setEditGuard(QStringLiteral("New Filename"), tr("Tip:"),
+                 tr("Please select a file in Task List."));
 }
 
 bool TValueListEditor::editRefused() const
