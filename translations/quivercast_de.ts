@@ -78,7 +78,7 @@
     <name>ProfileText</name>
     <message>
         <source>New Filename</source>
-        <translation>Neuer Dateiname</translation>
+        <translation>Neuer Name</translation>
     </message>
     <message>
         <source>Start Time</source>
@@ -106,11 +106,11 @@
     </message>
     <message>
         <source>Aspect</source>
-        <translation>Seitenverhältnis</translation>
+        <translation>Seitenformat</translation>
     </message>
     <message>
         <source>Disable Video</source>
-        <translation>Video deaktivieren</translation>
+        <translation>Ohne Video</translation>
     </message>
     <message>
         <source>Audio Codec</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Disable Audio</source>
-        <translation>Audio deaktivieren</translation>
+        <translation>Ohne Audio</translation>
     </message>
     <message>
         <source>Bit Exact Algorithms</source>
-        <translation>Bitgenaue Algorithmen</translation>
+        <translation>Bitgenau</translation>
     </message>
     <message>
         <source>Deinterlace</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Tech Support</source>
-        <translation>Technischer Support</translation>
+        <translation>Technik-Support</translation>
     </message>
     <message>
         <source>Sales Support</source>
@@ -848,15 +848,15 @@
     </message>
     <message>
         <source>Open the output directory when the task is completed. </source>
-        <translation>Ausgabeordner öffnen, wenn die Aufgabe abgeschlossen ist. </translation>
+        <translation>Nach Abschluss den Ausgabeordner öffnen. </translation>
     </message>
     <message>
         <source>Exit the program when the task is completed.</source>
-        <translation>Programm beenden, wenn die Aufgabe abgeschlossen ist.</translation>
+        <translation>Nach Abschluss das Programm beenden.</translation>
     </message>
     <message>
         <source>Turn off the computer when the task is completed.</source>
-        <translation>Computer ausschalten, wenn die Aufgabe abgeschlossen ist.</translation>
+        <translation>Nach Abschluss den Computer ausschalten.</translation>
     </message>
     <message>
         <source>Simultaneous conversions:</source>
@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Nicht überschreiben (umbenennen in &lt;Dateiname&gt; + Index</translation>
+        <translation>Nicht überschreiben (&lt;Name&gt; + Index</translation>
     </message>
     <message>
         <source>Skip (keep the existing file)</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>Converting</source>
-        <translation>Wird konvertiert</translation>
+        <translation>Läuft</translation>
     </message>
     <message>
         <source>Complete</source>
@@ -1164,7 +1164,7 @@
     <name>TaskStore</name>
     <message>
         <source>Converting %1%</source>
-        <translation>Konvertierung %1 %</translation>
+        <translation>Läuft %1 %</translation>
     </message>
     <message>
         <source>Input File</source>

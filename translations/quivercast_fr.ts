@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Ne pas écraser (renommer en &lt;Nom de fichier&gt; + Index</translation>
+        <translation>Ne pas écraser (renommer en &lt;Nom&gt; + Index</translation>
     </message>
     <message>
         <source>Skip (keep the existing file)</source>

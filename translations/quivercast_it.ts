@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Non sovrascrivere (rinomina in &lt;Nome file&gt; + Indice</translation>
+        <translation>Non sovrascrivere (&lt;Nome&gt; + Indice</translation>
     </message>
     <message>
         <source>Skip (keep the existing file)</source>

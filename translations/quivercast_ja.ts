@@ -78,7 +78,7 @@
     <name>ProfileText</name>
     <message>
         <source>New Filename</source>
-        <translation>新しいファイル名</translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>Start Time</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>音声ビットレート</translation>
+        <translation>音声レート</translation>
     </message>
     <message>
         <source>Sample Rate</source>
@@ -912,7 +912,7 @@
     </message>
     <message>
         <source>&amp;Save as...</source>
-        <translation>名前を付けて保存(&amp;S)...</translation>
+        <translation>別名で保存(&amp;S)...</translation>
     </message>
     <message>
         <source>      Video</source>

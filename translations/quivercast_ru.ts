@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Not overwrite (Rename to &lt;Filename&gt; + Index</source>
-        <translation>Не перезаписывать (переименовать в &lt;Имя файла&gt; + номер</translation>
+        <translation>Не перезаписывать (&lt;Имя&gt; + номер</translation>
     </message>
     <message>
         <source>Skip (keep the existing file)</source>

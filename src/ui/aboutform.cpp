@@ -93,6 +93,8 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
     connect(btnSales, &QPushButton::clicked, this, &TAboutForm::btnSalesClick);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     ScaleToFont(this);
+    FitButtonRow({btnTech, btnSales}, false);
+    FitButtonRow({btnOK}, true);
 }
 
 QLabel *TAboutForm::makeLink(const QString &text, const QRect &geometry, bool underline)

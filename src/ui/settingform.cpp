@@ -92,6 +92,10 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
 
     FormCreate(catalogue);
     ScaleToFont(this);
+    FitButtonRow({btnDefault}, false);
+    FitButtonRow({btnOK, btnCancel}, true);
+    FitButtonRow({btnSaveAs}, true);
+    cmbProfile->resize(btnSaveAs->x() - 8 - cmbProfile->x(), cmbProfile->height());
 }
 
 TSettingForm::~TSettingForm() = default;
@@ -204,7 +208,9 @@ void TSettingForm::buildGeneralPage()
     for (const Language &language : Languages())
         cmbLanguage->addItem(language.nativeName, language.code);
     const int languageLeft = labLanguage->geometry().right() + 6;
-    cmbLanguage->setGeometry(languageLeft, 416, qMin(180, Right - languageLeft), 23);
+    cmbLanguage->setGeometry(languageLeft, 416,
+                             qMin(qMax(180, cmbLanguage->sizeHint().width()), Right - languageLeft),
+                             23);
     labLanguage->setBuddy(cmbLanguage);
     labLanguageNote = new QLabel(tr("The language changes at the next start."), TabSheet1);
     labLanguageNote->setObjectName(QStringLiteral("labLanguageNote"));
@@ -218,6 +224,12 @@ void TSettingForm::buildGeneralPage()
           static_cast<QAbstractButton *>(chkProbeEncoder)})
         b->resize(qMax(b->width(), b->sizeHint().width()),
                   qMax(b->height(), b->sizeHint().height()));
+    // ... within their group.
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(rdbOverWrite), static_cast<QAbstractButton *>(rdbRename),
+          static_cast<QAbstractButton *>(rdbSkip)})
+        b->resize(qBound(b->width(), b->sizeHint().width(), gpbOverWrite->width() - b->x() - 4),
+                  b->height());
 }
 
 void TSettingForm::buildProfilesPage()

@@ -50,6 +50,7 @@ TSizeForm::TSizeForm(QWidget *mainWindow, Platform &platform, QWidget *parent)
     connect(btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
     ScaleToFont(this);
+    FitButtonRow({btnOK, btnCancel}, true);
 }
 
 void TSizeForm::setVideoGrid(ValueListModel *grid)

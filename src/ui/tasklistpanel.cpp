@@ -1,6 +1,7 @@
 #include "tasklistpanel.h"
 
 #include "engine/batchrun.h"
+#include "engine/displaytext.h"
 #include "engine/intake.h"
 #include "engine/outputvalidation.h"
 #include "engine/runhost.h"
@@ -413,10 +414,14 @@ void TTaskListPanel::ltvTaskResized(int newWidth)
     // the file names' column gives up what the others then take beyond the
     // list's width.
     const QFontMetrics fm = ltvTask->fontMetrics();
+    int status = 0;
+    for (const QString &s :
+         {TaskStatus::Probing, TaskStatus::OK, TaskStatus::Converting, TaskStatus::Complete,
+          TaskStatus::Stop, TaskStatus::Failed, TaskStatus::Skipped})
+        status = std::max(status, fm.horizontalAdvance(DisplayStatus(s)));
     const int least[TaskStore::ColumnCount] = {
         MinColumnWidth, fm.horizontalAdvance(QStringLiteral("00:00:00.00")) + 12,
-        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12,
-        fm.horizontalAdvance(TaskStatus::Converting) + 36};
+        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12, status + 36};
     int widths[TaskStore::ColumnCount];
     int sum = 0;
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
