@@ -102,7 +102,8 @@ private slots:
     {
         create(false);
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Settings"));
-        QCOMPARE(m_form->size(), QSize(391, 498));
+        // The designed size with a row for the language and its note.
+        QCOMPARE(m_form->size(), QSize(391, 498 + 48));
         QCOMPARE(m_form->pgcSetting->count(), 2);
         QCOMPARE(m_form->pgcSetting->tabText(0), QStringLiteral("     General     "));
         QCOMPARE(m_form->pgcSetting->tabText(1), QStringLiteral("     Profiles     "));
