@@ -2,6 +2,9 @@
 # build configured for the prefix /usr (installed into a staging DESTDIR):
 # the program in /usr/lib/quivercast.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION share/doc/quivercast)
+# A systemd user unit for quivercast-cli --watch, for the user to copy.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/quivercast-watch.service
+        DESTINATION share/doc/quivercast/examples)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
     COMMAND ${QC_GZIP} -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog > changelog.gz
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog

@@ -27,6 +27,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
@@ -107,6 +108,36 @@ class TestCli : public QObject
     QString m_src;
     QString m_out;
 
+    // One session of --watch on dir (outputs into its subfolder out): the
+    // program is started, meanwhile() runs once it watches, and once it has
+    // told of ended conversions and then been quiet for a while, SIGTERM
+    // ends it. Its events, or none when it did not end as it should.
+    QList<QJsonObject> watchSession(const QString &dir, int ended,
+                                    const std::function<void()> &meanwhile)
+    {
+        QProcess p;
+        p.start(m_cli, {"--watch", dir, "-r", "-o", dir + "/out", "--json", "--settle", "1",
+                        "--rescan", "1"});
+        QByteArray out;
+        const auto told = [&](const char *event, int count) {
+            out += p.readAllStandardOutput();
+            return eventsOf(events(out), event).size() >= count;
+        };
+        if (!QTest::qWaitFor([&] { return told("watching", 1); }, 30000))
+            return {};
+        meanwhile();
+        if (!QTest::qWaitFor([&] { return told("ended", ended); }, 30000)) {
+            qWarning("%s", out.constData());
+            return {};
+        }
+        QTest::qWait(2500); // settle and rescan: nothing more is taken
+        ::kill(pid_t(p.processId()), SIGTERM);
+        if (!p.waitForFinished(30000) || p.exitCode() != 130)
+            return {};
+        out += p.readAllStandardOutput();
+        return events(out);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -164,6 +195,11 @@ private slots:
         QTest::newRow("list a pipe") << QStringList{"--list", "$src/../fifo"} << "fifo";
         QTest::newRow("nothing to convert") << QStringList{"$src/../empty"} << "no video file";
         QTest::newRow("existing unknown") << QStringList{"--existing", "keep", "$src"} << "keep";
+        QTest::newRow("watch with paths") << QStringList{"--watch", "$src", "$src"} << "--watch";
+        QTest::newRow("settle without watch") << QStringList{"--settle", "5", "$src"} << "--settle";
+        QTest::newRow("rescan 0") << QStringList{"--watch", "$src", "--rescan", "0"} << "--rescan";
+        QTest::newRow("watch output missing")
+            << QStringList{"--watch", "$src", "-o", "$src/none"} << "/none";
     }
     void badInput()
     {
@@ -380,6 +416,55 @@ private slots:
             QVERIFY(encoder.toLongLong() > 0);
             QTRY_VERIFY_WITH_TIMEOUT(processGone(encoder.toLongLong()), 5000);
         }
+    }
+
+    // --watch: files dropped into the folder are each converted once, also
+    // when the program is started again; a file changed after its
+    // conversion is converted again; one that failed only once it changed;
+    // the outputs in the watched tree are never taken; SIGTERM ends it with
+    // the summary.
+    void watchFolder()
+    {
+        const QString dir = m_work.filePath("watched");
+        QVERIFY(QDir().mkpath(dir + "/out"));
+        setFakeScript(m_work.path(), ProbeReport + QStringList{"touch $last", "exitif bad.avi 3"});
+        QVERIFY(QDir().mkpath(dir + "/sub"));
+        const QStringList names{"a.avi", "sub/a.avi", "c.mp4", "d.mkv", "bad.avi"};
+        const auto endedOnce = [&dir](const QList<QJsonObject> &all) {
+            QMap<QString, QString> statuses;
+            for (const QJsonObject &e : eventsOf(all, "ended"))
+                statuses[e.value("input").toString().mid(dir.size() + 1)] +=
+                    e.value("status").toString();
+            return statuses;
+        };
+        QList<QJsonObject> all = watchSession(dir, 5, [&] { makeSources(dir, names); });
+        QCOMPARE(endedOnce(all), (QMap<QString, QString>{{"a.avi", "Complete"},
+                                                         {"sub/a.avi", "Complete"},
+                                                         {"c.mp4", "Complete"},
+                                                         {"d.mkv", "Complete"},
+                                                         {"bad.avi", "Failed"}}));
+        QCOMPARE(all.last().value("complete").toInt(), 4);
+        QCOMPARE(all.last().value("interrupted").toBool(), true);
+        QVERIFY(QFileInfo::exists(dir + "/out/a.mp4"));
+        QVERIFY(QFileInfo::exists(dir + "/out/sub/a.mp4"));
+        for (int restart = 0; restart < 3; ++restart) {
+            all = watchSession(dir, 0, [] {});
+            QVERIFY(!all.isEmpty());
+            QCOMPARE(eventsOf(all, "ready").size(), 0);
+        }
+        // Changed twice in one session: written over each time, as set.
+        QVERIFY(QFile::remove(dir + "/out/a.mp4"));
+        all = watchSession(dir, 3, [&] {
+            QVERIFY(writeFile(dir + "/a.avi", "changed"));
+            QVERIFY(writeFile(dir + "/bad.avi", "changed"));
+            QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(dir + "/out/a.mp4"); }));
+            QVERIFY(writeFile(dir + "/a.avi", "changed again"));
+        });
+        QCOMPARE(endedOnce(all),
+                 (QMap<QString, QString>{{"a.avi", "CompleteComplete"}, {"bad.avi", "Failed"}}));
+        for (const QJsonObject &e : eventsOf(all, "ended"))
+            if (e.value("input").toString().endsWith("/a.avi"))
+                QCOMPARE(e.value("output").toString(), dir + "/out/a.mp4");
     }
 
     // Ctrl+Z (SIGTSTP) suspends the encoders, then the program; fg (SIGCONT)
@@ -780,7 +865,7 @@ private slots:
                               .chopped(1)
                               .replace("\\-", "-")
                               .remove(QRegularExpression("\\\\f[BIR]"));
-        QCOMPARE(help.size(), 13);
+        QCOMPARE(help.size(), 16);
         QCOMPARE(help, manual);
     }
 };

@@ -2,6 +2,7 @@
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
+#include "settings/watchlist.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -390,6 +391,34 @@ private slots:
                      qPrintable(e.text()));
         }
         QDir().rmdir(m_ini);
+    }
+
+    // The watch folders in Watches.ini beside Preferences.ini: paths read
+    // back exactly, a removed watch is gone, a missing file has none.
+    void watchList()
+    {
+        const QString file = AppPaths::portable(m_appDir).watchListFile();
+        QCOMPARE(file, m_appDir + "Watches.ini");
+        QFile::remove(file);
+        QCOMPARE(WatchList::read(file).watches.size(), 0);
+        WatchList list;
+        list.settleSecs = 3;
+        list.watches = {{"/media/cam [A]=1", "Web", "/out", true, "skip", true, "ab12"},
+                        {"/srv/in", "MP4", "/srv/out", false, "rename", false, "cd34"}};
+        list.write(file);
+        WatchList back = WatchList::read(file);
+        QCOMPARE(back.settleSecs, 3);
+        QCOMPARE(back.rescanSecs, WatchList::DefaultRescanSecs);
+        QCOMPARE(back.watches.size(), 2);
+        QCOMPARE(back.watches[0].folder, list.watches[0].folder);
+        QCOMPARE(back.watches[0].existing, QString("skip"));
+        QVERIFY(back.watches[0].subfolders && back.watches[0].paused);
+        QCOMPARE(back.watches[1].id, QString("cd34"));
+        list.watches.removeFirst();
+        list.write(file);
+        back = WatchList::read(file);
+        QCOMPARE(back.watches.size(), 1);
+        QCOMPARE(back.watches[0].folder, QString("/srv/in"));
     }
 };
 

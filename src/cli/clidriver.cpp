@@ -3,6 +3,7 @@
 #include "cliintake.h"
 #include "clirun.h"
 #include "clisettings.h"
+#include "cliwatch.h"
 #include "engine/batchrun.h"
 #include "engine/intake.h"
 #include "engine/itemdata.h"
@@ -12,9 +13,11 @@
 #include "settings/preferences.h"
 #include "settings/profiles.h"
 #include "settings/valuelistmodel.h"
+#include "settings/watchlist.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -82,7 +85,7 @@ void CliDriver::prepare()
         finish(ExitOk, false);
         return;
     }
-    if (m_options.paths.isEmpty() && m_options.listFiles.isEmpty())
+    if (m_options.paths.isEmpty() && m_options.listFiles.isEmpty() && m_options.watch.isEmpty())
         return usageError(QStringLiteral("no source paths given (see --help)."));
 
     CliSettings settings;
@@ -133,10 +136,44 @@ void CliDriver::prepare()
     // A signal may have come while the program started.
     if (m_interrupted)
         return finish(ExitInterrupted);
+    if (!m_options.watch.isEmpty())
+        return watch(settings.outputDir);
     QString error;
     m_phase = Phase::Collecting;
     if (!intake.collect(m_options.paths, m_options.listFiles, error))
         return usageError(error);
+}
+
+void CliDriver::watch(const QString &outputDir)
+{
+    if (!BatchRun::outputDirectoryExists(outputDir))
+        return usageError(QStringLiteral("the output directory \"%1\" does not exist.")
+                              .arg(QDir::toNativeSeparators(outputDir)));
+    const AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
+    // The timing the window's watches use, unless given.
+    WatchList timing;
+    try {
+        timing = WatchList::read(paths.watchListFile());
+    } catch (const TIniFileError &e) {
+        m_reporter.error(e.text());
+    }
+    CliWatch::Settings settings;
+    settings.watch.folder = QDir(m_options.watch).absolutePath();
+    settings.watch.outputDir = outputDir;
+    settings.watch.subfolders = m_options.recursive;
+    settings.settleMs =
+        1000 * (m_options.settleSecs >= 0 ? m_options.settleSecs : timing.settleSecs);
+    settings.rescanMs =
+        1000 * (m_options.rescanSecs >= 0 ? m_options.rescanSecs : timing.rescanSecs);
+    settings.profilePath = m_profilePath;
+    settings.grids = {&m_video, &m_audio, &m_advanced};
+    m_intake->setConverting();
+    m_run->setIntake(&m_intake->taskIntake());
+    m_watch = std::make_unique<CliWatch>(
+        m_tasks, m_intake->taskIntake(), *m_run, m_reporter, m_records.get(),
+        [paths](const QString &id) { return paths.watchRecordsDir(id); }, settings);
+    m_phase = Phase::Watching;
+    m_watch->start();
 }
 
 void CliDriver::collected()
@@ -168,6 +205,11 @@ void CliDriver::collected()
 
 void CliDriver::runEnded()
 {
+    if (m_phase == Phase::Watching && !m_interrupted) {
+        // After the run's own handlers: its tasks leave the list.
+        QTimer::singleShot(0, m_watch.get(), &CliWatch::runEnded);
+        return;
+    }
     // A run that ended early (the encoder cannot be started) still tells
     // of every task it had: the probes it left go on.
     m_phase = Phase::Finishing;
@@ -201,6 +243,8 @@ ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
         else
             ++s.notConverted;
     }
+    if (m_watch)
+        m_watch->addTo(s);
     s.seconds = m_clock.elapsed() / 1000.0;
     s.interrupted = m_interrupted;
     s.exitStatus = exitStatus;
@@ -213,7 +257,7 @@ void CliDriver::interrupt()
         return;
     if (m_interrupted) {
         // Once more: the encoders are killed rather than waited for.
-        if (m_phase == Phase::Running)
+        if (m_phase == Phase::Running || m_phase == Phase::Watching)
             m_run->stopNow();
         return;
     }
@@ -223,6 +267,16 @@ void CliDriver::interrupt()
         break; // told once preparing is done
     case Phase::Running:
         m_run->stop();
+        break;
+    case Phase::Watching:
+        // The run under way ends as Stop ends it; the summary follows.
+        if (m_run->isRunning()) {
+            m_phase = Phase::Running;
+            m_run->stop();
+            break;
+        }
+        m_intake->cancel();
+        finish(ExitInterrupted);
         break;
     case Phase::Collecting:
     case Phase::Finishing:
@@ -240,12 +294,12 @@ void CliDriver::interrupt()
 void CliDriver::jobControl(int signalNumber)
 {
     if (signalNumber == SIGCONT) {
-        if (m_phase == Phase::Running)
+        if (m_phase == Phase::Running || m_phase == Phase::Watching)
             m_run->resume();
         return;
     }
     // The encoders first: a program that stops leaves none converting.
-    if (m_phase == Phase::Running)
+    if (m_phase == Phase::Running || m_phase == Phase::Watching)
         m_run->pause();
     TerminationSignals::stopThisProgram();
 }

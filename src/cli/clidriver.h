@@ -16,6 +16,7 @@
 
 class CliIntake;
 class CliRun;
+class CliWatch;
 
 // One invocation of the command-line program, from its checked options to
 // its exit status: the settings, the profile, the intake, then the command
@@ -55,11 +56,14 @@ private:
         Preparing,
         Collecting, // the sources are taken in
         Running,
+        Watching,  // --watch: runs start as files arrive, until a signal
         Finishing, // the run has ended, probes may still go on
         Done
     };
 
     void prepare();
+    // --watch: the watch and its runs, after the settings (prepare).
+    void watch(const QString &outputDir);
     // The task list is complete: the command lines, or the run.
     void collected();
     void runEnded();
@@ -81,6 +85,7 @@ private:
     QString m_profilePath;
     std::unique_ptr<CliIntake> m_intake;
     std::unique_ptr<CliRun> m_run;
+    std::unique_ptr<CliWatch> m_watch;
     BatchRun::StartResult m_started = BatchRun::StartResult::Ran;
     QElapsedTimer m_clock;
     Phase m_phase = Phase::Preparing;

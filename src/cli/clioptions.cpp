@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <tuple>
+
 namespace {
 
 struct OptionText
@@ -22,6 +24,13 @@ constexpr OptionText Options[] = {
      "read source paths from FILE, one a line (the list-file format the window reads)"},
     {"-j, --jobs N", "conversions side by side, 1 to 64 (default 1)"},
     {"    --shard K/N", "convert only share K of N (1-based) of the task list"},
+    {"    --watch DIR",
+     "convert every video that arrives in DIR (and, with -r, its subfolders), each once, "
+     "until SIGINT or SIGTERM"},
+    {"    --settle SECONDS",
+     "with --watch: a file is taken once it has not changed for SECONDS (default 10)"},
+    {"    --rescan SECONDS",
+     "with --watch: read the whole folder every SECONDS, for what events missed (default 60)"},
     {"-n, --dry-run", "print each task's encoder command line; convert nothing"},
     {"    --json", "one JSON object a line on standard output for each event"},
     {"-q, --quiet", "only failures and the summary"},
@@ -37,6 +46,14 @@ int positiveNumber(const QString &text)
     bool ok = false;
     const int n = text.toInt(&ok);
     return ok && n >= 1 ? n : -1;
+}
+
+// A whole number of at least 0, or -1.
+int seconds(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 0 && n <= 24 * 3600 ? n : -1;
 }
 
 // Encoders side by side: more would only make them wait for each other.
@@ -79,8 +96,11 @@ CliParseResult ParseCliOptions(const QStringList &args)
     const QCommandLineOption probeWithEncoder("probe-with-encoder");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version("version");
+    const QCommandLineOption watch("watch", {}, "DIR");
+    const QCommandLineOption settle("settle", {}, "SECONDS");
+    const QCommandLineOption rescan("rescan", {}, "SECONDS");
     parser.addOptions({profile, output, existing, recursive, list, jobs, shard, dryRun, json, quiet,
-                       probeWithEncoder, help, version});
+                       probeWithEncoder, help, version, watch, settle, rescan});
 
     if (!parser.parse(QStringList{CliProgramName} + args)) {
         result.error = parser.errorText();
@@ -93,7 +113,7 @@ CliParseResult ParseCliOptions(const QStringList &args)
     };
     // An empty value (an unset shell variable) never stands for the
     // preferences' choice.
-    for (const QCommandLineOption *option : {&profile, &output, &list})
+    for (const QCommandLineOption *option : {&profile, &output, &list, &watch})
         if (parser.isSet(*option) && parser.values(*option).contains(QString())) {
             result.error = QStringLiteral("--%1: the value is empty.").arg(option->names().last());
             return result;
@@ -109,6 +129,7 @@ CliParseResult ParseCliOptions(const QStringList &args)
     o.quiet = parser.isSet(quiet);
     o.probeWithEncoder = parser.isSet(probeWithEncoder);
     o.paths = parser.positionalArguments();
+    o.watch = last(watch);
 
     if (parser.isSet(existing)) {
         o.existing = last(existing);
@@ -140,6 +161,28 @@ CliParseResult ParseCliOptions(const QStringList &args)
         }
         o.shareIndex = k;
         o.shareCount = n;
+    }
+    for (const auto &[option, value, least] :
+         {std::tuple{&settle, &o.settleSecs, 0}, std::tuple{&rescan, &o.rescanSecs, 1}}) {
+        if (!parser.isSet(*option))
+            continue;
+        *value = seconds(last(*option));
+        if (*value < least) {
+            result.error = QStringLiteral("--%1: \"%2\" is not a number of seconds from %3.")
+                               .arg(option->names().first(), last(*option))
+                               .arg(least);
+            return result;
+        }
+        if (o.watch.isEmpty()) {
+            result.error = QStringLiteral("--%1 goes with --watch.").arg(option->names().first());
+            return result;
+        }
+    }
+    if (!o.watch.isEmpty() &&
+        (!o.paths.isEmpty() || !o.listFiles.isEmpty() || o.dryRun || o.shareCount > 1)) {
+        result.error =
+            QStringLiteral("--watch takes no source paths, --list, --dry-run or --shard.");
+        return result;
     }
     return result;
 }

@@ -21,6 +21,9 @@ struct CliOptions
     bool help = false;
     bool version = false;
     QStringList paths;
+    QString watch;       // --watch DIR: convert what arrives there, until a signal
+    int settleSecs = -1; // -1: Watches.ini's choice
+    int rescanSecs = -1;
 };
 
 // The options, or a one-line message naming the bad option (error not empty).

@@ -38,6 +38,7 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
     m_batch.setWaitForProbes(false);
     connect(&m_batch, &BatchRun::conversionStarting, this, [this](int row) {
         m_running.insert(row, {QDateTime::currentDateTimeUtc(), QString()});
+        emit conversionStarting(row);
     });
     connect(&m_batch, &BatchRun::taskStarted, this, &CliRun::taskStarted);
     // The memo is the latest output of the encoder the bars tell of.
@@ -47,10 +48,10 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
         m_reporter.error(QStringLiteral("the encoder could not be started: %1").arg(reason));
     });
     connect(&m_batch, &BatchRun::currentProgressChanged, this, [this](int percent) {
-        m_reporter.progress(listIndex(m_batch.currentTask()), percent, m_batch.totalPosition());
+        m_reporter.progress(taskNumber(m_batch.currentTask()), percent, m_batch.totalPosition());
     });
     connect(&m_batch, &BatchRun::totalProgressChanged, this, [this](int percent) {
-        m_reporter.progress(listIndex(m_batch.currentTask()), m_batch.currentPosition(), percent);
+        m_reporter.progress(taskNumber(m_batch.currentTask()), m_batch.currentPosition(), percent);
     });
     connect(&m_batch, &BatchRun::elapsedChanged, this,
             [this](const QString &text) { m_reporter.elapsed(text); });
@@ -106,7 +107,8 @@ void CliRun::stopNow()
 void CliRun::taskStarted(int row, const QStringList &arguments)
 {
     m_running[row].output = arguments.isEmpty() ? QString() : arguments.last();
-    m_reporter.taskStarted(listIndex(row), m_tasks.caption(row), m_settings.encoderPath, arguments);
+    m_reporter.taskStarted(taskNumber(row), m_tasks.caption(row), m_settings.encoderPath,
+                           arguments);
 }
 
 void CliRun::takeMemo(const QString &text)
@@ -136,6 +138,7 @@ void CliRun::taskEnded(int row, const QString &status, int exitCode)
     QString output = running.output;
     if (status == TaskStatus::Skipped)
         output = m_batch.outputOf(row); // the file kept
-    m_reporter.taskEnded(listIndex(row), m_tasks.caption(row), output, status, exitCode, seconds,
+    m_reporter.taskEnded(taskNumber(row), m_tasks.caption(row), output, status, exitCode, seconds,
                          status == TaskStatus::Failed ? errorLines(row) : QStringList());
+    emit taskFinished(row, status);
 }

@@ -77,8 +77,21 @@ public:
     int listIndex(int row) const override;
     QMap<int, OutputPlan::Task> otherTasks() const override { return m_otherTasks; }
 
+    // Tasks are told of by their place in the list from base on: a program
+    // that empties the list between runs numbers every task once.
+    void setTaskNumberBase(int base) { m_numberBase = base; }
+    int taskNumber(int row) const { return m_numberBase + listIndex(row); }
+    // The output the run named for the task in row; empty before it named one.
+    QString outputOf(int row) const { return m_batch.outputOf(row); }
+    bool isRunning() const { return m_batch.isRunning(); }
+
 signals:
     void ended();
+    // The task in row is about to be converted (its encoder starts once the
+    // connected slots have returned).
+    void conversionStarting(int row);
+    // The task in row got its final status of this run.
+    void taskFinished(int row, const QString &status);
 
 private:
     void taskStarted(int row, const QStringList &arguments);
@@ -92,6 +105,7 @@ private:
     Settings m_settings;
     BatchRun m_batch;
     QList<int> m_listIndexes;
+    int m_numberBase = 0;
     QMap<int, OutputPlan::Task> m_otherTasks;
 
     // The tasks in progress, by row.

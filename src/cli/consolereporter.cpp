@@ -5,6 +5,7 @@
 #include "engine/tasktext.h"
 #include "platform/pathtext.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -317,4 +318,20 @@ void ConsoleReporter::clearProgress()
     std::fwrite(text.constData(), 1, size_t(text.size()), m_out);
     std::fflush(m_out);
     m_drawn = false;
+}
+
+void ConsoleReporter::watchEvent(const QString &event, const QString &path)
+{
+    if (m_mode == Mode::Json) {
+        if (!m_quiet)
+            json({{"event", event}, {"path", path}});
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(path);
+    if (event == QLatin1String("watching"))
+        notice(QStringLiteral("watching \"%1\".").arg(shown));
+    else if (event == QLatin1String("unavailable"))
+        notice(QStringLiteral("\"%1\": Folder not available.").arg(shown));
+    else if (event == QLatin1String("available"))
+        notice(QStringLiteral("\"%1\": the folder is back.").arg(shown));
 }

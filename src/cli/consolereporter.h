@@ -71,6 +71,10 @@ public:
     void error(const QString &text);
     // A note for the standard error output; left out when quiet.
     void notice(const QString &text);
+    // An event of the watched folder ("watching", "seen", "ready",
+    // "unavailable", "available") about path: a JSON object; in the other
+    // modes a notice for the watch's own state only.
+    void watchEvent(const QString &event, const QString &path);
 
 private:
     void writeOut(const QByteArray &line);

@@ -72,6 +72,13 @@ public:
     QString stateDir() const { return m_stateDir; }
     // The record of the output files the program writes (OutputRecords).
     QString outputRecordsDir() const { return m_stateDir + QStringLiteral("OutputRecords/"); }
+    // The watch folders, beside the user's Preferences.ini (WatchList).
+    QString watchListFile() const { return m_userConfigDir + QStringLiteral("Watches.ini"); }
+    // What each watch has taken in (WatchRecords), a folder per watch.
+    QString watchRecordsDir(const QString &watchId) const
+    {
+        return m_stateDir + QStringLiteral("WatchRecords/") + watchId + u'/';
+    }
     // The logs of the saved list's failed and stopped tasks, in the state
     // folder.
     QString taskLogFolder() const { return m_stateDir + QStringLiteral("TaskLogs/"); }

@@ -110,15 +110,10 @@ bool RecordFolder::write(const QString &key, const Fields &fields, QString *erro
     return true;
 }
 
-std::optional<RecordFolder::Fields> RecordFolder::read(const QString &key) const
+std::optional<std::pair<QString, RecordFolder::Fields>>
+RecordFolder::readFile(const QString &fileName)
 {
-    if (m_folder.isEmpty()) {
-        const auto it = m_memory.constFind(key);
-        return it == m_memory.cend() ? std::nullopt : std::optional<Fields>(*it);
-    }
-    if (m_listed && !m_listing.contains(hashOf(key)))
-        return std::nullopt;
-    QFile file(fileName(key));
+    QFile file(fileName);
     // A record is a small regular file; anything else in its place is not
     // one of ours.
     struct stat st = {};
@@ -128,20 +123,55 @@ std::optional<RecordFolder::Fields> RecordFolder::read(const QString &key) const
     const QList<QByteArray> lines = file.readAll().split('\n');
     if (lines.isEmpty() || lines.first() != kHeader)
         return std::nullopt;
-    Fields fields;
-    bool keyMatches = false;
+    std::pair<QString, Fields> record;
+    bool hasKey = false;
     for (const QByteArray &line : lines) {
         const qsizetype eq = line.indexOf('=');
         if (eq <= 0)
             continue;
         const QByteArray name = line.left(eq);
         const QString value = unescape(line.mid(eq + 1));
-        if (name == kKey)
-            keyMatches = value == key;
-        else
-            fields.insert(name, value);
+        if (name == kKey) {
+            record.first = value;
+            hasKey = true;
+        } else {
+            record.second.insert(name, value);
+        }
     }
-    return keyMatches ? std::optional<Fields>(fields) : std::nullopt;
+    return hasKey ? std::optional(record) : std::nullopt;
+}
+
+std::optional<RecordFolder::Fields> RecordFolder::read(const QString &key) const
+{
+    if (m_folder.isEmpty()) {
+        const auto it = m_memory.constFind(key);
+        return it == m_memory.cend() ? std::nullopt : std::optional<Fields>(*it);
+    }
+    if (m_listed && !m_listing.contains(hashOf(key)))
+        return std::nullopt;
+    const auto record = readFile(fileName(key));
+    return record && record->first == key ? std::optional(record->second) : std::nullopt;
+}
+
+QHash<QString, RecordFolder::Fields> RecordFolder::readAll() const
+{
+    if (m_folder.isEmpty())
+        return m_memory;
+    QHash<QString, Fields> records;
+    DIR *dir = ::opendir(QFile::encodeName(m_folder).constData());
+    if (!dir)
+        return records;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.size() != HashLength)
+            continue;
+        const auto record = readFile(m_folder + QString::fromLatin1(name));
+        // A file under another key's name is not that key's record.
+        if (record && hashOf(record->first) == name)
+            records.insert(record->first, record->second);
+    }
+    ::closedir(dir);
+    return records;
 }
 
 void RecordFolder::remove(const QString &key)

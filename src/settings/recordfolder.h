@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <optional>
+#include <utility>
 
 // A folder of small records that several programs may read and write at the
 // same time: each record is a set of named texts, found by a key (any text,
@@ -38,6 +39,8 @@ public:
     // The record of key; none when there is none or it cannot be read.
     std::optional<Fields> read(const QString &key) const;
     void remove(const QString &key);
+    // Every record, by its key.
+    QHash<QString, Fields> readAll() const;
 
     // Remembers which records exist now, so that looking for many keys that
     // have none (walking a folder, naming many files) costs no file access;
@@ -48,6 +51,8 @@ public:
 
 private:
     QString fileName(const QString &key) const;
+    // The key and texts of a record file; none when it is not one.
+    static std::optional<std::pair<QString, Fields>> readFile(const QString &fileName);
     static QByteArray hashOf(const QString &key);
 
     QString m_folder;
