@@ -197,23 +197,26 @@ private slots:
         MainFormFixture f;
         f.show();
         TMainForm &form = *f.form;
-        QList<QWidget *> idleOnly{form.tbtnAddFile, form.tbtnAddDir,  form.tbtnUp,
-                                  form.tbtnDown,    form.tbtnRemove,  form.tbtnClear,
-                                  form.tbtnStart,   form.tbtnSetting, form.ltvTask,
-                                  form.panSplitter, form.gpbProfile,  form.vleVideo};
+        form.tasks().appendRow(QStringLiteral("/src/a.avi"));
+        QList<QWidget *> idleOnly{form.tbtnStart, form.tbtnSetting, form.panSplitter, form.vleVideo,
+                                  form.vleAdvanced};
+        // The queue stays open to editing.
+        QList<QWidget *> always{form.tbtnAddFile, form.tbtnAddDir, form.tbtnUp,  form.tbtnDown,
+                                form.tbtnRemove,  form.tbtnClear,  form.ltvTask, form.vleOutput,
+                                form.tbtnAbout,   form.tbtnHelp};
         form.EnterRunMode();
         for (QWidget *w : idleOnly)
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        for (QWidget *w : always)
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
         QVERIFY(form.tbtnStop->isEnabled());
-        QVERIFY(form.tbtnAbout->isEnabled());
-        QVERIFY(form.tbtnHelp->isEnabled());
         // The drag strip does nothing while disabled.
         const int width = form.panProfile->width();
         sendStripMove(form.panSplitter, -15, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(form.panProfile->width(), width);
 
         form.LeaveRunMode();
-        for (QWidget *w : idleOnly)
+        for (QWidget *w : idleOnly + always)
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
         QVERIFY(!form.tbtnStop->isEnabled());
     }

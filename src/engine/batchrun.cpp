@@ -27,7 +27,8 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
                [this](Slot &slot) { onEncoderOutput(slot); },
                [this](Slot &slot) { onEncoderFinished(slot); }}),
       m_messages(platform, host), m_outputs(tasks, host),
-      m_progress(m_slots, [this] { return totalSecs(); })
+      m_queue(tasks, [this](TaskId id) { return m_intake && m_intake->probePending(id); }),
+      m_progress(m_slots, [this] { return m_queue.totalSecs(); })
 {
     connect(&m_progress, &RunProgress::elapsedChanged, this, &BatchRun::elapsedChanged);
     connect(&m_progress, &RunProgress::remainingChanged, this, &BatchRun::remainingChanged);
@@ -122,7 +123,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_leaveRunMode = nullptr;
     m_tally = {};
     m_closing = false;
-    m_slots.clearTaken();
+    m_queue.clear();
     m_outputs.begin();
     setRunState(Running);
     // The first task takes its encoder now; the encoder starts from the
@@ -236,7 +237,7 @@ void BatchRun::advance()
         return;
     // Slots freed without an encoder (skipped tasks) take the next tasks at
     // the next step, so that the window stays live through many of them.
-    if (m_slots.busyCount() < m_jobs && nextTask() >= 0) {
+    if (m_slots.busyCount() < m_jobs && m_queue.next() >= 0) {
         takeTasks();
         scheduleAdvance();
         return;
@@ -251,24 +252,17 @@ void BatchRun::takeTasks()
     if (m_runState != Running)
         return;
     while (m_slots.busyCount() < m_jobs) {
-        const int row = nextTask();
+        const int row = m_queue.next();
         if (row < 0)
             return;
+        m_queue.take(m_tasks.taskId(row));
         m_slots.take(m_tasks.taskId(row));
     }
 }
 
-int BatchRun::nextTask() const
-{
-    for (int row = 0; row < m_tasks.count(); ++row)
-        if (!m_slots.taken(m_tasks.taskId(row)))
-            return row;
-    return -1;
-}
-
 bool BatchRun::hasTaken(TaskId id) const
 {
-    if (m_runState == Idle || !m_slots.taken(id))
+    if (m_runState == Idle || !m_queue.taken(id))
         return false;
     // A task waiting for its encoder may still be given back.
     const Slot *slot = m_slots.find(id);
@@ -277,13 +271,10 @@ bool BatchRun::hasTaken(TaskId id) const
 
 void BatchRun::freeSlot(Slot &slot, bool giveBack)
 {
-    m_slots.release(slot, giveBack);
+    if (giveBack)
+        m_queue.giveBack(slot.id);
+    m_slots.release(slot);
     m_progress.forget(slot.id);
-}
-
-QString BatchRun::outputOf(int index) const
-{
-    return m_outputs.outputOf(m_tasks.taskId(index), index);
 }
 
 void BatchRun::beginConversion(Slot &slot)
@@ -323,7 +314,7 @@ void BatchRun::beginConversion(Slot &slot)
     m_outputs.name(slot.id, turn.output);
     if (turn.keep) {
         m_logs.remove(slot.id);
-        setStatus(slot.id, TaskStatus::Skipped);
+        m_queue.setStatus(slot.id, TaskStatus::Skipped);
         ++m_tally.skipped;
         m_progress.addDone(task.ClipLengthSecs);
         m_progress.showTotal();
@@ -334,7 +325,7 @@ void BatchRun::beginConversion(Slot &slot)
     slot.held = false;
     slot.percent = -1;
     slot.conversion.setTaskSecs(task.ClipLengthSecs);
-    setStatus(slot.id, TaskStatus::Converting);
+    m_queue.setStatus(slot.id, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
     m_progress.showStart(slot.id);
     if (const QString reason = m_outputs.prepare(slot.id, row, turn, slot.conversion);
@@ -372,7 +363,7 @@ void BatchRun::endTask(Slot &slot, const QString &reason, int exitCode)
     ++(failed ? m_tally.failed : m_tally.converted);
     m_outputs.conversionEnded(slot.id, slot.conversion, !failed);
     const QString status = failed ? TaskStatus::Failed : TaskStatus::Complete;
-    const int row = setStatus(slot.id, status);
+    const int row = m_queue.setStatus(slot.id, status);
     showTaskEnd(slot, !failed);
     if (row >= 0)
         emit taskEnded(row, status, exitCode);
@@ -391,7 +382,7 @@ bool BatchRun::moreToCome() const
     // The ending slot is free already.
     if (m_slots.busyCount() > 0)
         return true;
-    return m_runState == Running && (nextTask() >= 0 || (m_intake && m_intake->isAdding()));
+    return m_runState == Running && (m_queue.next() >= 0 || (m_intake && m_intake->isAdding()));
 }
 
 void BatchRun::releaseWaiting(Slot &slot, bool stopped)
@@ -405,7 +396,7 @@ void BatchRun::releaseWaiting(Slot &slot, bool stopped)
 
 void BatchRun::markStopped(const Slot &slot)
 {
-    if (const int row = setStatus(slot.id, TaskStatus::Stop); row >= 0)
+    if (const int row = m_queue.setStatus(slot.id, TaskStatus::Stop); row >= 0)
         emit taskEnded(row, TaskStatus::Stop, -1);
 }
 
@@ -440,7 +431,7 @@ void BatchRun::endIfDone()
 {
     switch (m_runState) {
     case Running:
-        if (m_slots.busyCount() == 0 && nextTask() < 0 && !(m_intake && m_intake->isAdding()))
+        if (m_slots.busyCount() == 0 && m_queue.next() < 0 && !(m_intake && m_intake->isAdding()))
             complete();
         break;
     case StopRequested:
@@ -574,7 +565,7 @@ void BatchRun::endAfterStartFailure(int index, const QString &message)
     setRunState(Ending);
     m_progress.setTicking(false);
     if (index >= 0) {
-        setStatus(m_tasks.taskId(index), TaskStatus::Failed);
+        m_queue.setStatus(m_tasks.taskId(index), TaskStatus::Failed);
         emit taskEnded(index, TaskStatus::Failed, -1);
     }
     m_messages.startFailed(message);
@@ -613,33 +604,4 @@ void BatchRun::finishRun()
 int BatchRun::currentTask() const
 {
     return m_progress.shown() ? m_tasks.rowOf(m_progress.shown()) : -1;
-}
-
-int BatchRun::setStatus(TaskId id, const QString &status)
-{
-    const int row = m_tasks.rowOf(id);
-    if (row >= 0) {
-        ltvItemData record;
-        record.Status = status;
-        m_tasks.SetItemData(row, ItemField::Status, record);
-    }
-    return row;
-}
-
-double BatchRun::totalSecs() const
-{
-    double total = 0;
-    for (int i = 0; i < m_tasks.count(); ++i) {
-        if (m_intake && m_intake->probePending(m_tasks.taskId(i)))
-            continue;
-        ltvItemData record;
-        m_tasks.GetItemData(i, ItemField::ClipLength, record);
-        total += record.ClipLengthSecs;
-    }
-    return total;
-}
-
-void BatchRun::setUnfinishedOutput(TaskId taskId, const QString &path)
-{
-    m_outputs.setUnfinished(taskId, m_tasks.rowOf(taskId), path);
 }

@@ -7,6 +7,7 @@
 #include "runmessages.h"
 #include "runoutputs.h"
 #include "runprogress.h"
+#include "runqueue.h"
 #include "settings/profilegrids.h"
 #include "tasklogs.h"
 
@@ -161,7 +162,7 @@ public:
     OutputPlan planOutputs() const { return m_outputs.plan(); }
     // The output the run named for the task in row index; empty before the
     // run has named any.
-    QString outputOf(int index) const;
+    QString outputOf(int index) const { return m_outputs.outputOf(index); }
 
     int RunState() const { return m_runState; }
     bool isRunning() const { return m_runState != Idle; }
@@ -187,7 +188,10 @@ public:
     // in the output records, before the encoder starts; empty once the
     // conversion has ended.
     QString unfinishedOutput(TaskId taskId) const { return m_outputs.unfinished(taskId); }
-    void setUnfinishedOutput(TaskId taskId, const QString &path);
+    void setUnfinishedOutput(TaskId taskId, const QString &path)
+    {
+        m_outputs.setUnfinished(taskId, path);
+    }
 
     // Remaining seconds after elapsed ticks with the total bar at percent
     // (see RunProgress).
@@ -255,8 +259,6 @@ private:
 
     // Free encoders take the next tasks of the list (while Running).
     void takeTasks();
-    // The first task of the list the run has not taken; -1 when none.
-    int nextTask() const;
     // Starts the conversion of the slot's task, or ends the task without an
     // encoder (skipped, its output unusable); nothing while it has to wait.
     void beginConversion(Slot &slot);
@@ -264,7 +266,7 @@ private:
     // it was at its turn (stopped), else it keeps its status and goes back
     // to the list.
     void releaseWaiting(Slot &slot, bool stopped);
-    // giveBack: the slot's task may be taken again (see EncoderSlots).
+    // giveBack: the slot's task may be taken again (see RunQueue).
     void freeSlot(Slot &slot, bool giveBack = false);
     // The task of slot after the end of its encoder.
     void finishTask(Slot &slot);
@@ -284,16 +286,12 @@ private:
     // Checks whether the run has come to its end, and ends it.
     void endIfDone();
 
-    // Sum of the tasks' clip lengths; a task still being probed counts 0.
-    double totalSecs() const;
     void setRunState(State state);
     void endAfterStop();
     void endAfterStartFailure(int index, const QString &message);
     void complete();
     // The run is over: panels, state, the window's run mode.
     void finishRun();
-    // Writes the status of the task; its row, -1 when it is gone.
-    int setStatus(TaskId id, const QString &status);
 
     TaskStore &m_tasks;
     RunHost &m_host;
@@ -315,6 +313,7 @@ private:
     EncoderSlots m_slots;
     RunMessages m_messages;
     RunOutputs m_outputs;
+    RunQueue m_queue;
     RunProgress m_progress;
     TaskLogs m_logs;
 };

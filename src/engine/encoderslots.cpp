@@ -65,14 +65,11 @@ EncoderSlots::Slot &EncoderSlots::take(TaskId id)
     slot.phase = Slot::Phase::Waiting;
     slot.id = id;
     slot.held = false;
-    m_taken.insert(id);
     return slot;
 }
 
-void EncoderSlots::release(Slot &slot, bool giveBack)
+void EncoderSlots::release(Slot &slot)
 {
-    if (giveBack)
-        m_taken.remove(slot.id);
     slot.phase = Slot::Phase::Free;
     slot.held = false;
     slot.arguments.clear();

@@ -13,10 +13,9 @@ class EncoderProcess;
 class ProcessControl;
 class TaskLogs;
 
-// The encoders of a run, each in a slot with the task it has taken, and the
-// tasks the run has taken so far. The first slot drives the encoder handed
-// in; more are made as tasks need them. What a slot's encoder does is told
-// to the handlers, with the slot.
+// The encoders of a run, each in a slot with the task it has taken. The first slot drives the
+// encoder handed in; more are made as tasks need them. What a slot's encoder does is told to the
+// handlers, with the slot.
 class EncoderSlots
 {
 public:
@@ -76,14 +75,10 @@ public:
             f(const_cast<const Slot &>(*slot));
     }
 
-    // A run begins: no task has been taken.
-    void clearTaken() { m_taken.clear(); }
     // The task takes a free slot (one made before, or a new one), waiting.
     Slot &take(TaskId id);
-    bool taken(TaskId id) const { return m_taken.contains(id); }
-    // The slot is free again; giveBack: its task is no longer taken, and
-    // may be taken again.
-    void release(Slot &slot, bool giveBack = false);
+    // The slot is free again.
+    void release(Slot &slot);
     // The slot that has taken the task; null when none has.
     Slot *find(TaskId id) const;
     int busyCount() const;
@@ -102,6 +97,5 @@ private:
     Handlers m_handlers;
     ProcessControl *m_control = nullptr;
     quint64 m_starts = 0;
-    QSet<TaskId> m_taken;
     std::vector<std::unique_ptr<Slot>> m_slots;
 };

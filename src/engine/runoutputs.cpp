@@ -62,9 +62,9 @@ OutputPlan::Turn RunOutputs::turn(int row)
     return m_plan->turn(m_host.listIndex(row));
 }
 
-QString RunOutputs::outputOf(TaskId id, int row) const
+QString RunOutputs::outputOf(int row) const
 {
-    const QString named = m_named.value(id);
+    const QString named = m_named.value(m_tasks.taskId(row));
     if (!named.isEmpty() || !m_plan)
         return named;
     return m_plan->output(m_host.listIndex(row));
@@ -104,8 +104,9 @@ QString RunOutputs::prepare(TaskId id, int row, const OutputPlan::Turn &turn,
     return {};
 }
 
-void RunOutputs::setUnfinished(TaskId id, int row, const QString &path)
+void RunOutputs::setUnfinished(TaskId id, const QString &path)
 {
+    const int row = m_tasks.rowOf(id);
     if (path.isEmpty()) {
         m_unfinished.remove(id);
         return;

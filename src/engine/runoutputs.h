@@ -47,7 +47,7 @@ public:
     // The task keeps this output from now on (converted or kept as it is).
     void name(TaskId id, const QString &output) { m_named.insert(id, output); }
     // The output given to the task in row, or planned for it.
-    QString outputOf(TaskId id, int row) const;
+    QString outputOf(int row) const;
 
     // Makes the output of the task in row ready for its conversion and
     // records it as unfinished (conversion notes what was there before).
@@ -55,7 +55,7 @@ public:
     QString prepare(TaskId id, int row, const OutputPlan::Turn &turn, Conversion &conversion);
     // See BatchRun::unfinishedOutput.
     QString unfinished(TaskId id) const { return m_unfinished.value(id); }
-    void setUnfinished(TaskId id, int row, const QString &path);
+    void setUnfinished(TaskId id, const QString &path);
     // The conversion of the task has ended; finished: its output is whole,
     // else it goes when the conversion made it.
     void conversionEnded(TaskId id, Conversion &conversion, bool finished);
