@@ -75,7 +75,7 @@ OutputPlan::Verdict OutputPlan::judge(int index, int attempt) const
     const QString name = key(index, attempt);
     const auto claim = m_claimed.constFind(name);
     if ((claim != m_claimed.cend() && *claim != index) || m_sourceKeys.contains(name) ||
-        m_folderKeys.contains(name))
+        m_folderKeys.contains(name) || m_settings.refused.contains(name))
         return Verdict::Taken;
 
     struct stat st = {};

@@ -47,6 +47,9 @@ public:
         // and ".mp4" when it has none either.
         QString outputExt;
         Existing existing = Existing::Overwrite;
+        // Keys (OutputRecords::keyOf) of existing files Skip was not to keep
+        // (they did not pass the output check): never used, never touched.
+        QSet<QString> refused;
     };
     struct Task
     {

@@ -73,6 +73,9 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
     m_batch->setIntake(m_intake.get());
     m_batch->setOutputRecords(m_outputRecords.get());
+    m_batch->setOutputReader(m_paths.probeHelperPath(), [this] {
+        return m_settingForm && m_settingForm->chkProbeEncoder->isChecked();
+    });
     // The task list is kept beside the user's settings; not where those
     // cannot be saved either.
     m_savedList = std::make_unique<SavedTaskList>(
@@ -414,6 +417,17 @@ bool TMainForm::overwrite() const
 bool TMainForm::skipExisting() const
 {
     return m_settingForm && m_settingForm->rdbSkip->isChecked();
+}
+
+bool TMainForm::verifyOutputs() const
+{
+    return m_settingForm ? m_settingForm->chkVerify->isChecked() : true;
+}
+
+bool TMainForm::trashSources() const
+{
+    return m_settingForm && m_settingForm->chkVerify->isChecked() &&
+           m_settingForm->chkTrash->isChecked();
 }
 
 bool TMainForm::autoOpenDir() const

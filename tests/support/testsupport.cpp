@@ -48,6 +48,17 @@ QString makeClip(const QString &path, const QStringList &encoderArgs)
     return QFileInfo::exists(path) ? path : QString();
 }
 
+bool makeStandInOutputs(const QString &dir)
+{
+    const QStringList video{"-f",   "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=4",
+                            "-c:v", "mpeg4"};
+    const QStringList audio{"-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:a", "mp2"};
+    return !makeStandardClip(dir + "/full.avi", 4.0).isEmpty() &&
+           !makeStandardClip(dir + "/half.avi", 2.0).isEmpty() &&
+           !makeClip(dir + "/video.mkv", video).isEmpty() &&
+           !makeClip(dir + "/audio.mkv", audio).isEmpty();
+}
+
 bool makeClipFolder(const QString &dir, int count, double seconds)
 {
     if (!QDir().mkpath(dir))

@@ -27,6 +27,12 @@ QString makeStandardClip(const QString &path, double seconds = 2.0);
 // ... False when one could not be made.
 bool makeClipFolder(const QString &dir, int count, double seconds = 2.0);
 
+// What a stand-in encoder may write in place of the conversion of a
+// four-second clip with picture and sound, in dir: "full.avi" (whole),
+// "half.avi" (two seconds), "video.mkv" (no sound), "audio.mkv" (no
+// picture). False when one could not be made.
+bool makeStandInOutputs(const QString &dir);
+
 // A temporary directory laid out like the program's own: wmaspi.dll (a link
 // to the given encoder), Profiles/ with the shipped profiles, Preferences.ini
 // only when withPreferences is true. The path ends with a separator.
