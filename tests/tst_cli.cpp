@@ -122,7 +122,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(m_work.filePath("fifo")).constData(), 0600), 0);
         // LF line ends: a rewrite by the store would show as CR LF.
         QVERIFY(writeFile(m_program->file("Preferences.ini"),
-                          "[Main]\nProfile=4\nOverwrite=1\nOutput Path=" + m_out.toUtf8() + "\n"));
+                          "[Main]\nProfile=4\nOverwrite=1\nCheck Outputs=0\nOutput Path=" +
+                              m_out.toUtf8() + "\n"));
     }
 
     void init()
@@ -704,6 +705,81 @@ private slots:
         }
     }
 
+    // --verify checks each output (the preferences here turn the check
+    // off): what the stand-in encoder wrote decides the status and the
+    // reason, in the "ended" event with the lengths and in the summary;
+    // --trash-source moves a source whose output passed to the Trash.
+    void checkedOutputs_data()
+    {
+        QTest::addColumn<QStringList>("script"); // $clips: the stand-in outputs
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("reason"); // empty: "Complete"
+        const QStringList verify{"--verify"};
+        QTest::newRow("no file") << QStringList{"exit 0"} << verify
+                                 << "The output file was not written.";
+        QTest::newRow("empty file") << QStringList{"copy /dev/null"} << verify
+                                    << "The output file is empty.";
+        QTest::newRow("half as long") << QStringList{"copy $clips/half.avi"} << verify
+                                      << "The output is 2.0 s long; 4.0 s were expected.";
+        QTest::newRow("no video") << QStringList{"copy $clips/audio.mkv"} << verify
+                                  << "The output has no video stream.";
+        QTest::newRow("no audio") << QStringList{"copy $clips/video.mkv"} << verify
+                                  << "The output has no audio stream.";
+        QTest::newRow("good") << QStringList{"copy $clips/full.avi"} << verify << "";
+        QTest::newRow("good, source to the Trash")
+            << QStringList{"copy $clips/full.avi"} << QStringList{"--trash-source"} << "";
+        QTest::newRow("check off again") << QStringList{"copy $clips/half.avi"}
+                                         << QStringList{"--verify", "--no-verify"} << "";
+    }
+    void checkedOutputs()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, options);
+        QFETCH(QString, reason);
+        static QTemporaryDir clips;
+        static const bool made = makeStandInOutputs(clips.path());
+        QVERIFY(made);
+        const QString source = m_work.filePath("checked/clip.avi");
+        QVERIFY(QDir().mkpath(m_work.filePath("checked")));
+        QFile::remove(source);
+        QVERIFY(QFile::copy(clips.filePath("full.avi"), source));
+        // The user's trash, on the file system of the source.
+        const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+        });
+        qputenv("HOME", QFile::encodeName(m_work.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_work.filePath("data")));
+        setFakeScript(m_work.path(),
+                      QStringList{"ifarg -y"} + script.replaceInStrings("$clips", clips.path()));
+        const CliResult r = runCli(m_cli, options + QStringList{"--json", source});
+        QCOMPARE(r.exitCode, reason.isEmpty() ? 0 : 1);
+        const QList<QJsonObject> all = events(r.out);
+        const QList<QJsonObject> ended = eventsOf(all, "ended");
+        QCOMPARE(ended.size(), 1);
+        const QJsonObject &e = ended[0];
+        QCOMPARE(e.value("status").toString(), reason.isEmpty() ? "Complete" : "Failed");
+        const bool checked = !options.contains("--no-verify");
+        QCOMPARE(e.contains("verified"), checked);
+        if (checked) {
+            QCOMPARE(e.value("verified").toBool(), reason.isEmpty());
+            QCOMPARE(e.value("expected_seconds").toDouble(), 4.0);
+        }
+        if (!reason.isEmpty()) {
+            QCOMPARE(e.value("error_lines").toVariant().toStringList(), QStringList{reason});
+            QVERIFY(r.err.contains(reason.toUtf8()) || r.err.isEmpty());
+        } else if (checked) {
+            QVERIFY(qAbs(e.value("output_seconds").toDouble() - 4.0) < 0.1);
+        }
+        const bool trash = options.contains("--trash-source");
+        QCOMPARE(e.value("source_trashed").toBool(), trash);
+        QCOMPARE(all.last().value("trashed").toInt(), trash ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(source), !trash);
+        if (trash)
+            QVERIFY(QFileInfo::exists(m_work.filePath("data/Trash/info/clip.avi.trashinfo")));
+    }
+
     // One conversion by the real encoder, told one line a task when the
     // output is no terminal.
     void realConversion()
@@ -733,7 +809,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("preferences");
         QTest::addColumn<QString>("duration"); // the start of the "added" event's
-        const QByteArray main = "[Main]\nProfile=4\nOutput Path=" + m_out.toUtf8() + "\n";
+        const QByteArray main =
+            "[Main]\nProfile=4\nCheck Outputs=0\nOutput Path=" + m_out.toUtf8() + "\n";
         // The clip is a second long; the fake encoder says two.
         QTest::newRow("media reader") << QStringList() << main << "00:00:01.";
         QTest::newRow("--probe-with-encoder")
@@ -780,7 +857,7 @@ private slots:
                               .chopped(1)
                               .replace("\\-", "-")
                               .remove(QRegularExpression("\\\\f[BIR]"));
-        QCOMPARE(help.size(), 13);
+        QCOMPARE(help.size(), 15);
         QCOMPARE(help, manual);
     }
 };

@@ -41,6 +41,8 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -1199,6 +1201,60 @@ private slots:
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY2(f.form->tasks().cell(0, ItemField::Length).startsWith(length),
                  qPrintable(f.form->tasks().cell(0, ItemField::Length)));
+    }
+
+    // The General page's first box decides whether each output is checked
+    // (the second, the Trash, only goes with it); a failed check shows its
+    // reason on the task.
+    void checkedOutputs_data()
+    {
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("checked") << true << "Failed";
+        QTest::newRow("not checked") << false << "Complete";
+    }
+    void checkedOutputs()
+    {
+        QFETCH(bool, check);
+        QFETCH(QString, status);
+        static QTemporaryDir clips;
+        static const bool made = testsupport::makeStandInOutputs(clips.path());
+        QVERIFY(made);
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.withProbeHelper = true;
+        o.checkOutputs = true;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        f.settingForm->showPage(0);
+        QVERIFY(f.settingForm->chkTrash->isEnabled());
+        if (!check)
+            QTest::mouseClick(f.settingForm->chkVerify, Qt::LeftButton, {},
+                              QPoint(8, f.settingForm->chkVerify->height() / 2));
+        QCOMPARE(f.settingForm->chkVerify->isChecked(), check);
+        QCOMPARE(f.settingForm->chkTrash->isEnabled(), check);
+        f.settingForm->close();
+        const QString source = m_tmp.filePath(QStringLiteral("checked.avi"));
+        QFile::remove(source);
+        QVERIFY(QFile::copy(clips.filePath("full.avi"), source));
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        form.intakeController().DropPaths({source});
+        f.waitForIntake();
+        testsupport::setFakeScript(m_tmp.path(), {"ifarg -y", "copy " + clips.filePath("half.avi")});
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(form.tasks().cell(0, ItemField::Status), status);
+        const QPoint pos = form.ltvTask->visualRect(form.tasks().index(0, 3)).center();
+        QHelpEvent help(QEvent::ToolTip, pos, form.ltvTask->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(form.ltvTask->viewport(), &help);
+        QCOMPARE(QToolTip::text(), check ? "The output is 2.0 s long; 4.0 s were expected."
+                                         : "Complete");
+        QCOMPARE(f.platform.messages.value(0).caption, check ? "Finished with errors" : "Complete");
+        QVERIFY(QFileInfo::exists(out.filePath("checked.mp4")));
     }
 
     // Start pressed while a folder is still being taken in: no output takes

@@ -73,7 +73,7 @@ public:
     void remaining(const QString &text);
     void taskEnded(int task, const QString &input, const QString &output, const QString &status,
                    int exitCode, double seconds, const QStringList &errorLines,
-                   const Check &check = {});
+                   const Check &check);
     void summary(const Summary &summary);
     // How many tasks the run converts, for the total line.
     void setTaskCount(int count) { m_taskCount = count; }
