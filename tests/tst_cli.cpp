@@ -717,8 +717,8 @@ private slots:
         const QStringList verify{"--verify"};
         QTest::newRow("no file") << QStringList{"exit 0"} << verify
                                  << "The output file was not written.";
-        QTest::newRow("empty file") << QStringList{"copy /dev/null"} << verify
-                                    << "The output file is empty.";
+        QTest::newRow("empty file")
+            << QStringList{"copy /dev/null"} << verify << "The output file is empty.";
         QTest::newRow("half as long") << QStringList{"copy $clips/half.avi"} << verify
                                       << "The output is 2.0 s long; 4.0 s were expected.";
         QTest::newRow("no video") << QStringList{"copy $clips/audio.mkv"} << verify
@@ -728,8 +728,8 @@ private slots:
         QTest::newRow("good") << QStringList{"copy $clips/full.avi"} << verify << "";
         QTest::newRow("good, source to the Trash")
             << QStringList{"copy $clips/full.avi"} << QStringList{"--trash-source"} << "";
-        QTest::newRow("check off again") << QStringList{"copy $clips/half.avi"}
-                                         << QStringList{"--verify", "--no-verify"} << "";
+        QTest::newRow("check off again")
+            << QStringList{"copy $clips/half.avi"} << QStringList{"--verify", "--no-verify"} << "";
     }
     void checkedOutputs()
     {
@@ -764,7 +764,7 @@ private slots:
         QCOMPARE(e.contains("verified"), checked);
         if (checked) {
             QCOMPARE(e.value("verified").toBool(), reason.isEmpty());
-            QCOMPARE(e.value("expected_seconds").toDouble(), 4.0);
+            QVERIFY(qAbs(e.value("expected_seconds").toDouble() - 4.0) < 0.1);
         }
         if (!reason.isEmpty()) {
             QCOMPARE(e.value("error_lines").toVariant().toStringList(), QStringList{reason});

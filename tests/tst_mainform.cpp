@@ -34,6 +34,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -41,8 +42,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolTip>
-#include <QHelpEvent>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -56,6 +55,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 
 using testsupport::ProgramDir;
@@ -1243,7 +1243,8 @@ private slots:
         form.edtOutputdir->setText(out.path());
         form.intakeController().DropPaths({source});
         f.waitForIntake();
-        testsupport::setFakeScript(m_tmp.path(), {"ifarg -y", "copy " + clips.filePath("half.avi")});
+        testsupport::setFakeScript(m_tmp.path(),
+                                   {"ifarg -y", "copy " + clips.filePath("half.avi")});
         QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
         f.waitForRun();
         qunsetenv("QC_FAKE_SCRIPT");
@@ -1251,8 +1252,8 @@ private slots:
         const QPoint pos = form.ltvTask->visualRect(form.tasks().index(0, 3)).center();
         QHelpEvent help(QEvent::ToolTip, pos, form.ltvTask->viewport()->mapToGlobal(pos));
         QApplication::sendEvent(form.ltvTask->viewport(), &help);
-        QCOMPARE(QToolTip::text(), check ? "The output is 2.0 s long; 4.0 s were expected."
-                                         : "Complete");
+        QCOMPARE(QToolTip::text(),
+                 check ? "The output is 2.0 s long; 4.0 s were expected." : "Complete");
         QCOMPARE(f.platform.messages.value(0).caption, check ? "Finished with errors" : "Complete");
         QVERIFY(QFileInfo::exists(out.filePath("checked.mp4")));
     }

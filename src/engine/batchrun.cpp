@@ -199,7 +199,8 @@ void BatchRun::onTaskProbed(int row)
         return;
     }
     if (slot->phase == Slot::Phase::Checking) {
-        beginCheck(*slot);
+        if (slot->held)
+            beginCheck(*slot); // it waited for the length
         return;
     }
     ltvItemData task;

@@ -10,6 +10,7 @@
 #include "taskstore.h"
 
 #include <QDir>
+#include <utility>
 
 void BatchRun::beginCheck(Slot &slot)
 {

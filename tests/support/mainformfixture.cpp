@@ -7,6 +7,7 @@
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
