@@ -130,11 +130,9 @@ private slots:
             << QByteArray("[Main]\r\nSimultaneous Conversions=999\r\n") << 0 << 0 << false << true
             << false << 0 << QByteArrayList{coresLine} << QByteArrayList{"Simultaneous Probes"};
         QTest::newRow("back to the default")
-            << QByteArray("[Main]\r\nInclude Subfolders=1\r\nProbe With Encoder Only=1\r\nCheck "
-                          "Outputs=0\r\n")
-            << 0 << 0 << false << true << false << 0
-            << QByteArrayList{"Include Subfolders=0", "Probe With Encoder Only=0",
-                              "Check Outputs=1"}
+            << QByteArray("[Main]\r\nInclude Subfolders=1\r\nProbe With Encoder Only=1\r\n") << 0
+            << 0 << false << true << false << 0
+            << QByteArrayList{"Include Subfolders=0", "Probe With Encoder Only=0"}
             << QByteArrayList{"Simultaneous Probes", "Keep Folder Structure"};
         QTest::newRow("too many probes stored")
             << QByteArray("[Main]\r\nSimultaneous Probes=40\r\n") << 16 << 0 << false << true

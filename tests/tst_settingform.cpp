@@ -102,7 +102,7 @@ private slots:
     {
         create(false);
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Settings"));
-        QCOMPARE(m_form->size(), QSize(391, 542));
+        QCOMPARE(m_form->size(), QSize(415, 542));
         QCOMPARE(m_form->pgcSetting->count(), 2);
         QCOMPARE(m_form->pgcSetting->tabText(0), QStringLiteral("     General     "));
         QCOMPARE(m_form->pgcSetting->tabText(1), QStringLiteral("     Profiles     "));

@@ -41,9 +41,8 @@ OutputPlan RunOutputs::plan() const
                                           : m_host.overwrite()  ? OutputPlan::Existing::Overwrite
                                                                 : OutputPlan::Existing::Rename;
     m_records->beginLookups();
-    OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing,
-                     m_running ? m_refused : QSet<QString>()},
-                    planTasks(), m_records);
+    OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, planTasks(),
+                    m_records, m_running ? m_refused : QSet<QString>());
     m_records->endLookups();
     return plan;
 }

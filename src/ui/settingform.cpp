@@ -47,7 +47,7 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
     if (parent)
         connect(parent, &QObject::destroyed, this, [this] { delete this; });
     setWindowTitle(QStringLiteral("Settings"));
-    setFixedSize(391, 542);
+    setFixedSize(415, 542);
     setModal(false);
 
     addDesignedRows(m_video, {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
@@ -61,7 +61,7 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
 
     pgcSetting = new QTabWidget(this);
     pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
-    pgcSetting->setGeometry(8, 8, 375, 486);
+    pgcSetting->setGeometry(8, 8, 399, 486);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
@@ -76,11 +76,11 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
     btnDefault->setGeometry(8, 506, 100, 25);
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(218, 506, 80, 25);
+    btnOK->setGeometry(242, 506, 80, 25);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(303, 506, 80, 25);
+    btnCancel->setGeometry(327, 506, 80, 25);
     connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
@@ -145,7 +145,7 @@ void TSettingForm::buildGeneralPage()
     chkTrash =
         new QCheckBox(tr("Move each source to the Trash once its output is checked"), TabSheet1);
     chkTrash->setObjectName(QStringLiteral("chkTrash"));
-    chkTrash->setGeometry(32, 182, 335, 19);
+    chkTrash->setGeometry(12, 182, 379, 19);
     connect(chkVerify, &QCheckBox::toggled, chkTrash, &QWidget::setEnabled);
 
     // How many files are converted side by side (1: one after another).
