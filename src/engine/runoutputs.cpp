@@ -19,6 +19,7 @@ void RunOutputs::begin()
 {
     m_running = true;
     m_named.clear();
+    m_refused.clear();
     m_plan.reset();
     m_planTasks.clear();
 }
@@ -41,7 +42,7 @@ OutputPlan RunOutputs::plan() const
                                                                 : OutputPlan::Existing::Rename;
     m_records->beginLookups();
     OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, planTasks(),
-                    m_records);
+                    m_records, m_running ? m_refused : QSet<QString>());
     m_records->endLookups();
     return plan;
 }
@@ -60,6 +61,12 @@ OutputPlan::Turn RunOutputs::turn(int row)
 {
     update();
     return m_plan->turn(m_host.listIndex(row));
+}
+
+void RunOutputs::refuse(const QString &output)
+{
+    m_refused.insert(OutputRecords::keyOf(output));
+    m_plan.reset(); // named anew at the next turn
 }
 
 QString RunOutputs::outputOf(int row) const
@@ -123,5 +130,11 @@ void RunOutputs::conversionEnded(TaskId id, Conversion &conversion, bool finishe
         conversion.forgetOutput(*m_records, true);
     else
         conversion.discardOutput(*m_records);
+    m_unfinished.remove(id);
+}
+
+void RunOutputs::outputRejected(TaskId id, Conversion &conversion)
+{
+    conversion.keepUnfinished();
     m_unfinished.remove(id);
 }

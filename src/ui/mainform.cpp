@@ -393,6 +393,17 @@ bool TMainForm::skipExisting() const
     return m_settingForm && m_settingForm->rdbSkip->isChecked();
 }
 
+bool TMainForm::verifyOutputs() const
+{
+    return m_settingForm ? m_settingForm->chkVerify->isChecked() : true;
+}
+
+bool TMainForm::trashSources() const
+{
+    return m_settingForm && m_settingForm->chkVerify->isChecked() &&
+           m_settingForm->chkTrash->isChecked();
+}
+
 bool TMainForm::autoOpenDir() const
 {
     return m_settingForm ? m_settingForm->chkOpenDir->isChecked() : true;

@@ -115,6 +115,8 @@ public:
     QString outputExtension() const override { return m_outputExt; }
     bool overwrite() const override;
     bool skipExisting() const override;
+    bool verifyOutputs() const override;
+    bool trashSources() const override;
     bool autoOpenDir() const override;
     bool autoExit() const override;
     bool autoTurnOff() const override;
