@@ -17,6 +17,7 @@
 #include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/notaddedreport.h"
+#include "ui/runpanel.h"
 #include "ui/sectionstack.h"
 #include "ui/settingform.h"
 #include "ui/tasklistdelegate.h"
@@ -954,11 +955,11 @@ private slots:
             QCoreApplication::sendEvent(&form, &dropped);
             return enter.isAccepted();
         };
-        // Refused while a run has the list disabled.
-        form.EnterRunMode();
+        // Refused while a dialog has the window disabled.
+        form.setEnabled(false);
         QVERIFY(!drop());
         QCOMPARE(form.tasks().count(), 0);
-        form.LeaveRunMode();
+        form.setEnabled(true);
         // Accepted otherwise; only local files are taken. What was left out
         // is told in the bottom bar, never in a message box.
         QVERIFY(drop());
@@ -989,19 +990,62 @@ private slots:
         QTRY_VERIFY(!report->isVisible());
     }
 
-    void dropsRefusedDuringRun()
+    // During a run the queue stays open to real input: a task removed
+    // before its turn is never converted, tasks dropped on the window and
+    // one put back by Undo are; a converting task is neither removed nor
+    // edited, and Clear leaves the tasks the run has taken, each told in
+    // the status area.
+    void queueEditedDuringRun()
     {
-        auto f = formWithTasks(1);
+        auto f = formWithTasks(3);
         TMainForm &form = *f->form;
-        form.EnterRunMode();
-        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t2.avi"))});
-        f->waitForIntake();
-        QCOMPARE(form.tasks().count(), 1);
-        form.LeaveRunMode();
-        form.intakeController().DropPaths({m_sources.filePath(QStringLiteral("t2.avi")),
-                                           m_sources.filePath(QStringLiteral("notes.txt"))});
-        f->waitForIntake();
-        QCOMPARE(names(form), QStringList({"t1", "t2"}));
+        activate(form);
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        testsupport::setFakeScript(m_sources.path(), {"ifarg -y", "sleep 700", "touch $last"});
+        const auto click = [&](int row) {
+            QTest::mouseClick(form.ltvTask->viewport(), Qt::LeftButton, {},
+                              form.ltvTask->visualRect(form.tasks().index(row, 0)).center());
+        };
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        QTRY_COMPARE(form.tasks().cell(0, 2), QStringLiteral("Converting"));
+        QVERIFY(form.tbtnRemove->isEnabled() && !form.tbtnStart->isEnabled());
+        click(0);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QCOMPARE(form.runPanel().labNote->text(),
+                 QStringLiteral("A converting task cannot be removed."));
+        QTest::mouseClick(
+            form.vleOutput->viewport(), Qt::LeftButton, {},
+            form.vleOutput->visualRect(form.vleOutput->model()->index(0, 1)).center());
+        QVERIFY(!form.vleOutput->openEditor());
+        QCOMPARE(form.runPanel().labNote->text(),
+                 QStringLiteral("A converting task cannot be edited."));
+        click(1);
+        QTest::keyClick(form.ltvTask, Qt::Key_Delete);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t4.avi"))),
+                      QUrl::fromLocalFile(m_sources.filePath(QStringLiteral("t5.avi")))});
+        for (const char *name : {"t4.avi", "t5.avi"})
+            QFile(m_sources.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+        const QPoint at = form.ltvTask->geometry().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &enter);
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &dropped);
+        QVERIFY(dropped.isAccepted());
+        QTRY_COMPARE(names(form), QStringList({"t1", "t3", "t4", "t5"}));
+        QTRY_COMPARE_WITH_TIMEOUT(form.tasks().cell(2, 2), QStringLiteral("Converting"), 20000);
+        QTest::keyClick(form.ltvTask, Qt::Key_Backspace);
+        QCOMPARE(names(form), QStringList({"t1", "t3", "t4"}));
+        QCOMPARE(form.runPanel().labNote->text(),
+                 QStringLiteral("The converting and finished tasks stay until the run ends."));
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(names(form), QStringList({"t1", "t3", "t4", "t5"}));
+        f->waitForRun();
+        qunsetenv("QC_FAKE_SCRIPT");
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files),
+                 QStringList({"t1.mp4", "t3.mp4", "t4.mp4", "t5.mp4"}));
+        QVERIFY(f->platform.messages.size() == 1 && form.tbtnStart->isEnabled());
     }
 };
 

@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>Die Konvertierung wurde nicht gestartet, da ihre Ausgabe nicht als unfertig vermerkt werden konnte: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>Die Ausgabedatei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>Die Ausgabedatei ist leer.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>Die Ausgabe kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>Die Ausgabe kann nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>Die Ausgabe hat keinen Videostream.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>Die Ausgabe hat keinen Audiostream.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>Die Ausgabe nennt ihre Länge nicht; erwartet wurden %1 s.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>Die Ausgabe ist %1 s lang; erwartet wurden %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Mit Fehlern beendet</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 Quelldatei wurde in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 Quelldateien wurden in den Papierkorb verschoben.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, %2 übersprungen, %3 fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Wählen Sie den Ausgabeordner.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Jede Ausgabe nach dem Konvertieren prüfen</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Quelle nach geprüfter Ausgabe in den Papierkorb</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Keine gültige Zeit: %1 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Eine laufende Aufgabe kann nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Eine fertige Aufgabe kann erst nach dem Lauf bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Eine laufende Aufgabe kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Eine fertige Aufgabe kann erst nach dem Lauf entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>Laufende und fertige Aufgaben bleiben bis zum Ende des Laufs.</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>La conversión no se inició porque su salida no pudo registrarse como inacabada: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>No se escribió el archivo de salida.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>El archivo de salida está vacío.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>No se puede abrir la salida.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>No se puede abrir la salida: %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>La salida no tiene flujo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>La salida no tiene flujo de audio.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>La salida no indica su duración; se esperaban %1 s.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>La salida dura %1 s; se esperaban %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Terminado con errores</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 archivo de origen se movió a la papelera.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 archivos de origen se movieron a la papelera.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, %2 omitidos, %3 fallidos.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Seleccione la carpeta de salida.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Comprobar cada salida tras convertir</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Mover el origen a la papelera tras comprobar su salida</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Hora no válida: se conserva %1.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Una tarea en conversión no se puede editar.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Una tarea terminada no se puede editar hasta que acabe la ejecución.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Una tarea en conversión no se puede quitar.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Una tarea terminada no se puede quitar hasta que acabe la ejecución.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>Las tareas en conversión y terminadas se quedan hasta que acabe la ejecución.</translation>
     </message>
 </context>
 <context>

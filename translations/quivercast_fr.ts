@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>La conversion n&apos;a pas été démarrée, car sa sortie n&apos;a pas pu être notée comme inachevée : %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>Le fichier de sortie n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>Le fichier de sortie est vide.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>La sortie ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>La sortie ne peut pas être ouverte : %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>La sortie n&apos;a pas de flux vidéo.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>La sortie n&apos;a pas de flux audio.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>La sortie n&apos;indique pas sa durée ; %1 s étaient attendues.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>La sortie dure %1 s ; %2 s étaient attendues.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Terminé avec des erreurs</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 fichier source a été mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 fichiers source ont été mis à la corbeille.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, %2 ignorés, %3 en échec.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Choisissez le dossier de sortie.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Vérifier chaque sortie après conversion</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Mettre la source à la corbeille une fois la sortie vérifiée</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Heure non valide : %1 est conservé.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Une tâche en cours de conversion ne peut pas être modifiée.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Une tâche terminée ne peut être modifiée qu&apos;à la fin du traitement.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Une tâche en cours de conversion ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Une tâche terminée ne peut être supprimée qu&apos;à la fin du traitement.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>Les tâches en cours et terminées restent jusqu&apos;à la fin du traitement.</translation>
     </message>
 </context>
 <context>

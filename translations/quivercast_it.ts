@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>La conversione non è stata avviata perché il suo file di uscita non ha potuto essere registrato come incompleto: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>Il file di uscita non è stato scritto.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>Il file di uscita è vuoto.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>Impossibile aprire il file di uscita.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>Impossibile aprire il file di uscita: %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>Il file di uscita non ha un flusso video.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>Il file di uscita non ha un flusso audio.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>Il file di uscita non indica la sua durata; erano attesi %1 s.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>Il file di uscita dura %1 s; erano attesi %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Terminato con errori</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 file di origine è stato spostato nel cestino.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 file di origine sono stati spostati nel cestino.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, %2 saltati, %3 non riusciti.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Selezionare la cartella di destinazione.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Controlla ogni file di uscita dopo la conversione</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Sposta l&apos;origine nel cestino dopo il controllo</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Ora non valida: %1 viene mantenuto.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Un&apos;attività in conversione non può essere modificata.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Un&apos;attività completata può essere modificata solo al termine dell&apos;esecuzione.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Un&apos;attività in conversione non può essere rimossa.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Un&apos;attività completata può essere rimossa solo al termine dell&apos;esecuzione.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>Le attività in conversione e completate restano fino al termine dell&apos;esecuzione.</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>出力を未完了として記録できなかったため、変換は開始されませんでした: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>出力ファイルが書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>出力ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>出力を開けません。</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>出力を開けません: %1。</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>出力に映像ストリームがありません。</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>出力に音声ストリームがありません。</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>出力の長さが不明です。%1 秒のはずでした。</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>出力の長さは %1 秒です。%2 秒のはずでした。</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>エラーありで終了</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 個のソースファイルをごみ箱に移動しました。</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 個のソースファイルをごみ箱に移動しました。</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1、スキップ %2 個、失敗 %3 個。</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>出力先フォルダーを選択してください。</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>変換後に各出力を確認する</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>出力の確認後にソースをごみ箱へ移動する</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>無効な時間です: %1 のままです。</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>変換中のタスクは編集できません。</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>完了したタスクは実行が終わるまで編集できません。</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>変換中のタスクは削除できません。</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>完了したタスクは実行が終わるまで削除できません。</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>変換中と完了済みのタスクは実行終了まで残ります。</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>A conversão não foi iniciada, pois sua saída não pôde ser registrada como inacabada: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>O arquivo de saída não foi gravado.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>O arquivo de saída está vazio.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>Não é possível abrir a saída.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>Não é possível abrir a saída: %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>A saída não tem fluxo de vídeo.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>A saída não tem fluxo de áudio.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>A saída não informa sua duração; eram esperados %1 s.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>A saída tem %1 s; eram esperados %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Concluído com erros</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 arquivo de origem foi movido para a lixeira.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 arquivos de origem foram movidos para a lixeira.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, %2 ignorados, %3 com falha.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Selecione a pasta de saída.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Verificar cada saída após converter</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Mover a origem para a lixeira após verificar a saída</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Hora inválida: %1 é mantido.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Uma tarefa em conversão não pode ser editada.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Uma tarefa concluída só pode ser editada quando a execução terminar.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Uma tarefa em conversão não pode ser removida.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Uma tarefa concluída só pode ser removida quando a execução terminar.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>As tarefas em conversão e concluídas ficam até a execução terminar.</translation>
     </message>
 </context>
 <context>

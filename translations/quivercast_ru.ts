@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>Преобразование не начато, так как его выходной файл не удалось отметить как незавершённый: %1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>Выходной файл не записан.</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>Выходной файл пуст.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>Не удаётся открыть выходной файл.</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>Не удаётся открыть выходной файл: %1.</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>В выходном файле нет видеопотока.</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>В выходном файле нет аудиопотока.</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>Выходной файл не сообщает длительность; ожидалось %1 с.</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>Длительность выходного файла %1 с; ожидалось %2 с.</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>Завершено с ошибками</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 исходный файл перемещён в корзину.</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> Исходных файлов перемещено в корзину: %1.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1, пропущено: %2, с ошибкой: %3.</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>Выберите выходную папку.</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>Проверять каждый выходной файл после преобразования</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>Перемещать источник в корзину после проверки</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>Неверное время: оставлено %1.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>Преобразуемое задание нельзя изменить.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>Завершённое задание можно изменить только после окончания запуска.</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>Преобразуемое задание нельзя удалить.</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>Завершённое задание можно удалить только после окончания запуска.</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>Преобразуемые и завершённые задания остаются до окончания запуска.</translation>
     </message>
 </context>
 <context>

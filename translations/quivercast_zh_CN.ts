@@ -258,6 +258,38 @@
         <source>The conversion was not started, as its output could not be recorded as unfinished: %1</source>
         <translation>转换未开始，因为无法将其输出记录为未完成：%1</translation>
     </message>
+    <message>
+        <source>The output file was not written.</source>
+        <translation>未写入输出文件。</translation>
+    </message>
+    <message>
+        <source>The output file is empty.</source>
+        <translation>输出文件为空。</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened.</source>
+        <translation>无法打开输出。</translation>
+    </message>
+    <message>
+        <source>The output cannot be opened: %1.</source>
+        <translation>无法打开输出：%1。</translation>
+    </message>
+    <message>
+        <source>The output has no video stream.</source>
+        <translation>输出没有视频流。</translation>
+    </message>
+    <message>
+        <source>The output has no audio stream.</source>
+        <translation>输出没有音频流。</translation>
+    </message>
+    <message>
+        <source>The output does not tell its length; %1 s were expected.</source>
+        <translation>输出未给出时长；预期为 %1 秒。</translation>
+    </message>
+    <message>
+        <source>The output is %1 s long; %2 s were expected.</source>
+        <translation>输出时长为 %1 秒；预期为 %2 秒。</translation>
+    </message>
 </context>
 <context>
     <name>RunMessages</name>
@@ -316,6 +348,14 @@
     <message>
         <source>Finished with errors</source>
         <translation>完成，但有错误</translation>
+    </message>
+    <message>
+        <source> 1 source file was moved to the Trash.</source>
+        <translation> 1 个源文件已移到回收站。</translation>
+    </message>
+    <message>
+        <source> %1 source files were moved to the Trash.</source>
+        <translation> %1 个源文件已移到回收站。</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@
         <source>%1, %2 skipped, %3 failed.</source>
         <translation>%1，跳过 %2 个，失败 %3 个。</translation>
     </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
 </context>
 <context>
     <name>TSettingForm</name>
@@ -942,6 +986,14 @@
         <source>Select the output directory.</source>
         <translation>选择输出目录。</translation>
     </message>
+    <message>
+        <source>Check each output after converting</source>
+        <translation>转换后检查每个输出</translation>
+    </message>
+    <message>
+        <source>Move each source to the Trash once its output is checked</source>
+        <translation>输出检查通过后将源文件移到回收站</translation>
+    </message>
 </context>
 <context>
     <name>TSizeForm</name>
@@ -1035,6 +1087,26 @@
     <message>
         <source>Not a valid time: %1 is kept.</source>
         <translation>无效的时间：保留 %1。</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be edited.</source>
+        <translation>正在转换的任务无法编辑。</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be edited until the run ends.</source>
+        <translation>已完成的任务在运行结束前无法编辑。</translation>
+    </message>
+    <message>
+        <source>A converting task cannot be removed.</source>
+        <translation>正在转换的任务无法移除。</translation>
+    </message>
+    <message>
+        <source>A finished task cannot be removed until the run ends.</source>
+        <translation>已完成的任务在运行结束前无法移除。</translation>
+    </message>
+    <message>
+        <source>The converting and finished tasks stay until the run ends.</source>
+        <translation>正在转换和已完成的任务会保留到运行结束。</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "platform/filenames.h"
 #include "runhost.h"
 #include "settings/newinifiles.h"
+#include "sourcetrash.h"
 #include "taskstore.h"
 #include "tasktext.h"
 
@@ -28,8 +29,10 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
                [this](Slot &slot) { onEncoderOutput(slot); },
                [this](Slot &slot) { onEncoderFinished(slot); }}),
       m_messages(platform, host), m_outputs(tasks, host),
-      m_progress(m_slots, [this] { return totalSecs(); })
+      m_queue(tasks, [this](TaskId id) { return m_intake && m_intake->probePending(id); }),
+      m_progress(m_slots, [this] { return m_queue.totalSecs(); }), m_check(encoderPath)
 {
+    connect(&m_check, &OutputCheck::checked, this, &BatchRun::onOutputChecked);
     connect(&m_progress, &RunProgress::elapsedChanged, this, &BatchRun::elapsedChanged);
     connect(&m_progress, &RunProgress::remainingChanged, this, &BatchRun::remainingChanged);
     connect(&m_progress, &RunProgress::currentChanged, this, &BatchRun::currentProgressChanged);
@@ -123,7 +126,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_leaveRunMode = nullptr;
     m_tally = {};
     m_closing = false;
-    m_slots.clearTaken();
+    m_queue.clear();
     m_outputs.begin();
     setRunState(Running);
     // The first task takes its encoder now; the encoder starts from the
@@ -199,6 +202,11 @@ void BatchRun::onTaskProbed(int row)
         scheduleAdvance();
         return;
     }
+    if (slot->phase == Slot::Phase::Checking) {
+        if (slot->held)
+            beginCheck(*slot); // it waited for the length
+        return;
+    }
     ltvItemData task;
     m_tasks.GetItemData(row, ItemField::ClipLength, task);
     slot->conversion.setTaskSecs(task.ClipLengthSecs);
@@ -239,7 +247,7 @@ void BatchRun::advance()
         return;
     // Slots freed without an encoder (skipped tasks) take the next tasks at
     // the next step, so that the window stays live through many of them.
-    if (m_slots.busyCount() < m_jobs && nextTask() >= 0) {
+    if (m_slots.busyCount() < m_jobs && m_queue.next() >= 0) {
         takeTasks();
         scheduleAdvance();
         return;
@@ -254,24 +262,17 @@ void BatchRun::takeTasks()
     if (m_runState != Running)
         return;
     while (m_slots.busyCount() < m_jobs) {
-        const int row = nextTask();
+        const int row = m_queue.next();
         if (row < 0)
             return;
+        m_queue.take(m_tasks.taskId(row));
         m_slots.take(m_tasks.taskId(row));
     }
 }
 
-int BatchRun::nextTask() const
-{
-    for (int row = 0; row < m_tasks.count(); ++row)
-        if (!m_slots.taken(m_tasks.taskId(row)))
-            return row;
-    return -1;
-}
-
 bool BatchRun::hasTaken(TaskId id) const
 {
-    if (m_runState == Idle || !m_slots.taken(id))
+    if (m_runState == Idle || !m_queue.taken(id))
         return false;
     // A task waiting for its encoder may still be given back.
     const Slot *slot = m_slots.find(id);
@@ -280,13 +281,11 @@ bool BatchRun::hasTaken(TaskId id) const
 
 void BatchRun::freeSlot(Slot &slot, bool giveBack)
 {
-    m_slots.release(slot, giveBack);
+    m_check.cancel(slot.id);
+    if (giveBack)
+        m_queue.giveBack(slot.id);
+    m_slots.release(slot);
     m_progress.forget(slot.id);
-}
-
-QString BatchRun::outputOf(int index) const
-{
-    return m_outputs.outputOf(m_tasks.taskId(index), index);
 }
 
 void BatchRun::beginConversion(Slot &slot)
@@ -296,6 +295,8 @@ void BatchRun::beginConversion(Slot &slot)
         releaseWaiting(slot, false);
         return;
     }
+    if (!slot.keptFile.isEmpty())
+        return; // the file Skip would keep is being checked
     // Its length is needed for the progress: its probe goes first.
     if (m_waitForProbes && m_intake && m_intake->probePending(slot.id)) {
         if (!slot.held) {
@@ -323,21 +324,24 @@ void BatchRun::beginConversion(Slot &slot)
         slot.held = true;
         return;
     }
+    if (turn.keep && m_host.verifyOutputs()) {
+        // Kept only when it is a finished output of this task.
+        slot.held = true;
+        slot.keptFile = turn.output;
+        m_check.check(
+            slot.id, turn.output,
+            OutputCheck::expectationFor(task, EncoderArguments(task, m_options, turn.output)));
+        return;
+    }
     m_outputs.name(slot.id, turn.output);
     if (turn.keep) {
-        m_logs.remove(slot.id);
-        setStatus(slot.id, TaskStatus::Skipped);
-        ++m_tally.skipped;
-        m_progress.addDone(task.ClipLengthSecs);
-        m_progress.showTotal();
-        emit taskEnded(row, TaskStatus::Skipped, -1);
-        freeSlot(slot);
+        skipTask(slot, row, task.ClipLengthSecs);
         return;
     }
     slot.held = false;
     slot.percent = -1;
     slot.conversion.setTaskSecs(task.ClipLengthSecs);
-    setStatus(slot.id, TaskStatus::Converting);
+    m_queue.setStatus(slot.id, TaskStatus::Converting);
     emit convertingFileChanged(FileNamePart(task.InputFile));
     m_progress.showStart(slot.id);
     if (const QString reason = m_outputs.prepare(slot.id, row, turn, slot.conversion);
@@ -362,20 +366,32 @@ void BatchRun::finishTask(Slot &slot)
         return;
     }
     const EncoderProcess &encoder = *slot.encoder;
-    endTask(slot, slot.conversion.failure(encoder), encoder.crashed() ? -1 : encoder.exitCode());
+    const QString failure = slot.conversion.failure(encoder);
+    if (failure.isEmpty() && m_host.verifyOutputs())
+        beginCheck(slot);
+    else
+        endTask(slot, failure, encoder.crashed() ? -1 : encoder.exitCode());
 }
 
-void BatchRun::endTask(Slot &slot, const QString &reason, int exitCode)
+void BatchRun::endTask(Slot &slot, const QString &reason, int exitCode, const QString &report)
 {
     const bool failed = !reason.isEmpty();
-    m_logs.finish(slot.id, !failed, reason);
+    const bool checked = !report.isEmpty();
+    QStringList logged = slot.notes;
+    if (const QString &last = checked ? report : reason; !last.isEmpty())
+        logged << last;
+    m_logs.finish(slot.id, !failed, logged.join(u'\n'), checked ? reason : QString());
     // Its length counts as done; a partial output is never taken for a
-    // finished one.
+    // finished one, and one that failed its check stays, never taken for
+    // a finished one either.
     m_progress.addDone(slot.conversion.taskSecs());
     ++(failed ? m_tally.failed : m_tally.converted);
-    m_outputs.conversionEnded(slot.id, slot.conversion, !failed);
+    if (checked && failed)
+        m_outputs.outputRejected(slot.id, slot.conversion);
+    else
+        m_outputs.conversionEnded(slot.id, slot.conversion, !failed);
     const QString status = failed ? TaskStatus::Failed : TaskStatus::Complete;
-    const int row = setStatus(slot.id, status);
+    const int row = m_queue.setStatus(slot.id, status);
     showTaskEnd(slot, !failed);
     if (row >= 0)
         emit taskEnded(row, status, exitCode);
@@ -394,7 +410,7 @@ bool BatchRun::moreToCome() const
     // The ending slot is free already.
     if (m_slots.busyCount() > 0)
         return true;
-    return m_runState == Running && (nextTask() >= 0 || (m_intake && m_intake->isAdding()));
+    return m_runState == Running && (m_queue.next() >= 0 || (m_intake && m_intake->isAdding()));
 }
 
 void BatchRun::releaseWaiting(Slot &slot, bool stopped)
@@ -408,7 +424,7 @@ void BatchRun::releaseWaiting(Slot &slot, bool stopped)
 
 void BatchRun::markStopped(const Slot &slot)
 {
-    if (const int row = setStatus(slot.id, TaskStatus::Stop); row >= 0)
+    if (const int row = m_queue.setStatus(slot.id, TaskStatus::Stop); row >= 0)
         emit taskEnded(row, TaskStatus::Stop, -1);
 }
 
@@ -435,6 +451,9 @@ void BatchRun::killAll()
             slot->encoder->end();
             stopTask(*slot);
             break;
+        case Slot::Phase::Checking:
+            stopTask(*slot);
+            break;
         }
     }
 }
@@ -443,12 +462,13 @@ void BatchRun::endIfDone()
 {
     switch (m_runState) {
     case Running:
-        if (m_slots.busyCount() == 0 && nextTask() < 0 && !(m_intake && m_intake->isAdding()))
+        if (m_slots.busyCount() == 0 && !m_slots.anyChecking() && m_queue.next() < 0 &&
+            !(m_intake && m_intake->isAdding()))
             complete();
         break;
     case StopRequested:
     case Finishing:
-        if (!m_slots.anyEncoding())
+        if (!m_slots.anyEncoding() && !m_slots.anyChecking())
             endAfterStop();
         break;
     case Idle:
@@ -577,7 +597,7 @@ void BatchRun::endAfterStartFailure(int index, const QString &message)
     setRunState(Ending);
     m_progress.setTicking(false);
     if (index >= 0) {
-        setStatus(m_tasks.taskId(index), TaskStatus::Failed);
+        m_queue.setStatus(m_tasks.taskId(index), TaskStatus::Failed);
         emit taskEnded(index, TaskStatus::Failed, -1);
     }
     m_messages.startFailed(message);
@@ -616,33 +636,4 @@ void BatchRun::finishRun()
 int BatchRun::currentTask() const
 {
     return m_progress.shown() ? m_tasks.rowOf(m_progress.shown()) : -1;
-}
-
-int BatchRun::setStatus(TaskId id, const QString &status)
-{
-    const int row = m_tasks.rowOf(id);
-    if (row >= 0) {
-        ltvItemData record;
-        record.Status = status;
-        m_tasks.SetItemData(row, ItemField::Status, record);
-    }
-    return row;
-}
-
-double BatchRun::totalSecs() const
-{
-    double total = 0;
-    for (int i = 0; i < m_tasks.count(); ++i) {
-        if (m_intake && m_intake->probePending(m_tasks.taskId(i)))
-            continue;
-        ltvItemData record;
-        m_tasks.GetItemData(i, ItemField::ClipLength, record);
-        total += record.ClipLengthSecs;
-    }
-    return total;
-}
-
-void BatchRun::setUnfinishedOutput(TaskId taskId, const QString &path)
-{
-    m_outputs.setUnfinished(taskId, m_tasks.rowOf(taskId), path);
 }

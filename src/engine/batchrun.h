@@ -3,10 +3,12 @@
 #include "commandline.h"
 #include "conversion.h"
 #include "encoderslots.h"
+#include "outputcheck.h"
 #include "outputplan.h"
 #include "runmessages.h"
 #include "runoutputs.h"
 #include "runprogress.h"
+#include "runqueue.h"
 #include "settings/profilegrids.h"
 #include "tasklogs.h"
 
@@ -95,6 +97,14 @@ public:
     // run keeps its own, in memory.
     void setOutputRecords(OutputRecords *records) { m_outputs.setRecords(records); }
 
+    // The media reader that checks the outputs (see OutputCheck); without
+    // one the encoder reads them. encoderOnly, asked at each check, may turn
+    // the reader off.
+    void setOutputReader(const QString &program, std::function<bool()> encoderOnly = {})
+    {
+        m_check.setReader(program, std::move(encoderOnly));
+    }
+
     // What suspends and continues the encoders (pause()); without one the
     // run cannot be paused.
     void setProcessControl(ProcessControl *control);
@@ -163,7 +173,7 @@ public:
     OutputPlan planOutputs() const { return m_outputs.plan(); }
     // The output the run named for the task in row index; empty before the
     // run has named any.
-    QString outputOf(int index) const;
+    QString outputOf(int index) const { return m_outputs.outputOf(index); }
 
     int RunState() const { return m_runState; }
     bool isRunning() const { return m_runState != Idle; }
@@ -189,7 +199,10 @@ public:
     // in the output records, before the encoder starts; empty once the
     // conversion has ended.
     QString unfinishedOutput(TaskId taskId) const { return m_outputs.unfinished(taskId); }
-    void setUnfinishedOutput(TaskId taskId, const QString &path);
+    void setUnfinishedOutput(TaskId taskId, const QString &path)
+    {
+        m_outputs.setUnfinished(taskId, path);
+    }
 
     // Remaining seconds after elapsed ticks with the total bar at percent
     // (see RunProgress).
@@ -230,6 +243,9 @@ signals:
     // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it
     // did not end by itself (stopped, crashed, or never started).
     void taskEnded(int index, const QString &status, int exitCode);
+    // The output of the task in row index was checked (RunHost::verifyOutputs),
+    // before the task ends; sourceTrashed: its source was moved to the Trash.
+    void taskChecked(int index, const OutputCheck::Verdict &verdict, bool sourceTrashed);
     // The task in row index is "Converting" and its unfinishedOutput() is
     // set; its encoder starts when the connected slots have returned.
     void conversionStarting(int index);
@@ -249,6 +265,7 @@ private:
     void onEncoderOutput(Slot &slot);
     void onEncoderFinished(Slot &slot);
     void onTaskProbed(int row);
+    void onOutputChecked(TaskId id, const OutputCheck::Verdict &verdict);
     void onTasksChanged();
     // The run's step, from the event loop after the events that may let it
     // on: waiting tasks start, and the run ends once nothing is left to do.
@@ -257,8 +274,6 @@ private:
 
     // Free encoders take the next tasks of the list (while Running).
     void takeTasks();
-    // The first task of the list the run has not taken; -1 when none.
-    int nextTask() const;
     // Starts the conversion of the slot's task, or ends the task without an
     // encoder (skipped, its output unusable); nothing while it has to wait.
     void beginConversion(Slot &slot);
@@ -266,14 +281,26 @@ private:
     // it was at its turn (stopped), else it keeps its status and goes back
     // to the list.
     void releaseWaiting(Slot &slot, bool stopped);
-    // giveBack: the slot's task may be taken again (see EncoderSlots).
+    // giveBack: the slot's task may be taken again (see RunQueue).
     void freeSlot(Slot &slot, bool giveBack = false);
     // The task of slot after the end of its encoder.
     void finishTask(Slot &slot);
+    // The output of slot's task is checked once its length is known.
+    void beginCheck(Slot &slot);
+    // The checked task ends, its source moved to the Trash when asked for.
+    void endChecked(Slot &slot, const OutputCheck::Verdict &verdict);
+    // The existing file Skip would keep was checked: kept, or left alone
+    // with the task converted under another name.
+    void keptChecked(Slot &slot, const OutputCheck::Verdict &verdict);
+    // Another task of the list still to end converts this source too.
+    bool sourceStillNeeded(TaskId id, const QString &source) const;
+    // The task keeps its existing output: "Skipped", its length done.
+    void skipTask(Slot &slot, int row, double taskSecs);
     // The task's status, bars and report once it has ended; reason: why it
     // failed, empty when it was converted; exitCode is the encoder's, -1
-    // when it did not end by itself or was never started.
-    void endTask(Slot &slot, const QString &reason, int exitCode);
+    // when it did not end by itself or was never started. report: what
+    // the check of its output found (the output then stays when it failed).
+    void endTask(Slot &slot, const QString &reason, int exitCode, const QString &report = {});
     // A task ended without a stop: the bars tell of it, then of what goes on.
     void showTaskEnd(Slot &slot, bool converted);
     // Another task is being converted or is still to come.
@@ -286,16 +313,12 @@ private:
     // Checks whether the run has come to its end, and ends it.
     void endIfDone();
 
-    // Sum of the tasks' clip lengths; a task still being probed counts 0.
-    double totalSecs() const;
     void setRunState(State state);
     void endAfterStop();
     void endAfterStartFailure(int index, const QString &message);
     void complete();
     // The run is over: panels, state, the window's run mode.
     void finishRun();
-    // Writes the status of the task; its row, -1 when it is gone.
-    int setStatus(TaskId id, const QString &status);
 
     TaskStore &m_tasks;
     RunHost &m_host;
@@ -317,6 +340,8 @@ private:
     EncoderSlots m_slots;
     RunMessages m_messages;
     RunOutputs m_outputs;
+    RunQueue m_queue;
     RunProgress m_progress;
     TaskLogs m_logs;
+    OutputCheck m_check;
 };

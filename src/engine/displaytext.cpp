@@ -25,6 +25,14 @@ const char *const Reasons[] = {
     QT_TRANSLATE_NOOP("Reason", "\"%1\" cannot be replaced: %2."),
     QT_TRANSLATE_NOOP("Reason", "The conversion was not started, as its output could not be "
                                 "recorded as unfinished: %1"),
+    QT_TRANSLATE_NOOP("Reason", "The output file was not written."),
+    QT_TRANSLATE_NOOP("Reason", "The output file is empty."),
+    QT_TRANSLATE_NOOP("Reason", "The output cannot be opened."),
+    QT_TRANSLATE_NOOP("Reason", "The output cannot be opened: %1."),
+    QT_TRANSLATE_NOOP("Reason", "The output has no video stream."),
+    QT_TRANSLATE_NOOP("Reason", "The output has no audio stream."),
+    QT_TRANSLATE_NOOP("Reason", "The output does not tell its length; %1 s were expected."),
+    QT_TRANSLATE_NOOP("Reason", "The output is %1 s long; %2 s were expected."),
 };
 
 // The pattern of a reason: its fixed parts literally, each "%n" a capture.

@@ -13,10 +13,9 @@ class EncoderProcess;
 class ProcessControl;
 class TaskLogs;
 
-// The encoders of a run, each in a slot with the task it has taken, and the
-// tasks the run has taken so far. The first slot drives the encoder handed
-// in; more are made as tasks need them. What a slot's encoder does is told
-// to the handlers, with the slot.
+// The encoders of a run, each in a slot with the task it has taken. The first slot drives the
+// encoder handed in; more are made as tasks need them. What a slot's encoder does is told to the
+// handlers, with the slot.
 class EncoderSlots
 {
 public:
@@ -30,6 +29,7 @@ public:
             Waiting,    // a task has taken it; its encoder starts at the run's next step
             Starting,   // its encoder is being started
             Converting, // its encoder runs
+            Checking,   // its encoder ended well; its output is being checked
         };
         Phase phase = Phase::Free;
         EncoderProcess *encoder = nullptr;
@@ -42,6 +42,11 @@ public:
         QStringList arguments;
         int percent = -1; // as last told
         Conversion conversion;
+        // Waiting: the existing file Skip would keep, being checked.
+        QString keptFile;
+        // What the run noted of the task before its conversion (an existing
+        // file not kept), for its log.
+        QStringList notes;
 
         // Its encoder has been started and has not ended.
         bool encoding() const { return phase == Phase::Starting || phase == Phase::Converting; }
@@ -76,18 +81,17 @@ public:
             f(const_cast<const Slot &>(*slot));
     }
 
-    // A run begins: no task has been taken.
-    void clearTaken() { m_taken.clear(); }
     // The task takes a free slot (one made before, or a new one), waiting.
     Slot &take(TaskId id);
-    bool taken(TaskId id) const { return m_taken.contains(id); }
-    // The slot is free again; giveBack: its task is no longer taken, and
-    // may be taken again.
-    void release(Slot &slot, bool giveBack = false);
+    // The slot is free again.
+    void release(Slot &slot);
     // The slot that has taken the task; null when none has.
     Slot *find(TaskId id) const;
+    // Slots with a task that holds an encoder's turn (outputs being
+    // checked do not).
     int busyCount() const;
     bool anyEncoding() const;
+    bool anyChecking() const;
     // Of the slots whose encoders run, the one started last; null when none.
     Slot *latestEncoding() const;
 
@@ -102,6 +106,5 @@ private:
     Handlers m_handlers;
     ProcessControl *m_control = nullptr;
     quint64 m_starts = 0;
-    QSet<TaskId> m_taken;
     std::vector<std::unique_ptr<Slot>> m_slots;
 };

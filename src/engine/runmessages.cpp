@@ -102,6 +102,13 @@ QString RunMessages::completionText(const Tally &tally, int taskCount)
                                "exist.")
                 .arg(tally.skipped)
                 .arg(taskCount);
+    if (tally.trashed == 1)
+        text +=
+            QCoreApplication::translate("RunMessages", " 1 source file was moved to the Trash.");
+    else if (tally.trashed > 1)
+        text +=
+            QCoreApplication::translate("RunMessages", " %1 source files were moved to the Trash.")
+                .arg(tally.trashed);
     if (tally.failed > 0)
         text += QCoreApplication::translate(
             "RunMessages", " Point at a \"Failed\" task to see why, or choose \"Show "

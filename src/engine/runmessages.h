@@ -21,6 +21,7 @@ public:
         int converted = 0;
         int skipped = 0;
         int failed = 0;
+        int trashed = 0; // sources moved to the Trash
     };
 
     // What is to follow the end of a run.

@@ -19,6 +19,7 @@ void RunOutputs::begin()
 {
     m_running = true;
     m_named.clear();
+    m_refused.clear();
     m_plan.reset();
     m_planTasks.clear();
 }
@@ -41,7 +42,7 @@ OutputPlan RunOutputs::plan() const
                                                                 : OutputPlan::Existing::Rename;
     m_records->beginLookups();
     OutputPlan plan({m_host.outputDirectory(), m_host.outputExtension(), existing}, planTasks(),
-                    m_records);
+                    m_records, m_running ? m_refused : QSet<QString>());
     m_records->endLookups();
     return plan;
 }
@@ -62,9 +63,15 @@ OutputPlan::Turn RunOutputs::turn(int row)
     return m_plan->turn(m_host.listIndex(row));
 }
 
-QString RunOutputs::outputOf(TaskId id, int row) const
+void RunOutputs::refuse(const QString &output)
 {
-    const QString named = m_named.value(id);
+    m_refused.insert(OutputRecords::keyOf(output));
+    m_plan.reset(); // named anew at the next turn
+}
+
+QString RunOutputs::outputOf(int row) const
+{
+    const QString named = m_named.value(m_tasks.taskId(row));
     if (!named.isEmpty() || !m_plan)
         return named;
     return m_plan->output(m_host.listIndex(row));
@@ -104,8 +111,9 @@ QString RunOutputs::prepare(TaskId id, int row, const OutputPlan::Turn &turn,
     return {};
 }
 
-void RunOutputs::setUnfinished(TaskId id, int row, const QString &path)
+void RunOutputs::setUnfinished(TaskId id, const QString &path)
 {
+    const int row = m_tasks.rowOf(id);
     if (path.isEmpty()) {
         m_unfinished.remove(id);
         return;
@@ -122,5 +130,11 @@ void RunOutputs::conversionEnded(TaskId id, Conversion &conversion, bool finishe
         conversion.forgetOutput(*m_records, true);
     else
         conversion.discardOutput(*m_records);
+    m_unfinished.remove(id);
+}
+
+void RunOutputs::outputRejected(TaskId id, Conversion &conversion)
+{
+    conversion.keepUnfinished();
     m_unfinished.remove(id);
 }

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -44,10 +45,13 @@ public:
     // The turn of the task in row: its output, checked against the disk as
     // it is now.
     OutputPlan::Turn turn(int row);
+    // An existing file Skip would have kept did not pass the output check:
+    // it is left as it is, and no task of this run takes its name.
+    void refuse(const QString &output);
     // The task keeps this output from now on (converted or kept as it is).
     void name(TaskId id, const QString &output) { m_named.insert(id, output); }
     // The output given to the task in row, or planned for it.
-    QString outputOf(TaskId id, int row) const;
+    QString outputOf(int row) const;
 
     // Makes the output of the task in row ready for its conversion and
     // records it as unfinished (conversion notes what was there before).
@@ -55,10 +59,14 @@ public:
     QString prepare(TaskId id, int row, const OutputPlan::Turn &turn, Conversion &conversion);
     // See BatchRun::unfinishedOutput.
     QString unfinished(TaskId id) const { return m_unfinished.value(id); }
-    void setUnfinished(TaskId id, int row, const QString &path);
+    void setUnfinished(TaskId id, const QString &path);
     // The conversion of the task has ended; finished: its output is whole,
     // else it goes when the conversion made it.
     void conversionEnded(TaskId id, Conversion &conversion, bool finished);
+    // The encoder ended well but its output did not pass the check: the
+    // file stays, still recorded as unfinished, so that it is never taken
+    // for a finished output and the task's next conversion replaces it.
+    void outputRejected(TaskId id, Conversion &conversion);
 
 private:
     QList<OutputPlan::Task> planTasks() const;
@@ -77,4 +85,5 @@ private:
     std::optional<OutputPlan> m_plan;
     QList<OutputPlan::Task> m_planTasks;
     QHash<TaskId, QString> m_unfinished;
+    QSet<QString> m_refused; // keys, see refuse()
 };

@@ -109,7 +109,7 @@ void TaskLogs::enforceTotal(TaskId keep)
     }
 }
 
-void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason)
+void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason, const QString &summary)
 {
     const auto it = m_entries.find(id);
     if (it == m_entries.end())
@@ -118,6 +118,7 @@ void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason)
     it->finished = true;
     it->succeeded = succeeded;
     it->reason = reason;
+    it->summary = summary;
     queueOf(*it).insert({it->order, id});
 }
 
@@ -213,6 +214,8 @@ QString TaskLogs::failureSummary(TaskId id, int maxLines) const
 {
     if (!contains(id))
         return {};
+    if (const QString summary = m_entries.value(id).summary; !summary.isEmpty())
+        return summary;
     QStringList messages;
     for (const QString &line : TerminalLines(output(id))) {
         const QString trimmed = line.trimmed();

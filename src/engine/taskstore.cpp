@@ -73,13 +73,14 @@ int TaskStore::rowOf(TaskId id) const
     return m_rowOfId.value(id, -1);
 }
 
-void TaskStore::removeRowAt(int index)
+void TaskStore::removeRowsAt(int first, int n)
 {
-    if (index < 0 || index >= count())
+    if (first < 0 || n <= 0 || first + n > count())
         return;
-    beginRemoveRows({}, index, index);
-    countCaption(m_rows[index].caption, -1);
-    m_rows.removeAt(index);
+    beginRemoveRows({}, first, first + n - 1);
+    for (int i = first; i < first + n; ++i)
+        countCaption(m_rows[i].caption, -1);
+    m_rows.remove(first, n);
     m_rowOfIdStale = true;
     endRemoveRows();
 }

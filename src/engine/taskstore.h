@@ -42,7 +42,9 @@ public:
     // Appends a row with the given caption and ten empty cells; returns the
     // new task's identity.
     TaskId appendRow(const QString &caption);
-    void removeRowAt(int index);
+    void removeRowAt(int index) { removeRowsAt(index, 1); }
+    // Removes n neighbouring rows from first on, in one change of the model.
+    void removeRowsAt(int first, int n);
     void clearRows();
     // Exchanges the whole records of two rows, identities included.
     void swapRecords(int a, int b);

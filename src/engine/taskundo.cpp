@@ -2,21 +2,27 @@
 
 #include <algorithm>
 
-void TaskUndo::remove(const QList<int> &rows)
+void TaskUndo::remove(const QList<int> &rows, Kind kind)
 {
     QList<int> sorted = rows;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     const QList<TaskStore::Row> all = m_store.rows();
-    Removal removal{Kind::Remove, {}};
+    Removal removal{kind, {}};
     for (int row : std::as_const(sorted))
         if (row >= 0 && row < all.size())
             removal.rows.append({row, all[row]});
     if (removal.rows.isEmpty())
         return;
-    // From the last to the first, so that the indexes stay true.
-    for (auto it = removal.rows.crbegin(); it != removal.rows.crend(); ++it)
-        m_store.removeRowAt(it->first);
+    // From the last to the first, so that the indexes stay true; each run of
+    // neighbouring rows in one removal.
+    for (qsizetype end = removal.rows.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && removal.rows[begin - 1].first == removal.rows[begin].first - 1)
+            --begin;
+        m_store.removeRowsAt(removal.rows[begin].first, int(end - begin));
+        end = begin;
+    }
     keep(std::move(removal));
 }
 

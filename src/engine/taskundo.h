@@ -24,8 +24,9 @@ public:
 
     explicit TaskUndo(TaskStore &store) : m_store(store) {}
 
-    // Takes the rows off the list (any order), to be undone as Remove.
-    void remove(const QList<int> &rows);
+    // Takes the rows off the list (any order), to be undone as kind says
+    // (during a run, Clear takes only the tasks the run has not started).
+    void remove(const QList<int> &rows, Kind kind = Kind::Remove);
     // Takes every row off the list, to be undone as Clear. An empty list
     // leaves nothing to undo.
     void clear();

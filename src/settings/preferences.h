@@ -17,9 +17,9 @@
 // it read before the error (the defaults where it read nothing).
 //
 // The settings of adding files ("Simultaneous Probes", "Include Subfolders",
-// "Keep Folder Structure", "Probe With Encoder Only") and "Simultaneous
-// Conversions" are written only when they differ from their defaults or the
-// file holds them already, so a file that never had them stays as it was.
+// "Keep Folder Structure", "Probe With Encoder Only"), "Simultaneous
+// Conversions", "Check Outputs" and "Trash Sources" are written only when they differ from their
+// defaults or the file holds them already, so a file that never had them stays as it was.
 
 // How many probes may run side by side at most.
 constexpr int MaxSimultaneousProbes = 16;
@@ -50,6 +50,10 @@ struct PreferenceValues
     bool skip = false;
     // Encoders side by side in a run, 1..MaxSimultaneousConversions().
     int simultaneousConversions = 1;
+    // Each output is checked once its encoder has ended ("Check Outputs"),
+    // and its source then moved to the Trash when asked ("Trash Sources").
+    bool verifyOutputs = true;
+    bool trashSources = false;
     // The folder the Add Files dialog and the folder chooser open in: the
     // one used last. Stored as "Last Folder" once it has a value (empty
     // values are not written), and escaped as the output path is.

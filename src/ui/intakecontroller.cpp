@@ -64,10 +64,9 @@ TIntakeController::TIntakeController(TaskStore &tasks, TaskIntake &intake, Probe
                     lines << TaskIntake::Describe(item);
                 btnNotAdded->showItems(lines);
             });
-    connect(&m_intake, &TaskIntake::taskAdded, this, [this] {
-        if (m_batch.RunState() == BatchRun::Idle)
-            m_taskList.setTaskButtonsEnabled(true);
-    });
+    // Also during a run, which the added tasks join.
+    connect(&m_intake, &TaskIntake::taskAdded, &m_taskList,
+            &TTaskListPanel::enableTaskButtonsIfAny);
     connect(&m_intake, &TaskIntake::taskProbed, &m_taskList, &TTaskListPanel::taskProbed);
     connect(&m_intake, &TaskIntake::probeProgress, this, &TIntakeController::showIntakeProgress);
 }
@@ -120,7 +119,7 @@ bool TIntakeController::takesDrops() const
 
 void TIntakeController::DropPaths(const QStringList &paths)
 {
-    // Drops are refused while the list is disabled (during a run).
+    // Drops are refused while the list takes no input (a dialog is open).
     if (!takesDrops())
         return;
     m_intake.AddDropped(paths);

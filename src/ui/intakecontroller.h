@@ -56,7 +56,7 @@ protected:
 private:
     // The local paths of a drop, in the platform's form.
     static QStringList DroppedPaths(const QMimeData &data);
-    // Drops are taken while the task list takes input (not during a run).
+    // Drops are taken while the task list takes input (also during a run).
     bool takesDrops() const;
     // Where adding files and folders starts: the folder used last, else the
     // user's Videos folder, else home.

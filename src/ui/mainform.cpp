@@ -2,11 +2,8 @@
 
 #include "engine/batchrun.h"
 #include "engine/intake.h"
-#include "engine/outputrecords.h"
 #include "engine/probequeue.h"
 #include "engine/savedtasklist.h"
-#include "engine/savedtasklogs.h"
-#include "engine/taskundo.h"
 #include "platform/branding.h"
 #include "platform/platform.h"
 #include "preview/dstrackbar.h"
@@ -40,6 +37,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,42 +58,9 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
                      const QStringList &args, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_platform(platform)
 {
-    m_undo = std::make_unique<TaskUndo>(m_tasks);
-    // The outputs written by this program, known to every run and session.
-    m_outputRecords = std::make_unique<OutputRecords>(m_paths.outputRecordsDir());
-    m_probes = std::make_unique<ProbeQueue>(encoderPath());
-    m_probes->setHelperProgram(m_paths.probeHelperPath());
-    m_probes->setEncoderOnlySource(
+    m_session = new WindowSession(m_paths, m_platform, *this, this);
+    m_session->setEncoderOnlySource(
         [this] { return m_settingForm && m_settingForm->chkProbeEncoder->isChecked(); });
-    connect(m_probes.get(), &ProbeQueue::helperUnavailable, this,
-            [](const QString &message) { qWarning("%s", qUtf8Printable(message)); });
-    m_intake = std::make_unique<TaskIntake>(m_tasks, *m_probes, m_platform);
-    m_intake->setOutputRecords(m_outputRecords.get());
-    m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, m_platform, *this, encoderPath());
-    m_batch->setIntake(m_intake.get());
-    m_batch->setOutputRecords(m_outputRecords.get());
-    // The task list is kept beside the user's settings; not where those
-    // cannot be saved either.
-    m_savedList = std::make_unique<SavedTaskList>(
-        m_tasks, m_platform,
-        m_paths.isShipped(preferencesFile()) ? QString() : m_paths.taskListFile());
-    m_savedList->setUnfinishedOutputSource(
-        [this](TaskStore::TaskId id) { return m_batch->unfinishedOutput(id); });
-    // So do the logs of its failed and stopped tasks.
-    m_savedLogs = std::make_unique<SavedTaskLogs>(
-        m_batch->logs(), m_savedList->path().isEmpty() ? QString() : m_paths.taskLogFolder());
-    m_savedList->setLogFiles(
-        [this](TaskStore::TaskId id, const QString &status) {
-            return m_savedLogs->fileFor(id, status);
-        },
-        [this](TaskStore::TaskId id, const QString &file) { m_savedLogs->restore(id, file); });
-    connect(m_savedList.get(), &SavedTaskList::saved, this, [this] { m_savedLogs->sweep(); });
-    // A failed task tells why when the pointer rests on it.
-    m_tasks.setToolTipSource([this](int row) {
-        if (m_tasks.cell(row, ItemField::Status) != TaskStatus::Failed)
-            return QString();
-        return m_batch->logs().failureSummary(m_tasks.taskId(row));
-    });
 
     ToolBar1 = m_toolBar = new TMainToolBar(this);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
@@ -135,8 +100,9 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     auto *column = new QVBoxLayout(panMain);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_taskList = new TTaskListPanel(m_tasks, *m_undo, *m_intake, *m_batch, m_platform, *this,
-                                    *m_profilePanel, panMain);
+    m_taskList =
+        new TTaskListPanel(m_session->tasks(), m_session->undo(), m_session->intake(),
+                           m_session->batch(), m_platform, *this, *m_profilePanel, panMain);
     ltvTask = m_taskList->ltvTask;
     panbg = m_taskList->panbg;
     labProductName = panbg->labProductName;
@@ -156,13 +122,11 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     buildShortcuts();
     setReadingTabOrder();
 
-    connect(m_batch.get(), &BatchRun::profileNotSaved, this, &TMainForm::reportProfileNotSaved);
-    connect(m_batch.get(), &BatchRun::progressPanelShown, this, [this](bool shown) {
+    connect(&m_session->batch(), &BatchRun::profileNotSaved, this,
+            &TMainForm::reportProfileNotSaved);
+    connect(&m_session->batch(), &BatchRun::progressPanelShown, this, [this](bool shown) {
         m_bottomPanels->setCurrentWidget(shown ? panBottomLeft : panBottomCenter);
     });
-    // The task about to be converted is on disk before its encoder starts.
-    connect(m_batch.get(), &BatchRun::conversionStarting, m_savedList.get(),
-            &SavedTaskList::saveNow);
 
     FormCreate(args);
 }
@@ -198,7 +162,7 @@ void TMainForm::connectToolBar()
     click(tbtnSetting, this, &TMainForm::tbtnSettingClick);
     click(tbtnAbout, this, &TMainForm::tbtnAboutClick);
     click(tbtnHelp, this, &TMainForm::tbtnHelpClick);
-    m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart});
+    m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear}, tbtnStart);
     m_taskList->setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(false);
     tbtnPause->setEnabled(false);
@@ -224,15 +188,16 @@ void TMainForm::buildBottomBar()
     connect(cmbProfile, &QComboBox::activated, this, &TMainForm::cmbProfileChange);
     connect(bbtnSetting, &QPushButton::clicked, this, &TMainForm::bbtnSettingClick);
     // While files are being added, and after an intake that left files out.
-    m_intakeController = new TIntakeController(m_tasks, *m_intake, *m_probes, *m_batch, m_platform,
-                                               *m_taskList, panBottomCenter, this);
+    m_intakeController =
+        new TIntakeController(m_session->tasks(), m_session->intake(), m_session->probes(),
+                              m_session->batch(), m_platform, *m_taskList, panBottomCenter, this);
     m_intakeController->setOutputFolderSource([this] { return edtOutputdir->text(); });
     labAdding = m_intakeController->labAdding;
     pgbAdding = m_intakeController->pgbAdding;
     btnNotAdded = m_intakeController->btnNotAdded;
     m_idlePanel->addIntakeRows(labAdding, pgbAdding, btnNotAdded);
 
-    panBottomLeft = m_runPanel = new TRunPanel(*m_batch, m_platform, grids(), panBottom);
+    panBottomLeft = m_runPanel = new TRunPanel(m_session->batch(), m_platform, grids(), panBottom);
     m_runPanel->setProfileSource([this] { return profilePath(profileName()); });
     labConvertingFile = m_runPanel->labConvertingFile;
     labElapsed = m_runPanel->labElapsed;
@@ -256,6 +221,7 @@ void TMainForm::buildBottomBar()
     });
     connect(m_runPanel, &TRunPanel::runModeChanged, this,
             [this](bool running) { running ? EnterRunMode() : LeaveRunMode(); });
+    connect(m_taskList, &TTaskListPanel::noteShown, m_runPanel, &TRunPanel::showNote);
     connect(m_runPanel, &TRunPanel::outputPathMissing, edtOutputdir,
             [this] { edtOutputdir->setFocus(); });
 
@@ -294,8 +260,19 @@ void TMainForm::buildShortcuts()
     addActions({AddFiles1, AddDirectorys1, Undo1});
     m_toolBar->addKey(this, tbtnStart, Qt::Key_F5);
     m_toolBar->addKey(this, tbtnHelp, Qt::Key_F1);
-    // Escape belongs to the grids' editors while no run is going on.
-    m_stopKey = m_toolBar->addKey(this, tbtnStop, Qt::Key_Escape);
+    // Escape stops a run; in an editor of the Output grid it drops the edit.
+    m_stopKey = new QAction(tbtnStop->accessibleName(), this);
+    m_stopKey->setShortcut(Qt::Key_Escape);
+    connect(m_stopKey, &QAction::triggered, this, [this] {
+        if (QWidget *editor = vleOutput->openEditor()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(editor, &escape);
+        } else if (tbtnStop->isEnabled()) {
+            tbtnStop->click();
+        }
+    });
+    addAction(m_stopKey);
+    m_toolBar->showKey(tbtnStop, Qt::Key_Escape);
     m_stopKey->setEnabled(false);
     const std::pair<QToolButton *, QKeySequence> listKeys[] = {
         {tbtnAddFile, AddFiles1->shortcut()},
@@ -424,6 +401,17 @@ bool TMainForm::skipExisting() const
     return m_settingForm && m_settingForm->rdbSkip->isChecked();
 }
 
+bool TMainForm::verifyOutputs() const
+{
+    return m_settingForm ? m_settingForm->chkVerify->isChecked() : true;
+}
+
+bool TMainForm::trashSources() const
+{
+    return m_settingForm && m_settingForm->chkVerify->isChecked() &&
+           m_settingForm->chkTrash->isChecked();
+}
+
 bool TMainForm::autoOpenDir() const
 {
     return m_settingForm ? m_settingForm->chkOpenDir->isChecked() : true;
@@ -481,35 +469,31 @@ void TMainForm::tbtnHelpClick()
 
 void TMainForm::setProcessControl(ProcessControl *control)
 {
-    m_batch->setProcessControl(control);
-    m_runPanel->showRunState(m_batch->RunState());
+    m_session->batch().setProcessControl(control);
+    m_runPanel->showRunState(m_session->batch().RunState());
 }
 
 void TMainForm::EnterRunMode()
 {
     panPreview->stopPlayback();
-    tbtnAddFile->setEnabled(false);
-    tbtnAddDir->setEnabled(false);
-    m_taskList->setTaskButtonsEnabled(false);
+    // The queue stays open: tasks may be added, and those not started yet
+    // removed, moved and edited (in the Output grid) while the run goes on.
+    m_taskList->setRunMode(true);
     tbtnStop->setEnabled(true);
     m_stopKey->setEnabled(true);
     tbtnSetting->setEnabled(false);
-    ltvTask->setEnabled(false);
     panSplitter->setEnabled(false);
-    gpbProfile->setEnabled(false);
+    m_profilePanel->setProfileEditable(false);
 }
 
 void TMainForm::LeaveRunMode()
 {
-    tbtnAddFile->setEnabled(true);
-    tbtnAddDir->setEnabled(true);
-    m_taskList->setTaskButtonsEnabled(true);
+    m_taskList->setRunMode(false);
     tbtnStop->setEnabled(false);
     m_stopKey->setEnabled(false);
     tbtnSetting->setEnabled(true);
-    ltvTask->setEnabled(true);
     panSplitter->setEnabled(true);
-    gpbProfile->setEnabled(true);
+    m_profilePanel->setProfileEditable(true);
 }
 
 void TMainForm::cmbProfileChange()
@@ -522,7 +506,7 @@ void TMainForm::cmbProfileChange()
         return;
     QString notSaved;
     LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path), &notSaved);
-    m_intake->setOutputExtension(m_outputExt);
+    m_session->intake().setOutputExtension(m_outputExt);
     m_profilePanel->fitSectionsToProfile();
     if (!notSaved.isEmpty())
         reportProfileNotSaved(path, notSaved);
@@ -562,8 +546,8 @@ void TMainForm::FormShow()
     // up: the start never waits for intake, and a list file that cannot be
     // read is told over the window.
     if (!m_args.isEmpty())
-        QTimer::singleShot(0, this,
-                           [this] { m_intake->CommandLineIntake(std::exchange(m_args, {})); });
+        QTimer::singleShot(
+            0, this, [this] { m_session->intake().CommandLineIntake(std::exchange(m_args, {})); });
 }
 
 void TMainForm::RestorePreferences()
@@ -590,21 +574,12 @@ void TMainForm::RestorePreferences()
 
 void TMainForm::RestoreSession()
 {
-    if (m_savedList->started())
+    if (m_session->started())
         return;
-    if (!m_hadArgs) {
-        m_savedList->offerRestore(
-            [this](TaskStore::TaskId id, const QString &output) {
-                m_batch->setUnfinishedOutput(id, output);
-            },
-            [this](TaskStore::TaskId id) { m_intake->probeAgain(id); });
-        if (m_tasks.count() > 0)
-            panbg->hide();
-        m_taskList->enableTaskButtonsIfAny();
-    }
-    m_savedLogs->removeUnclaimed();
-    m_savedList->start();
-    m_savedList->saveNow();
+    m_session->start(!m_hadArgs);
+    if (m_session->tasks().count() > 0)
+        panbg->hide();
+    m_taskList->enableTaskButtonsIfAny();
 }
 
 QStringList TMainForm::takeStartupErrors()
@@ -630,7 +605,7 @@ void TMainForm::StorePreferences()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (m_batch->RunState() != BatchRun::Idle && !m_autoClosing) {
+    if (m_session->batch().RunState() != BatchRun::Idle && !m_autoClosing) {
         if (!m_closingForSignal &&
             m_platform.messageBox(
                 tr("A conversion is in progress. Do you want to stop it and exit?"), tr("Exit"),
@@ -638,14 +613,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        m_batch->stopForClose();
+        m_session->batch().stopForClose();
     }
     StorePreferences();
     // What is left to do is there at the next start.
-    m_savedList->saveNow();
+    m_session->savedList().saveNow();
     event->accept();
     // No probe outlives the window, and no intake goes on without it.
-    m_intake->cancel();
+    m_session->intake().cancel();
     // The program ends with this window: a dialog still open would keep it
     // running without a main window.
     QList<QWidget *> dialogs{m_settingForm, m_aboutForm, m_sizeForm, m_taskList->logForm()};

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "engine/encoderprocess.h"
 #include "engine/runhost.h"
-#include "engine/taskstore.h"
 #include "settings/apppaths.h"
 #include "settings/profilegrids.h"
+#include "ui/windowsession.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -12,13 +11,11 @@
 #include <memory>
 
 class BatchRun;
-class OutputRecords;
 class Platform;
 class PreviewPlayer;
 class ProcessControl;
 class ProbeQueue;
 class SavedTaskList;
-class SavedTaskLogs;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -37,7 +34,6 @@ class QTreeView;
 class QVideoWidget;
 class TAboutForm;
 class TaskIntake;
-class TaskUndo;
 class TGridSection;
 class TIdlePanel;
 class TIntakeController;
@@ -106,12 +102,12 @@ public:
     // it in the user's language.
     QString profileName() const;
 
-    TaskStore &tasks() { return m_tasks; }
-    TaskIntake &intake() { return *m_intake; }
-    ProbeQueue &probes() { return *m_probes; }
-    EncoderProcess &encoder() { return m_encoder; }
-    BatchRun &batch() { return *m_batch; }
-    SavedTaskList &savedTaskList() { return *m_savedList; }
+    TaskStore &tasks() { return m_session->tasks(); }
+    TaskIntake &intake() { return m_session->intake(); }
+    ProbeQueue &probes() { return m_session->probes(); }
+    EncoderProcess &encoder() { return m_session->encoder(); }
+    BatchRun &batch() { return m_session->batch(); }
+    SavedTaskList &savedTaskList() { return m_session->savedList(); }
     ProfileGrids grids() const;
 
     // The window's parts.
@@ -125,6 +121,8 @@ public:
     QString outputExtension() const override { return m_outputExt; }
     bool overwrite() const override;
     bool skipExisting() const override;
+    bool verifyOutputs() const override;
+    bool trashSources() const override;
     bool autoOpenDir() const override;
     bool autoExit() const override;
     bool autoTurnOff() const override;
@@ -239,17 +237,9 @@ private:
     bool m_restoring = false;
     bool m_hadArgs = false;
 
-    TaskStore m_tasks;
-    std::unique_ptr<TaskUndo> m_undo;
+    WindowSession *m_session = nullptr;       // the tasks, the run and what they need
     QAction *m_stopKey = nullptr;             // Escape, while a run goes on
     QStackedLayout *m_bottomPanels = nullptr; // the idle and the progress panel
-    EncoderProcess m_encoder;
-    std::unique_ptr<OutputRecords> m_outputRecords;
-    std::unique_ptr<ProbeQueue> m_probes;
-    std::unique_ptr<TaskIntake> m_intake;
-    std::unique_ptr<BatchRun> m_batch;
-    std::unique_ptr<SavedTaskList> m_savedList;
-    std::unique_ptr<SavedTaskLogs> m_savedLogs;
 
     TMainToolBar *m_toolBar = nullptr;
     TProfilePanel *m_profilePanel = nullptr;

@@ -96,6 +96,12 @@ ProfileGrids TProfilePanel::grids() const
     return ProfileGrids{m_videoValues, m_audioValues, m_advancedValues};
 }
 
+void TProfilePanel::setProfileEditable(bool editable)
+{
+    for (TGridSection *section : {panVideo, panAudio, panAdvanced})
+        section->setEnabled(editable);
+}
+
 void TProfilePanel::setSizeForm(TSizeForm *form)
 {
     m_sizeForm = form;

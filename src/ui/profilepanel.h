@@ -27,6 +27,9 @@ public:
     void setSizeForm(TSizeForm *form);
     // A profile was loaded: each grid shows its rows.
     void fitSectionsToProfile();
+    // The profile's grids (Video, Audio, Advanced) take input or not; the
+    // Output grid, which holds the selected task's values, always does.
+    void setProfileEditable(bool editable);
 
     QGroupBox *gpbProfile = nullptr;
     QSplitter *splPreview = nullptr;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -37,7 +38,17 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     progress->addWidget(PanelLabel(tr("Converting:"), this), 0, 0);
     labConvertingFile = PanelLabel(tr("No File"), this, "labConvertingFile");
     labConvertingFile->setMinimumWidth(1); // a long name is cut, never widens the window
-    progress->addWidget(labConvertingFile, 0, 1, 1, 2);
+    // The status area, at the right of the file's name, which gives way to
+    // it while it shows; neither widens the window.
+    labNote = PanelLabel(QString(), this, "labNote");
+    labNote->setMinimumWidth(1);
+    labNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labNote->setAccessibleName(tr("Status"));
+    auto *fileRow = new QHBoxLayout;
+    fileRow->setSpacing(8);
+    fileRow->addWidget(labConvertingFile, 1);
+    fileRow->addWidget(labNote);
+    progress->addLayout(fileRow, 0, 1, 1, 2);
     progress->addWidget(PanelLabel(tr("Time Elapsed:"), this), 1, 0);
     auto *times = new QHBoxLayout;
     times->setSpacing(8);
@@ -89,10 +100,26 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
         if (m_taskbarPercent >= 0)
             showTaskbarProgress(p);
     });
-    connect(&m_batch, &BatchRun::progressPanelShown, this,
-            [this](bool shown) { showTaskbarProgress(shown ? 0 : -1); });
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    m_noteTimer->setInterval(NoteMs);
+    connect(m_noteTimer, &QTimer::timeout, this, [this] { showNote(QString()); });
+    connect(&m_batch, &BatchRun::progressPanelShown, this, [this](bool shown) {
+        showTaskbarProgress(shown ? 0 : -1);
+        showNote(QString());
+    });
     connect(&m_batch, &BatchRun::runCompleted, this, &TRunPanel::notifyRunCompleted);
     connect(&m_batch, &BatchRun::runStateChanged, this, &TRunPanel::showRunState);
+}
+
+void TRunPanel::showNote(const QString &text)
+{
+    labNote->setText(text);
+    labNote->setToolTip(text);
+    if (text.isEmpty())
+        m_noteTimer->stop();
+    else
+        m_noteTimer->start();
 }
 
 void TRunPanel::setProfileSource(std::function<QString()> source)

@@ -12,6 +12,7 @@ class QToolButton;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
+class QTimer;
 
 // The progress panel of a batch run, in the bottom bar while the run goes
 // on: the file being converted, the elapsed and the remaining time and the
@@ -34,10 +35,16 @@ public:
     void setRunControls(QToolButton *pause, QAction *pauseEntry, QAction *stopAfterCurrent);
     // The run's commands as the run's state has it.
     void showRunState(int state);
+    // The status area: a short note on a command that could not act (a
+    // task being converted cannot be removed, say), shown for NoteMs or
+    // until the run ends; it asks for nothing.
+    void showNote(const QString &text);
+    static constexpr int NoteMs = 6000;
 
     QLabel *labConvertingFile = nullptr, *labElapsed = nullptr, *labRemaining = nullptr;
     QProgressBar *pgbCurrent = nullptr, *pgbTotal = nullptr;
     QLabel *labCurProgress = nullptr, *labTotalProgress = nullptr;
+    QLabel *labNote = nullptr;
     // The encoder's output of the current task, never shown.
     QPlainTextEdit *Memo1 = nullptr;
 
@@ -73,4 +80,5 @@ private:
     QToolButton *m_pause = nullptr;
     QAction *m_pauseEntry = nullptr, *m_stopAfterCurrent = nullptr;
     int m_taskbarPercent = -1; // -1: not shown
+    QTimer *m_noteTimer = nullptr;
 };

@@ -52,7 +52,7 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
         connect(parent, &QObject::destroyed, this, [this] { delete this; });
     setWindowTitle(tr("Settings"));
     // The designed height, and a row for the language.
-    setFixedSize(391, 498 + LanguageRows);
+    setFixedSize(415, 542 + LanguageRows);
     setModal(false);
 
     addDesignedRows(m_video, {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
@@ -66,7 +66,7 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
 
     pgcSetting = new QTabWidget(this);
     pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
-    pgcSetting->setGeometry(8, 8, 375, 442 + LanguageRows);
+    pgcSetting->setGeometry(8, 8, 399, 486 + LanguageRows);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
@@ -78,14 +78,14 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
 
     btnDefault = new QPushButton(tr("&Load Default"), this);
     btnDefault->setObjectName(QStringLiteral("btnDefault"));
-    btnDefault->setGeometry(8, 462 + LanguageRows, 100, 25);
+    btnDefault->setGeometry(8, 506 + LanguageRows, 100, 25);
     btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(218, 462 + LanguageRows, 80, 25);
+    btnOK->setGeometry(242, 506 + LanguageRows, 80, 25);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(303, 462 + LanguageRows, 80, 25);
+    btnCancel->setGeometry(327, 506 + LanguageRows, 80, 25);
     connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
@@ -142,22 +142,33 @@ void TSettingForm::buildGeneralPage()
     chkTurnoff = new QCheckBox(tr("Turn off the computer when the task is completed."), TabSheet1);
     chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
     chkTurnoff->setGeometry(12, 138, 355, 19);
+    // Each output checked once converted; then, when asked, its source goes
+    // to the Trash.
+    chkVerify = new QCheckBox(tr("Check each output after converting"), TabSheet1);
+    chkVerify->setObjectName(QStringLiteral("chkVerify"));
+    chkVerify->setGeometry(12, 160, 355, 19);
+    chkVerify->setChecked(true);
+    chkTrash =
+        new QCheckBox(tr("Move each source to the Trash once its output is checked"), TabSheet1);
+    chkTrash->setObjectName(QStringLiteral("chkTrash"));
+    chkTrash->setGeometry(12, 182, 379, 19);
+    connect(chkVerify, &QCheckBox::toggled, chkTrash, &QWidget::setEnabled);
 
     // How many files are converted side by side (1: one after another).
     labConversions = new QLabel(tr("Simultaneous conversions:"), TabSheet1);
     labConversions->setObjectName(QStringLiteral("labConversions"));
     labConversions->adjustSize();
-    labConversions->move(Left, 164);
+    labConversions->move(Left, 208);
     spnConversions = new QSpinBox(TabSheet1);
     spnConversions->setObjectName(QStringLiteral("spnConversions"));
     spnConversions->setRange(1, MaxSimultaneousConversions());
     spnConversions->setValue(1);
-    spnConversions->setGeometry(labConversions->geometry().right() + 6, 160, 56, 23);
+    spnConversions->setGeometry(labConversions->geometry().right() + 6, 204, 56, 23);
     labConversions->setBuddy(spnConversions);
 
     gpbOverWrite = new QGroupBox(tr("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
-    gpbOverWrite->setGeometry(12, 188, 345, 102);
+    gpbOverWrite->setGeometry(12, 232, 345, 102);
     rdbOverWrite = new QRadioButton(tr("Overwrite"), gpbOverWrite);
     rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
     rdbOverWrite->setGeometry(14, 26, 320, 19);
@@ -173,7 +184,7 @@ void TSettingForm::buildGeneralPage()
     // at a time, and by what.
     gpbAdding = new QGroupBox(tr("Adding Files"), TabSheet1);
     gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
-    gpbAdding->setGeometry(12, 292, 345, 118);
+    gpbAdding->setGeometry(12, 336, 345, 118);
     chkSubfolders = new QCheckBox(tr("Include subfolders"), gpbAdding);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
     chkSubfolders->setGeometry(14, 22, 320, 19);
@@ -201,25 +212,26 @@ void TSettingForm::buildGeneralPage()
     labLanguage = new QLabel(tr("Language:"), TabSheet1);
     labLanguage->setObjectName(QStringLiteral("labLanguage"));
     labLanguage->adjustSize();
-    labLanguage->move(Left, 420);
+    labLanguage->move(Left, 464);
     cmbLanguage = new QComboBox(TabSheet1);
     cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
     cmbLanguage->addItem(tr("System default"), QString());
     for (const Language &language : Languages())
         cmbLanguage->addItem(language.nativeName, language.code);
     const int languageLeft = labLanguage->geometry().right() + 6;
-    cmbLanguage->setGeometry(languageLeft, 416,
+    cmbLanguage->setGeometry(languageLeft, 460,
                              qMin(qMax(180, cmbLanguage->sizeHint().width()), Right - languageLeft),
                              23);
     labLanguage->setBuddy(cmbLanguage);
     labLanguageNote = new QLabel(tr("The language changes at the next start."), TabSheet1);
     labLanguageNote->setObjectName(QStringLiteral("labLanguageNote"));
-    labLanguageNote->setGeometry(Left, 442, Right - Left, 17);
+    labLanguageNote->setGeometry(Left, 486, Right - Left, 17);
 
     // Long captions take the width they need.
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
-          static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkSubfolders),
+          static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkVerify),
+          static_cast<QAbstractButton *>(chkTrash), static_cast<QAbstractButton *>(chkSubfolders),
           static_cast<QAbstractButton *>(chkKeepStructure),
           static_cast<QAbstractButton *>(chkProbeEncoder)})
         b->resize(qMax(b->width(), b->sizeHint().width()),
@@ -454,6 +466,8 @@ PreferenceValues TSettingForm::preferences() const
     v.skip = rdbSkip->isChecked();
     v.simultaneousConversions = spnConversions->value();
     v.language = cmbLanguage->currentData().toString();
+    v.verifyOutputs = chkVerify->isChecked();
+    v.trashSources = chkTrash->isChecked();
     return v;
 }
 
@@ -477,6 +491,8 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     chkSubfolders->setChecked(values.includeSubfolders);
     chkKeepStructure->setChecked(values.keepFolderStructure);
     chkProbeEncoder->setChecked(values.probeWithEncoderOnly);
+    chkVerify->setChecked(values.verifyOutputs);
+    chkTrash->setChecked(values.trashSources);
     // A language this version does not know is kept as it is.
     int language = cmbLanguage->findData(values.language);
     if (language < 0) {

@@ -83,6 +83,8 @@ public:
     QCheckBox *chkOpenDir;
     QCheckBox *chkExit;
     QCheckBox *chkTurnoff;
+    QCheckBox *chkVerify;
+    QCheckBox *chkTrash;
     QGroupBox *gpbOverWrite;
     QRadioButton *rdbOverWrite;
     QRadioButton *rdbRename;

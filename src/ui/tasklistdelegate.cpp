@@ -54,7 +54,10 @@ void TTaskListDelegate::initStyleOption(QStyleOptionViewItem *option,
                                         const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    const QString status = index.siblingAtColumn(StatusColumn).data().toString();
+    QString status = index.siblingAtColumn(StatusColumn).data().toString();
+    // A converting task's status carries its percentage.
+    if (status.startsWith(TaskStatus::Converting + u' '))
+        status = TaskStatus::Converting;
     if (status == TaskStatus::Failed)
         option->palette.setColor(QPalette::Text, ErrorColour(option->palette));
     if (index.column() != StatusColumn)

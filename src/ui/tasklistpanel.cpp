@@ -25,6 +25,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSet>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <cmath>
@@ -85,6 +86,13 @@ TTaskListPanel::TTaskListPanel(TaskStore &tasks, TaskUndo &undo, TaskIntake &int
         ltvTaskClick();
     });
     connect(m_outputGrid, &TValueListEditor::validate, this, &TTaskListPanel::vleOutputValidate);
+    // A task the run has taken keeps its name and times.
+    m_outputGrid->setEditVeto([this] {
+        const QString note = m_outputRow >= 0 ? takenNote(m_outputRow, true) : QString();
+        if (!note.isEmpty())
+            emit noteShown(note);
+        return !note.isEmpty();
+    });
     connect(m_preview, &TPreviewPane::playRequested, this, &TTaskListPanel::sbtnPlayClick);
     listRow->addWidget(ltvTask);
     // Over the empty list, as large as the list.
@@ -135,21 +143,42 @@ void TTaskListPanel::buildMenu()
     });
 }
 
-void TTaskListPanel::setTaskButtons(const QList<QToolButton *> &buttons)
+void TTaskListPanel::setTaskButtons(const QList<QToolButton *> &buttons, QToolButton *start)
 {
     m_taskButtons = buttons;
+    m_startButton = start;
 }
 
 void TTaskListPanel::setTaskButtonsEnabled(bool enabled)
 {
     for (QToolButton *b : m_taskButtons)
         b->setEnabled(enabled);
+    if (m_startButton)
+        m_startButton->setEnabled(enabled && !m_runMode);
 }
 
 void TTaskListPanel::enableTaskButtonsIfAny()
 {
     if (m_tasks.count() > 0)
         setTaskButtonsEnabled(true);
+}
+
+void TTaskListPanel::setRunMode(bool running)
+{
+    m_runMode = running;
+    setTaskButtonsEnabled(m_tasks.count() > 0);
+}
+
+QString TTaskListPanel::takenNote(int row, bool edit) const
+{
+    if (!m_batch.hasTaken(m_tasks.taskId(row)))
+        return {};
+    const bool converting = m_tasks.cell(row, ItemField::Status) == TaskStatus::Converting;
+    if (edit)
+        return converting ? tr("A converting task cannot be edited.")
+                          : tr("A finished task cannot be edited until the run ends.");
+    return converting ? tr("A converting task cannot be removed.")
+                      : tr("A finished task cannot be removed until the run ends.");
 }
 
 void TTaskListPanel::setProfileExtensions(const QStringList &extensions)
@@ -162,8 +191,28 @@ void TTaskListPanel::scaleColumns(double scale)
     m_listWidth = int(m_listWidth * scale);
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {
         m_columnWidths[c] = int(m_columnWidths[c] * scale);
+        // Status shows a converting task's percentage whole.
+        if (c == TaskStore::ColumnCount - 1)
+            m_columnWidths[c] = std::max(m_columnWidths[c], statusWidth());
         ltvTask->header()->resizeSection(c, m_columnWidths[c]);
     }
+}
+
+int TTaskListPanel::statusWidth() const
+{
+    // The widest status text and its icon (as high as the font), each with
+    // the style's margins on both sides, and a pixel to spare on each side
+    // of the cell.
+    const QFontMetrics fm = ltvTask->fontMetrics();
+    const int margin =
+        ltvTask->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ltvTask) + 1;
+    // In the user's language.
+    int widest = fm.horizontalAdvance(TaskStore::tr("Converting %1%").arg(100));
+    for (const QString &s :
+         {TaskStatus::Probing, TaskStatus::OK, TaskStatus::Converting, TaskStatus::Complete,
+          TaskStatus::Stop, TaskStatus::Failed, TaskStatus::Skipped})
+        widest = std::max(widest, fm.horizontalAdvance(DisplayStatus(s)));
+    return widest + fm.height() + 4 * margin + 2;
 }
 
 bool TTaskListPanel::welcomeVisible() const
@@ -214,7 +263,19 @@ void TTaskListPanel::clearOutputValues()
 void TTaskListPanel::tbtnRemoveClick()
 {
     m_outputGrid->endEdit();
-    m_undo.remove(selectedRows());
+    // The tasks a run has taken stay; a converting one is named first.
+    QList<int> rows;
+    QString note;
+    for (int row : selectedRows()) {
+        const QString why = takenNote(row, false);
+        if (why.isEmpty())
+            rows << row;
+        else if (note.isEmpty() || m_tasks.cell(row, ItemField::Status) == TaskStatus::Converting)
+            note = why;
+    }
+    m_undo.remove(rows);
+    if (!note.isEmpty())
+        emit noteShown(note);
     // Every selected task is gone: the Output values are emptied.
     ltvTaskClick();
     if (m_tasks.count() == 0)
@@ -224,14 +285,25 @@ void TTaskListPanel::tbtnRemoveClick()
 void TTaskListPanel::tbtnClearClick()
 {
     m_outputGrid->endEdit();
-    m_undo.clear();
+    // During a run only the tasks it has not started go.
+    QList<int> rows;
+    for (int row = 0; row < m_tasks.count(); ++row)
+        if (!m_batch.hasTaken(m_tasks.taskId(row)))
+            rows << row;
+    if (rows.size() == m_tasks.count()) {
+        m_undo.clear();
+    } else {
+        m_undo.remove(rows, TaskUndo::Kind::Clear);
+        emit noteShown(tr("The converting and finished tasks stay until the run ends."));
+    }
     ltvTaskClick();
-    setTaskButtonsEnabled(false);
+    if (m_tasks.count() == 0)
+        setTaskButtonsEnabled(false);
 }
 
 void TTaskListPanel::Undo1Click()
 {
-    // The list is disabled during a run: nothing comes back then.
+    // Tasks put back during a run join it as tasks not started.
     if (!ltvTask->isEnabled() || !m_undo.canUndo())
         return;
     m_outputGrid->endEdit();
@@ -355,6 +427,12 @@ void TTaskListPanel::vleOutputValidate(int)
     const int row = m_outputRow;
     if (row < 0 || row >= m_tasks.count())
         return;
+    // Its conversion began while the edit was open: the values stay.
+    if (const QString note = takenNote(row, true); !note.isEmpty()) {
+        emit noteShown(note);
+        ltvTaskClick();
+        return;
+    }
     ltvItemData record;
     m_tasks.GetItemData(row, ItemField::All, record);
     const ltvItemData edited =
@@ -414,14 +492,9 @@ void TTaskListPanel::ltvTaskResized(int newWidth)
     // the file names' column gives up what the others then take beyond the
     // list's width.
     const QFontMetrics fm = ltvTask->fontMetrics();
-    int status = 0;
-    for (const QString &s :
-         {TaskStatus::Probing, TaskStatus::OK, TaskStatus::Converting, TaskStatus::Complete,
-          TaskStatus::Stop, TaskStatus::Failed, TaskStatus::Skipped})
-        status = std::max(status, fm.horizontalAdvance(DisplayStatus(s)));
     const int least[TaskStore::ColumnCount] = {
         MinColumnWidth, fm.horizontalAdvance(QStringLiteral("00:00:00.00")) + 12,
-        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12, status + 36};
+        fm.horizontalAdvance(QStringLiteral(" 1920x1080")) + 12, statusWidth()};
     int widths[TaskStore::ColumnCount];
     int sum = 0;
     for (int c = 0; c < TaskStore::ColumnCount; ++c) {

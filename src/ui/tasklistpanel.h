@@ -28,7 +28,10 @@ class ValueListModel;
 // Undo, Move Up and Down, the pop-up menu and the list's keys, opening a
 // task in the preview and its log; the column widths, the welcome panel
 // over the empty list, and the Output grid, which shows and takes the
-// values of the first selected task.
+// values of the first selected task. During a run the list stays open: the
+// tasks the run has not started may be removed, moved and edited, and
+// tasks added join the run; a task being converted or already ended by the
+// run is kept as it is, and the command tells why (noteShown).
 class TTaskListPanel : public QWidget
 {
     Q_OBJECT
@@ -40,10 +43,13 @@ public:
                    QWidget *parent = nullptr);
     ~TTaskListPanel() override;
 
-    // The toolbar's task buttons, enabled while there are tasks to act on.
-    void setTaskButtons(const QList<QToolButton *> &buttons);
+    // The toolbar's task buttons and Start, enabled while there are tasks
+    // to act on (Start not during a run).
+    void setTaskButtons(const QList<QToolButton *> &buttons, QToolButton *start);
     void setTaskButtonsEnabled(bool enabled);
     void enableTaskButtonsIfAny();
+    // The window enters or leaves its running state.
+    void setRunMode(bool running);
     // The catalogue's output extensions: a typed name ending in one of them
     // (or in a source's) has an extension, any other dot is part of the name.
     void setProfileExtensions(const QStringList &extensions);
@@ -86,13 +92,23 @@ public slots:
     // A probe that ended: the Output grid shows the times it found.
     void taskProbed(int row);
 
+signals:
+    // A command was refused for the tasks a run has taken: why, for the
+    // status area.
+    void noteShown(const QString &note);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
     void clearOutputValues();
+    // Why the task in row may not be removed (or edited) now: the run is
+    // converting it or has ended it. Empty when it may.
+    QString takenNote(int row, bool edit) const;
     void ltvTaskResized(int newWidth);
+    // The least width of the Status column: "Converting 100%" with its icon.
+    int statusWidth() const;
 
     TaskStore &m_tasks;
     TaskUndo &m_undo;
@@ -105,6 +121,8 @@ private:
     ValueListModel *m_outputValues;
     TPreviewPane *m_preview;
     QList<QToolButton *> m_taskButtons;
+    QToolButton *m_startButton = nullptr;
+    bool m_runMode = false;
     QStringList m_profileExtensions;
     int m_listWidth = 562;
     // The columns' widths as the column rule gives them, before the lower

@@ -263,6 +263,10 @@ bool TValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEven
 {
     if (index.column() != 1 || editRefused())
         return false;
+    const bool opens =
+        trigger == AllEditTriggers || (trigger != NoEditTriggers && (editTriggers() & trigger));
+    if (opens && state() != EditingState && m_editVeto && m_editVeto())
+        return false;
     return QTableView::edit(index, trigger, event);
 }
 

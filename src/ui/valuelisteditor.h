@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 
 class TValueListDelegate;
 
@@ -51,6 +52,9 @@ public:
     void setNoTaskGuard();
     // True while the guard refuses edits.
     bool editRefused() const;
+    // Asked whenever an editor is about to open: true refuses the edit (the
+    // veto tells why itself). None by default.
+    void setEditVeto(std::function<bool()> veto) { m_editVeto = std::move(veto); }
     // The balloon tip attached to this grid by the guard, or nullptr.
     TBalloonTip *balloonTip() const { return m_balloon; }
 
@@ -101,6 +105,7 @@ private:
     QString m_guardKey;
     QString m_tipTitle;
     QString m_tipText;
+    std::function<bool()> m_editVeto;
     QPointer<TBalloonTip> m_balloon;
     int m_keyWidth = 95;
     bool m_keyWidthSet = false; // by the user, dragging the border

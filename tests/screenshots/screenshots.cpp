@@ -4,6 +4,7 @@
 //   screenshots [--point-size N] [--language CODE] <outdir>
 // With --point-size, the windows get that desktop font size; with
 // --language, they speak that language (de, ja, ..., pseudo).
+#include "engine/batchrun.h"
 #include "engine/probequeue.h"
 #include "settings/valuelistmodel.h"
 #include "support/mainformfixture.h"
@@ -219,6 +220,9 @@ int main(int argc, char **argv)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!caught && f.form->pgbCurrent->value() >= 20) {
             caught = true;
+            // The status area's note on a converting task that was to go.
+            f.form->taskList().selectRows({f.form->batch().currentTask()});
+            f.form->taskList().tbtnRemoveClick();
             save(f.form.get(), QStringLiteral("main-running"));
             // The widest the percentage labels get.
             f.form->labCurProgress->setText(QStringLiteral("100%"));
