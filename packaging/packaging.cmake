@@ -40,7 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.larkspur-media.example")
 # pictures, and the GStreamer plugins that decode every accepted source type
 # for the preview (demuxers of MPEG programs and ASF are in bad and ugly).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, libqt6svg6, \
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, libqt6svg6, qt6-translations-l10n, \
 gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, \
 gstreamer1.0-plugins-ugly, gstreamer1.0-libav")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -7,10 +7,11 @@ QC_PACKAGES=(
     build-essential cmake ninja-build clang-format pkg-config
     clang libclang-rt-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     ffmpeg libavformat-dev libavcodec-dev libavutil-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-plugins-ugly gstreamer1.0-libav
-    xvfb xauth dbus fonts-dejavu-core
+    xvfb xauth dbus fonts-dejavu-core fonts-wqy-microhei
     "$@"
 )
 missing=()

@@ -3,6 +3,7 @@
 #include "engine/encoderprocess.h"
 #include "engine/itemdata.h"
 #include "engine/runhost.h"
+#include "engine/sourcetrash.h"
 #include "engine/taskstore.h"
 #include "engine/tasktext.h"
 #include "platform/recordingplatform.h"
@@ -17,10 +18,12 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
@@ -40,12 +43,16 @@ public:
     bool openDir = false;
     bool exitOn = false;
     bool turnOff = false;
+    bool verify = false;
+    bool trash = false;
     int closeCount = 0;
 
     QString outputDirectory() const override { return dir; }
     QString outputExtension() const override { return ext; }
     bool overwrite() const override { return overwriteOn; }
     bool skipExisting() const override { return skipOn; }
+    bool verifyOutputs() const override { return verify; }
+    bool trashSources() const override { return trash; }
     bool autoOpenDir() const override { return openDir; }
     bool autoExit() const override { return exitOn; }
     bool autoTurnOff() const override { return turnOff; }
@@ -770,6 +777,162 @@ private slots:
         QCOMPARE(testsupport::readFile(h.outDir + "/u.mp4"), "x");
         QVERIFY(h.run->unfinishedOutput(h.tasks.taskId(3)).isEmpty());
         QVERIFY(!h.run->logs().contains(h.tasks.taskId(0)));
+    }
+
+    // With the check on, a cut task expects its cut length, the encoder
+    // reads what the media reader does not, and an audio-only profile needs
+    // no picture (the stand-in's other outputs: the window and tst_cli).
+    void checkedOutputs_data()
+    {
+        QTest::addColumn<QString>("copied"); // what the stand-in writes
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("end");    // from 00:00:01 to end; empty: the whole clip
+        QTest::addColumn<bool>("byEncoder"); // the encoder reads the output, not the reader
+        QTest::addColumn<QString>("reason"); // empty: "Complete"
+        QTest::newRow("half as long, read by the encoder")
+            << "half.avi"
+            << ""
+            << "" << true << "The output is 2.0 s long; 4.0 s were expected.";
+        QTest::newRow("good, read by the encoder") << "full.avi"
+                                                   << ""
+                                                   << "" << true << "";
+        QTest::newRow("audio only profile") << "audio.mkv"
+                                            << " -vn"
+                                            << "" << false << "";
+        QTest::newRow("cut") << "half.avi"
+                             << ""
+                             << "00:00:03" << false << "";
+        QTest::newRow("cut, output whole")
+            << "full.avi"
+            << ""
+            << "00:00:03" << false << "The output is 4.0 s long; 2.0 s were expected.";
+    }
+    void checkedOutputs()
+    {
+        QFETCH(QString, copied);
+        QFETCH(QString, options);
+        QFETCH(QString, end);
+        QFETCH(bool, byEncoder);
+        QFETCH(QString, reason);
+        const QString clips = testsupport::standInOutputs();
+        QVERIFY(!clips.isEmpty());
+        Harness h;
+        h.host.verify = true;
+        if (!byEncoder)
+            h.run->setOutputReader(testsupport::probeHelper());
+        h.addTask(clips + "/full.avi", "00:00:04", end.isEmpty() ? "" : "00:00:01", end);
+        h.script({"probewith " + testsupport::ffmpeg(), "copy " + clips + u'/' + copied});
+        QVERIFY(testsupport::runToEnd(*h.run, options));
+        QCOMPARE(h.status(0), reason.isEmpty() ? "Complete" : "Failed");
+        const QString log = h.run->logs().text(h.tasks.taskId(0));
+        QVERIFY2(log.contains(reason.isEmpty() ? "\nThe output was checked: " : "\n" + reason),
+                 qPrintable(log));
+        QVERIFY(QFileInfo::exists(h.outDir + "/full.mp4")); // kept, also when it failed
+    }
+
+    // With the check on, Skip keeps an existing output only when it passes
+    // the check against its task; any other file of that name is left as it
+    // is and the task converts under its indexed name, unless the file is the
+    // task's own cut-off output, which is replaced.
+    void skipKeepsOnlyFinishedOutputs()
+    {
+        const QString clips = testsupport::standInOutputs();
+        QVERIFY(!clips.isEmpty());
+        Harness h;
+        h.host.verify = h.host.skipOn = true;
+        h.host.overwriteOn = false;
+        h.run->setOutputReader(testsupport::probeHelper());
+        const QString full = clips + "/full.avi";
+        for (const char *n : {"good", "partial", "other", "cut"}) {
+            QVERIFY(QFile::copy(full, h.work.filePath(QStringLiteral("%1.avi").arg(n))));
+            h.addTask(h.work.filePath(QStringLiteral("%1.avi").arg(n)), "00:00:04");
+        }
+        QVERIFY(QFile::copy(full, h.outDir + "/good.mp4"));
+        QVERIFY(QFile::copy(clips + "/half.avi", h.outDir + "/partial.mp4"));
+        QVERIFY(testsupport::writeFile(h.outDir + "/other.mp4", "the user's"));
+        QVERIFY(testsupport::writeFile(h.outDir + "/cut.mp4", "cut off"));
+        h.run->setUnfinishedOutput(h.tasks.taskId(3), h.outDir + "/cut.mp4");
+        h.script(testsupport::standInScript("full.avi"));
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
+        QCOMPARE(h.statuses(), (QStringList{"Skipped", "Complete", "Complete", "Complete"}));
+        QCOMPARE(testsupport::readFile(h.outDir + "/partial.mp4"),
+                 testsupport::readFile(clips + "/half.avi"));
+        QCOMPARE(testsupport::readFile(h.outDir + "/other.mp4"), "the user's");
+        for (const char *converted : {"partial_2.mp4", "other_3.mp4", "cut.mp4"})
+            QCOMPARE(testsupport::readFile(h.outDir + u'/' + converted),
+                     testsupport::readFile(full));
+        QVERIFY(h.run->logs()
+                    .text(h.tasks.taskId(1))
+                    .contains("The existing file \"" + h.outDir +
+                              "/partial.mp4\" was not kept: The output is 2.0 s "
+                              "long; 4.0 s were expected. It stays as it is, and the output takes "
+                              "another name."));
+    }
+
+    // A source goes to the Trash (the desktop's, under XDG_DATA_HOME) only
+    // once its output has passed the check; it stays when the check is off
+    // or failed, for a skipped task, when there is no trash, and when the
+    // output is the source itself.
+    void trashSources_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<bool>("trashUsable");
+        QTest::newRow("checked") << true << true;
+        QTest::newRow("check off") << false << true;
+        QTest::newRow("no trash") << true << false;
+    }
+    void trashSources()
+    {
+        QFETCH(bool, verify);
+        QFETCH(bool, trashUsable);
+        const QString full = testsupport::standInOutputs() + "/full.avi";
+        Harness h;
+        const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+        });
+        // The user's trash, on the file system of the sources.
+        const QString trash = h.work.filePath("data/Trash");
+        QVERIFY(trashUsable ? QDir().mkpath(trash)
+                            : testsupport::writeFile(h.work.filePath("data"), ""));
+        qputenv("HOME", QFile::encodeName(h.work.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(h.work.filePath("data")));
+        h.host.verify = verify;
+        h.host.trash = h.host.skipOn = true;
+        h.run->setOutputReader(testsupport::probeHelper());
+        for (const QString n : {"good", "half", "kept"}) {
+            QVERIFY(QFile::copy(full, h.work.filePath(n + ".avi")));
+            h.addTask(h.work.filePath(n + ".avi"), "00:00:04");
+        }
+        QVERIFY(QFile::copy(full, h.outDir + "/kept.mp4"));
+        h.scripts({{"good.avi", testsupport::standInScript("full.avi")},
+                   {"half.avi", testsupport::standInScript("half.avi")}});
+        QVERIFY(testsupport::runToEnd(*h.run, QString()));
+        QCOMPARE(h.statuses(),
+                 (QStringList{"Complete", verify ? "Failed" : "Complete", "Skipped"}));
+        const bool trashed = verify && trashUsable;
+        QCOMPARE(QFileInfo::exists(h.work.filePath("good.avi")), !trashed);
+        QVERIFY(QFile::exists(h.work.filePath("half.avi")) &&
+                QFile::exists(h.work.filePath("kept.avi")));
+        QCOMPARE(
+            h.platform.messages.value(0).text.contains("1 source file was moved to the Trash."),
+            trashed);
+        QCOMPARE(testsupport::readFile(trash + "/info/good.avi.trashinfo")
+                     .startsWith("[Trash Info]\nPath=" +
+                                 QUrl::toPercentEncoding(h.work.filePath("good.avi"), "/")),
+                 trashed);
+        QVERIFY(!verify ||
+                h.run->logs()
+                    .text(h.tasks.taskId(0))
+                    .endsWith(trashed
+                                  ? "\" was moved to the Trash."
+                                  : "\" stays where it is: there is no trash on its file system."));
+        // Never the output itself, nor the same file under another name.
+        QVERIFY(QFile::link(h.work.filePath("half.avi"), h.work.filePath("linked.avi")));
+        QVERIFY(
+            !SourceTrash::moveToTrash(h.work.filePath("linked.avi"), h.work.filePath("half.avi"))
+                 .moved);
     }
 
     void missingEncoder_data()

@@ -153,7 +153,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(m_work.filePath("fifo")).constData(), 0600), 0);
         // LF line ends: a rewrite by the store would show as CR LF.
         QVERIFY(writeFile(m_program->file("Preferences.ini"),
-                          "[Main]\nProfile=4\nOverwrite=1\nOutput Path=" + m_out.toUtf8() + "\n"));
+                          "[Main]\nProfile=4\nOverwrite=1\nCheck Outputs=0\nOutput Path=" +
+                              m_out.toUtf8() + "\n"));
     }
 
     void init()
@@ -789,6 +790,57 @@ private slots:
         }
     }
 
+    // --verify checks each output (the preferences here turn the check
+    // off): what the stand-in wrote decides the status, and the "ended"
+    // event tells the reason and the lengths; --trash-source moves a source
+    // whose output passed to the Trash, counted in the summary.
+    void checkedOutputs_data()
+    {
+        addStandInRows();
+        QTest::newRow("good, --trash-source") << "full.avi"
+                                              << "";
+        QTest::newRow("half as long, --verify --no-verify") << "half.avi"
+                                                            << "";
+    }
+    void checkedOutputs()
+    {
+        QFETCH(QString, copied);
+        QFETCH(QString, reason);
+        const QString tag = QString::fromUtf8(QTest::currentDataTag());
+        const QStringList options =
+            tag.contains("--") ? tag.mid(tag.indexOf("--")).split(u' ') : QStringList{"--verify"};
+        QVERIFY(!standInOutputs().isEmpty());
+        const QString source = m_work.filePath("checked/clip.avi");
+        QVERIFY(QDir().mkpath(m_work.filePath("checked")));
+        QFile::remove(source);
+        QVERIFY(QFile::copy(standInOutputs() + "/full.avi", source));
+        // The user's trash, on the file system of the source.
+        const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_DATA_HOME", data);
+        });
+        qputenv("HOME", QFile::encodeName(m_work.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_work.filePath("data")));
+        setFakeScript(m_work.path(), standInScript(copied));
+        const CliResult r = runCli(m_cli, options + QStringList{"--json", source});
+        QCOMPARE(r.exitCode, reason.isEmpty() ? 0 : 1);
+        const QList<QJsonObject> all = events(r.out);
+        const QJsonObject e = eventsOf(all, "ended").value(0);
+        QCOMPARE(e.value("status").toString(), reason.isEmpty() ? "Complete" : "Failed");
+        const bool checked = !options.contains("--no-verify");
+        QCOMPARE(e.contains("verified"), checked);
+        QCOMPARE(e.value("verified").toBool(), checked && reason.isEmpty());
+        QCOMPARE(e.value("error_lines").toVariant().toStringList(),
+                 reason.isEmpty() ? QStringList() : QStringList{reason});
+        QVERIFY(!checked || qAbs(e.value("expected_seconds").toDouble() - 4.0) < 0.1);
+        const bool trash = options.contains("--trash-source");
+        QCOMPARE(e.value("source_trashed").toBool(), trash);
+        QCOMPARE(all.last().value("trashed").toInt(), trash ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(m_work.filePath("data/Trash/info/clip.avi.trashinfo")), trash);
+        QFile::remove(m_work.filePath("data/Trash/info/clip.avi.trashinfo"));
+    }
+
     // One conversion by the real encoder, told one line a task when the
     // output is no terminal.
     void realConversion()
@@ -818,7 +870,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("preferences");
         QTest::addColumn<QString>("duration"); // the start of the "added" event's
-        const QByteArray main = "[Main]\nProfile=4\nOutput Path=" + m_out.toUtf8() + "\n";
+        const QByteArray main =
+            "[Main]\nProfile=4\nCheck Outputs=0\nOutput Path=" + m_out.toUtf8() + "\n";
         // The clip is a second long; the fake encoder says two.
         QTest::newRow("media reader") << QStringList() << main << "00:00:01.";
         QTest::newRow("--probe-with-encoder")
@@ -865,7 +918,7 @@ private slots:
                               .chopped(1)
                               .replace("\\-", "-")
                               .remove(QRegularExpression("\\\\f[BIR]"));
-        QCOMPARE(help.size(), 16);
+        QCOMPARE(help.size(), 18);
         QCOMPARE(help, manual);
     }
 };

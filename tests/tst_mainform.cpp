@@ -34,6 +34,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -54,6 +55,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 
 using testsupport::ProgramDir;
@@ -1202,6 +1204,53 @@ private slots:
         qunsetenv("QC_FAKE_SCRIPT");
         QVERIFY2(f.form->tasks().cell(0, ItemField::Length).startsWith(length),
                  qPrintable(f.form->tasks().cell(0, ItemField::Length)));
+    }
+
+    // Each output is checked when the General page's first box is ticked
+    // (the Trash box goes with it): what the stand-in wrote decides the
+    // status, and a failed task shows the reason when the pointer rests on it.
+    void checkedOutputs_data()
+    {
+        testsupport::addStandInRows();
+        QTest::newRow("half as long, not checked") << "half.avi"
+                                                   << "";
+    }
+    void checkedOutputs()
+    {
+        QFETCH(QString, copied);
+        QFETCH(QString, reason);
+        const bool check = !QByteArray(QTest::currentDataTag()).endsWith("not checked");
+        MainFormFixture::Options o;
+        o.encoder = testsupport::fakeEncoder();
+        o.withProbeHelper = true;
+        o.checkOutputs = true;
+        o.profiles = {{QStringLiteral("A"), QStringLiteral("mp4")}};
+        MainFormFixture f({}, o);
+        f.show();
+        TMainForm &form = *f.form;
+        f.settingForm->showPage(0);
+        if (!check)
+            QTest::mouseClick(f.settingForm->chkVerify, Qt::LeftButton, {},
+                              QPoint(8, f.settingForm->chkVerify->height() / 2));
+        QCOMPARE(f.settingForm->chkTrash->isEnabled(), check);
+        f.settingForm->close();
+        const QString source = m_tmp.filePath(QStringLiteral("checked.avi"));
+        QFile::remove(source);
+        QVERIFY(QFile::copy(testsupport::standInOutputs() + "/full.avi", source));
+        QTemporaryDir out;
+        form.edtOutputdir->setText(out.path());
+        form.intakeController().DropPaths({source});
+        f.waitForIntake();
+        testsupport::setFakeScript(m_tmp.path(), testsupport::standInScript(copied));
+        QTest::mouseClick(form.tbtnStart, Qt::LeftButton);
+        f.waitForRun();
+        qunsetenv("QC_FAKE_SCRIPT");
+        const QPoint pos = form.ltvTask->visualRect(form.tasks().index(0, 3)).center();
+        QHelpEvent help(QEvent::ToolTip, pos, form.ltvTask->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(form.ltvTask->viewport(), &help);
+        QCOMPARE(QToolTip::text(), reason.isEmpty() ? "Complete" : reason);
+        QCOMPARE(f.platform.messages.value(0).caption,
+                 reason.isEmpty() ? "Complete" : "Finished with errors");
     }
 
     // Start pressed while a folder is still being taken in: no output takes

@@ -93,7 +93,8 @@ private slots:
     // The settings of adding files and the number of conversions side by
     // side are written once they differ from their defaults, and from then
     // on; the number of probes reads within 1..16, that of conversions
-    // within 1..the cores.
+    // within 1..the cores. The output checks depart from their defaults in
+    // the rows that probe with the encoder only.
     void addingFilesSettings_data()
     {
         QTest::addColumn<QByteArray>("stored");
@@ -105,18 +106,25 @@ private slots:
         QTest::addColumn<int>("conversions"); // set before saving; 0: as read
         QTest::addColumn<QByteArrayList>("written");
         QTest::addColumn<QByteArrayList>("absent");
-        const QByteArrayList all{"Simultaneous Probes", "Include Subfolders",
-                                 "Keep Folder Structure", "Probe With Encoder Only",
-                                 "Simultaneous Conversions"};
+        const QByteArrayList all{"Simultaneous Probes",
+                                 "Include Subfolders",
+                                 "Keep Folder Structure",
+                                 "Probe With Encoder Only",
+                                 "Simultaneous Conversions",
+                                 "Check Outputs",
+                                 "Trash Sources"};
         const int cores = MaxSimultaneousConversions();
         // On one core the number of conversions cannot change from 1.
         const QByteArray coresLine = "Simultaneous Conversions=" + QByteArray::number(cores);
         QTest::newRow("defaults") << QByteArray() << 0 << 0 << false << true << false << 0
                                   << QByteArrayList() << all;
         QTest::newRow("changed") << QByteArray() << 0 << 13 << true << false << true << cores
-                                 << QByteArrayList{"Simultaneous Probes=13", "Include Subfolders=1",
+                                 << QByteArrayList{"Simultaneous Probes=13",
+                                                   "Include Subfolders=1",
                                                    "Keep Folder Structure=0",
                                                    "Probe With Encoder Only=1",
+                                                   "Check Outputs=0",
+                                                   "Trash Sources=1",
                                                    cores > 1 ? coresLine : QByteArray()}
                                  << QByteArrayList();
         QTest::newRow("more conversions stored than cores")
@@ -154,6 +162,8 @@ private slots:
         v.includeSubfolders = subfolders;
         v.keepFolderStructure = structure;
         v.probeWithEncoderOnly = encoderOnly;
+        v.verifyOutputs = !encoderOnly;
+        v.trashSources = encoderOnly;
         if (conversions)
             v.simultaneousConversions = conversions;
         SavePreferences(m_ini, v);
@@ -167,6 +177,8 @@ private slots:
         QCOMPARE(r.includeSubfolders, subfolders);
         QCOMPARE(r.keepFolderStructure, structure);
         QCOMPARE(r.probeWithEncoderOnly, encoderOnly);
+        QCOMPARE(r.verifyOutputs, !encoderOnly);
+        QCOMPARE(r.trashSources, encoderOnly);
         QCOMPARE(r.simultaneousConversions, v.simultaneousConversions);
     }
 

@@ -102,7 +102,8 @@ private slots:
     {
         create(false);
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Settings"));
-        QCOMPARE(m_form->size(), QSize(391, 498));
+        // The designed size with a row for the language and its note.
+        QCOMPARE(m_form->size(), QSize(415, 542 + 48));
         QCOMPARE(m_form->pgcSetting->count(), 2);
         QCOMPARE(m_form->pgcSetting->tabText(0), QStringLiteral("     General     "));
         QCOMPARE(m_form->pgcSetting->tabText(1), QStringLiteral("     Profiles     "));
@@ -175,9 +176,9 @@ private slots:
         QVERIFY(file.contains("Overwrite=0\r\n"));
     }
 
-    // The settings of adding files and the conversions side by side, set
-    // with the mouse and the keyboard: written once changed from their
-    // defaults.
+    // The settings of adding files, the conversions side by side and the
+    // output checks, set with the mouse and the keyboard: written once
+    // changed from their defaults.
     void addingFilesSettings()
     {
         create(false);
@@ -190,7 +191,11 @@ private slots:
         QCOMPARE(m_form->spnConversions->value(), 1);
         QCOMPARE(m_form->spnConversions->maximum(), MaxSimultaneousConversions());
         QVERIFY(!m_form->chkProbeEncoder->isChecked());
+        QVERIFY(m_form->chkVerify->isChecked());
+        QVERIFY(!m_form->chkTrash->isChecked() && m_form->chkTrash->isEnabled());
         QTest::mouseClick(m_form->btnOK, Qt::LeftButton);
+        QVERIFY(!readAll(prefs()).contains("Check Outputs"));
+        QVERIFY(!readAll(prefs()).contains("Trash"));
         QVERIFY(!readAll(prefs()).contains("Probe"));
         QVERIFY(!readAll(prefs()).contains("Folder"));
         QVERIFY(!readAll(prefs()).contains("Conversions"));
@@ -203,6 +208,9 @@ private slots:
         QVERIFY(m_form->chkKeepStructure->isEnabled());
         click(m_form->chkKeepStructure);
         click(m_form->chkProbeEncoder);
+        click(m_form->chkTrash);
+        click(m_form->chkVerify);
+        QVERIFY(!m_form->chkTrash->isEnabled()); // only with the check
         m_form->spnProbes->setFocus();
         QTest::keyClick(m_form->spnProbes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(m_form->spnProbes, QStringLiteral("99"));
@@ -216,6 +224,8 @@ private slots:
         QVERIFY(file.contains("Include Subfolders=1\r\n"));
         QVERIFY(file.contains("Keep Folder Structure=0\r\n"));
         QVERIFY(file.contains("Probe With Encoder Only=1\r\n"));
+        QVERIFY(file.contains("Check Outputs=0\r\n"));
+        QVERIFY(file.contains("Trash Sources=1\r\n"));
     }
 
     // The third overwrite choice in the group, shown from the file and

@@ -2,6 +2,7 @@
 #include "preview/qtpreviewplayer.h"
 #include "ui/aboutform.h"
 #include "ui/application.h"
+#include "ui/languages.h"
 #include "ui/mainform.h"
 #include "ui/processform.h"
 #include "ui/settingform.h"
@@ -13,6 +14,7 @@
 #include "platform/systemprocesscontrol.h"
 #include "platform/terminationsignals.h"
 #include "settings/apppaths.h"
+#include "settings/preferences.h"
 
 #include <QComboBox>
 #include <QTimer>
@@ -45,6 +47,16 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
 
     // The directory of the real executable, whatever link started it.
     AppPaths paths = AppPaths::forProgram(QCoreApplication::applicationDirPath());
+    // The language, before any window: the setting's, else the desktop's.
+    // A settings file that cannot be read is told of once the windows are up.
+    QStringList ignored;
+    const QString language =
+        ChosenLanguage(ReadLanguage(paths.preferencesFile(), false, &ignored),
+                       DesktopLanguage([](const char *name) { return qEnvironmentVariable(name); }),
+                       paths.translationsDir());
+    if (!InstallTranslations(app, language, paths.translationsDir()))
+        qWarning("The translation of the language \"%s\" was not found in %s.",
+                 qUtf8Printable(language), qUtf8Printable(paths.translationsDir()));
     const QStringList pathProblems = paths.prepareUserFiles();
     // The paths as the system gives them (Qt's own options were taken out
     // by the application): names that are not valid UTF-8 stay recognisable,
@@ -59,12 +71,13 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
     // command line once it is first shown.
     TMainForm mainForm(paths, platform, &QtPreviewPlayer::create, args);
     form = &mainForm;
+    mainForm.setLanguage(language);
     platform.setOwner(&mainForm);
     TProcessForm processForm(&mainForm, &mainForm);
     TAboutForm aboutForm(&mainForm, platform, mainForm.versionText(), &mainForm);
     QStringList catalogue;
     for (int i = 0; i < mainForm.cmbProfile->count(); ++i)
-        catalogue << mainForm.cmbProfile->itemText(i);
+        catalogue << mainForm.cmbProfile->itemData(i).toString();
     TSettingForm settingForm(&mainForm, paths, platform, catalogue, &mainForm);
     TSizeForm sizeForm(&mainForm, platform, &mainForm);
     mainForm.setAboutForm(&aboutForm);
@@ -84,7 +97,8 @@ int Run(TApplication &app, WidgetPlatform &platform, int argc, char **argv)
             return;
         }
         if (!pathProblems.isEmpty())
-            platform.messageBox(pathProblems.join(u'\n'), QStringLiteral("Personal Settings"),
+            platform.messageBox(pathProblems.join(u'\n'),
+                                QCoreApplication::translate("main", "Personal Settings"),
                                 Platform::Icon::Warning);
         // Settings files the start could not use: the windows went on
         // without them; each error is shown once.
@@ -120,7 +134,7 @@ int main(int argc, char **argv)
     } catch (const std::exception &e) {
         app.ShowException(QString::fromUtf8(e.what()));
     } catch (...) {
-        app.ShowException(QStringLiteral("Unknown error."));
+        app.ShowException(QCoreApplication::translate("main", "Unknown error."));
     }
     return 1;
 }

@@ -125,10 +125,11 @@ void CliDriver::prepare()
             runEnded();
     });
 
-    m_run = std::make_unique<CliRun>(m_tasks, m_encoder, m_platform, m_reporter,
-                                     CliRun::Settings{paths.encoderPath(), settings.outputDir,
-                                                      outputExt, settings.overwrite, settings.skip,
-                                                      m_options.jobs});
+    m_run = std::make_unique<CliRun>(
+        m_tasks, m_encoder, m_platform, m_reporter,
+        CliRun::Settings{paths.encoderPath(), settings.outputDir, outputExt, settings.overwrite,
+                         settings.skip, m_options.jobs, settings.verify, settings.trashSource,
+                         settings.probeWithEncoder ? QString() : paths.probeHelperPath()});
     m_run->setOutputRecords(m_records.get());
     m_run->setProcessControl(&m_processControl);
     connect(m_run.get(), &CliRun::ended, this, &CliDriver::runEnded);
@@ -245,6 +246,7 @@ ConsoleReporter::Summary CliDriver::summary(int exitStatus) const
     }
     if (m_watch)
         m_watch->addTo(s);
+    s.trashed = m_run ? m_run->trashedCount() : 0;
     s.seconds = m_clock.elapsed() / 1000.0;
     s.interrupted = m_interrupted;
     s.exitStatus = exitStatus;

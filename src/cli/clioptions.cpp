@@ -36,6 +36,9 @@ constexpr OptionText Options[] = {
     {"-q, --quiet", "only failures and the summary"},
     {"    --probe-with-encoder",
      "probe each source by starting the encoder, not with the media reader"},
+    {"    --verify, --no-verify",
+     "check each output after converting, or not (default: the preferences' choice, on)"},
+    {"    --trash-source", "move each source to the Trash once its output has passed the check"},
     {"-h, --help", "show this help and exit"},
     {"    --version", "show the version and exit"},
 };
@@ -94,13 +97,17 @@ CliParseResult ParseCliOptions(const QStringList &args)
     const QCommandLineOption json("json");
     const QCommandLineOption quiet(QStringList{"q", "quiet"});
     const QCommandLineOption probeWithEncoder("probe-with-encoder");
+    const QCommandLineOption verify("verify");
+    const QCommandLineOption noVerify("no-verify");
+    const QCommandLineOption trashSource("trash-source");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version("version");
     const QCommandLineOption watch("watch", {}, "DIR");
     const QCommandLineOption settle("settle", {}, "SECONDS");
     const QCommandLineOption rescan("rescan", {}, "SECONDS");
     parser.addOptions({profile, output, existing, recursive, list, jobs, shard, dryRun, json, quiet,
-                       probeWithEncoder, help, version, watch, settle, rescan});
+                       probeWithEncoder, verify, noVerify, trashSource, help, version, watch,
+                       settle, rescan});
 
     if (!parser.parse(QStringList{CliProgramName} + args)) {
         result.error = parser.errorText();
@@ -130,6 +137,17 @@ CliParseResult ParseCliOptions(const QStringList &args)
     o.probeWithEncoder = parser.isSet(probeWithEncoder);
     o.paths = parser.positionalArguments();
     o.watch = last(watch);
+    // Of --verify and --no-verify, the one given last counts.
+    const QStringList names = parser.optionNames();
+    for (const QString &name : names)
+        if (name == QLatin1String("verify") || name == QLatin1String("no-verify"))
+            o.verify = name == QLatin1String("verify") ? 1 : 0;
+    o.trashSource = parser.isSet(trashSource);
+    if (o.trashSource && o.verify == 0) {
+        result.error = QStringLiteral("--trash-source: a source is moved only once its output "
+                                      "has been checked, which --no-verify turns off.");
+        return result;
+    }
 
     if (parser.isSet(existing)) {
         o.existing = last(existing);

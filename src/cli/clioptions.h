@@ -18,6 +18,8 @@ struct CliOptions
     bool json = false;
     bool quiet = false;
     bool probeWithEncoder = false; // no media reader: the encoder probes every file
+    int verify = -1;               // check each output: 1 yes, 0 no, -1 the preferences' choice
+    bool trashSource = false;      // move each source to the Trash once its output is checked
     bool help = false;
     bool version = false;
     QStringList paths;

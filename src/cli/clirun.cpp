@@ -33,6 +33,12 @@ CliRun::CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform,
       m_batch(tasks, encoder, platform, *this, settings.encoderPath)
 {
     m_batch.setJobs(settings.jobs);
+    m_batch.setOutputReader(settings.reader);
+    connect(&m_batch, &BatchRun::taskChecked, this,
+            [this](int row, const OutputCheck::Verdict &v, bool trashed) {
+                m_checks.insert(row, {true, v.passed, v.measured, v.expected, trashed});
+                m_trashed += trashed ? 1 : 0;
+            });
     // An encoder need not wait for its file's probe: starting one takes as
     // long as a probe, and the length only serves the progress.
     m_batch.setWaitForProbes(false);
@@ -139,6 +145,7 @@ void CliRun::taskEnded(int row, const QString &status, int exitCode)
     if (status == TaskStatus::Skipped)
         output = m_batch.outputOf(row); // the file kept
     m_reporter.taskEnded(taskNumber(row), m_tasks.caption(row), output, status, exitCode, seconds,
-                         status == TaskStatus::Failed ? errorLines(row) : QStringList());
+                         status == TaskStatus::Failed ? errorLines(row) : QStringList(),
+                         m_checks.take(row));
     emit taskFinished(row, status);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "consolereporter.h"
 #include "engine/batchrun.h"
 #include "engine/runhost.h"
 
@@ -9,7 +10,6 @@
 #include <QObject>
 #include <QStringList>
 
-class ConsoleReporter;
 class EncoderProcess;
 class ProcessControl;
 class Platform;
@@ -31,8 +31,11 @@ public:
         QString outputDir;
         QString outputExt; // "." + the profile's type
         bool overwrite = true;
-        bool skip = false; // existing outputs are kept, their tasks skipped
-        int jobs = 1;      // encoders side by side
+        bool skip = false;  // existing outputs are kept, their tasks skipped
+        int jobs = 1;       // encoders side by side
+        bool verify = true; // each output is checked
+        bool trash = false; // each checked output's source goes to the Trash
+        QString reader;     // the media reader that checks the outputs; empty: the encoder
     };
 
     CliRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, ConsoleReporter &reporter,
@@ -69,6 +72,10 @@ public:
     QString outputExtension() const override { return m_settings.outputExt; }
     bool overwrite() const override { return m_settings.overwrite; }
     bool skipExisting() const override { return m_settings.skip; }
+    bool verifyOutputs() const override { return m_settings.verify; }
+    bool trashSources() const override { return m_settings.verify && m_settings.trash; }
+    // Sources moved to the Trash so far.
+    int trashedCount() const { return m_trashed; }
     bool autoOpenDir() const override { return false; }
     bool autoExit() const override { return false; }
     bool autoTurnOff() const override { return false; }
@@ -115,4 +122,7 @@ private:
         QString output;
     };
     QHash<int, Running> m_running;
+    // What the check of each task's output found, by row, until it ends.
+    QHash<int, ConsoleReporter::Check> m_checks;
+    int m_trashed = 0;
 };

@@ -122,5 +122,9 @@ QString ResolveCliSettings(const CliOptions &options, const AppPaths &paths, Cli
         options.existing.isEmpty() ? values.skip : options.existing == QLatin1String("skip");
     settings.probeLimit = values.simultaneousProbes;
     settings.probeWithEncoder = options.probeWithEncoder || values.probeWithEncoderOnly;
+    // Sources go to the Trash only when the command line asks for it.
+    settings.trashSource = options.trashSource;
+    settings.verify =
+        options.verify >= 0 ? options.verify == 1 : values.verifyOutputs || options.trashSource;
     return {};
 }

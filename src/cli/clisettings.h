@@ -15,6 +15,8 @@ struct CliSettings
     bool skip = false;             // keep existing outputs; their tasks are skipped
     int probeLimit = 1;            // probes side by side
     bool probeWithEncoder = false; // the encoder probes every file, not the media reader
+    bool verify = true;            // each output is checked
+    bool trashSource = false;      // each checked output's source goes to the Trash
 };
 
 // The Preferences.ini the program reads (it never writes one): the user's,

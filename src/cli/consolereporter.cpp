@@ -190,7 +190,7 @@ void ConsoleReporter::remaining(const QString &text)
 
 void ConsoleReporter::taskEnded(int task, const QString &input, const QString &output,
                                 const QString &status, int exitCode, double seconds,
-                                const QStringList &errorLines)
+                                const QStringList &errorLines, const Check &check)
 {
     ++m_ended;
     m_started.remove(task);
@@ -209,6 +209,15 @@ void ConsoleReporter::taskEnded(int task, const QString &input, const QString &o
                           {"seconds", std::round(seconds * 1000) / 1000}};
         if (failed)
             event.insert("error_lines", jsonList(errorLines));
+        if (check.checked) {
+            const auto secs = [](double s) {
+                return s < 0 ? QJsonValue() : QJsonValue(std::round(s * 1000) / 1000);
+            };
+            event.insert("verified", check.verified);
+            event.insert("output_seconds", secs(check.measured));
+            event.insert("expected_seconds", secs(check.expected));
+            event.insert("source_trashed", check.trashed);
+        }
         json(event);
         return;
     }
@@ -246,6 +255,7 @@ void ConsoleReporter::summary(const Summary &s)
               {"skipped", s.skipped},
               {"stop", s.stopped},
               {"not_converted", s.notConverted},
+              {"trashed", s.trashed},
               {"seconds", std::round(s.seconds * 1000) / 1000},
               {"interrupted", s.interrupted},
               {"exit_status", s.exitStatus}});
@@ -261,6 +271,10 @@ void ConsoleReporter::summary(const Summary &s)
                 .arg(s.stopped);
     if (s.notConverted > 0)
         line += QStringLiteral(", %1 not converted").arg(s.notConverted);
+    if (s.trashed > 0)
+        line += QStringLiteral(", %1 %2 moved to the Trash")
+                    .arg(s.trashed)
+                    .arg(s.trashed == 1 ? QStringLiteral("source") : QStringLiteral("sources"));
     line += QStringLiteral(" in %1.").arg(SecondsToStr(std::round(s.seconds)));
     writeOut(line.toUtf8());
 }

@@ -39,9 +39,20 @@ public:
         int skipped = 0;
         int stopped = 0;
         int notConverted = 0;
+        int trashed = 0; // sources moved to the Trash
         double seconds = 0;
         bool interrupted = false;
         int exitStatus = 0;
+    };
+
+    // What the check of a task's output found.
+    struct Check
+    {
+        bool checked = false;
+        bool verified = false;
+        double measured = -1; // the output's length; -1 unknown
+        double expected = -1; // the length checked against; -1 none
+        bool trashed = false; // the source was moved to the Trash
     };
 
     ConsoleReporter(Mode mode, bool quiet, FILE *out = stdout, FILE *err = stderr);
@@ -61,7 +72,8 @@ public:
     void elapsed(const QString &text);
     void remaining(const QString &text);
     void taskEnded(int task, const QString &input, const QString &output, const QString &status,
-                   int exitCode, double seconds, const QStringList &errorLines);
+                   int exitCode, double seconds, const QStringList &errorLines,
+                   const Check &check);
     void summary(const Summary &summary);
     // How many tasks the run converts, for the total line.
     void setTaskCount(int count) { m_taskCount = count; }

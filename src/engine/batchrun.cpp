@@ -6,9 +6,11 @@
 #include "platform/filenames.h"
 #include "runhost.h"
 #include "settings/newinifiles.h"
+#include "sourcetrash.h"
 #include "taskstore.h"
 #include "tasktext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,8 +30,9 @@ BatchRun::BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform
                [this](Slot &slot) { onEncoderFinished(slot); }}),
       m_messages(platform, host), m_outputs(tasks, host, m_profiles),
       m_queue(tasks, [this](TaskId id) { return m_intake && m_intake->probePending(id); }),
-      m_progress(m_slots, [this] { return m_queue.totalSecs(); })
+      m_progress(m_slots, [this] { return m_queue.totalSecs(); }), m_check(encoderPath)
 {
+    connect(&m_check, &OutputCheck::checked, this, &BatchRun::onOutputChecked);
     connect(&m_progress, &RunProgress::elapsedChanged, this, &BatchRun::elapsedChanged);
     connect(&m_progress, &RunProgress::remainingChanged, this, &BatchRun::remainingChanged);
     connect(&m_progress, &RunProgress::currentChanged, this, &BatchRun::currentProgressChanged);
@@ -170,7 +173,9 @@ void BatchRun::onEncoderNotStarted(Slot &slot, const QString &reason)
     killAll();
     const int row = m_tasks.rowOf(id);
     emit encoderNotStarted(row, reason);
-    endAfterStartFailure(row, pipe ? CreatePipeError : CreateProcessError);
+    endAfterStartFailure(
+        row, QCoreApplication::translate(
+                 "BatchRun", (pipe ? CreatePipeError : CreateProcessError).toUtf8().constData()));
 }
 
 void BatchRun::onEncoderOutput(Slot &slot)
@@ -202,6 +207,11 @@ void BatchRun::onTaskProbed(int row)
         return;
     if (slot->phase == Slot::Phase::Waiting) {
         scheduleAdvance();
+        return;
+    }
+    if (slot->phase == Slot::Phase::Checking) {
+        if (slot->held)
+            beginCheck(*slot); // it waited for the length
         return;
     }
     ltvItemData task;
@@ -278,6 +288,7 @@ bool BatchRun::hasTaken(TaskId id) const
 
 void BatchRun::freeSlot(Slot &slot, bool giveBack)
 {
+    m_check.cancel(slot.id);
     if (giveBack)
         m_queue.giveBack(slot.id);
     m_slots.release(slot);
@@ -291,6 +302,8 @@ void BatchRun::beginConversion(Slot &slot)
         releaseWaiting(slot, false);
         return;
     }
+    if (!slot.keptFile.isEmpty())
+        return; // the file Skip would keep is being checked
     // Its length is needed for the progress: its probe goes first.
     if (m_waitForProbes && m_intake && m_intake->probePending(slot.id)) {
         if (!slot.held) {
@@ -318,15 +331,18 @@ void BatchRun::beginConversion(Slot &slot)
         slot.held = true;
         return;
     }
+    if (turn.keep && m_host.verifyOutputs()) {
+        // Kept only when it is a finished output of this task.
+        slot.held = true;
+        slot.keptFile = turn.output;
+        m_check.check(
+            slot.id, turn.output,
+            OutputCheck::expectationFor(task, EncoderArguments(task, m_options, turn.output)));
+        return;
+    }
     m_outputs.name(slot.id, turn.output);
     if (turn.keep) {
-        m_logs.remove(slot.id);
-        m_queue.setStatus(slot.id, TaskStatus::Skipped);
-        ++m_tally.skipped;
-        m_progress.addDone(task.ClipLengthSecs);
-        m_progress.showTotal();
-        emit taskEnded(row, TaskStatus::Skipped, -1);
-        freeSlot(slot);
+        skipTask(slot, row, task.ClipLengthSecs);
         return;
     }
     slot.held = false;
@@ -363,18 +379,30 @@ void BatchRun::finishTask(Slot &slot)
         return;
     }
     const EncoderProcess &encoder = *slot.encoder;
-    endTask(slot, slot.conversion.failure(encoder), encoder.crashed() ? -1 : encoder.exitCode());
+    const QString failure = slot.conversion.failure(encoder);
+    if (failure.isEmpty() && m_host.verifyOutputs())
+        beginCheck(slot);
+    else
+        endTask(slot, failure, encoder.crashed() ? -1 : encoder.exitCode());
 }
 
-void BatchRun::endTask(Slot &slot, const QString &reason, int exitCode)
+void BatchRun::endTask(Slot &slot, const QString &reason, int exitCode, const QString &report)
 {
     const bool failed = !reason.isEmpty();
-    m_logs.finish(slot.id, !failed, reason);
+    const bool checked = !report.isEmpty();
+    QStringList logged = slot.notes;
+    if (const QString &last = checked ? report : reason; !last.isEmpty())
+        logged << last;
+    m_logs.finish(slot.id, !failed, logged.join(u'\n'), checked ? reason : QString());
     // Its length counts as done; a partial output is never taken for a
-    // finished one.
+    // finished one, and one that failed its check stays, never taken for
+    // a finished one either.
     m_progress.addDone(slot.conversion.taskSecs());
     ++(failed ? m_tally.failed : m_tally.converted);
-    m_outputs.conversionEnded(slot.id, slot.conversion, !failed);
+    if (checked && failed)
+        m_outputs.outputRejected(slot.id, slot.conversion);
+    else
+        m_outputs.conversionEnded(slot.id, slot.conversion, !failed);
     const QString status = failed ? TaskStatus::Failed : TaskStatus::Complete;
     const int row = m_queue.setStatus(slot.id, status);
     showTaskEnd(slot, !failed);
@@ -436,6 +464,9 @@ void BatchRun::killAll()
             slot->encoder->end();
             stopTask(*slot);
             break;
+        case Slot::Phase::Checking:
+            stopTask(*slot);
+            break;
         }
     }
 }
@@ -444,12 +475,13 @@ void BatchRun::endIfDone()
 {
     switch (m_runState) {
     case Running:
-        if (m_slots.busyCount() == 0 && m_queue.next() < 0 && !(m_intake && m_intake->isAdding()))
+        if (m_slots.busyCount() == 0 && !m_slots.anyChecking() && m_queue.next() < 0 &&
+            !(m_intake && m_intake->isAdding()))
             complete();
         break;
     case StopRequested:
     case Finishing:
-        if (!m_slots.anyEncoding())
+        if (!m_slots.anyEncoding() && !m_slots.anyChecking())
             endAfterStop();
         break;
     case Idle:

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "conversion.h"
 #include "encoderslots.h"
+#include "outputcheck.h"
 #include "outputplan.h"
 #include "runmessages.h"
 #include "runoutputs.h"
@@ -76,8 +77,10 @@ public:
     static constexpr int PowerOffNoticeSecs = RunMessages::PowerOffNoticeSecs;
     // The messages of a failed start: the encoder's channels could not be
     // set up, or the encoder could not be started.
-    static inline const QString CreatePipeError = QStringLiteral("Error On CreatePipe()");
-    static inline const QString CreateProcessError = QStringLiteral("Error on CreateProcess()");
+    static inline const QString CreatePipeError =
+        QStringLiteral(QT_TRANSLATE_NOOP("BatchRun", "Error On CreatePipe()"));
+    static inline const QString CreateProcessError =
+        QStringLiteral(QT_TRANSLATE_NOOP("BatchRun", "Error on CreateProcess()"));
 
     BatchRun(TaskStore &tasks, EncoderProcess &encoder, Platform &platform, RunHost &host,
              const QString &encoderPath, QObject *parent = nullptr);
@@ -94,6 +97,14 @@ public:
     // OutputRecords), shared with other runs and programs. Without one the
     // run keeps its own, in memory.
     void setOutputRecords(OutputRecords *records) { m_outputs.setRecords(records); }
+
+    // The media reader that checks the outputs (see OutputCheck); without
+    // one the encoder reads them. encoderOnly, asked at each check, may turn
+    // the reader off.
+    void setOutputReader(const QString &program, std::function<bool()> encoderOnly = {})
+    {
+        m_check.setReader(program, std::move(encoderOnly));
+    }
 
     // What suspends and continues the encoders (pause()); without one the
     // run cannot be paused.
@@ -237,6 +248,9 @@ signals:
     // "Failed", "Skipped" or "Stop"); exitCode is the encoder's, -1 when it
     // did not end by itself (stopped, crashed, or never started).
     void taskEnded(int index, const QString &status, int exitCode);
+    // The output of the task in row index was checked (RunHost::verifyOutputs),
+    // before the task ends; sourceTrashed: its source was moved to the Trash.
+    void taskChecked(int index, const OutputCheck::Verdict &verdict, bool sourceTrashed);
     // The task in row index is "Converting" and its unfinishedOutput() is
     // set; its encoder starts when the connected slots have returned.
     void conversionStarting(int index);
@@ -256,6 +270,7 @@ private:
     void onEncoderOutput(Slot &slot);
     void onEncoderFinished(Slot &slot);
     void onTaskProbed(int row);
+    void onOutputChecked(TaskId id, const OutputCheck::Verdict &verdict);
     void onTasksChanged();
     // The run's step, from the event loop after the events that may let it
     // on: waiting tasks start, and the run ends once nothing is left to do.
@@ -275,10 +290,22 @@ private:
     void freeSlot(Slot &slot, bool giveBack = false);
     // The task of slot after the end of its encoder.
     void finishTask(Slot &slot);
+    // The output of slot's task is checked once its length is known.
+    void beginCheck(Slot &slot);
+    // The checked task ends, its source moved to the Trash when asked for.
+    void endChecked(Slot &slot, const OutputCheck::Verdict &verdict);
+    // The existing file Skip would keep was checked: kept, or left alone
+    // with the task converted under another name.
+    void keptChecked(Slot &slot, const OutputCheck::Verdict &verdict);
+    // Another task of the list still to end converts this source too.
+    bool sourceStillNeeded(TaskId id, const QString &source) const;
+    // The task keeps its existing output: "Skipped", its length done.
+    void skipTask(Slot &slot, int row, double taskSecs);
     // The task's status, bars and report once it has ended; reason: why it
     // failed, empty when it was converted; exitCode is the encoder's, -1
-    // when it did not end by itself or was never started.
-    void endTask(Slot &slot, const QString &reason, int exitCode);
+    // when it did not end by itself or was never started. report: what
+    // the check of its output found (the output then stays when it failed).
+    void endTask(Slot &slot, const QString &reason, int exitCode, const QString &report = {});
     // A task ended without a stop: the bars tell of it, then of what goes on.
     void showTaskEnd(Slot &slot, bool converted);
     // Another task is being converted or is still to come.
@@ -324,4 +351,5 @@ private:
     RunQueue m_queue;
     RunProgress m_progress;
     TaskLogs m_logs;
+    OutputCheck m_check;
 };

@@ -46,6 +46,9 @@ public:
     // The conversion has ended; finished: its output is whole. The records
     // are told; the output is forgotten here.
     void forgetOutput(OutputRecords &records, bool finished);
+    // The conversion has ended with an output that is kept as it is, still
+    // recorded as unfinished.
+    void keepUnfinished() { m_output.clear(); }
 
     // The output position a chunk reports: the last "time" in it whose value
     // (after one character, up to the next blank) is a time text or a plain

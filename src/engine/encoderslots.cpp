@@ -65,6 +65,8 @@ EncoderSlots::Slot &EncoderSlots::take(TaskId id)
     slot.phase = Slot::Phase::Waiting;
     slot.id = id;
     slot.held = false;
+    slot.keptFile.clear();
+    slot.notes.clear();
     return slot;
 }
 
@@ -72,6 +74,7 @@ void EncoderSlots::release(Slot &slot)
 {
     slot.phase = Slot::Phase::Free;
     slot.held = false;
+    slot.keptFile.clear();
     slot.arguments.clear();
 }
 
@@ -85,13 +88,20 @@ EncoderSlots::Slot *EncoderSlots::find(TaskId id) const
 
 int EncoderSlots::busyCount() const
 {
-    return int(std::count_if(m_slots.begin(), m_slots.end(),
-                             [](const auto &s) { return s->phase != Slot::Phase::Free; }));
+    return int(std::count_if(m_slots.begin(), m_slots.end(), [](const auto &s) {
+        return s->phase != Slot::Phase::Free && s->phase != Slot::Phase::Checking;
+    }));
 }
 
 bool EncoderSlots::anyEncoding() const
 {
     return std::any_of(m_slots.begin(), m_slots.end(), [](const auto &s) { return s->encoding(); });
+}
+
+bool EncoderSlots::anyChecking() const
+{
+    return std::any_of(m_slots.begin(), m_slots.end(),
+                       [](const auto &s) { return s->phase == Slot::Phase::Checking; });
 }
 
 EncoderSlots::Slot *EncoderSlots::latestEncoding() const

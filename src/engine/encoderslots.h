@@ -29,6 +29,7 @@ public:
             Waiting,    // a task has taken it; its encoder starts at the run's next step
             Starting,   // its encoder is being started
             Converting, // its encoder runs
+            Checking,   // its encoder ended well; its output is being checked
         };
         Phase phase = Phase::Free;
         EncoderProcess *encoder = nullptr;
@@ -41,6 +42,11 @@ public:
         QStringList arguments;
         int percent = -1; // as last told
         Conversion conversion;
+        // Waiting: the existing file Skip would keep, being checked.
+        QString keptFile;
+        // What the run noted of the task before its conversion (an existing
+        // file not kept), for its log.
+        QStringList notes;
 
         // Its encoder has been started and has not ended.
         bool encoding() const { return phase == Phase::Starting || phase == Phase::Converting; }
@@ -81,8 +87,11 @@ public:
     void release(Slot &slot);
     // The slot that has taken the task; null when none has.
     Slot *find(TaskId id) const;
+    // Slots with a task that holds an encoder's turn (outputs being
+    // checked do not).
     int busyCount() const;
     bool anyEncoding() const;
+    bool anyChecking() const;
     // Of the slots whose encoders run, the one started last; null when none.
     Slot *latestEncoding() const;
 

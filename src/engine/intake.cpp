@@ -9,6 +9,7 @@
 #include "taskstore.h"
 #include "tasktext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,8 +25,8 @@ namespace {
 // The longest stretch of intake work between two turns of the event loop.
 constexpr int SliceMs = 10;
 
-const QString UndecodableReason =
-    QStringLiteral("its name is not valid UTF-8: rename it to take it in");
+const QString UndecodableReason = QCoreApplication::translate(
+    "TaskIntake", "its name is not valid UTF-8: rename it to take it in");
 
 // Paths from the command line or a list file are made absolute against the
 // current directory: a task always holds the full path of its source.
@@ -313,13 +314,15 @@ void TaskIntake::notAdded(const QString &path, NotAdded::Reason reason)
     // aside.
     switch (reason) {
     case NotAdded::Reason::NotFound:
-        emit notTaken(path, QStringLiteral("no such file or folder"));
+        emit notTaken(path, QCoreApplication::translate("TaskIntake", "no such file or folder"));
         break;
     case NotAdded::Reason::NotRegular:
-        emit notTaken(path, QStringLiteral("neither a regular file nor a folder"));
+        emit notTaken(
+            path, QCoreApplication::translate("TaskIntake", "neither a regular file nor a folder"));
         break;
     case NotAdded::Reason::NotVideo:
-        emit notTaken(path, QStringLiteral("not a video file of an accepted type (%1)")
+        emit notTaken(path, QCoreApplication::translate("TaskIntake",
+                                                        "not a video file of an accepted type (%1)")
                                 .arg(SupportedExtensions().join(u' ')));
         break;
     case NotAdded::Reason::NotUtf8:
@@ -336,14 +339,14 @@ QString TaskIntake::Describe(const NotAdded &item)
     const QString path = QDir::toNativeSeparators(QString::fromUtf8(EncodeFileName(item.path)));
     switch (item.reason) {
     case NotAdded::Reason::NotFound:
-        return QStringLiteral("%1: not found").arg(path);
+        return QCoreApplication::translate("TaskIntake", "%1: not found").arg(path);
     case NotAdded::Reason::NotRegular:
     case NotAdded::Reason::NotVideo:
-        return QStringLiteral("%1: not a video file").arg(path);
+        return QCoreApplication::translate("TaskIntake", "%1: not a video file").arg(path);
     case NotAdded::Reason::AlreadyListed:
-        return QStringLiteral("%1: already in the list").arg(path);
+        return QCoreApplication::translate("TaskIntake", "%1: already in the list").arg(path);
     case NotAdded::Reason::NotUtf8:
-        return QStringLiteral("%1: name not valid UTF-8").arg(path);
+        return QCoreApplication::translate("TaskIntake", "%1: name not valid UTF-8").arg(path);
     }
     return path;
 }
@@ -383,7 +386,10 @@ bool TaskIntake::AddFilesByDialog()
 bool TaskIntake::AddDirectoryByBrowser()
 {
     QString dir;
-    if (!m_platform.browseForDirectory(AddDirectoryTitle, dir) || dir.isEmpty())
+    if (!m_platform.browseForDirectory(
+            QCoreApplication::translate("TaskIntake", AddDirectoryTitle.toUtf8().constData()),
+            dir) ||
+        dir.isEmpty())
         return false;
     AddDirectory(dir);
     return true;
@@ -408,12 +414,12 @@ bool ReadPathList(const QString &listFile, QStringList &paths, QString &error)
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    const QString tooLarge =
-        QStringLiteral("it is larger than %1 MB").arg(MaxPathListBytes / (1024 * 1024));
+    const QString tooLarge = QCoreApplication::translate("TaskIntake", "it is larger than %1 MB")
+                                 .arg(MaxPathListBytes / (1024 * 1024));
     QFile list;
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        error = QStringLiteral("it is not a regular file");
+        error = QCoreApplication::translate("TaskIntake", "it is not a regular file");
     else if (st.st_size > MaxPathListBytes)
         error = tooLarge;
     else if (!list.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
@@ -449,9 +455,10 @@ void TaskIntake::CommandLineIntake(const QStringList &args)
         // A list file: one path a line; further arguments are ignored.
         QString error;
         if (!ReadPathList(first, paths, error)) {
-            m_platform.messageBox(QStringLiteral("The list file \"%1\" cannot be read: %2.")
+            m_platform.messageBox(QCoreApplication::translate(
+                                      "TaskIntake", "The list file \"%1\" cannot be read: %2.")
                                       .arg(QDir::toNativeSeparators(first), error),
-                                  QStringLiteral("List File Unreadable"),
+                                  QCoreApplication::translate("TaskIntake", "List File Unreadable"),
                                   Platform::Icon::Information);
             return;
         }

@@ -56,7 +56,7 @@ public:
     using TaskId = TaskStore::TaskId;
 
     static inline const QString AddDirectoryTitle =
-        QStringLiteral("Add a directory to the Task List");
+        QStringLiteral(QT_TRANSLATE_NOOP("TaskIntake", "Add a directory to the Task List"));
     static constexpr int ProgressMs = 100;
 
     // A path an intake did not add, and why.

@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 
 OutputPlan::OutputPlan(const Settings &settings, const QList<Task> &tasks,
-                       const OutputRecords *records)
-    : m_settings(settings), m_tasks(tasks), m_records(records)
+                       const OutputRecords *records, const QSet<QString> &refused)
+    : m_settings(settings), m_tasks(tasks), m_records(records), m_refused(refused)
 {
     // Every source of the list, by the name of its folder entry and, when
     // it exists, by the file it is (a link's target, another hard link).
@@ -77,7 +77,7 @@ OutputPlan::Verdict OutputPlan::judge(int index, int attempt) const
     const QString name = key(index, attempt);
     const auto claim = m_claimed.constFind(name);
     if ((claim != m_claimed.cend() && *claim != index) || m_sourceKeys.contains(name) ||
-        m_folderKeys.contains(name))
+        m_folderKeys.contains(name) || m_refused.contains(name))
         return Verdict::Taken;
 
     struct stat st = {};

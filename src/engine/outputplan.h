@@ -76,7 +76,10 @@ public:
     };
 
     // Names every task (records may be null: no outputs are known).
-    OutputPlan(const Settings &settings, const QList<Task> &tasks, const OutputRecords *records);
+    // refused: keys (OutputRecords::keyOf) of existing files Skip was not to
+    // keep (they did not pass the output check): never used, never touched.
+    OutputPlan(const Settings &settings, const QList<Task> &tasks, const OutputRecords *records,
+               const QSet<QString> &refused = {});
 
     int count() const { return int(m_tasks.size()); }
     // The output of the task at index in the list, as planned.
@@ -120,6 +123,7 @@ private:
     QList<Task> m_tasks;
     QList<Planned> m_planned;
     const OutputRecords *m_records;
+    QSet<QString> m_refused;
     QHash<QString, int> m_claimed; // key of an output -> its task
     QSet<QString> m_sourceKeys;
     QSet<FileId> m_sourceIds;

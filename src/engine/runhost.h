@@ -22,6 +22,11 @@ public:
     virtual bool overwrite() const = 0;
     // Keep an existing output file: its task is not converted but "Skipped".
     virtual bool skipExisting() const { return false; }
+    // Check each output once its encoder has ended with success, and an
+    // existing file before Skip keeps it (see OutputCheck).
+    virtual bool verifyOutputs() const { return false; }
+    // Move each source to the Trash once its output has passed the check.
+    virtual bool trashSources() const { return false; }
     virtual bool autoOpenDir() const = 0;
     virtual bool autoExit() const = 0;
     virtual bool autoTurnOff() const = 0;

@@ -21,6 +21,7 @@ public:
         int converted = 0;
         int skipped = 0;
         int failed = 0;
+        int trashed = 0; // sources moved to the Trash
     };
 
     // What is to follow the end of a run.
@@ -32,7 +33,8 @@ public:
     };
 
     // The caption of the closing message of a run in which tasks failed.
-    static inline const QString FinishedWithErrorsCaption = QStringLiteral("Finished with errors");
+    static inline const QString FinishedWithErrorsCaption =
+        QStringLiteral(QT_TRANSLATE_NOOP("RunMessages", "Finished with errors"));
     // The notice before the computer is turned off after a run.
     static constexpr int PowerOffNoticeSecs = 60;
 

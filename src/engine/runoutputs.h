@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -46,6 +47,9 @@ public:
     // The turn of the task in row: its output, checked against the disk as
     // it is now.
     OutputPlan::Turn turn(int row);
+    // An existing file Skip would have kept did not pass the output check:
+    // it is left as it is, and no task of this run takes its name.
+    void refuse(const QString &output);
     // The task keeps this output from now on (converted or kept as it is).
     void name(TaskId id, const QString &output) { m_named.insert(id, output); }
     // The output given to the task in row, or planned for it.
@@ -61,6 +65,10 @@ public:
     // The conversion of the task has ended; finished: its output is whole,
     // else it goes when the conversion made it.
     void conversionEnded(TaskId id, Conversion &conversion, bool finished);
+    // The encoder ended well but its output did not pass the check: the
+    // file stays, still recorded as unfinished, so that it is never taken
+    // for a finished output and the task's next conversion replaces it.
+    void outputRejected(TaskId id, Conversion &conversion);
 
 private:
     QList<OutputPlan::Task> planTasks() const;
@@ -83,4 +91,5 @@ private:
     std::optional<OutputPlan> m_plan;
     QList<OutputPlan::Task> m_planTasks;
     QHash<TaskId, QString> m_unfinished;
+    QSet<QString> m_refused; // keys, see refuse()
 };

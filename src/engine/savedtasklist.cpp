@@ -7,6 +7,7 @@
 #include "settings/newinifiles.h"
 #include "tasktext.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -158,9 +159,12 @@ void SavedTaskList::written(const QString &error)
     if (m_failureReported)
         return;
     m_failureReported = true;
-    m_platform.messageBox(error + QStringLiteral(". The task list is not saved, so unfinished "
-                                                 "tasks cannot be restored at the next start."),
-                          QStringLiteral("Task List Not Saved"), Platform::Icon::Warning);
+    m_platform.messageBox(
+        error + QCoreApplication::translate("SavedTaskList",
+                                            ". The task list is not saved, so unfinished "
+                                            "tasks cannot be restored at the next start."),
+        QCoreApplication::translate("SavedTaskList", "Task List Not Saved"),
+        Platform::Icon::Warning);
 }
 
 const SavedTaskList::Formatted &SavedTaskList::formatted(int row)
@@ -260,7 +264,7 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
         if (line.endsWith('\r'))
             line.chop(1);
     if (lines.isEmpty() || lines.first() != kHeader) {
-        c.error = QStringLiteral("it is not a task list.");
+        c.error = QCoreApplication::translate("SavedTaskList", "it is not a task list.");
         return c;
     }
     bool inTask = false;
@@ -279,7 +283,8 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
         }
         const qsizetype eq = line.indexOf('=');
         if (eq <= 0) {
-            c.error = QStringLiteral("line %1 cannot be read.").arg(n + 1);
+            c.error =
+                QCoreApplication::translate("SavedTaskList", "line %1 cannot be read.").arg(n + 1);
             break;
         }
         if (!inTask)
@@ -301,10 +306,11 @@ SavedTaskList::Content SavedTaskList::Parse(const QByteArray &bytes)
                 t.record.*f.text = value;
     }
     if (c.error.isEmpty() && !ended)
-        c.error = QStringLiteral("it was cut short.");
+        c.error = QCoreApplication::translate("SavedTaskList", "it was cut short.");
     for (qsizetype i = 0; i < c.tasks.size() && c.error.isEmpty(); ++i) {
         if (c.tasks[i].record.InputFile.isEmpty())
-            c.error = QStringLiteral("task %1 names no source file.").arg(i + 1);
+            c.error = QCoreApplication::translate("SavedTaskList", "task %1 names no source file.")
+                          .arg(i + 1);
         else if (c.tasks[i].record.Status.isEmpty())
             c.tasks[i].record.Status = TaskStatus::OK;
     }
@@ -319,7 +325,8 @@ QString SavedTaskList::repair(ltvItemData &d)
     // The output's name, as a typed one is checked: a plain file name in the
     // output folder.
     if (!IsAcceptableOutputName(d.NewFilename, d.NewFileExt)) {
-        faults << QStringLiteral("names its output \"%1\"").arg(d.NewFilename + d.NewFileExt);
+        faults << QCoreApplication::translate("SavedTaskList", "names its output \"%1\"")
+                      .arg(d.NewFilename + d.NewFileExt);
         d.NewFilename = StripFileExt(FileNamePart(d.InputFile));
         d.NewFileExt.clear();
     }
@@ -336,12 +343,13 @@ QString SavedTaskList::repair(ltvItemData &d)
                           edit.EndSecs >= 0 && edit.EndSecs == StrToSeconds(d.EndTime) &&
                           std::abs(edit.ClipLengthSecs - StrToSeconds(d.ClipLength)) < 0.05;
     if (!asAdded && !asEdited) {
-        faults << QStringLiteral("has the times %1 to %2").arg(d.StartTime, d.EndTime);
+        faults << QCoreApplication::translate("SavedTaskList", "has the times %1 to %2")
+                      .arg(d.StartTime, d.EndTime);
         d.StartTime = d.OrigStartTime;
         d.EndTime = d.OrigEndTime;
         d.ClipLength = d.Length;
     }
-    return faults.join(QStringLiteral(" and "));
+    return faults.join(QCoreApplication::translate("SavedTaskList", " and "));
 }
 
 SavedTaskList::Content SavedTaskList::read() const
@@ -353,9 +361,9 @@ SavedTaskList::Content SavedTaskList::read() const
     // Neither a pipe, which would hold up the start until someone writes
     // into it, nor a file far beyond any task list is read.
     if (!info.isFile())
-        c.error = QStringLiteral("it is not a file.");
+        c.error = QCoreApplication::translate("SavedTaskList", "it is not a file.");
     else if (info.size() > MaxFileBytes)
-        c.error = QStringLiteral("it is too large.");
+        c.error = QCoreApplication::translate("SavedTaskList", "it is too large.");
     if (!c.error.isEmpty())
         return c;
     QFile file(m_path);
@@ -375,13 +383,17 @@ int SavedTaskList::offerRestore(
         // Set aside, so that it is neither lost nor read again.
         const QString aside = m_path + QStringLiteral(".damaged");
         QFile::remove(aside);
-        QString text = QStringLiteral("The task list of the last session \"%1\" cannot be used: %2")
-                           .arg(QDir::toNativeSeparators(m_path), content.error);
+        QString text =
+            QCoreApplication::translate(
+                "SavedTaskList", "The task list of the last session \"%1\" cannot be used: %2")
+                .arg(QDir::toNativeSeparators(m_path), content.error);
         if (QFile::rename(m_path, aside))
-            text +=
-                QStringLiteral(" It was set aside as \"%1\".").arg(QDir::toNativeSeparators(aside));
-        text += QStringLiteral(" The task list starts empty.");
-        m_platform.messageBox(text, DamagedCaption, Platform::Icon::Warning);
+            text += QCoreApplication::translate("SavedTaskList", " It was set aside as \"%1\".")
+                        .arg(QDir::toNativeSeparators(aside));
+        text += QCoreApplication::translate("SavedTaskList", " The task list starts empty.");
+        m_platform.messageBox(
+            text, QCoreApplication::translate("SavedTaskList", DamagedCaption.toUtf8().constData()),
+            Platform::Icon::Warning);
         return 0;
     }
     QList<Task> unfinished;
@@ -392,11 +404,14 @@ int SavedTaskList::offerRestore(
         return 0;
     const QString question =
         unfinished.size() == 1
-            ? QStringLiteral("Restore the 1 unfinished task of the last session?")
-            : QStringLiteral("Restore the %1 unfinished tasks of the last session?")
+            ? QCoreApplication::translate("SavedTaskList",
+                                          "Restore the 1 unfinished task of the last session?")
+            : QCoreApplication::translate("SavedTaskList",
+                                          "Restore the %1 unfinished tasks of the last session?")
                   .arg(unfinished.size());
-    if (m_platform.messageBox(question, QStringLiteral("Restore Tasks"), Platform::Icon::Question,
-                              Platform::Buttons::YesNo) != Platform::Answer::Yes)
+    if (m_platform.messageBox(
+            question, QCoreApplication::translate("SavedTaskList", "Restore Tasks"),
+            Platform::Icon::Question, Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return 0;
 
     int restored = 0;
@@ -406,7 +421,7 @@ int SavedTaskList::offerRestore(
             continue;
         ltvItemData d = t.record;
         if (const QString fault = repair(d); !fault.isEmpty())
-            damage << QStringLiteral("task %1 (%2) %3")
+            damage << QCoreApplication::translate("SavedTaskList", "task %1 (%2) %3")
                           .arg(restored + 1)
                           .arg(QDir::toNativeSeparators(FileNamePart(d.InputFile)), fault);
         // Its conversion was cut off: it waits for the next run.
@@ -442,10 +457,13 @@ int SavedTaskList::offerRestore(
     }
     if (!damage.isEmpty())
         m_platform.messageBox(
-            QStringLiteral("The task list of the last session \"%1\" holds damaged values: %2. "
-                           "These tasks were restored with the name and the times of their "
-                           "source.")
+            QCoreApplication::translate(
+                "SavedTaskList",
+                "The task list of the last session \"%1\" holds damaged values: %2. "
+                "These tasks were restored with the name and the times of their "
+                "source.")
                 .arg(QDir::toNativeSeparators(m_path), damage.join(QStringLiteral("; "))),
-            DamagedCaption, Platform::Icon::Warning);
+            QCoreApplication::translate("SavedTaskList", DamagedCaption.toUtf8().constData()),
+            Platform::Icon::Warning);
     return restored;
 }

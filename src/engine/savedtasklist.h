@@ -45,7 +45,8 @@ class SavedTaskList : public QObject
     Q_OBJECT
 public:
     static constexpr int SaveDelayMs = 1000;
-    static inline const QString DamagedCaption = QStringLiteral("Task List Damaged");
+    static inline const QString DamagedCaption =
+        QStringLiteral(QT_TRANSLATE_NOOP("SavedTaskList", "Task List Damaged"));
     // A list of a thousand tasks takes about half a megabyte.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
     // The longest stretch of formatting between two turns of the event loop.

@@ -2,6 +2,8 @@
 
 #include "platform/pathtext.h"
 
+#include <QCoreApplication>
+
 QStringList SupportedExtensions()
 {
     static const QStringList extensions{
@@ -26,11 +28,15 @@ QString DirectoryMask()
 QString FileDialogFilter()
 {
     const QString mask = DirectoryMask();
-    QString filter = QStringLiteral("All Support Files(") + mask + QStringLiteral(")|") + mask;
+    QString filter = QCoreApplication::translate("SourceFormats", "All Support Files") + u'(' +
+                     mask + QStringLiteral(")|") + mask;
     for (const QString &ext : SupportedExtensions())
-        filter += u'|' + ext.mid(1).toUpper() + QStringLiteral(" Files (*") + ext +
-                  QStringLiteral(")|*") + ext;
-    filter += QStringLiteral("|All Files (*.*)|*.*");
+        filter +=
+            u'|' +
+            QCoreApplication::translate("SourceFormats", "%1 Files").arg(ext.mid(1).toUpper()) +
+            QStringLiteral(" (*") + ext + QStringLiteral(")|*") + ext;
+    filter += u'|' + QCoreApplication::translate("SourceFormats", "All Files") +
+              QStringLiteral(" (*.*)|*.*");
     return filter;
 }
 

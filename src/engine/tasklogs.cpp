@@ -1,5 +1,8 @@
 #include "tasklogs.h"
 
+#include "displaytext.h"
+
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
@@ -106,7 +109,7 @@ void TaskLogs::enforceTotal(TaskId keep)
     }
 }
 
-void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason)
+void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason, const QString &summary)
 {
     const auto it = m_entries.find(id);
     if (it == m_entries.end())
@@ -115,6 +118,7 @@ void TaskLogs::finish(TaskId id, bool succeeded, const QString &reason)
     it->finished = true;
     it->succeeded = succeeded;
     it->reason = reason;
+    it->summary = summary;
     queueOf(*it).insert({it->order, id});
 }
 
@@ -196,12 +200,13 @@ QString TaskLogs::text(TaskId id) const
     if (!heading(id).isEmpty())
         parts << heading(id) << QString();
     if (truncated(id))
-        parts << QStringLiteral("(The beginning of the output was left out: only its last "
-                                "%1 KB are kept.)")
+        parts << QCoreApplication::translate("TaskLogs",
+                                             "(The beginning of the output was left out: only "
+                                             "its last %1 KB are kept.)")
                      .arg(m_taskLimit / 1024);
     parts << TerminalLines(output(id));
     if (!reason(id).isEmpty())
-        parts << QString() << reason(id);
+        parts << QString() << DisplayReason(reason(id));
     return parts.join(u'\n');
 }
 
@@ -209,6 +214,8 @@ QString TaskLogs::failureSummary(TaskId id, int maxLines) const
 {
     if (!contains(id))
         return {};
+    if (const QString summary = m_entries.value(id).summary; !summary.isEmpty())
+        return summary;
     QStringList messages;
     for (const QString &line : TerminalLines(output(id))) {
         const QString trimmed = line.trimmed();
@@ -221,6 +228,6 @@ QString TaskLogs::failureSummary(TaskId id, int maxLines) const
         if (isErrorLine(messages[i]))
             errors.prepend(messages[i]);
     if (errors.isEmpty())
-        return reason(id);
+        return DisplayReason(reason(id));
     return errors.join(u'\n');
 }

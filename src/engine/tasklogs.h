@@ -33,8 +33,10 @@ public:
     // Output of the task's encoder, as it comes.
     void append(TaskId id, const QByteArray &bytes);
     // The conversion ended; reason says why it failed or was stopped (empty
-    // when it succeeded).
-    void finish(TaskId id, bool succeeded, const QString &reason);
+    // when it succeeded), or what the program found of its output. summary,
+    // when given, is what failureSummary() tells rather than the encoder's
+    // lines (an encoder that ended well whose output is bad).
+    void finish(TaskId id, bool succeeded, const QString &reason, const QString &summary = {});
     void remove(TaskId id);
     // A finished log read back (one kept from an earlier session): it counts
     // as a failed conversion's, within the bounds.
@@ -72,6 +74,7 @@ private:
     {
         QString heading;
         QString reason;
+        QString summary;
         // The last bytes; once it holds the task limit it is a ring whose
         // oldest byte is at head.
         QByteArray ring;

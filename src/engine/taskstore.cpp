@@ -1,5 +1,6 @@
 #include "taskstore.h"
 
+#include "displaytext.h"
 #include "tasktext.h"
 
 #include <algorithm>
@@ -283,15 +284,16 @@ QVariant TaskStore::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         const Row &r = m_rows[index.row()];
         const QString text = index.column() == 0 ? r.caption : r.cells[size_t(index.column() - 1)];
-        if (role == Qt::DisplayRole && index.column() == ItemField::Status + 1 && r.percent >= 0 &&
-            text == TaskStatus::Converting)
-            return QStringLiteral("Converting %1%").arg(r.percent);
+        const bool status = index.column() == ItemField::Status + 1;
+        if (role == Qt::DisplayRole && status && r.percent >= 0 && text == TaskStatus::Converting)
+            return tr("Converting %1%").arg(r.percent);
         if (role == Qt::ToolTipRole && m_toolTipSource) {
             const QString extra = m_toolTipSource(index.row());
             if (!extra.isEmpty())
                 return index.column() == 0 ? text + u'\n' + extra : extra;
         }
-        return text;
+        // The status is stored as it is, and shown in the user's language.
+        return status ? DisplayStatus(text) : text;
     }
     return {};
 }
@@ -300,8 +302,9 @@ QVariant TaskStore::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const names[] = {"Input File", "Length", "Size", "Status"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char *const names[] = {QT_TR_NOOP("Input File"), QT_TR_NOOP("Length"),
+                                        QT_TR_NOOP("Size"), QT_TR_NOOP("Status")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags TaskStore::flags(const QModelIndex &index) const

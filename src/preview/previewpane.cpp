@@ -47,13 +47,11 @@ TPreviewPane::TPreviewPane(PlayerFactory factory, QWidget *parent)
     auto *strip = new QWidget(this);
     strip->setFixedHeight(StripHeight);
     TrackBar = new TDSTrackBar(strip);
-    TrackBar->setAccessibleName(QStringLiteral("Position"));
-    sbtnPlay = speedButton(strip, QStringLiteral("sbtnPlay"), QStringLiteral("Play"),
-                           QStyle::SP_MediaPlay);
-    sbtnPause = speedButton(strip, QStringLiteral("sbtnPause"), QStringLiteral("Pause / Resume"),
+    TrackBar->setAccessibleName(tr("Position"));
+    sbtnPlay = speedButton(strip, QStringLiteral("sbtnPlay"), tr("Play"), QStyle::SP_MediaPlay);
+    sbtnPause = speedButton(strip, QStringLiteral("sbtnPause"), tr("Pause / Resume"),
                             QStyle::SP_MediaPause);
-    sbtnStop = speedButton(strip, QStringLiteral("sbtnStop"), QStringLiteral("Stop"),
-                           QStyle::SP_MediaStop);
+    sbtnStop = speedButton(strip, QStringLiteral("sbtnStop"), tr("Stop"), QStyle::SP_MediaStop);
     labPreviewTime = new QLabel(QStringLiteral("00:00:00"), strip);
     labPreviewTime->setObjectName(QStringLiteral("labPreviewTime"));
     labPreviewTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -155,7 +153,7 @@ void TPreviewPane::activate()
         return;
     std::unique_ptr<PreviewPlayer> player = m_factory(VideoWindow1->renderer());
     if (!player)
-        throw EDirectShowException("The media player could not be created.");
+        throw EDirectShowException(tr("The media player could not be created.").toStdString());
     m_player = std::move(player);
     connect(m_player.get(), &PreviewPlayer::failed, this, &TPreviewPane::playerFailed);
     TrackBar->setPlayer(m_player.get());

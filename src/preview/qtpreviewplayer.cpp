@@ -1,5 +1,6 @@
 #include "qtpreviewplayer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QScopeGuard>
 #include <QTimer>
@@ -12,17 +13,18 @@ QString fallbackText(QMediaPlayer::Error error)
 {
     switch (error) {
     case QMediaPlayer::ResourceError:
-        return QStringLiteral("The file could not be opened");
+        return QCoreApplication::translate("QtPreviewPlayer", "The file could not be opened");
     case QMediaPlayer::FormatError:
-        return QStringLiteral("The file's format is not supported");
+        return QCoreApplication::translate("QtPreviewPlayer", "The file's format is not supported");
     case QMediaPlayer::NetworkError:
-        return QStringLiteral("The file could not be read over the network");
+        return QCoreApplication::translate("QtPreviewPlayer",
+                                           "The file could not be read over the network");
     case QMediaPlayer::AccessDeniedError:
-        return QStringLiteral("Access to the file was denied");
+        return QCoreApplication::translate("QtPreviewPlayer", "Access to the file was denied");
     case QMediaPlayer::NoError:
         break;
     }
-    return QStringLiteral("The media framework failed");
+    return QCoreApplication::translate("QtPreviewPlayer", "The media framework failed");
 }
 
 } // namespace
@@ -108,8 +110,7 @@ bool QtPreviewPlayer::open(const QString &path)
     if (!loadSettled()) {
         // Some damaged files keep the framework busy without an answer.
         setError(QMediaPlayer::ResourceError,
-                 QStringLiteral("The file could not be opened within %1 seconds")
-                     .arg(m_openWaitMs / 1000.0));
+                 tr("The file could not be opened within %1 seconds").arg(m_openWaitMs / 1000.0));
     } else if (m_errorCode == 0 && m_player->mediaStatus() == QMediaPlayer::InvalidMedia) {
         setError(QMediaPlayer::FormatError, QString());
     }

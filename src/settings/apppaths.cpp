@@ -2,6 +2,7 @@
 
 #include "platform/pathtext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ QString systemReason(int error)
 
 QString folderError(const QString &dir, const QString &reason)
 {
-    return QStringLiteral("Cannot create folder \"%1\". %2")
+    return QCoreApplication::translate("AppPaths", "Cannot create folder \"%1\". %2")
         .arg(QDir::toNativeSeparators(QDir::cleanPath(dir)), reason);
 }
 
@@ -121,6 +122,21 @@ QString AppPaths::helpFile() const
     return m_programDir + HelpFileName;
 }
 
+QString AppPaths::helpFile(const QString &language) const
+{
+    const QString translated = m_programDir + QStringLiteral("Quivercast.%1.html").arg(language);
+    return !language.isEmpty() && QFileInfo(translated).isFile() ? translated : helpFile();
+}
+
+QString AppPaths::translationsDir() const
+{
+    const QString beside = m_programDir + QStringLiteral("translations/");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(m_programDir + QStringLiteral("../../share/quivercast/translations")) +
+           u'/';
+}
+
 QString AppPaths::shippedPreferencesFile() const
 {
     return m_programDir + kPreferences;
@@ -157,7 +173,8 @@ QStringList AppPaths::prepareUserFiles()
     const QString shipped = shippedPreferencesFile();
     const auto fallBack = [&](const QString &problem) {
         problems << problem +
-                        QStringLiteral(" Your settings are read from \"%1\" and are not saved.")
+                        QCoreApplication::translate(
+                            "AppPaths", " Your settings are read from \"%1\" and are not saved.")
                             .arg(QDir::toNativeSeparators(shipped));
         m_preferencesFile = shipped;
     };
@@ -167,7 +184,7 @@ QStringList AppPaths::prepareUserFiles()
     if (const QString reason = makeFolder(configDir); !reason.isEmpty()) {
         fallBack(folderError(configDir, reason));
     } else if (user.isDir()) {
-        fallBack(QStringLiteral("Cannot open file \"%1\". %2")
+        fallBack(QCoreApplication::translate("AppPaths", "Cannot open file \"%1\". %2")
                      .arg(QDir::toNativeSeparators(m_preferencesFile), systemReason(EISDIR)));
     } else if (!user.exists() && !user.isSymLink() && QFileInfo(shipped).isFile()) {
         // The first start: the user's settings begin as the shipped ones.
@@ -178,22 +195,23 @@ QStringList AppPaths::prepareUserFiles()
         if (source.open(QIODevice::ReadOnly))
             data = source.readAll();
         if (source.error() != QFileDevice::NoError) {
-            problems << QStringLiteral("Cannot open file \"%1\". %2")
+            problems << QCoreApplication::translate("AppPaths", "Cannot open file \"%1\". %2")
                             .arg(QDir::toNativeSeparators(shipped), source.errorString());
         } else if (!target.open(QIODevice::NewOnly)) {
-            fallBack(QStringLiteral("Cannot create file \"%1\". %2")
+            fallBack(QCoreApplication::translate("AppPaths", "Cannot create file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(m_preferencesFile), target.errorString()));
         } else if (target.write(data) != data.size() || !target.flush()) {
             // A part of the file would read as settings next time.
             const QString reason = target.errorString();
             target.remove();
-            fallBack(QStringLiteral("Cannot create file \"%1\". %2")
+            fallBack(QCoreApplication::translate("AppPaths", "Cannot create file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(m_preferencesFile), reason));
         }
     }
 
     if (const QString reason = makeFolder(m_userProfileDir); !reason.isEmpty())
         problems << folderError(m_userProfileDir, reason) +
-                        QStringLiteral(" Changed profiles cannot be saved.");
+                        QCoreApplication::translate("AppPaths",
+                                                    " Changed profiles cannot be saved.");
     return problems;
 }

@@ -52,6 +52,13 @@ public:
     // The media reader that probes source files (quivercast-probe).
     QString probeHelperPath() const;
     QString helpFile() const;
+    // The manual in the language given ("Quivercast.de.html") when there is
+    // one, else the English one.
+    QString helpFile(const QString &language) const;
+    // The window's translations: "translations/" beside the program (the
+    // build tree, a portable copy), else <prefix>/share/quivercast/translations/
+    // of an installed program in <prefix>/lib/quivercast/.
+    QString translationsDir() const;
     // The folder of the user's own settings files: the program's directory
     // when portable, the user's configuration folder when installed.
     QString userConfigDir() const { return m_userConfigDir; }

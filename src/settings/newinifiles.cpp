@@ -2,6 +2,7 @@
 
 #include "platform/safefilewriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -201,9 +202,10 @@ TNewInifile::TNewInifile(const QString &fileName) : m_fileName(fileName)
     if (!info.exists())
         return;
     const auto fail = [&fileName](const QString &reason) {
-        throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), reason)
-                                .toStdString());
+        throw TIniFileError(
+            QCoreApplication::translate("TNewInifile", "Cannot open file \"%1\". %2")
+                .arg(QDir::toNativeSeparators(fileName), reason)
+                .toStdString());
     };
     if (info.isDir())
         fail(systemReason(EISDIR));
@@ -406,7 +408,8 @@ void WriteFileAtomically(const QString &fileName, const QByteArray &data)
 {
     SafeFileWriter writer;
     if (!writer.write(fileName, data))
-        throw TIniFileError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(QDir::toNativeSeparators(fileName), writer.errorString())
-                                .toStdString());
+        throw TIniFileError(
+            QCoreApplication::translate("TNewInifile", "Cannot create file \"%1\". %2")
+                .arg(QDir::toNativeSeparators(fileName), writer.errorString())
+                .toStdString());
 }

@@ -22,6 +22,9 @@ const QString kKeepFolderStructure = QStringLiteral("Keep Folder Structure");
 const QString kProbeWithEncoderOnly = QStringLiteral("Probe With Encoder Only");
 const QString kLastFolder = QStringLiteral("Last Folder");
 const QString kSimultaneousConversions = QStringLiteral("Simultaneous Conversions");
+const QString kLanguage = QStringLiteral("Language");
+const QString kCheckOutputs = QStringLiteral("Check Outputs");
+const QString kTrashSources = QStringLiteral("Trash Sources");
 
 // In the file a "[" ends a section wherever it stands, a line break ends the
 // line, and a key name followed by "=" anywhere in a line is found by that
@@ -68,6 +71,12 @@ void writeGeneral(TNewInifile &ini, const PreferenceValues &v)
     if (v.simultaneousConversions != defaults.simultaneousConversions ||
         ini.ValueExists(kMain, kSimultaneousConversions))
         ini.WriteInteger(kMain, kSimultaneousConversions, v.simultaneousConversions);
+    if (!v.language.isEmpty() || ini.ValueExists(kMain, kLanguage))
+        ini.WriteString(kMain, kLanguage, v.language);
+    if (v.verifyOutputs != defaults.verifyOutputs || ini.ValueExists(kMain, kCheckOutputs))
+        ini.WriteBool(kMain, kCheckOutputs, v.verifyOutputs);
+    if (v.trashSources != defaults.trashSources || ini.ValueExists(kMain, kTrashSources))
+        ini.WriteBool(kMain, kTrashSources, v.trashSources);
     if (!v.lastFolder.isEmpty())
         ini.WriteString(kMain, kLastFolder, encodePath(v.lastFolder));
 }
@@ -142,7 +151,10 @@ PreferenceValues ReadPreferences(const QString &iniPath, const QString &section,
             v.simultaneousConversions = std::clamp(
                 ini.ReadInteger(section, kSimultaneousConversions, v.simultaneousConversions), 1,
                 MaxSimultaneousConversions());
+            v.verifyOutputs = ini.ReadBool(section, kCheckOutputs, v.verifyOutputs);
+            v.trashSources = ini.ReadBool(section, kTrashSources, v.trashSources);
             v.lastFolder = decodePath(ini.ReadString(section, kLastFolder, QString()));
+            v.language = ini.ReadString(section, kLanguage, QString()).trimmed();
         });
 }
 
@@ -181,6 +193,13 @@ QString ReadLastFolder(const QString &iniPath, bool rewrite, QStringList *errors
 {
     return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &f) {
         f = decodePath(ini.ReadString(kMain, kLastFolder, f));
+    });
+}
+
+QString ReadLanguage(const QString &iniPath, bool rewrite, QStringList *errors)
+{
+    return readStore(iniPath, QString(), rewrite, errors, [](const TNewInifile &ini, QString &l) {
+        l = ini.ReadString(kMain, kLanguage, l).trimmed();
     });
 }
 

@@ -17,9 +17,9 @@
 // it read before the error (the defaults where it read nothing).
 //
 // The settings of adding files ("Simultaneous Probes", "Include Subfolders",
-// "Keep Folder Structure", "Probe With Encoder Only") and "Simultaneous
-// Conversions" are written only when they differ from their defaults or the
-// file holds them already, so a file that never had them stays as it was.
+// "Keep Folder Structure", "Probe With Encoder Only"), "Simultaneous
+// Conversions", "Check Outputs" and "Trash Sources" are written only when they differ from their
+// defaults or the file holds them already, so a file that never had them stays as it was.
 
 // How many probes may run side by side at most.
 constexpr int MaxSimultaneousProbes = 16;
@@ -50,10 +50,18 @@ struct PreferenceValues
     bool skip = false;
     // Encoders side by side in a run, 1..MaxSimultaneousConversions().
     int simultaneousConversions = 1;
+    // Each output is checked once its encoder has ended ("Check Outputs"),
+    // and its source then moved to the Trash when asked ("Trash Sources").
+    bool verifyOutputs = true;
+    bool trashSources = false;
     // The folder the Add Files dialog and the folder chooser open in: the
     // one used last. Stored as "Last Folder" once it has a value (empty
     // values are not written), and escaped as the output path is.
     QString lastFolder;
+    // The window's language ("de", "pt_BR", ...; "en" English); empty: the
+    // desktop's. Stored as "Language" once it is not empty or the file has
+    // it; read at the start, so a change takes effect at the next one.
+    QString language;
 };
 
 // The choices of the synchronisation mode, in index order.
@@ -88,6 +96,9 @@ QString ReadOutputPath(const QString &iniPath, const QString &defaultOutputPath,
 
 // "Last Folder" of "Main" (default empty).
 QString ReadLastFolder(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
+
+// "Language" of "Main" (default empty: the desktop's language).
+QString ReadLanguage(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);
 
 // "Version" of "Main" (default "1.8"); never written.
 QString ReadVersion(const QString &iniPath, bool rewrite = true, QStringList *errors = nullptr);

@@ -5,6 +5,7 @@
 #include "platform/pathtext.h"
 #include "settings/valuelistmodel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -266,9 +267,10 @@ void SaveProfileAs(const QString &source, const QString &target, const ProfileGr
     if (!sameFile) {
         QFile in(source);
         if (!in.open(QIODevice::ReadOnly))
-            throw TIniFileError(QStringLiteral("Cannot open file \"%1\". %2")
-                                    .arg(QDir::toNativeSeparators(source), in.errorString())
-                                    .toStdString());
+            throw TIniFileError(
+                QCoreApplication::translate("TNewInifile", "Cannot open file \"%1\". %2")
+                    .arg(QDir::toNativeSeparators(source), in.errorString())
+                    .toStdString());
         WriteFileAtomically(target, in.readAll());
     }
     SaveProfile(target, grids);

@@ -1,5 +1,7 @@
 #include "valuelistmodel.h"
 
+#include "profiletexts.h"
+
 ValueListModel::ValueListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 QString ValueListModel::key(int index) const
@@ -123,8 +125,15 @@ QVariant ValueListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     const Row &r = m_rows[index.row()];
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::EditRole)
         return index.column() == 0 ? r.key : r.value;
+    // Keys and pick-list items are shown in the user's language; a typed
+    // value as it is.
+    if (role == Qt::DisplayRole) {
+        if (index.column() == 0)
+            return DisplayProfileText(r.key);
+        return r.editStyle == EditStyle::PickList ? DisplayProfileText(r.value) : r.value;
+    }
     if (role == Qt::ToolTipRole && index.column() == 1 && !r.note.isEmpty())
         return r.note;
     return {};
@@ -134,7 +143,7 @@ QVariant ValueListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
         return {};
-    return section == 0 ? QStringLiteral("Name") : QStringLiteral("Value");
+    return section == 0 ? tr("Name") : tr("Value");
 }
 
 bool ValueListModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -24,7 +24,7 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
         connect(parent, &QObject::destroyed, this, [this] { delete this; });
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(503, 290);
     setModal(false);
 
@@ -51,25 +51,24 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
     big.setPixelSize(22);
     big.setBold(true);
     labProduct->setFont(big);
-    labVersion = text(QStringLiteral("Version ") + version, QRect(TextLeft, 48, 350, 17));
-    labNotice = text(QStringLiteral("Copyright (C) %1 %2").arg(Branding::Year, Branding::MakerName),
+    labVersion = text(tr("Version ") + version, QRect(TextLeft, 48, 350, 17));
+    labNotice = text(tr("Copyright (C) %1 %2").arg(Branding::Year, Branding::MakerName),
                      QRect(TextLeft, 68, 350, 17));
-    labRights = text(QStringLiteral("All rights reserved."), QRect(TextLeft, 88, 350, 17));
-    labVisit = text(QStringLiteral("Visit our website"), QRect(TextLeft, 116, 350, 17));
+    labRights = text(tr("All rights reserved."), QRect(TextLeft, 88, 350, 17));
+    labVisit = text(tr("Visit our website"), QRect(TextLeft, 116, 350, 17));
     labWebsite = makeLink(Branding::WebSite, QRect(TextLeft, 134, 350, 17), true);
     labWebsite->setObjectName(QStringLiteral("labWebsite"));
     // The address shown is the address opened.
     labWebsite->setProperty(LinkTarget, labWebsite->text());
 
     // Lower part.
-    labMoreHeading =
-        text(QStringLiteral("More video converting softwares"), QRect(16, 178, 230, 17));
+    labMoreHeading = text(tr("More video converting softwares"), QRect(16, 178, 230, 17));
     QFont bold = labMoreHeading->font();
     bold.setBold(true);
     labMoreHeading->setFont(bold);
     labMoreHeading->adjustSize();
-    labMore = makeLink(QStringLiteral("(More)"),
-                       QRect(labMoreHeading->geometry().right() + 8, 178, 60, 17), false);
+    labMore =
+        makeLink(tr("(More)"), QRect(labMoreHeading->geometry().right() + 8, 178, 60, 17), false);
     labMore->setObjectName(QStringLiteral("labMore"));
     labMore->setProperty(LinkTarget, Branding::WebSite);
     QLabel **products[3] = {&labProduct1, &labProduct2, &labProduct3};
@@ -80,13 +79,13 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
         (*products[i])->setProperty(LinkTarget, Branding::OtherProducts[i].page);
     }
 
-    btnTech = new QPushButton(QStringLiteral("Tech Support"), this);
+    btnTech = new QPushButton(tr("Tech Support"), this);
     btnTech->setObjectName(QStringLiteral("btnTech"));
     btnTech->setGeometry(16, 256, 116, 27);
-    btnSales = new QPushButton(QStringLiteral("Sales Support"), this);
+    btnSales = new QPushButton(tr("Sales Support"), this);
     btnSales->setObjectName(QStringLiteral("btnSales"));
     btnSales->setGeometry(140, 256, 116, 27);
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(404, 256, 83, 27);
     btnOK->setDefault(true);
@@ -94,6 +93,8 @@ TAboutForm::TAboutForm(QWidget *mainWindow, Platform &platform, const QString &v
     connect(btnSales, &QPushButton::clicked, this, &TAboutForm::btnSalesClick);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     ScaleToFont(this);
+    FitButtonRow({btnTech, btnSales}, false);
+    FitButtonRow({btnOK}, true);
 }
 
 QLabel *TAboutForm::makeLink(const QString &text, const QRect &geometry, bool underline)

@@ -13,7 +13,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         ShowException(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error."));
+        ShowException(tr("Unknown error."));
     }
     return false;
 }

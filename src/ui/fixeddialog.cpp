@@ -1,5 +1,6 @@
 #include "fixeddialog.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -55,4 +56,31 @@ void ScaleToFont(QWidget *dialog)
         return;
     ScaleChildren(dialog, scale);
     dialog->setFixedSize(Scaled(dialog->rect(), scale).size());
+}
+
+void FitButtonRow(const QList<QAbstractButton *> &row, bool keepRight)
+{
+    if (row.isEmpty())
+        return;
+    QList<int> gaps;
+    for (qsizetype i = 1; i < row.size(); ++i)
+        gaps << row[i]->geometry().left() - row[i - 1]->geometry().right() - 1;
+    auto widthOf = [](QAbstractButton *b) { return std::max(b->width(), b->sizeHint().width()); };
+    if (keepRight) {
+        int right = row.last()->geometry().right() + 1;
+        for (qsizetype i = row.size() - 1; i >= 0; --i) {
+            const int width = widthOf(row[i]);
+            row[i]->setGeometry(right - width, row[i]->y(), width, row[i]->height());
+            if (i > 0)
+                right -= width + gaps[i - 1];
+        }
+        return;
+    }
+    int left = row.first()->x();
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const int width = widthOf(row[i]);
+        row[i]->setGeometry(left, row[i]->y(), width, row[i]->height());
+        if (i + 1 < row.size())
+            left += width + gaps[i];
+    }
 }

@@ -2,6 +2,9 @@
 
 #include <Qt>
 
+#include <QList>
+
+class QAbstractButton;
 class QFont;
 class QWidget;
 
@@ -24,3 +27,9 @@ double FontScale(const QFont &font);
 // the font it has: its fixed size and every control placed by hand, so that
 // no text is cut with a large desktop font.
 void ScaleToFont(QWidget *dialog);
+
+// Widens the buttons of a row placed by hand where their captions need more
+// than the design gives (a longer caption in another language), keeping the
+// gaps between them and the row's left edge, or its right edge when
+// keepRight is true.
+void FitButtonRow(const QList<QAbstractButton *> &row, bool keepRight);

@@ -45,7 +45,7 @@ TGridSection::TGridSection(const QString &title, TValueListEditor *grid, bool to
     // where it was.
     m_button->setFocusPolicy(Qt::TabFocus);
     m_button->setAccessibleName(title.trimmed());
-    m_button->setAccessibleDescription(QStringLiteral("Folds or opens the section."));
+    m_button->setAccessibleDescription(tr("Folds or opens the section."));
     m_button->raise();
     fitHeader();
     connect(m_button, &QPushButton::clicked, this, &TGridSection::toggle);

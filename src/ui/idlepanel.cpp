@@ -32,24 +32,24 @@ TIdlePanel::TIdlePanel(Platform &platform, QWidget *parent) : QWidget(parent), m
     m_grid->setHorizontalSpacing(9);
     m_grid->setVerticalSpacing(6);
     m_grid->setColumnStretch(1, 1);
-    labProfile = new QLabel(QStringLiteral("Profile:"), this);
+    labProfile = new QLabel(tr("Profile:"), this);
     cmbProfile = new QComboBox(this);
     cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
-    cmbProfile->setAccessibleName(QStringLiteral("Profile"));
+    cmbProfile->setAccessibleName(tr("Profile"));
     cmbProfile->setEditable(false);
     // Long profile names do not widen the window.
     cmbProfile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbProfile->setMinimumContentsLength(8);
     labProfile->setBuddy(cmbProfile);
-    bbtnSetting = BarButton(QStringLiteral("&Setting"), "bbtnSetting", this);
-    labOutputPath = new QLabel(QStringLiteral("Output Path:"), this);
+    bbtnSetting = BarButton(tr("&Setting"), "bbtnSetting", this);
+    labOutputPath = new QLabel(tr("Output Path:"), this);
     edtOutputdir = new QLineEdit(this);
     edtOutputdir->setObjectName(QStringLiteral("edtOutputdir"));
-    edtOutputdir->setAccessibleName(QStringLiteral("Output Path"));
+    edtOutputdir->setAccessibleName(tr("Output Path"));
     labOutputPath->setBuddy(edtOutputdir);
-    bbtnBrowser = BarButton(QStringLiteral("&Browse"), "bbtnBrowser", this);
+    bbtnBrowser = BarButton(tr("&Browse"), "bbtnBrowser", this);
     connect(bbtnBrowser, &QPushButton::clicked, this, &TIdlePanel::bbtnBrowserClick);
-    bbtnOpen = BarButton(QStringLiteral("&Open"), "bbtnOpen", this);
+    bbtnOpen = BarButton(tr("&Open"), "bbtnOpen", this);
     connect(bbtnOpen, &QPushButton::clicked, this, &TIdlePanel::bbtnOpenClick);
     m_grid->addWidget(labProfile, 0, 0);
     m_grid->addWidget(cmbProfile, 0, 1, 1, 2);
@@ -70,7 +70,7 @@ void TIdlePanel::addIntakeRows(QWidget *label, QWidget *bar, QWidget *report)
 void TIdlePanel::bbtnBrowserClick()
 {
     QString dir;
-    if (m_platform.browseForDirectory(QStringLiteral("Select the output directory."), dir))
+    if (m_platform.browseForDirectory(tr("Select the output directory."), dir))
         edtOutputdir->setText(AddBackslash(dir));
 }
 

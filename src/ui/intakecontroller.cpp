@@ -34,7 +34,7 @@ TIntakeController::TIntakeController(TaskStore &tasks, TaskIntake &intake, Probe
     labAdding->hide();
     pgbAdding = new QProgressBar(bar);
     pgbAdding->setObjectName(QStringLiteral("pgbAdding"));
-    pgbAdding->setAccessibleName(QStringLiteral("Adding files"));
+    pgbAdding->setAccessibleName(tr("Adding files"));
     pgbAdding->setTextVisible(false);
     pgbAdding->setMaximumHeight(labAdding->sizeHint().height());
     pgbAdding->hide();
@@ -99,8 +99,7 @@ void TIntakeController::tbtnAddFileClick()
 void TIntakeController::tbtnAddDirClick()
 {
     QString dir;
-    if (m_platform.browseForDirectory(QStringLiteral("Add a directory to the Task List"), dir,
-                                      startFolder())) {
+    if (m_platform.browseForDirectory(tr("Add a directory to the Task List"), dir, startFolder())) {
         m_lastFolder = dir;
         m_intake.AddDirectory(dir);
     }
@@ -183,7 +182,7 @@ void TIntakeController::showIntakeProgress(int done, int total)
     // are being added.
     const bool adding = total > 0;
     if (adding) {
-        labAdding->setText(QStringLiteral("Adding files: %1 of %2").arg(done).arg(total));
+        labAdding->setText(tr("Adding files: %1 of %2").arg(done).arg(total));
         pgbAdding->setRange(0, total);
         pgbAdding->setValue(done);
     }

@@ -34,11 +34,11 @@ TLogForm::TLogForm(Platform &platform, QWidget *mainWindow)
     memLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     column->addWidget(memLog, 1);
     auto *buttons = new QHBoxLayout;
-    btnCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    btnCopy = new QPushButton(tr("&Copy"), this);
     btnCopy->setObjectName(QStringLiteral("btnCopy"));
-    btnSaveAs = new QPushButton(QStringLiteral("Save &As..."), this);
+    btnSaveAs = new QPushButton(tr("Save &As..."), this);
     btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
-    btnClose = new QPushButton(QStringLiteral("C&lose"), this);
+    btnClose = new QPushButton(tr("C&lose"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setDefault(true);
     buttons->addWidget(btnCopy);
@@ -54,7 +54,7 @@ TLogForm::TLogForm(Platform &platform, QWidget *mainWindow)
 
 void TLogForm::showLog(const QString &sourceFile, const QString &text)
 {
-    setWindowTitle(QStringLiteral("Log - %1").arg(QFileInfo(sourceFile).fileName()));
+    setWindowTitle(tr("Log - %1").arg(QFileInfo(sourceFile).fileName()));
     labSource->setText(QDir::toNativeSeparators(sourceFile));
     memLog->setPlainText(text);
     // The end is where an encoder says what went wrong; shown from the
@@ -77,13 +77,13 @@ void TLogForm::btnCopyClick()
 void TLogForm::btnSaveAsClick()
 {
     const QString path = m_platform.saveFileName(
-        QStringLiteral("Log Files (*.log)|*.log|Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
+        tr("Log Files (*.log)|*.log|Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
         QStringLiteral(".log"));
     if (path.isEmpty())
         return;
     try {
         WriteFileAtomically(path, memLog->toPlainText().toUtf8() + '\n');
     } catch (const TIniFileError &e) {
-        m_platform.messageBox(e.text(), QStringLiteral("Log Not Saved"), Platform::Icon::Warning);
+        m_platform.messageBox(e.text(), tr("Log Not Saved"), Platform::Icon::Warning);
     }
 }

@@ -11,6 +11,7 @@
 #include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
+#include "settings/profiletexts.h"
 #include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/fixeddialog.h"
@@ -208,7 +209,7 @@ void TMainForm::buildBottomBar()
     m_idlePanel->addIntakeRows(labAdding, pgbAdding, btnNotAdded);
 
     panBottomLeft = m_runPanel = new TRunPanel(m_session->batch(), m_platform, grids(), panBottom);
-    m_runPanel->setProfileSource([this] { return profilePath(cmbProfile->currentText()); });
+    m_runPanel->setProfileSource([this] { return profilePath(profileName()); });
     labConvertingFile = m_runPanel->labConvertingFile;
     labElapsed = m_runPanel->labElapsed;
     labRemaining = m_runPanel->labRemaining;
@@ -227,7 +228,7 @@ void TMainForm::buildBottomBar()
         [this] { return m_settingForm ? m_settingForm->spnConversions->value() : 1; });
     // The title, which the taskbar shows too, says that the run stands still.
     connect(m_runPanel, &TRunPanel::pausedChanged, this, [this](bool paused) {
-        setWindowTitle(paused ? QStringLiteral("Paused - %1").arg(m_title) : m_title);
+        setWindowTitle(paused ? tr("Paused - %1").arg(m_title) : m_title);
     });
     connect(m_runPanel, &TRunPanel::runModeChanged, this,
             [this](bool running) { running ? EnterRunMode() : LeaveRunMode(); });
@@ -330,7 +331,9 @@ void TMainForm::FormCreate(const QStringList &args)
     m_title = product + QStringLiteral(" V") + m_version;
     setWindowTitle(m_title);
 
-    cmbProfile->addItems(ProfileCatalogue(m_paths));
+    // Each shown in the user's language, its file name beside it.
+    for (const QString &name : ProfileCatalogue(m_paths))
+        cmbProfile->addItem(DisplayProfileName(name), name);
     cmbProfile->setCurrentIndex(-1);
     m_taskList->setProfileExtensions(ProfileExtensions(m_paths));
 
@@ -365,7 +368,7 @@ void TMainForm::setSettingForm(TSettingForm *form)
     form->setMainOutputDirSource([this] { return edtOutputdir->text(); });
     connect(form, &TSettingForm::outputPathApplied, edtOutputdir, &QLineEdit::setText);
     connect(form, &TSettingForm::profileSaved, this, [this](const QString &name) {
-        if (cmbProfile->currentText() == name)
+        if (profileName() == name)
             cmbProfileChange();
     });
 }
@@ -386,6 +389,11 @@ ProfileGrids TMainForm::grids() const
     return m_profilePanel->grids();
 }
 
+QString TMainForm::profileName() const
+{
+    return cmbProfile->currentData().toString();
+}
+
 QString TMainForm::profilePath(const QString &name) const
 {
     return ProfilePath(m_paths, name);
@@ -404,6 +412,17 @@ bool TMainForm::overwrite() const
 bool TMainForm::skipExisting() const
 {
     return m_settingForm && m_settingForm->rdbSkip->isChecked();
+}
+
+bool TMainForm::verifyOutputs() const
+{
+    return m_settingForm ? m_settingForm->chkVerify->isChecked() : true;
+}
+
+bool TMainForm::trashSources() const
+{
+    return m_settingForm && m_settingForm->chkVerify->isChecked() &&
+           m_settingForm->chkTrash->isChecked();
 }
 
 bool TMainForm::autoOpenDir() const
@@ -503,7 +522,7 @@ void TMainForm::LeaveRunMode()
 
 void TMainForm::cmbProfileChange()
 {
-    const QString name = cmbProfile->currentText();
+    const QString name = profileName();
     if (name.isEmpty())
         return;
     const QString path = profilePath(name);
@@ -528,12 +547,11 @@ void TMainForm::reportProfileNotSaved(const QString &path, const QString &error)
         return;
     m_notSavedReported.insert(path);
     const QString text =
-        error + QStringLiteral(". The profile's values are used as shown, but it cannot be saved.");
+        error + tr(". The profile's values are used as shown, but it cannot be saved.");
     if (m_restoring)
         m_startupErrors << text;
     else
-        m_platform.messageBox(text, QStringLiteral("Profile Not Saved"),
-                              Platform::Icon::Information);
+        m_platform.messageBox(text, tr("Profile Not Saved"), Platform::Icon::Information);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -616,9 +634,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
     if (m_session->batch().RunState() != BatchRun::Idle && !m_autoClosing) {
         if (!m_closingForSignal &&
             m_platform.messageBox(
-                QStringLiteral("A conversion is in progress. Do you want to stop it and exit?"),
-                QStringLiteral("Exit"), Platform::Icon::Question,
-                Platform::Buttons::YesNo) != Platform::Answer::Yes) {
+                tr("A conversion is in progress. Do you want to stop it and exit?"), tr("Exit"),
+                Platform::Icon::Question, Platform::Buttons::YesNo) != Platform::Answer::Yes) {
             event->ignore();
             return;
         }

@@ -92,11 +92,17 @@ public:
     const AppPaths &paths() const { return m_paths; }
     QString versionText() const { return m_version; }
     QString encoderPath() const { return m_paths.encoderPath(); }
-    QString helpFile() const { return m_paths.helpFile(); }
+    // The manual in the window's language when there is one.
+    QString helpFile() const { return m_paths.helpFile(m_language); }
+    // The language the window speaks ("en", "de", ...), for the manual.
+    void setLanguage(const QString &language) { m_language = language; }
     QString preferencesFile() const { return m_paths.preferencesFile(); }
     // The file of the named profile (the user's, else the shipped one); the
     // extension is matched ignoring case, as the catalogue lists it.
     QString profilePath(const QString &name) const;
+    // The file name (without ".apf") of the profile chosen; the chooser shows
+    // it in the user's language.
+    QString profileName() const;
 
     TaskStore &tasks() { return m_session->tasks(); }
     TaskIntake &intake() { return m_session->intake(); }
@@ -120,6 +126,8 @@ public:
     QString outputExtension() const override { return m_outputExt; }
     bool overwrite() const override;
     bool skipExisting() const override;
+    bool verifyOutputs() const override;
+    bool trashSources() const override;
     bool autoOpenDir() const override;
     bool autoExit() const override;
     bool autoTurnOff() const override;
@@ -222,6 +230,7 @@ private:
 
     AppPaths m_paths;
     Platform &m_platform;
+    QString m_language = QStringLiteral("en");
     QString m_version;
     QString m_title; // the window's title while not paused
     QString m_outputExt;

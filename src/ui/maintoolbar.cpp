@@ -66,23 +66,23 @@ TMainToolBar::TMainToolBar(QWidget *parent) : QToolBar(parent)
         s->setFixedSize(width, 44);
         addWidget(s);
     };
-    tbtnAddFile = button(QStringLiteral("AddFile"), QStringLiteral("Add Video Files"));
-    tbtnAddDir = button(QStringLiteral("AddDir"), QStringLiteral("Add Directory"));
+    tbtnAddFile = button(QStringLiteral("AddFile"), tr("Add Video Files"));
+    tbtnAddDir = button(QStringLiteral("AddDir"), tr("Add Directory"));
     separator(8);
-    tbtnUp = button(QStringLiteral("Up"), QStringLiteral("Move Up"));
-    tbtnDown = button(QStringLiteral("Down"), QStringLiteral("Move Down"));
-    tbtnRemove = button(QStringLiteral("Remove"), QStringLiteral("Remove"));
-    tbtnClear = button(QStringLiteral("Clear"), QStringLiteral("Clear"));
+    tbtnUp = button(QStringLiteral("Up"), tr("Move Up"));
+    tbtnDown = button(QStringLiteral("Down"), tr("Move Down"));
+    tbtnRemove = button(QStringLiteral("Remove"), tr("Remove"));
+    tbtnClear = button(QStringLiteral("Clear"), tr("Clear"));
     separator(8);
-    tbtnStart = button(QStringLiteral("Start"), QStringLiteral("Start"));
-    tbtnStop = button(QStringLiteral("Stop"), QStringLiteral("Stop"));
-    tbtnPause = button(QStringLiteral("Pause"), QStringLiteral("Pause"));
+    tbtnStart = button(QStringLiteral("Start"), tr("Start"));
+    tbtnStop = button(QStringLiteral("Stop"), tr("Stop"));
+    tbtnPause = button(QStringLiteral("Pause"), tr("Pause"));
     separator(12);
-    tbtnSetting = button(QStringLiteral("Setting"), QStringLiteral("Settings"));
+    tbtnSetting = button(QStringLiteral("Setting"), tr("Settings"));
     tbtnWatch = button(QStringLiteral("Watch"), tr("Watch Folders..."));
     separator(8);
-    tbtnAbout = button(QStringLiteral("About"), QStringLiteral("About"));
-    tbtnHelp = button(QStringLiteral("Help"), QStringLiteral("Help"));
+    tbtnAbout = button(QStringLiteral("About"), tr("About"));
+    tbtnHelp = button(QStringLiteral("Help"), tr("Help"));
 }
 
 QList<QToolButton *> TMainToolBar::buttons() const

@@ -18,11 +18,11 @@ void TNotAddedReport::showItems(const QStringList &lines)
     m_items = lines;
     const bool shown = !lines.isEmpty();
     if (shown) {
-        setText(lines.size() == 1 ? QStringLiteral("1 item was not added")
-                                  : QStringLiteral("%1 items were not added").arg(lines.size()));
+        setText(lines.size() == 1 ? tr("1 item was not added")
+                                  : tr("%1 items were not added").arg(lines.size()));
         QStringList listed = lines.mid(0, MaxListed);
         if (lines.size() > MaxListed)
-            listed << QStringLiteral("... and %1 more.").arg(lines.size() - MaxListed);
+            listed << tr("... and %1 more.").arg(lines.size() - MaxListed);
         setToolTip(listed.join(u'\n'));
         // A screen reader reads the list too.
         setAccessibleName(text());

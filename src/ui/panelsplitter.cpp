@@ -19,7 +19,7 @@ TPanelSplitter::Strip::Strip(TPanelSplitter *splitter)
 {
     setObjectName(QStringLiteral("panSplitter"));
     setCursor(Qt::SizeHorCursor);
-    setAccessibleName(QStringLiteral("Panel width"));
+    setAccessibleName(TPanelSplitter::tr("Panel width"));
 }
 
 void TPanelSplitter::Strip::mouseMoveEvent(QMouseEvent *event)

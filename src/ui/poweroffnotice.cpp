@@ -12,17 +12,16 @@
 TPowerOffNotice::TPowerOffNotice(int seconds, QWidget *parent) : QDialog(parent, FixedDialogFlags)
 {
     setObjectName(QStringLiteral("PowerOffNotice"));
-    setWindowTitle(QStringLiteral("Turn Off"));
+    setWindowTitle(tr("Turn Off"));
     setModal(false);
-    labText =
-        new QLabel(QStringLiteral("The computer will turn off in %1 seconds.").arg(seconds), this);
+    labText = new QLabel(tr("The computer will turn off in %1 seconds.").arg(seconds), this);
     pgbCountdown = new QProgressBar(this);
-    pgbCountdown->setAccessibleName(QStringLiteral("Seconds left"));
+    pgbCountdown->setAccessibleName(tr("Seconds left"));
     pgbCountdown->setRange(0, seconds);
     pgbCountdown->setValue(seconds);
     pgbCountdown->setFormat(QStringLiteral("%v"));
-    btnTurnOffNow = new QPushButton(QStringLiteral("Turn Off Now"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnTurnOffNow = new QPushButton(tr("Turn Off Now"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

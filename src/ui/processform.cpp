@@ -8,9 +8,9 @@
 TProcessForm::TProcessForm(QWidget *mainWindow, QWidget *parent)
     : QDialog(parent, FixedDialogFlags), m_mainWindow(mainWindow)
 {
-    setWindowTitle(QStringLiteral("Process"));
+    setWindowTitle(tr("Process"));
     setFixedSize(240, 80);
-    btnStop = new QPushButton(QStringLiteral("Stop"), this);
+    btnStop = new QPushButton(tr("Stop"), this);
     btnStop->setGeometry(82, 28, 75, 25);
     ScaleToFont(this);
 }

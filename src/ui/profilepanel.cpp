@@ -35,7 +35,7 @@ TProfilePanel::TProfilePanel(TPreviewPane::PlayerFactory playerFactory, QWidget 
     column->setContentsMargins(0, 0, 10, 0);
     column->setSpacing(0);
 
-    gpbProfile = new QGroupBox(QStringLiteral("Profile Detail"), this);
+    gpbProfile = new QGroupBox(tr("Profile Detail"), this);
     gpbProfile->setObjectName(QStringLiteral("gpbProfile"));
     auto *inner = new QVBoxLayout(gpbProfile);
     inner->setContentsMargins(2, 8, 2, 2);
@@ -50,10 +50,10 @@ TProfilePanel::TProfilePanel(TPreviewPane::PlayerFactory playerFactory, QWidget 
         panel = new TGridSection(QStringLiteral("      ") + title, grid, true);
         ScrollBox1->addSection(panel);
     };
-    section(QStringLiteral("Output"), m_outputValues, vleOutput, panOutput);
-    section(QStringLiteral("Video"), m_videoValues, vleVideo, panVideo);
-    section(QStringLiteral("Audio"), m_audioValues, vleAudio, panAudio);
-    section(QStringLiteral("Advanced"), m_advancedValues, vleAdvanced, panAdvanced);
+    section(tr("Output"), m_outputValues, vleOutput, panOutput);
+    section(tr("Video"), m_videoValues, vleVideo, panVideo);
+    section(tr("Audio"), m_audioValues, vleAudio, panAudio);
+    section(tr("Advanced"), m_advancedValues, vleAdvanced, panAdvanced);
     vleOutput->setGreyLockedRows(false);
     vleOutput->setNoTaskGuard();
     vleOutput->setObjectName(QStringLiteral("vleOutput"));

@@ -35,8 +35,8 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     progress->setHorizontalSpacing(8);
     progress->setVerticalSpacing(3);
     progress->setColumnStretch(1, 1);
-    progress->addWidget(PanelLabel(QStringLiteral("Converting:"), this), 0, 0);
-    labConvertingFile = PanelLabel(QStringLiteral("No File"), this, "labConvertingFile");
+    progress->addWidget(PanelLabel(tr("Converting:"), this), 0, 0);
+    labConvertingFile = PanelLabel(tr("No File"), this, "labConvertingFile");
     labConvertingFile->setMinimumWidth(1); // a long name is cut, never widens the window
     // The status area, at the right of the file's name, which gives way to
     // it while it shows; neither widens the window.
@@ -49,14 +49,14 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
     fileRow->addWidget(labConvertingFile, 1);
     fileRow->addWidget(labNote);
     progress->addLayout(fileRow, 0, 1, 1, 2);
-    progress->addWidget(PanelLabel(QStringLiteral("Time Elapsed:"), this), 1, 0);
+    progress->addWidget(PanelLabel(tr("Time Elapsed:"), this), 1, 0);
     auto *times = new QHBoxLayout;
     times->setSpacing(8);
     labElapsed = PanelLabel(QStringLiteral("00:00:00"), this, "labElapsed");
     labRemaining = PanelLabel(QStringLiteral("00:00:00"), this, "labRemaining");
     times->addWidget(labElapsed);
     times->addSpacing(labElapsed->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    times->addWidget(PanelLabel(QStringLiteral("Time Remaining:"), this));
+    times->addWidget(PanelLabel(tr("Time Remaining:"), this));
     times->addWidget(labRemaining);
     times->addStretch(1);
     progress->addLayout(times, 1, 1, 1, 2);
@@ -69,14 +69,14 @@ TRunPanel::TRunPanel(BatchRun &batch, Platform &platform, const ProfileGrids &gr
         b->setTextVisible(false);
         return b;
     };
-    pgbCurrent = bar("pgbCurrent", QStringLiteral("Current Progress"));
-    pgbTotal = bar("pgbTotal", QStringLiteral("Total Progress"));
+    pgbCurrent = bar("pgbCurrent", tr("Current Progress"));
+    pgbTotal = bar("pgbTotal", tr("Total Progress"));
     labCurProgress = PanelLabel(QStringLiteral("0%"), this, "labCurProgress");
     labTotalProgress = PanelLabel(QStringLiteral("0%"), this, "labTotalProgress");
-    progress->addWidget(PanelLabel(QStringLiteral("Current Progress:"), this), 2, 0);
+    progress->addWidget(PanelLabel(tr("Current Progress:"), this), 2, 0);
     progress->addWidget(pgbCurrent, 2, 1);
     progress->addWidget(labCurProgress, 2, 2);
-    progress->addWidget(PanelLabel(QStringLiteral("Total Progress:"), this), 3, 0);
+    progress->addWidget(PanelLabel(tr("Total Progress:"), this), 3, 0);
     progress->addWidget(pgbTotal, 3, 1);
     progress->addWidget(labTotalProgress, 3, 2);
     // The percentage labels take the width "100%" needs in their font.
@@ -153,7 +153,7 @@ void TRunPanel::showRunState(int state)
     if (m_pause) {
         m_pause->setEnabled(going && m_batch.canPause());
         m_pauseEntry->setEnabled(m_pause->isEnabled());
-        const QString pause = paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
+        const QString pause = paused ? tr("Resume") : tr("Pause");
         m_pause->setToolTip(pause);
         m_pause->setAccessibleName(pause);
         m_pauseEntry->setText(pause);
@@ -198,11 +198,10 @@ void TRunPanel::notifyRunCompleted(int converted, int skipped, int failed)
     // The user who watches the window sees the completion message.
     if (isActiveWindow())
         return;
-    const QString files = converted == 1 ? QStringLiteral("1 file converted")
-                                         : QStringLiteral("%1 files converted").arg(converted);
-    m_platform.notify(
-        QStringLiteral("Conversion completed"),
-        QStringLiteral("%1, %2 skipped, %3 failed.").arg(files).arg(skipped).arg(failed));
+    const QString files =
+        converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(converted);
+    m_platform.notify(tr("Conversion completed"),
+                      tr("%1, %2 skipped, %3 failed.").arg(files).arg(skipped).arg(failed));
 }
 
 void TRunPanel::showTaskbarProgress(int percent)

@@ -3,11 +3,13 @@
 #include "engine/tasktext.h"
 #include "fixeddialog.h"
 #include "gridsection.h"
+#include "languages.h"
 #include "platform/platform.h"
 #include "sectionstack.h"
 #include "settings/preferences.h"
 #include "settings/profilegrids.h"
 #include "settings/profiles.h"
+#include "settings/profiletexts.h"
 #include "valuelisteditor.h"
 
 #include <QCheckBox>
@@ -28,6 +30,8 @@
 namespace {
 constexpr int KeyWidth = 160;
 constexpr int ValueWidth = 200;
+// The height the language's row and its note add to the General page.
+constexpr int LanguageRows = 48;
 
 // The designed rows of the three parameter grids, shown until a profile is
 // loaded.
@@ -46,8 +50,9 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
         connect(parent, &QObject::destroyed, this, [this] { delete this; });
-    setWindowTitle(QStringLiteral("Settings"));
-    setFixedSize(391, 498);
+    setWindowTitle(tr("Settings"));
+    // The designed height, and a row for the language.
+    setFixedSize(415, 542 + LanguageRows);
     setModal(false);
 
     addDesignedRows(m_video, {QStringLiteral("Video Codec"), QStringLiteral("Video Size"),
@@ -61,32 +66,36 @@ TSettingForm::TSettingForm(QWidget *mainWindow, const AppPaths &paths, Platform 
 
     pgcSetting = new QTabWidget(this);
     pgcSetting->setObjectName(QStringLiteral("pgcSetting"));
-    pgcSetting->setGeometry(8, 8, 375, 442);
+    pgcSetting->setGeometry(8, 8, 399, 486 + LanguageRows);
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    pgcSetting->addTab(TabSheet1, QStringLiteral("     General     "));
-    pgcSetting->addTab(TabSheet2, QStringLiteral("     Profiles     "));
+    pgcSetting->addTab(TabSheet1, tr("     General     "));
+    pgcSetting->addTab(TabSheet2, tr("     Profiles     "));
     buildGeneralPage();
     buildProfilesPage();
 
-    btnDefault = new QPushButton(QStringLiteral("&Load Default"), this);
+    btnDefault = new QPushButton(tr("&Load Default"), this);
     btnDefault->setObjectName(QStringLiteral("btnDefault"));
-    btnDefault->setGeometry(8, 462, 100, 25);
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnDefault->setGeometry(8, 506 + LanguageRows, 100, 25);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(218, 462, 80, 25);
+    btnOK->setGeometry(242, 506 + LanguageRows, 80, 25);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(303, 462, 80, 25);
+    btnCancel->setGeometry(327, 506 + LanguageRows, 80, 25);
     connect(btnDefault, &QPushButton::clicked, this, &TSettingForm::btnDefaultClick);
     connect(btnOK, &QPushButton::clicked, this, &TSettingForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSettingForm::btnCancelClick);
 
     FormCreate(catalogue);
     ScaleToFont(this);
+    FitButtonRow({btnDefault}, false);
+    FitButtonRow({btnOK, btnCancel}, true);
+    FitButtonRow({btnSaveAs}, true);
+    cmbProfile->resize(btnSaveAs->x() - 8 - cmbProfile->x(), cmbProfile->height());
 }
 
 TSettingForm::~TSettingForm() = default;
@@ -97,7 +106,7 @@ void TSettingForm::buildGeneralPage()
     // whatever the font.
     constexpr int Left = 12;
     constexpr int Right = 357;
-    labOutputDir = new QLabel(QStringLiteral("Default Output Path:"), TabSheet1);
+    labOutputDir = new QLabel(tr("Default Output Path:"), TabSheet1);
     labOutputDir->adjustSize();
     labOutputDir->move(Left, 23);
     edtOutputDir = new QLineEdit(TabSheet1);
@@ -109,10 +118,10 @@ void TSettingForm::buildGeneralPage()
     sbtnBrowse->setObjectName(QStringLiteral("sbtnBrowse"));
     sbtnBrowse->setGeometry(Right - 25, 19, 25, 23);
     sbtnBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    sbtnBrowse->setToolTip(QStringLiteral("Browse"));
+    sbtnBrowse->setToolTip(tr("Browse"));
     connect(sbtnBrowse, &QToolButton::clicked, this, &TSettingForm::sbtnBrowseClick);
 
-    Label1 = new QLabel(QStringLiteral("Synchronization Mode:"), TabSheet1);
+    Label1 = new QLabel(tr("Synchronization Mode:"), TabSheet1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();
     Label1->move(Left, 63);
@@ -120,64 +129,71 @@ void TSettingForm::buildGeneralPage()
     cmbSyn->setObjectName(QStringLiteral("cmbSyn"));
     const int comboLeft = Label1->geometry().right() + 6;
     cmbSyn->setGeometry(comboLeft, 59, qMin(180, Right - comboLeft), 23);
-    cmbSyn->addItems(
-        {QStringLiteral("Auto"), QStringLiteral("Force Mode"), QStringLiteral("Progressive Mode")});
+    cmbSyn->addItems({tr("Auto"), tr("Force Mode"), tr("Progressive Mode")});
     Label1->setBuddy(cmbSyn);
 
-    chkOpenDir = new QCheckBox(
-        QStringLiteral("Open the output directory when the task is completed. "), TabSheet1);
+    chkOpenDir =
+        new QCheckBox(tr("Open the output directory when the task is completed. "), TabSheet1);
     chkOpenDir->setObjectName(QStringLiteral("chkOpenDir"));
     chkOpenDir->setGeometry(12, 94, 355, 19);
-    chkExit =
-        new QCheckBox(QStringLiteral("Exit the program when the task is completed."), TabSheet1);
+    chkExit = new QCheckBox(tr("Exit the program when the task is completed."), TabSheet1);
     chkExit->setObjectName(QStringLiteral("chkExit"));
     chkExit->setGeometry(12, 116, 355, 19);
-    chkTurnoff = new QCheckBox(QStringLiteral("Turn off the computer when the task is completed."),
-                               TabSheet1);
+    chkTurnoff = new QCheckBox(tr("Turn off the computer when the task is completed."), TabSheet1);
     chkTurnoff->setObjectName(QStringLiteral("chkTurnoff"));
     chkTurnoff->setGeometry(12, 138, 355, 19);
+    // Each output checked once converted; then, when asked, its source goes
+    // to the Trash.
+    chkVerify = new QCheckBox(tr("Check each output after converting"), TabSheet1);
+    chkVerify->setObjectName(QStringLiteral("chkVerify"));
+    chkVerify->setGeometry(12, 160, 355, 19);
+    chkVerify->setChecked(true);
+    chkTrash =
+        new QCheckBox(tr("Move each source to the Trash once its output is checked"), TabSheet1);
+    chkTrash->setObjectName(QStringLiteral("chkTrash"));
+    chkTrash->setGeometry(12, 182, 379, 19);
+    connect(chkVerify, &QCheckBox::toggled, chkTrash, &QWidget::setEnabled);
 
     // How many files are converted side by side (1: one after another).
-    labConversions = new QLabel(QStringLiteral("Simultaneous conversions:"), TabSheet1);
+    labConversions = new QLabel(tr("Simultaneous conversions:"), TabSheet1);
     labConversions->setObjectName(QStringLiteral("labConversions"));
     labConversions->adjustSize();
-    labConversions->move(Left, 164);
+    labConversions->move(Left, 208);
     spnConversions = new QSpinBox(TabSheet1);
     spnConversions->setObjectName(QStringLiteral("spnConversions"));
     spnConversions->setRange(1, MaxSimultaneousConversions());
     spnConversions->setValue(1);
-    spnConversions->setGeometry(labConversions->geometry().right() + 6, 160, 56, 23);
+    spnConversions->setGeometry(labConversions->geometry().right() + 6, 204, 56, 23);
     labConversions->setBuddy(spnConversions);
 
-    gpbOverWrite = new QGroupBox(QStringLiteral("Output File Overwrite"), TabSheet1);
+    gpbOverWrite = new QGroupBox(tr("Output File Overwrite"), TabSheet1);
     gpbOverWrite->setObjectName(QStringLiteral("gpbOverWrite"));
-    gpbOverWrite->setGeometry(12, 188, 345, 102);
-    rdbOverWrite = new QRadioButton(QStringLiteral("Overwrite"), gpbOverWrite);
+    gpbOverWrite->setGeometry(12, 232, 345, 102);
+    rdbOverWrite = new QRadioButton(tr("Overwrite"), gpbOverWrite);
     rdbOverWrite->setObjectName(QStringLiteral("rdbOverWrite"));
     rdbOverWrite->setGeometry(14, 26, 320, 19);
     rdbOverWrite->setChecked(true);
-    rdbRename = new QRadioButton(QStringLiteral("Not overwrite (Rename to <Filename> + Index"),
-                                 gpbOverWrite);
+    rdbRename = new QRadioButton(tr("Not overwrite (Rename to <Filename> + Index"), gpbOverWrite);
     rdbRename->setObjectName(QStringLiteral("rdbRename"));
     rdbRename->setGeometry(14, 52, 320, 19);
-    rdbSkip = new QRadioButton(QStringLiteral("Skip (keep the existing file)"), gpbOverWrite);
+    rdbSkip = new QRadioButton(tr("Skip (keep the existing file)"), gpbOverWrite);
     rdbSkip->setObjectName(QStringLiteral("rdbSkip"));
     rdbSkip->setGeometry(14, 78, 320, 19);
 
     // Adding files: folders with their subfolders, how many files are probed
     // at a time, and by what.
-    gpbAdding = new QGroupBox(QStringLiteral("Adding Files"), TabSheet1);
+    gpbAdding = new QGroupBox(tr("Adding Files"), TabSheet1);
     gpbAdding->setObjectName(QStringLiteral("gpbAdding"));
-    gpbAdding->setGeometry(12, 292, 345, 118);
-    chkSubfolders = new QCheckBox(QStringLiteral("Include subfolders"), gpbAdding);
+    gpbAdding->setGeometry(12, 336, 345, 118);
+    chkSubfolders = new QCheckBox(tr("Include subfolders"), gpbAdding);
     chkSubfolders->setObjectName(QStringLiteral("chkSubfolders"));
     chkSubfolders->setGeometry(14, 22, 320, 19);
-    chkKeepStructure = new QCheckBox(QStringLiteral("Keep folder structure"), gpbAdding);
+    chkKeepStructure = new QCheckBox(tr("Keep folder structure"), gpbAdding);
     chkKeepStructure->setObjectName(QStringLiteral("chkKeepStructure"));
     chkKeepStructure->setGeometry(34, 44, 300, 19);
     chkKeepStructure->setEnabled(false);
     connect(chkSubfolders, &QCheckBox::toggled, chkKeepStructure, &QWidget::setEnabled);
-    labProbes = new QLabel(QStringLiteral("Simultaneous probes:"), gpbAdding);
+    labProbes = new QLabel(tr("Simultaneous probes:"), gpbAdding);
     labProbes->setObjectName(QStringLiteral("labProbes"));
     labProbes->adjustSize();
     labProbes->move(14, 72);
@@ -188,18 +204,44 @@ void TSettingForm::buildGeneralPage()
     spnProbes->setGeometry(labProbes->geometry().right() + 6, 68, 56, 23);
     labProbes->setBuddy(spnProbes);
     // Every file probed by a start of the encoder, not by the media reader.
-    chkProbeEncoder = new QCheckBox(QStringLiteral("Probe with the encoder only"), gpbAdding);
+    chkProbeEncoder = new QCheckBox(tr("Probe with the encoder only"), gpbAdding);
     chkProbeEncoder->setObjectName(QStringLiteral("chkProbeEncoder"));
     chkProbeEncoder->setGeometry(14, 94, 320, 19);
+
+    // The window's language: the desktop's, or one chosen here.
+    labLanguage = new QLabel(tr("Language:"), TabSheet1);
+    labLanguage->setObjectName(QStringLiteral("labLanguage"));
+    labLanguage->adjustSize();
+    labLanguage->move(Left, 464);
+    cmbLanguage = new QComboBox(TabSheet1);
+    cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    cmbLanguage->addItem(tr("System default"), QString());
+    for (const Language &language : Languages())
+        cmbLanguage->addItem(language.nativeName, language.code);
+    const int languageLeft = labLanguage->geometry().right() + 6;
+    cmbLanguage->setGeometry(languageLeft, 460,
+                             qMin(qMax(180, cmbLanguage->sizeHint().width()), Right - languageLeft),
+                             23);
+    labLanguage->setBuddy(cmbLanguage);
+    labLanguageNote = new QLabel(tr("The language changes at the next start."), TabSheet1);
+    labLanguageNote->setObjectName(QStringLiteral("labLanguageNote"));
+    labLanguageNote->setGeometry(Left, 486, Right - Left, 17);
 
     // Long captions take the width they need.
     for (QAbstractButton *b :
          {static_cast<QAbstractButton *>(chkOpenDir), static_cast<QAbstractButton *>(chkExit),
-          static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkSubfolders),
+          static_cast<QAbstractButton *>(chkTurnoff), static_cast<QAbstractButton *>(chkVerify),
+          static_cast<QAbstractButton *>(chkTrash), static_cast<QAbstractButton *>(chkSubfolders),
           static_cast<QAbstractButton *>(chkKeepStructure),
           static_cast<QAbstractButton *>(chkProbeEncoder)})
         b->resize(qMax(b->width(), b->sizeHint().width()),
                   qMax(b->height(), b->sizeHint().height()));
+    // ... within their group.
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(rdbOverWrite), static_cast<QAbstractButton *>(rdbRename),
+          static_cast<QAbstractButton *>(rdbSkip)})
+        b->resize(qBound(b->width(), b->sizeHint().width(), gpbOverWrite->width() - b->x() - 4),
+                  b->height());
 }
 
 void TSettingForm::buildProfilesPage()
@@ -207,7 +249,7 @@ void TSettingForm::buildProfilesPage()
     cmbProfile = new QComboBox(TabSheet2);
     cmbProfile->setObjectName(QStringLiteral("cmbProfile"));
     cmbProfile->setGeometry(8, 12, 254, 25);
-    btnSaveAs = new QPushButton(QStringLiteral("&Save as..."), TabSheet2);
+    btnSaveAs = new QPushButton(tr("&Save as..."), TabSheet2);
     btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
     btnSaveAs->setGeometry(270, 12, 88, 25);
     connect(cmbProfile, &QComboBox::activated, this, [this](int) { cmbProfileChange(); });
@@ -229,11 +271,11 @@ void TSettingForm::buildProfilesPage()
     vleAdvanced = makeGrid(&m_advanced);
     vleAdvanced->setObjectName(QStringLiteral("vleAdvanced"));
     // The dialog's headers do not react to double-clicks.
-    panVideo = new TGridSection(QStringLiteral("      Video"), vleVideo, false);
+    panVideo = new TGridSection(tr("      Video"), vleVideo, false);
     panVideo->setObjectName(QStringLiteral("panVideo"));
-    panAudio = new TGridSection(QStringLiteral("      Audio"), vleAudio, false);
+    panAudio = new TGridSection(tr("      Audio"), vleAudio, false);
     panAudio->setObjectName(QStringLiteral("panAudio"));
-    panAdvanced = new TGridSection(QStringLiteral("      Advanced"), vleAdvanced, false);
+    panAdvanced = new TGridSection(tr("      Advanced"), vleAdvanced, false);
     panAdvanced->setObjectName(QStringLiteral("panAdvanced"));
     ScrollBox1->addSection(panVideo);
     ScrollBox1->addSection(panAudio);
@@ -246,7 +288,8 @@ void TSettingForm::buildProfilesPage()
 
 void TSettingForm::FormCreate(const QStringList &catalogue)
 {
-    cmbProfile->addItems(catalogue);
+    for (const QString &name : catalogue)
+        cmbProfile->addItem(DisplayProfileName(name), name);
     cmbProfile->setCurrentIndex(-1);
     LoadPreferences();
 }
@@ -308,9 +351,14 @@ void TSettingForm::FormClose()
         m_mainWindow->setEnabled(true);
 }
 
+QString TSettingForm::profileName() const
+{
+    return cmbProfile->currentData().toString();
+}
+
 QString TSettingForm::profilePath() const
 {
-    return ProfilePath(m_paths, cmbProfile->currentText());
+    return ProfilePath(m_paths, profileName());
 }
 
 ProfileGrids TSettingForm::grids()
@@ -332,7 +380,7 @@ void TSettingForm::btnOKClick()
     // 2. The preferences.
     SavePreferences();
     // 3. The profile shown, when there is one and its file still exists.
-    const QString name = cmbProfile->currentText();
+    const QString name = profileName();
     if (!name.isEmpty()) {
         const QString path = profilePath();
         if (QFileInfo(path).isFile()) {
@@ -353,8 +401,8 @@ void TSettingForm::btnOKClick()
 
 void TSettingForm::btnDefaultClick()
 {
-    if (m_platform.messageBox(QStringLiteral("Are you sure to load the default preferences?"),
-                              QStringLiteral("Load Default"), Platform::Icon::Question,
+    if (m_platform.messageBox(tr("Are you sure to load the default preferences?"),
+                              tr("Load Default"), Platform::Icon::Question,
                               Platform::Buttons::YesNo) != Platform::Answer::Yes)
         return;
     ReadPreferencesFrom(QStringLiteral("Default"));
@@ -362,7 +410,7 @@ void TSettingForm::btnDefaultClick()
 
 void TSettingForm::cmbProfileChange()
 {
-    if (cmbProfile->currentText().isEmpty())
+    if (profileName().isEmpty())
         return;
     const QString path = profilePath();
     if (!QFileInfo(path).isFile())
@@ -384,9 +432,9 @@ void TSettingForm::cmbProfileChange()
 
 void TSettingForm::btnSaveAsClick()
 {
-    const QString target = m_platform.saveFileName(QStringLiteral("Profiles (*.apf)|*.apf"),
+    const QString target = m_platform.saveFileName(tr("Profiles (*.apf)|*.apf"),
                                                    QStringLiteral(".apf"), m_paths.saveAsFolder());
-    if (target.isEmpty() || cmbProfile->currentText().isEmpty())
+    if (target.isEmpty() || profileName().isEmpty())
         return;
     // An open edit belongs to the values saved.
     for (TValueListEditor *grid : {vleVideo, vleAudio, vleAdvanced})
@@ -398,7 +446,7 @@ void TSettingForm::btnSaveAsClick()
 void TSettingForm::sbtnBrowseClick()
 {
     QString path;
-    if (m_platform.browseForDirectory(QStringLiteral("Select the output directory."), path))
+    if (m_platform.browseForDirectory(tr("Select the output directory."), path))
         edtOutputDir->setText(AddBackslash(path));
 }
 
@@ -417,6 +465,9 @@ PreferenceValues TSettingForm::preferences() const
     v.probeWithEncoderOnly = chkProbeEncoder->isChecked();
     v.skip = rdbSkip->isChecked();
     v.simultaneousConversions = spnConversions->value();
+    v.language = cmbLanguage->currentData().toString();
+    v.verifyOutputs = chkVerify->isChecked();
+    v.trashSources = chkTrash->isChecked();
     return v;
 }
 
@@ -440,6 +491,15 @@ void TSettingForm::setPreferences(const PreferenceValues &values)
     chkSubfolders->setChecked(values.includeSubfolders);
     chkKeepStructure->setChecked(values.keepFolderStructure);
     chkProbeEncoder->setChecked(values.probeWithEncoderOnly);
+    chkVerify->setChecked(values.verifyOutputs);
+    chkTrash->setChecked(values.trashSources);
+    // A language this version does not know is kept as it is.
+    int language = cmbLanguage->findData(values.language);
+    if (language < 0) {
+        cmbLanguage->addItem(values.language, values.language);
+        language = cmbLanguage->count() - 1;
+    }
+    cmbLanguage->setCurrentIndex(language);
 }
 
 void TSettingForm::LoadPreferences()

@@ -63,6 +63,8 @@ public:
     // Path of the profile the Profiles page's chooser names (the user's
     // file, else the shipped one).
     QString profilePath() const;
+    // The file name of the profile the chooser shows.
+    QString profileName() const;
     // The General page's values as they stand (the live preferences; the
     // output path is the dialog's box).
     PreferenceValues preferences() const;
@@ -81,6 +83,8 @@ public:
     QCheckBox *chkOpenDir;
     QCheckBox *chkExit;
     QCheckBox *chkTurnoff;
+    QCheckBox *chkVerify;
+    QCheckBox *chkTrash;
     QGroupBox *gpbOverWrite;
     QRadioButton *rdbOverWrite;
     QRadioButton *rdbRename;
@@ -92,6 +96,11 @@ public:
     QLabel *labConversions;
     QSpinBox *spnConversions;
     QCheckBox *chkProbeEncoder;
+    // The window's language ("System default" first), taken at the next
+    // start, as the note below it says.
+    QLabel *labLanguage;
+    QComboBox *cmbLanguage;
+    QLabel *labLanguageNote;
     QRadioButton *rdbSkip;
     QComboBox *cmbProfile;
     QPushButton *btnSaveAs;

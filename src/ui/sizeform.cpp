@@ -23,16 +23,16 @@ TSizeForm::TSizeForm(QWidget *mainWindow, Platform &platform, QWidget *parent)
     // Not a child of the main window: disabling that must not disable us.
     if (parent)
         connect(parent, &QObject::destroyed, this, [this] { delete this; });
-    setWindowTitle(QStringLiteral("Video Size of output files"));
+    setWindowTitle(tr("Video Size of output files"));
     setFixedSize(336, 106);
     setModal(false);
 
-    labWidth = new QLabel(QStringLiteral("Width:"), this);
+    labWidth = new QLabel(tr("Width:"), this);
     labWidth->setGeometry(24, 24, 40, 21);
     edtWidth = new QLineEdit(this);
     edtWidth->setObjectName(QStringLiteral("edtWidth"));
     edtWidth->setGeometry(66, 22, 81, 23);
-    labHeight = new QLabel(QStringLiteral("Height:"), this);
+    labHeight = new QLabel(tr("Height:"), this);
     labHeight->setGeometry(170, 24, 44, 21);
     edtHeight = new QLineEdit(this);
     edtHeight->setObjectName(QStringLiteral("edtHeight"));
@@ -40,16 +40,17 @@ TSizeForm::TSizeForm(QWidget *mainWindow, Platform &platform, QWidget *parent)
     labWidth->setBuddy(edtWidth);
     labHeight->setBuddy(edtHeight);
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(152, 66, 75, 25);
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(238, 66, 75, 25);
     connect(btnOK, &QPushButton::clicked, this, &TSizeForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TSizeForm::btnCancelClick);
     ScaleToFont(this);
+    FitButtonRow({btnOK, btnCancel}, true);
 }
 
 void TSizeForm::setVideoGrid(ValueListModel *grid)
@@ -96,14 +97,14 @@ void TSizeForm::showEvent(QShowEvent *event)
 void TSizeForm::btnOKClick()
 {
     if (!IsIntegerText(edtWidth->text())) {
-        m_platform.messageBox(QStringLiteral("Please specify a proper width for output videos."),
-                              QStringLiteral("Incorrect Width"), Platform::Icon::Information);
+        m_platform.messageBox(tr("Please specify a proper width for output videos."),
+                              tr("Incorrect Width"), Platform::Icon::Information);
         edtWidth->setFocus();
         return;
     }
     if (!IsIntegerText(edtHeight->text())) {
-        m_platform.messageBox(QStringLiteral("Please specify a proper height for output videos."),
-                              QStringLiteral("Incorrect Height"), Platform::Icon::Information);
+        m_platform.messageBox(tr("Please specify a proper height for output videos."),
+                              tr("Incorrect Height"), Platform::Icon::Information);
         edtHeight->setFocus();
         return;
     }

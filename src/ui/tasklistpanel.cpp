@@ -1,6 +1,7 @@
 #include "tasklistpanel.h"
 
 #include "engine/batchrun.h"
+#include "engine/displaytext.h"
 #include "engine/intake.h"
 #include "engine/outputvalidation.h"
 #include "engine/runhost.h"
@@ -51,7 +52,7 @@ TTaskListPanel::TTaskListPanel(TaskStore &tasks, TaskUndo &undo, TaskIntake &int
     listRow->setSpacing(0);
     ltvTask = new QTreeView(this);
     ltvTask->setObjectName(QStringLiteral("ltvTask"));
-    ltvTask->setAccessibleName(QStringLiteral("Task List"));
+    ltvTask->setAccessibleName(tr("Task List"));
     ltvTask->setModel(&m_tasks);
     ltvTask->setRootIsDecorated(false);
     ltvTask->setItemsExpandable(false);
@@ -109,21 +110,20 @@ void TTaskListPanel::buildMenu()
 {
     ppmTask = new QMenu(this);
     ppmTask->setObjectName(QStringLiteral("ppmTask"));
-    Open1 = ppmTask->addAction(QStringLiteral("Open"), this, &TTaskListPanel::ltvTaskDblClick);
-    ShowLog1 =
-        ppmTask->addAction(QStringLiteral("Show Log..."), this, &TTaskListPanel::ShowLog1Click);
+    Open1 = ppmTask->addAction(tr("Open"), this, &TTaskListPanel::ltvTaskDblClick);
+    ShowLog1 = ppmTask->addAction(tr("Show Log..."), this, &TTaskListPanel::ShowLog1Click);
     ppmTask->addSeparator();
     // What adding does is the window's: it connects these two.
-    AddFiles1 = ppmTask->addAction(QStringLiteral("Add Files..."));
-    AddDirectorys1 = ppmTask->addAction(QStringLiteral("Add Directorys..."));
+    AddFiles1 = ppmTask->addAction(tr("Add Files..."));
+    AddDirectorys1 = ppmTask->addAction(tr("Add Directorys..."));
     WatchFolders1 = ppmTask->addAction(tr("Watch Folders..."));
     ppmTask->addSeparator();
-    Remove1 = ppmTask->addAction(QStringLiteral("Remove"), this, &TTaskListPanel::tbtnRemoveClick);
-    Clear1 = ppmTask->addAction(QStringLiteral("Clear"), this, &TTaskListPanel::tbtnClearClick);
-    Undo1 = ppmTask->addAction(QStringLiteral("Undo"), this, &TTaskListPanel::Undo1Click);
+    Remove1 = ppmTask->addAction(tr("Remove"), this, &TTaskListPanel::tbtnRemoveClick);
+    Clear1 = ppmTask->addAction(tr("Clear"), this, &TTaskListPanel::tbtnClearClick);
+    Undo1 = ppmTask->addAction(tr("Undo"), this, &TTaskListPanel::Undo1Click);
     ppmTask->addSeparator();
-    Pause1 = ppmTask->addAction(QStringLiteral("Pause"));
-    StopAfterCurrent1 = ppmTask->addAction(QStringLiteral("Stop After Current Task"));
+    Pause1 = ppmTask->addAction(tr("Pause"));
+    StopAfterCurrent1 = ppmTask->addAction(tr("Stop After Current Task"));
     StopAfterCurrent1->setCheckable(true);
     // The window's keys for the entries (it adds those that act anywhere in
     // it). Text boxes keep Ctrl+Z for their own undo.
@@ -207,8 +207,13 @@ int TTaskListPanel::statusWidth() const
     const QFontMetrics fm = ltvTask->fontMetrics();
     const int margin =
         ltvTask->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ltvTask) + 1;
-    return fm.horizontalAdvance(QStringLiteral("%1 100%").arg(TaskStatus::Converting)) +
-           fm.height() + 4 * margin + 2;
+    // In the user's language.
+    int widest = fm.horizontalAdvance(TaskStore::tr("Converting %1%").arg(100));
+    for (const QString &s :
+         {TaskStatus::Probing, TaskStatus::OK, TaskStatus::Converting, TaskStatus::Complete,
+          TaskStatus::Stop, TaskStatus::Failed, TaskStatus::Skipped})
+        widest = std::max(widest, fm.horizontalAdvance(DisplayStatus(s)));
+    return widest + fm.height() + 4 * margin + 2;
 }
 
 bool TTaskListPanel::welcomeVisible() const
@@ -399,11 +404,11 @@ void TTaskListPanel::ppmTaskPopup()
     AddDirectorys1->setEnabled(true);
     Undo1->setEnabled(m_undo.canUndo());
     if (!m_undo.canUndo())
-        Undo1->setText(QStringLiteral("Undo"));
+        Undo1->setText(tr("Undo"));
     else if (m_undo.nextKind() == TaskUndo::Kind::Remove)
-        Undo1->setText(QStringLiteral("Undo Remove"));
+        Undo1->setText(tr("Undo Remove"));
     else
-        Undo1->setText(QStringLiteral("Undo Clear"));
+        Undo1->setText(tr("Undo Clear"));
 }
 
 void TTaskListPanel::ShowLog1Click()
@@ -451,8 +456,8 @@ void TTaskListPanel::vleOutputValidate(int)
     for (const auto &[key, seconds, stored] : times) {
         const int cell = m_outputValues->findRow(key);
         const bool taken = probing || StrToSeconds(m_outputValues->value(cell)) == seconds;
-        m_outputValues->setValueNote(
-            cell, taken ? QString() : QStringLiteral("Not a valid time: %1 is kept.").arg(stored));
+        m_outputValues->setValueNote(cell, taken ? QString()
+                                                 : tr("Not a valid time: %1 is kept.").arg(stored));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "valuelistdelegate.h"
 
+#include "settings/profiletexts.h"
 #include "settings/valuelistmodel.h"
 #include "skin.h"
 #include "valuelisteditor.h"
@@ -90,7 +91,9 @@ QWidget *TValueListDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         auto *combo = new QComboBox(parent);
         combo->setEditable(false);
         combo->setFrame(false);
-        combo->addItems(row.pickList);
+        // The items in the user's language; the value chosen is the item itself.
+        for (const QString &item : row.pickList)
+            combo->addItem(DisplayProfileText(item), item);
         // A choice takes effect at once, as in a drop-down list.
         combo->setProperty(EditorRowProperty, index.row());
         connect(combo, &QComboBox::activated, this, [this, combo](int) {
@@ -110,10 +113,10 @@ void TValueListDelegate::setEditorData(QWidget *editor, const QModelIndex &index
 {
     const QString value = index.data(Qt::EditRole).toString();
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        const int i = combo->findText(value, Qt::MatchExactly);
+        const int i = combo->findData(value, Qt::UserRole, Qt::MatchExactly);
         // A value that is none of the captions (a custom size, say) is shown
         // as it is, with no item chosen.
-        combo->setPlaceholderText(i < 0 ? value : QString());
+        combo->setPlaceholderText(i < 0 ? DisplayProfileText(value) : QString());
         combo->setCurrentIndex(i);
         return;
     }
@@ -133,7 +136,7 @@ void TValueListDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
 {
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         if (combo->currentIndex() >= 0)
-            model->setData(index, combo->currentText(), Qt::EditRole);
+            model->setData(index, combo->currentData(), Qt::EditRole);
         return;
     }
     if (auto *edit = qobject_cast<QLineEdit *>(editor)) {

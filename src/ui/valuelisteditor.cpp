@@ -88,8 +88,8 @@ void TValueListEditor::setEditGuard(const QString &guardKey, const QString &tipT
 
 void TValueListEditor::setNoTaskGuard()
 {
-    setEditGuard(QStringLiteral("New Filename"), QStringLiteral("Tip:"),
-                 QStringLiteral("Please select a file in Task List."));
+    setEditGuard(QStringLiteral("New Filename"), tr("Tip:"),
+                 tr("Please select a file in Task List."));
 }
 
 bool TValueListEditor::editRefused() const
@@ -168,7 +168,8 @@ void TValueListEditor::fitValueColumn()
     if (!m_keyWidthSet && m_values) {
         int widest = 0;
         for (int i = 0; i < m_values->count(); ++i)
-            widest = std::max(widest, fontMetrics().horizontalAdvance(m_values->key(i)));
+            widest = std::max(
+                widest, fontMetrics().horizontalAdvance(m_values->index(i, 0).data().toString()));
         const int room = std::max(m_keyWidth, viewport()->width() / 2);
         setColumnWidth(0, std::clamp(widest + 10, m_keyWidth, room));
     }

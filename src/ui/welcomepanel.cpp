@@ -46,8 +46,7 @@ TWelcomePanel::TWelcomePanel(QWidget *parent) : QFrame(parent)
 
     labProductName = PanelLabel(Branding::ProductName, this, Qt::black, 31, true);
     labProductName->setObjectName(QStringLiteral("labProductName"));
-    auto *start =
-        PanelLabel(QStringLiteral("Getting Start:"), this, QColor(19, 157, 217), 16, true);
+    auto *start = PanelLabel(tr("Getting Start:"), this, QColor(19, 157, 217), 16, true);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(32, 20, 24, 12);
@@ -55,11 +54,11 @@ TWelcomePanel::TWelcomePanel(QWidget *parent) : QFrame(parent)
     column->addWidget(labProductName);
     column->addSpacing(14);
     column->addWidget(start);
-    const char *const lines[] = {"1. Add multiple videos to the Task List.",
-                                 "2. Select a profile and output path.",
-                                 "3. Click on the \"Start\" button."};
+    const char *const lines[] = {QT_TR_NOOP("1. Add multiple videos to the Task List."),
+                                 QT_TR_NOOP("2. Select a profile and output path."),
+                                 QT_TR_NOOP("3. Click on the \"Start\" button.")};
     for (const char *line : lines) {
-        QLabel *l = PanelLabel(QString::fromLatin1(line), this, QColor(112, 112, 112), 15, true);
+        QLabel *l = PanelLabel(tr(line), this, QColor(112, 112, 112), 15, true);
         l->setIndent(16);
         column->addWidget(l);
     }

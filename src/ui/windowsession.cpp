@@ -24,6 +24,9 @@ WindowSession::WindowSession(const AppPaths &paths, Platform &platform, RunHost 
     m_batch = std::make_unique<BatchRun>(m_tasks, m_encoder, platform, host, paths.encoderPath());
     m_batch->setIntake(m_intake.get());
     m_batch->setOutputRecords(m_outputRecords.get());
+    // Outputs are checked with the reader the probes use.
+    m_batch->setOutputReader(paths.probeHelperPath(),
+                             [this] { return m_encoderOnly && m_encoderOnly(); });
     // The task list is kept beside the user's settings; not where those
     // cannot be saved either.
     m_savedList = std::make_unique<SavedTaskList>(
@@ -55,7 +58,8 @@ WindowSession::~WindowSession() = default;
 
 void WindowSession::setEncoderOnlySource(std::function<bool()> source)
 {
-    m_probes->setEncoderOnlySource(std::move(source));
+    m_probes->setEncoderOnlySource(source);
+    m_encoderOnly = std::move(source);
 }
 
 bool WindowSession::started() const

@@ -56,6 +56,7 @@ private:
     std::unique_ptr<ProbeQueue> m_probes;
     std::unique_ptr<TaskIntake> m_intake;
     std::unique_ptr<BatchRun> m_batch;
+    std::function<bool()> m_encoderOnly; // probe with the encoder only
     std::unique_ptr<SavedTaskList> m_savedList;
     std::unique_ptr<SavedTaskLogs> m_savedLogs;
 };

@@ -13,6 +13,9 @@
 //                   last argument
 //   args            write the received arguments, one per line, as "arg:<text>"
 //   touch PATH      create an empty file (PATH "$last" is the last argument)
+//   copy FILE       copy FILE to the last argument (an output written whole)
+//   probewith PROG  started as a probe (only -i FILE), become PROG with the
+//                   same arguments: a real encoder's report on the file
 //   crash           end by SIGSEGV
 //   ignoreterm      ignore SIGTERM from now on (only SIGKILL ends it)
 //   flood MB [TEXT] write TEXT (escaped as for print; default a progress line)
@@ -184,6 +187,16 @@ static bool runScript(const std::vector<std::string> &lines, int argc, char **ar
         } else if (cmd == "touch") {
             const std::string path = arg == "$last" && argc > 1 ? argv[argc - 1] : arg;
             std::ofstream(path).put('x');
+        } else if (cmd == "copy") {
+            std::ifstream from(arg, std::ios::binary);
+            std::ofstream to(argv[argc - 1], std::ios::binary | std::ios::trunc);
+            if (from.peek() != std::ifstream::traits_type::eof())
+                to << from.rdbuf();
+        } else if (cmd == "probewith") {
+            if (probedFiles(argc, argv) > 0) {
+                argv[0] = const_cast<char *>(arg.c_str());
+                ::execv(arg.c_str(), argv);
+            }
         } else if (cmd == "crash") {
             std::fflush(nullptr);
             // Silently, as an encoder built without a sanitizer crashes: a

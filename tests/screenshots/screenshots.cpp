@@ -1,8 +1,9 @@
 // Builds the program's windows over a temporary program directory with the
 // shipped profiles, brings them into the states worth looking at and writes
 // a PNG of each:
-//   screenshots [--point-size N] <outdir>
-// With --point-size, the windows get that desktop font size.
+//   screenshots [--point-size N] [--language CODE] <outdir>
+// With --point-size, the windows get that desktop font size; with
+// --language, they speak that language (de, ja, ..., pseudo).
 #include "engine/batchrun.h"
 #include "engine/probequeue.h"
 #include "settings/valuelistmodel.h"
@@ -11,6 +12,7 @@
 #include "ui/aboutform.h"
 #include "ui/gridsection.h"
 #include "ui/intakecontroller.h"
+#include "ui/languages.h"
 #include "ui/logform.h"
 #include "ui/mainform.h"
 #include "ui/poweroffnotice.h"
@@ -133,15 +135,22 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    if (args.size() == 3 && args[0] == QLatin1String("--point-size")) {
+    if (args.size() >= 3 && args[0] == QLatin1String("--point-size")) {
         // As a desktop with a larger font would give it.
         QFont font = QApplication::font();
         font.setPointSize(args[1].toInt());
         QApplication::setFont(font);
         args = args.mid(2);
     }
+    if (args.size() == 3 && args[0] == QLatin1String("--language")) {
+        if (!InstallTranslations(app, args[1], QStringLiteral(QC_BIN_DIR "/translations"))) {
+            QTextStream(stderr) << "no translation for " << args[1] << "\n";
+            return 2;
+        }
+        args = args.mid(2);
+    }
     if (args.size() != 1) {
-        QTextStream(stderr) << "usage: screenshots [--point-size N] <outdir>\n";
+        QTextStream(stderr) << "usage: screenshots [--point-size N] [--language CODE] <outdir>\n";
         return 2;
     }
     g_out = QDir(args[0]).absolutePath();
@@ -206,7 +215,7 @@ int main(int argc, char **argv)
     settle();
     if (!testsupport::waitForIntake(f.form->intake()))
         qWarning("the intake did not end");
-    const int profile = f.form->cmbProfile->findText(QStringLiteral("MKV H.265 + AAC"));
+    const int profile = f.form->cmbProfile->findData(QStringLiteral("MKV H.265 + AAC"));
     if (profile >= 0) {
         f.form->cmbProfile->setCurrentIndex(profile);
         f.form->cmbProfileChange();

@@ -7,6 +7,7 @@
 #include "ui/settingform.h"
 #include "ui/sizeform.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -62,6 +63,8 @@ MainFormFixture::MainFormFixture(const QStringList &args, const Options &options
         catalogue << form->cmbProfile->itemText(i);
     settingForm = std::make_unique<TSettingForm>(form.get(), paths, platform, catalogue);
     sizeForm = std::make_unique<TSizeForm>(form.get(), platform);
+    settingForm->chkVerify->setChecked(
+        options.checkOutputs.value_or(options.encoder != testsupport::fakeEncoder()));
     form->setAboutForm(aboutForm.get());
     form->setSettingForm(settingForm.get());
     form->setSizeForm(sizeForm.get());

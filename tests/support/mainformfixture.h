@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class RecordingPlayer;
 class TAboutForm;
@@ -35,6 +36,10 @@ public:
         bool installed = false;
         // The media reader beside the program, which then probes with it.
         bool withProbeHelper = false;
+        // Each output checked after converting (the General page's box); by
+        // default only when the real encoder writes them: the stand-in's
+        // outputs are no videos.
+        std::optional<bool> checkOutputs;
     };
 
     explicit MainFormFixture(const QStringList &args = {});

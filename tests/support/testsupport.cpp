@@ -48,6 +48,48 @@ QString makeClip(const QString &path, const QStringList &encoderArgs)
     return QFileInfo::exists(path) ? path : QString();
 }
 
+QString standInOutputs()
+{
+    static QTemporaryDir folder;
+    const QString dir = folder.path();
+    if (QFileInfo::exists(dir + "/audio.mkv"))
+        return dir;
+    const QStringList video{"-f",   "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=4",
+                            "-c:v", "mpeg4"};
+    const QStringList audio{"-f", "lavfi", "-i", "sine=frequency=440:duration=4", "-c:a", "mp2"};
+    const bool made = !makeStandardClip(dir + "/full.avi", 4.0).isEmpty() &&
+                      !makeStandardClip(dir + "/half.avi", 2.0).isEmpty() &&
+                      !makeClip(dir + "/video.mkv", video).isEmpty() &&
+                      !makeClip(dir + "/audio.mkv", audio).isEmpty();
+    return made ? dir : QString();
+}
+
+void addStandInRows()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no file") << ""
+                             << "The output file was not written.";
+    QTest::newRow("empty file") << "/dev/null"
+                                << "The output file is empty.";
+    QTest::newRow("half as long") << "half.avi"
+                                  << "The output is 2.0 s long; 4.0 s were expected.";
+    QTest::newRow("no video") << "audio.mkv"
+                              << "The output has no video stream.";
+    QTest::newRow("no audio") << "video.mkv"
+                              << "The output has no audio stream.";
+    QTest::newRow("good") << "full.avi"
+                          << "";
+}
+
+QStringList standInScript(const QString &copied)
+{
+    if (copied.isEmpty())
+        return {"ifarg -y"};
+    return {"ifarg -y",
+            "copy " + (copied.startsWith(u'/') ? copied : standInOutputs() + u'/' + copied)};
+}
+
 bool makeClipFolder(const QString &dir, int count, double seconds)
 {
     if (!QDir().mkpath(dir))

@@ -27,6 +27,19 @@ QString makeStandardClip(const QString &path, double seconds = 2.0);
 // ... False when one could not be made.
 bool makeClipFolder(const QString &dir, int count, double seconds = 2.0);
 
+// A folder, made once, of what a stand-in encoder may write in place of the
+// conversion of a four-second clip with picture and sound: "full.avi"
+// (whole), "half.avi" (two seconds), "video.mkv" (no sound), "audio.mkv" (no
+// picture). Empty when one could not be made.
+QString standInOutputs();
+// The data columns "copied" (what the stand-in writes: a file of
+// standInOutputs(), "/dev/null", or nothing) and "reason" (why the checked
+// task fails; empty: "Complete"), with a row for each kind of output.
+void addStandInRows();
+// The stand-in's script for "copied": a probe tells nothing, a conversion
+// writes it.
+QStringList standInScript(const QString &copied);
+
 // A temporary directory laid out like the program's own: wmaspi.dll (a link
 // to the given encoder), Profiles/ with the shipped profiles, Preferences.ini
 // only when withPreferences is true. The path ends with a separator.
