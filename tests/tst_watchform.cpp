@@ -67,15 +67,18 @@ private slots:
 
     // A clip dropped into a watched folder becomes a task of the list and is
     // converted at once with the watch's profile into the watch's output
-    // directory, whatever the window's profile and output path are.
+    // directory, whatever the window's profile and output path are (here a
+    // missing one). Nobody waits for that run: it ends without a message and
+    // does not turn the computer off as the window's run would.
     void droppedFileConverted()
     {
         MainFormFixture::Options o;
         o.profiles = {{"Main", "mp4"}};
+        o.preferences = QStringLiteral("[Main]\r\nAuto Turn Off=1\r\n");
         MainFormFixture f({}, o);
         const QString in = f.home.filePath("in"), out = f.home.filePath("watched out"),
                       windowOut = f.home.filePath("window out");
-        QVERIFY(QDir().mkpath(in) && QDir().mkpath(windowOut));
+        QVERIFY(QDir().mkpath(in));
         // The watch's profile: another type and another bit rate.
         const QString watchProfile = f.dir.file("Profiles/Watch.apf");
         MainFormFixture::writeProfile(watchProfile, "mkv");
@@ -96,8 +99,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(tasks.cell(0, ItemField::Status) == TaskStatus::Complete, 60000);
         f.waitForRun();
         QVERIFY(QFileInfo(out + "/clip.mkv").size() > 0);
-        QCOMPARE(QDir(windowOut).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFileInfo::exists(windowOut));
         QVERIFY(f.form->batch().logs().text(tasks.taskId(0)).contains("-b:v 300k"));
+        QCOMPARE(f.platform.messages.size(), 0);
+        QCOMPARE(f.platform.powerOffNotices.size() + f.platform.opened.size(), 0);
     }
 };
 

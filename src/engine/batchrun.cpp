@@ -86,7 +86,7 @@ BatchRun::StartResult BatchRun::Start(const QString &profilePath, const ProfileG
     if (m_runState != Idle)
         return StartResult::Ran;
     auto takes = std::exchange(m_nextRunTakes, nullptr);
-    if (!outputDirectoryExists(m_host.outputDirectory())) {
+    if (!takes && !outputDirectoryExists(m_host.outputDirectory())) {
         m_messages.outputPathMissing();
         return StartResult::OutputPathMissing;
     }
@@ -130,6 +130,7 @@ void BatchRun::RunBatch(const EncoderOptions &options)
     m_tally = {};
     m_closing = false;
     m_queue.clear();
+    m_unattended = static_cast<bool>(m_nextRunTakes);
     if (const auto takes = std::exchange(m_nextRunTakes, nullptr))
         for (int row = 0; row < m_tasks.count(); ++row)
             if (!takes(row))
@@ -622,6 +623,10 @@ void BatchRun::complete()
     setRunState(Ending);
     m_progress.setTicking(false);
     emit runCompleted(m_tally.converted, m_tally.skipped, m_tally.failed);
+    if (m_unattended) {
+        finishRun();
+        return;
+    }
     // When the window closes, the run counts as over first, so closing does
     // not ask about a run in progress.
     const RunMessages::Completion then = m_messages.completed(m_tally, m_tasks.count());

@@ -137,9 +137,15 @@ public:
     // loop. Nothing happens unless the run is idle.
     void RunBatch(const EncoderOptions &options);
     // The next run converts only the tasks of the list for which takes says
-    // so (and those added while it goes on): a run started for a watch
-    // folder's new files leaves the others as they are.
-    void setNextRunTakes(std::function<bool(int row)> takes) { m_nextRunTakes = std::move(takes); }
+    // so (and those added while it goes on), and nobody started it: a run
+    // for a watch folder's new files leaves the others as they are, needs
+    // no output path of the window (its tasks carry their own), and ends
+    // without the closing message, closing the window or turning the
+    // computer off.
+    void setNextRunUnattended(std::function<bool(int row)> takes)
+    {
+        m_nextRunTakes = std::move(takes);
+    }
 
     // Commands.
     // Stop: while a run goes on, asks the encoders to end (killed when they
@@ -340,6 +346,7 @@ private:
     RunMessages::Tally m_tally;
     bool m_closing = false;
     std::function<bool(int row)> m_nextRunTakes;
+    bool m_unattended = false;
     QPointer<TaskIntake> m_intake;
     int m_jobs = 1;
     bool m_waitForProbes = true;

@@ -122,7 +122,7 @@ void TWatchController::fileReady(int watch, const QString &path)
     if (!m_services.batch.isRunning()) {
         // The run converts the watches' files that wait; the user's own
         // tasks, and files converted or failed before, wait for Start.
-        m_services.batch.setNextRunTakes([&tasks](int row) {
+        m_services.batch.setNextRunUnattended([&tasks](int row) {
             return !tasks.choices(row).isEmpty() && !finished(tasks.cell(row, ItemField::Status));
         });
         m_services.startRun();
