@@ -89,8 +89,8 @@ private slots:
         writing.start();
         QSignalSpy ready(w.get(), &FolderWatch::fileReady);
         qint64 lastWrite = 0;
-        // 100 kB every 100 ms for 1.5 s: five times the settle time.
-        for (int i = 0; i < 15; ++i) {
+        // 1 MB/s for 10 s, in writes of 100 kB every 100 ms.
+        for (int i = 0; i < 100; ++i) {
             QFile f(slow);
             QVERIFY(f.open(QIODevice::Append));
             f.write(QByteArray(100 * 1024, 'x'));

@@ -88,6 +88,11 @@ int TWatchController::retryFailed(int watch)
     return watch >= 0 && watch < m_watches.count() ? m_watches.watch(watch).retryFailed() : 0;
 }
 
+QStringList TWatchController::stateTexts()
+{
+    return {tr("Watching"), tr("Paused"), tr("Folder not available")};
+}
+
 QString TWatchController::stateText(int watch)
 {
     if (watch < 0 || watch >= m_watches.count())

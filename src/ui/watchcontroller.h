@@ -50,6 +50,7 @@ public:
     int retryFailed(int watch);
     // "Watching", "Paused" or "Folder not available".
     QString stateText(int watch);
+    static QStringList stateTexts(); // all of them, for sizing
 
 signals:
     // A watch was added, changed or removed, or its state changed.

@@ -25,9 +25,7 @@ TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStr
     ltvWatch->setObjectName(QStringLiteral("ltvWatch"));
     ltvWatch->setHeaderLabels({tr("Folder"), tr("Profile"), tr("Output Directory"), tr("State")});
     ltvWatch->setRootIsDecorated(false);
-    ltvWatch->header()->resizeSection(0, 220);
-    ltvWatch->header()->resizeSection(1, 120);
-    ltvWatch->header()->resizeSection(2, 200);
+    ltvWatch->setTextElideMode(Qt::ElideMiddle);
     auto *buttons = new QVBoxLayout;
     const auto button = [this, buttons](const QString &text, const QString &name) {
         auto *b = new QPushButton(text, this);
@@ -67,15 +65,41 @@ void TWatchForm::open()
     activateWindow();
 }
 
+void TWatchForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(m_columnsSized, true))
+        sizeColumns();
+}
+
+void TWatchForm::sizeColumns()
+{
+    // The state shows whole in every language; the paths share the rest.
+    const QFontMetrics metrics = ltvWatch->fontMetrics();
+    int state = 0;
+    for (const QString &text : TWatchController::stateTexts())
+        state = std::max(state, metrics.horizontalAdvance(text) + 24);
+    const int profile = metrics.horizontalAdvance(QStringLiteral("M")) * 12;
+    const int paths = std::max(200, ltvWatch->viewport()->width() - profile - state);
+    QHeaderView *header = ltvWatch->header();
+    header->resizeSection(0, paths * 11 / 20);
+    header->resizeSection(1, profile);
+    header->resizeSection(2, paths * 9 / 20);
+}
+
 void TWatchForm::fill()
 {
     const int keep = current();
     ltvWatch->clear();
     const QList<WatchSettings> &list = m_watches.list().watches;
-    for (int i = 0; i < list.size(); ++i)
-        new QTreeWidgetItem(ltvWatch,
-                            {QDir::toNativeSeparators(list[i].folder), list[i].profile,
-                             QDir::toNativeSeparators(list[i].outputDir), m_watches.stateText(i)});
+    for (int i = 0; i < list.size(); ++i) {
+        auto *item = new QTreeWidgetItem(
+            ltvWatch, {QDir::toNativeSeparators(list[i].folder), list[i].profile,
+                       QDir::toNativeSeparators(list[i].outputDir), m_watches.stateText(i)});
+        // A long path shows its start and its end; the tip shows it whole.
+        item->setToolTip(0, item->text(0));
+        item->setToolTip(2, item->text(2));
+    }
     if (ltvWatch->topLevelItemCount() > 0)
         ltvWatch->setCurrentItem(
             ltvWatch->topLevelItem(std::clamp(keep, 0, ltvWatch->topLevelItemCount() - 1)));

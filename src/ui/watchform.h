@@ -36,8 +36,12 @@ public:
     void btnRemoveClick();
     void btnRetryClick();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fill();
+    void sizeColumns();
     void updateButtons();
     int current() const;
     void editAccepted();
@@ -47,4 +51,5 @@ private:
     Platform &m_platform;
     TWatchEditForm *m_edit;
     int m_editing = -1; // the watch being edited, -1 for a new one
+    bool m_columnsSized = false;
 };
