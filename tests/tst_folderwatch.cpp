@@ -1,7 +1,9 @@
 // Watch folders: when a file is taken, and that each is taken once, across
 // sessions, with the folder going away, and never the program's own outputs.
 #include "engine/folderwatch.h"
+#include "engine/itemdata.h"
 #include "engine/outputrecords.h"
+#include "engine/watchfolders.h"
 #include "platform/folderevents.h"
 #include "platform/writercheck.h"
 #include "support/testsupport.h"
@@ -174,6 +176,42 @@ private slots:
         QCOMPARE(readyWithin(*w, 5 * SettleMs), QStringList{m_dir + "/clip.avi"});
         QVERIFY(writeFile(out + "/new.mp4", "another output"));
         QCOMPARE(readyWithin(*w, 3 * RescanMs), QStringList());
+    }
+
+    // The watches are changed (another added, or this one's output folder)
+    // while a file of one converts: its end is still recorded, so it is
+    // neither taken again now nor by a later session.
+    void watchesChangedDuringConversion_data()
+    {
+        QTest::addColumn<bool>("otherAdded");
+        QTest::newRow("another watch added") << true;
+        QTest::newRow("output folder changed") << false;
+    }
+    void watchesChangedDuringConversion()
+    {
+        QFETCH(bool, otherAdded);
+        const QString other = m_work.filePath("other");
+        QVERIFY(QDir().mkpath(other));
+        QVERIFY(writeFile(m_dir + "/clip.avi", "clip"));
+        const auto records = [this](const QString &id) { return m_records + u'/' + id; };
+        QList<WatchSettings> list{{m_dir, "P", m_work.filePath("out"), false, "rename", false, {}}};
+        WatchFolders watches(m_events, m_writers, records);
+        QSignalSpy ready(&watches, &WatchFolders::fileReady);
+        watches.setWatches(list, SettleMs, RescanMs);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 5000);
+        QVERIFY(watches.conversionStarting(m_dir + "/clip.avi"));
+        if (otherAdded)
+            list << WatchSettings{other, "P", other + "/out", false, "rename", false, {}};
+        else
+            list[0].outputDir = m_work.filePath("elsewhere");
+        watches.setWatches(list, SettleMs, RescanMs);
+        watches.conversionEnded(m_dir + "/clip.avi", TaskStatus::Complete);
+        QTest::qWait(4 * SettleMs);
+        WatchFolders later(m_events, m_writers, records);
+        QSignalSpy laterReady(&later, &WatchFolders::fileReady);
+        later.setWatches(list, SettleMs, RescanMs);
+        QTest::qWait(4 * SettleMs);
+        QCOMPARE(ready.size() + laterReady.size(), 1);
     }
 
     // A watched folder renamed away (an unmounted share) keeps its records:

@@ -248,6 +248,14 @@ void FolderWatch::setAvailable(bool available)
     emit availableChanged(available);
 }
 
+void FolderWatch::takeOver(const FolderWatch &earlier)
+{
+    if (earlier.m_root != m_root)
+        return;
+    m_handed.insert(earlier.m_handed);
+    m_converting.insert(earlier.m_converting);
+}
+
 bool FolderWatch::conversionStarting(const QString &path, QString *error)
 {
     const auto handed = m_handed.constFind(path);

@@ -40,6 +40,8 @@ public:
         int settleMs = 10000;
         int rescanMs = 60000;
         QString recordsFolder; // empty: records in memory
+
+        bool operator==(const Settings &) const = default;
     };
 
     FolderWatch(const Settings &settings, FolderEvents &events, WriterCheck &writers,
@@ -51,6 +53,12 @@ public:
 
     // The first scan; then events and rescans.
     void start();
+    const Settings &settings() const { return m_settings; }
+    // This watch replaces an earlier one of the same folder (its settings
+    // were changed): the files that one handed out are not handed out
+    // again, and the ends of their conversions are recorded here. Before
+    // start().
+    void takeOver(const FolderWatch &earlier);
     // A paused watch takes nothing; it looks again when it goes on.
     void setPaused(bool paused);
     bool isPaused() const { return m_paused; }

@@ -2,6 +2,8 @@
 
 #include "itemdata.h"
 
+#include <algorithm>
+
 WatchFolders::WatchFolders(FolderEvents &events, WriterCheck &writers,
                            std::function<QString(const QString &)> recordsFolder, QObject *parent)
     : QObject(parent), m_events(events), m_writers(writers),
@@ -12,13 +14,26 @@ WatchFolders::~WatchFolders() = default;
 
 void WatchFolders::setWatches(const QList<WatchSettings> &watches, int settleMs, int rescanMs)
 {
-    m_watches.clear();
+    // A watch whose folder and choices stay goes on as it is, so files that
+    // settle or convert meanwhile are neither lost nor taken twice.
+    std::vector<Watch> earlier = std::exchange(m_watches, {});
+    std::vector<FolderWatch *> starting;
     for (WatchSettings settings : watches) {
         if (settings.id.isEmpty())
             settings.id = WatchRecords::idOf(settings.folder);
         FolderWatch::Settings s{settings.folder, settings.outputDir, settings.subfolders,
                                 settleMs,        rescanMs,           m_recordsFolder(settings.id)};
+        const auto same = std::find_if(earlier.begin(), earlier.end(), [&](const Watch &w) {
+            return w.folder && w.settings.id == settings.id;
+        });
+        if (same != earlier.end() && same->folder->settings() == s) {
+            same->folder->setPaused(settings.paused);
+            m_watches.push_back({settings, std::move(same->folder)});
+            continue;
+        }
         auto folder = std::make_unique<FolderWatch>(s, m_events, m_writers);
+        if (same != earlier.end())
+            folder->takeOver(*same->folder);
         folder->setOutputRecords(m_outputs);
         FolderWatch *f = folder.get();
         const auto index = [this, f] {
@@ -34,10 +49,11 @@ void WatchFolders::setWatches(const QList<WatchSettings> &watches, int settleMs,
         connect(f, &FolderWatch::availableChanged, this,
                 [this, index](bool available) { emit availableChanged(index(), available); });
         folder->setPaused(settings.paused);
+        starting.push_back(folder.get());
         m_watches.push_back({settings, std::move(folder)});
     }
-    for (Watch &w : m_watches)
-        w.folder->start();
+    for (FolderWatch *folder : starting)
+        folder->start();
 }
 
 int WatchFolders::watchOf(const QString &path) const
