@@ -597,14 +597,6 @@
         <translation>Angehalten – %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. Die Werte des Profils werden wie angezeigt verwendet, aber es kann nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Profil nicht gespeichert</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>Eine Konvertierung läuft. Möchten Sie sie anhalten und das Programm beenden?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. Die Werte des Profils werden wie angezeigt verwendet, aber es kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Profil nicht gespeichert</translation>
     </message>
 </context>
 <context>

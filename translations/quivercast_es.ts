@@ -597,14 +597,6 @@
         <translation>En pausa - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. Los valores del perfil se usan tal como se muestran, pero no se puede guardar.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Perfil no guardado</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>Hay una conversión en curso. ¿Desea detenerla y salir?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. Los valores del perfil se usan tal como se muestran, pero no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Perfil no guardado</translation>
     </message>
 </context>
 <context>

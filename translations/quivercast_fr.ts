@@ -597,14 +597,6 @@
         <translation>En pause - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. Les valeurs du profil sont utilisées telles qu&apos;affichées, mais il ne peut pas être enregistré.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Profil non enregistré</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>Une conversion est en cours. Voulez-vous l&apos;arrêter et quitter ?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. Les valeurs du profil sont utilisées telles qu&apos;affichées, mais il ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Profil non enregistré</translation>
     </message>
 </context>
 <context>
@@ -1175,7 +1178,7 @@
     </message>
     <message>
         <source>Overwrite it</source>
-        <translation>L'écraser</translation>
+        <translation>L&apos;écraser</translation>
     </message>
     <message>
         <source>Keep both: name the new one with a number</source>

@@ -597,14 +597,6 @@
         <translation>In pausa - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. I valori del profilo vengono usati come mostrati, ma non può essere salvato.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Profilo non salvato</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>È in corso una conversione. Interromperla e uscire?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Ferma</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. I valori del profilo vengono usati come mostrati, ma non può essere salvato.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Profilo non salvato</translation>
     </message>
 </context>
 <context>

@@ -597,14 +597,6 @@
         <translation>一時停止中 - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>。プロファイルの値は表示どおりに使われますが、保存はできません。</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>プロファイル未保存</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>変換中です。変換を停止して終了しますか?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>。プロファイルの値は表示どおりに使われますが、保存はできません。</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>プロファイル未保存</translation>
     </message>
 </context>
 <context>

@@ -597,14 +597,6 @@
         <translation>Pausado - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. Os valores do perfil são usados como mostrados, mas ele não pode ser salvo.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Perfil não salvo</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>Há uma conversão em andamento. Deseja interrompê-la e sair?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. Os valores do perfil são usados como mostrados, mas ele não pode ser salvo.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Perfil não salvo</translation>
     </message>
 </context>
 <context>

@@ -597,14 +597,6 @@
         <translation>Пауза — %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>. Значения профиля используются как показано, но сохранить его нельзя.</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>Профиль не сохранён</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>Идёт преобразование. Остановить его и выйти?</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>Остановить</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>. Значения профиля используются как показано, но сохранить его нельзя.</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>Профиль не сохранён</translation>
     </message>
 </context>
 <context>

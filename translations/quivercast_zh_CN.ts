@@ -597,14 +597,6 @@
         <translation>已暂停 - %1</translation>
     </message>
     <message>
-        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
-        <translation>。将按显示的值使用该配置，但无法保存它。</translation>
-    </message>
-    <message>
-        <source>Profile Not Saved</source>
-        <translation>配置未保存</translation>
-    </message>
-    <message>
         <source>A conversion is in progress. Do you want to stop it and exit?</source>
         <translation>正在转换。要停止转换并退出吗？</translation>
     </message>
@@ -760,6 +752,17 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileChooser</name>
+    <message>
+        <source>. The profile&apos;s values are used as shown, but it cannot be saved.</source>
+        <translation>。将按显示的值使用该配置，但无法保存它。</translation>
+    </message>
+    <message>
+        <source>Profile Not Saved</source>
+        <translation>配置未保存</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "ui/tasklistpanel.h"
 #include "ui/welcomepanel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
@@ -20,6 +21,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 
@@ -79,6 +81,21 @@ void TIntakeController::setSettingForm(TSettingForm *form)
 void TIntakeController::setOutputFolderSource(std::function<QString()> source)
 {
     m_outputFolderSource = std::move(source);
+}
+
+void TIntakeController::setAddCommands(QToolButton *addFile, QToolButton *addDir, QAction *addFiles,
+                                       QAction *addDirectory)
+{
+    connect(addFile, &QToolButton::clicked, this, &TIntakeController::tbtnAddFileClick);
+    connect(addDir, &QToolButton::clicked, this, &TIntakeController::tbtnAddDirClick);
+    connect(addFiles, &QAction::triggered, this, [this, addFile] {
+        if (addFile->isEnabled())
+            tbtnAddFileClick();
+    });
+    connect(addDirectory, &QAction::triggered, this, [this, addDir] {
+        if (addDir->isEnabled())
+            tbtnAddDirClick();
+    });
 }
 
 void TIntakeController::tbtnAddFileClick()

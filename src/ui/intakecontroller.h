@@ -7,9 +7,11 @@
 class BatchRun;
 class Platform;
 class ProbeQueue;
+class QAction;
 class QLabel;
 class QMimeData;
 class QProgressBar;
+class QToolButton;
 class TaskIntake;
 class TaskStore;
 class TNotAddedReport;
@@ -38,6 +40,10 @@ public:
     // The folder of the files and folders added last ("Last Folder").
     QString lastFolder() const { return m_lastFolder; }
     void setLastFolder(const QString &folder) { m_lastFolder = folder; }
+    // The toolbar's buttons and the pop-up menu's entries that add files
+    // and a folder; an entry adds only while its button may.
+    void setAddCommands(QToolButton *addFile, QToolButton *addDir, QAction *addFiles,
+                        QAction *addDirectory);
 
     // While files are being added: "Adding files: n of m" and its bar.
     QLabel *labAdding = nullptr;

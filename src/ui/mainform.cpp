@@ -8,10 +8,8 @@
 #include "platform/platform.h"
 #include "preview/dstrackbar.h"
 #include "preview/previewpane.h"
-#include "settings/newinifiles.h"
 #include "settings/preferences.h"
 #include "settings/profiles.h"
-#include "settings/profiletexts.h"
 #include "settings/valuelistmodel.h"
 #include "ui/aboutform.h"
 #include "ui/fixeddialog.h"
@@ -22,6 +20,7 @@
 #include "ui/maintoolbar.h"
 #include "ui/notaddedreport.h"
 #include "ui/panelsplitter.h"
+#include "ui/profilechooser.h"
 #include "ui/profilepanel.h"
 #include "ui/runpanel.h"
 #include "ui/settingform.h"
@@ -31,22 +30,19 @@
 #include "ui/watchcontroller.h"
 #include "ui/watchform.h"
 #include "ui/welcomepanel.h"
+#include "ui/windowpreferences.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStackedLayout>
@@ -58,9 +54,15 @@
 
 TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory playerFactory,
                      const QStringList &args, QWidget *parent)
-    : QMainWindow(parent), m_paths(paths), m_platform(platform)
+    : QMainWindow(parent), m_paths(paths), m_platform(platform),
+      // Closing at the end of a run is the run's own completion action: no
+      // question about the run in progress.
+      m_runHost(m_paths, [this] {
+          m_autoClosing = true;
+          close();
+      })
 {
-    m_session = new WindowSession(m_paths, m_platform, *this, this);
+    m_session = new WindowSession(m_paths, m_platform, m_runHost, this);
     m_session->setEncoderOnlySource(
         [this] { return m_settingForm && m_settingForm->chkProbeEncoder->isChecked(); });
 
@@ -105,7 +107,7 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
     column->setSpacing(0);
     m_taskList =
         new TTaskListPanel(m_session->tasks(), m_session->undo(), m_session->intake(),
-                           m_session->batch(), m_platform, *this, *m_profilePanel, panMain);
+                           m_session->batch(), m_platform, m_runHost, *m_profilePanel, panMain);
     ltvTask = m_taskList->ltvTask;
     panbg = m_taskList->panbg;
     labProductName = panbg->labProductName;
@@ -132,8 +134,8 @@ TMainForm::TMainForm(const AppPaths &paths, Platform &platform, PlayerFactory pl
                               [this] { m_runPanel->tbtnStartClick(); }},
                              this);
 
-    connect(&m_session->batch(), &BatchRun::profileNotSaved, this,
-            &TMainForm::reportProfileNotSaved);
+    connect(&m_session->batch(), &BatchRun::profileNotSaved, m_profileChooser,
+            &TProfileChooser::reportNotSaved);
     connect(&m_session->batch(), &BatchRun::progressPanelShown, this, [this](bool shown) {
         m_bottomPanels->setCurrentWidget(shown ? panBottomLeft : panBottomCenter);
     });
@@ -155,25 +157,13 @@ void TMainForm::connectToolBar()
     const auto click = [](QToolButton *button, auto *receiver, auto slot) {
         connect(button, &QToolButton::clicked, receiver, slot);
     };
-    click(tbtnAddFile, m_intakeController, &TIntakeController::tbtnAddFileClick);
-    click(tbtnAddDir, m_intakeController, &TIntakeController::tbtnAddDirClick);
-    click(tbtnUp, m_taskList, &TTaskListPanel::tbtnUpClick);
-    click(tbtnDown, m_taskList, &TTaskListPanel::tbtnDownClick);
-    click(tbtnRemove, m_taskList, &TTaskListPanel::tbtnRemoveClick);
-    click(tbtnClear, m_taskList, &TTaskListPanel::tbtnClearClick);
-    click(tbtnStart, m_runPanel, &TRunPanel::tbtnStartClick);
-    click(tbtnStop, m_runPanel, &TRunPanel::tbtnStopClick);
-    // The Stop button's menu: stop once the running tasks have finished.
-    auto *stopMenu = new QMenu(tbtnStop);
-    stopMenu->addAction(m_taskList->StopAfterCurrent1);
-    tbtnStop->setMenu(stopMenu);
-    tbtnStop->setPopupMode(QToolButton::MenuButtonPopup);
-    m_runPanel->setRunControls(tbtnPause, m_taskList->Pause1, m_taskList->StopAfterCurrent1);
+    m_runPanel->setRunControls(tbtnStart, tbtnStop, tbtnPause, m_taskList->Pause1,
+                               m_taskList->StopAfterCurrent1);
     click(tbtnSetting, this, &TMainForm::tbtnSettingClick);
     click(tbtnAbout, this, &TMainForm::tbtnAboutClick);
     click(tbtnHelp, this, &TMainForm::tbtnHelpClick);
     click(tbtnWatch, this, &TMainForm::tbtnWatchClick);
-    m_taskList->setTaskButtons({tbtnUp, tbtnDown, tbtnRemove, tbtnClear}, tbtnStart);
+    m_taskList->setTaskButtons(tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart);
     m_taskList->setTaskButtonsEnabled(false);
     tbtnStop->setEnabled(false);
     tbtnPause->setEnabled(false);
@@ -194,6 +184,12 @@ void TMainForm::buildBottomBar()
     bbtnSetting = m_idlePanel->bbtnSetting;
     labOutputPath = m_idlePanel->labOutputPath;
     edtOutputdir = m_idlePanel->edtOutputdir;
+    m_runHost.setOutputPathBox(edtOutputdir);
+    m_profileChooser = new TProfileChooser(m_paths, m_platform, *cmbProfile, *m_profilePanel, this);
+    connect(m_profileChooser, &TProfileChooser::loaded, this, [this](const QString &extension) {
+        m_runHost.setOutputExtension(extension);
+        m_session->intake().setOutputExtension(extension);
+    });
     bbtnBrowser = m_idlePanel->bbtnBrowser;
     bbtnOpen = m_idlePanel->bbtnOpen;
     connect(cmbProfile, &QComboBox::activated, this, &TMainForm::cmbProfileChange);
@@ -207,6 +203,8 @@ void TMainForm::buildBottomBar()
     pgbAdding = m_intakeController->pgbAdding;
     btnNotAdded = m_intakeController->btnNotAdded;
     m_idlePanel->addIntakeRows(labAdding, pgbAdding, btnNotAdded);
+    m_preferences = std::make_unique<TWindowPreferences>(m_paths, *m_idlePanel, *m_profileChooser,
+                                                         *m_intakeController);
 
     panBottomLeft = m_runPanel = new TRunPanel(m_session->batch(), m_platform, grids(), panBottom);
     m_runPanel->setProfileSource([this] { return profilePath(profileName()); });
@@ -255,15 +253,7 @@ void TMainForm::buildMenu()
     Undo1 = m_taskList->Undo1;
     Pause1 = m_taskList->Pause1;
     StopAfterCurrent1 = m_taskList->StopAfterCurrent1;
-    // Adding is what the toolbar's buttons do, and only while they may.
-    connect(AddFiles1, &QAction::triggered, this, [this] {
-        if (tbtnAddFile->isEnabled())
-            m_intakeController->tbtnAddFileClick();
-    });
-    connect(AddDirectorys1, &QAction::triggered, this, [this] {
-        if (tbtnAddDir->isEnabled())
-            m_intakeController->tbtnAddDirClick();
-    });
+    m_intakeController->setAddCommands(tbtnAddFile, tbtnAddDir, AddFiles1, AddDirectorys1);
 }
 
 void TMainForm::buildShortcuts()
@@ -332,9 +322,7 @@ void TMainForm::FormCreate(const QStringList &args)
     setWindowTitle(m_title);
 
     // Each shown in the user's language, its file name beside it.
-    for (const QString &name : ProfileCatalogue(m_paths))
-        cmbProfile->addItem(DisplayProfileName(name), name);
-    cmbProfile->setCurrentIndex(-1);
+    m_profileChooser->fillCatalogue();
     m_taskList->setProfileExtensions(ProfileExtensions(m_paths));
 
     m_args = args;
@@ -362,6 +350,8 @@ void TMainForm::FormCreate(const QStringList &args)
 void TMainForm::setSettingForm(TSettingForm *form)
 {
     m_settingForm = form;
+    m_runHost.setSettingForm(form);
+    m_preferences->setSettingForm(form);
     m_intakeController->setSettingForm(form);
     if (!form)
         return;
@@ -391,61 +381,12 @@ ProfileGrids TMainForm::grids() const
 
 QString TMainForm::profileName() const
 {
-    return cmbProfile->currentData().toString();
+    return m_profileChooser->profileName();
 }
 
 QString TMainForm::profilePath(const QString &name) const
 {
-    return ProfilePath(m_paths, name);
-}
-
-QString TMainForm::outputDirectory() const
-{
-    return edtOutputdir->text();
-}
-
-bool TMainForm::overwrite() const
-{
-    return m_settingForm ? m_settingForm->rdbOverWrite->isChecked() : true;
-}
-
-bool TMainForm::skipExisting() const
-{
-    return m_settingForm && m_settingForm->rdbSkip->isChecked();
-}
-
-bool TMainForm::verifyOutputs() const
-{
-    return m_settingForm ? m_settingForm->chkVerify->isChecked() : true;
-}
-
-bool TMainForm::trashSources() const
-{
-    return m_settingForm && m_settingForm->chkVerify->isChecked() &&
-           m_settingForm->chkTrash->isChecked();
-}
-
-bool TMainForm::autoOpenDir() const
-{
-    return m_settingForm ? m_settingForm->chkOpenDir->isChecked() : true;
-}
-
-bool TMainForm::autoExit() const
-{
-    return m_settingForm ? m_settingForm->chkExit->isChecked() : false;
-}
-
-bool TMainForm::autoTurnOff() const
-{
-    return m_settingForm ? m_settingForm->chkTurnoff->isChecked() : false;
-}
-
-void TMainForm::closeMainWindow()
-{
-    // Closing at the end of a run is the run's own completion action: no
-    // question about the run in progress.
-    m_autoClosing = true;
-    close();
+    return m_profileChooser->profilePath(name);
 }
 
 void TMainForm::closeForSignal()
@@ -477,12 +418,9 @@ void TMainForm::tbtnAboutClick()
 
 void TMainForm::tbtnWatchClick()
 {
-    if (!m_watchForm) {
-        QStringList profiles;
-        for (int i = 0; i < cmbProfile->count(); ++i)
-            profiles << cmbProfile->itemText(i);
-        m_watchForm = new TWatchForm(*m_watchController, m_platform, profiles, this);
-    }
+    if (!m_watchForm)
+        m_watchForm =
+            new TWatchForm(*m_watchController, m_platform, m_profileChooser->shownNames(), this);
     m_watchForm->open();
 }
 
@@ -522,36 +460,7 @@ void TMainForm::LeaveRunMode()
 
 void TMainForm::cmbProfileChange()
 {
-    const QString name = profileName();
-    if (name.isEmpty())
-        return;
-    const QString path = profilePath(name);
-    if (!QFileInfo::exists(path))
-        return;
-    QString notSaved;
-    LoadProfile(path, grids(), &m_outputExt, !m_paths.isShipped(path), &notSaved);
-    m_session->intake().setOutputExtension(m_outputExt);
-    m_profilePanel->fitSectionsToProfile();
-    if (!notSaved.isEmpty())
-        reportProfileNotSaved(path, notSaved);
-}
-
-bool TMainForm::rewritesProfile(const QString &profilePath) const
-{
-    return !m_paths.isShipped(profilePath);
-}
-
-void TMainForm::reportProfileNotSaved(const QString &path, const QString &error)
-{
-    if (m_notSavedReported.contains(path))
-        return;
-    m_notSavedReported.insert(path);
-    const QString text =
-        error + tr(". The profile's values are used as shown, but it cannot be saved.");
-    if (m_restoring)
-        m_startupErrors << text;
-    else
-        m_platform.messageBox(text, tr("Profile Not Saved"), Platform::Icon::Information);
+    m_profileChooser->load();
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -576,24 +485,7 @@ void TMainForm::FormShow()
 
 void TMainForm::RestorePreferences()
 {
-    // Part of the start: a settings file that cannot be used leaves what was
-    // read, the defaults for the rest, and its error for the message shown
-    // once the windows are up.
-    const bool rewrite = !m_paths.isShipped(preferencesFile());
-    edtOutputdir->setText(
-        ReadOutputPath(preferencesFile(), m_paths.factoryOutputPath(), rewrite, &m_startupErrors));
-    m_intakeController->setLastFolder(ReadLastFolder(preferencesFile(), rewrite, &m_startupErrors));
-    if (cmbProfile->count() == 0)
-        return;
-    const int index = ReadProfileIndex(preferencesFile(), rewrite, &m_startupErrors);
-    cmbProfile->setCurrentIndex(index >= 0 && index < cmbProfile->count() ? index : -1);
-    m_restoring = true;
-    const auto restored = qScopeGuard([this] { m_restoring = false; });
-    try {
-        cmbProfileChange();
-    } catch (const TIniFileError &e) {
-        m_startupErrors << e.text();
-    }
+    m_preferences->restore(m_startupErrors);
 }
 
 void TMainForm::RestoreSession()
@@ -615,18 +507,7 @@ QStringList TMainForm::takeStartupErrors()
 
 void TMainForm::StorePreferences()
 {
-    if (m_paths.isShipped(preferencesFile()))
-        return; // the user was told at start-up that settings are not saved
-    PreferenceValues values;
-    if (m_settingForm) {
-        values = m_settingForm->preferences();
-    } else {
-        values =
-            ReadPreferences(preferencesFile(), QStringLiteral("Main"), m_paths.factoryOutputPath());
-    }
-    values.outputPath = edtOutputdir->text();
-    values.lastFolder = m_intakeController->lastFolder();
-    ::StorePreferences(preferencesFile(), cmbProfile->currentIndex(), values);
+    m_preferences->store();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

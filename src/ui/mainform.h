@@ -1,12 +1,11 @@
 #pragma once
 
-#include "engine/runhost.h"
 #include "settings/apppaths.h"
 #include "settings/profilegrids.h"
+#include "ui/windowrunhost.h"
 #include "ui/windowsession.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -41,6 +40,7 @@ class TMainToolBar;
 class TNotAddedReport;
 class TPanelSplitter;
 class TPreviewPane;
+class TProfileChooser;
 class TProfilePanel;
 class TRunPanel;
 class TSectionStack;
@@ -51,6 +51,7 @@ class TWelcomePanel;
 class TValueListEditor;
 class TWatchController;
 class TWatchForm;
+class TWindowPreferences;
 
 // The program's main window: the toolbar, the task list with the bar below
 // it (the profile and output path while idle, the progress of a run while
@@ -59,7 +60,7 @@ class TWatchForm;
 // profile, the encoder and the batch run; the panels own their controls and
 // the commands on them, and the window keeps pointers to those controls
 // under the names the window's design gives them.
-class TMainForm : public QMainWindow, public RunHost
+class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -103,6 +104,10 @@ public:
     // The file name (without ".apf") of the profile chosen; the chooser shows
     // it in the user's language.
     QString profileName() const;
+    // "." + the type of the profile last loaded, or empty before the first load.
+    QString outputExtension() const { return m_runHost.outputExtension(); }
+    // Whether the run keeps an existing output file (Skip).
+    bool skipExisting() const { return m_runHost.skipExisting(); }
 
     TaskStore &tasks() { return m_session->tasks(); }
     TaskIntake &intake() { return m_session->intake(); }
@@ -121,21 +126,9 @@ public:
     // Null until the dialog is first opened.
     TWatchForm *watchForm() { return m_watchForm; }
 
-    // RunHost
-    QString outputDirectory() const override;
-    QString outputExtension() const override { return m_outputExt; }
-    bool overwrite() const override;
-    bool skipExisting() const override;
-    bool verifyOutputs() const override;
-    bool trashSources() const override;
-    bool autoOpenDir() const override;
-    bool autoExit() const override;
-    bool autoTurnOff() const override;
-    void closeMainWindow() override;
     // Closes the window for SIGTERM or SIGINT: a run in progress is stopped
     // without a question, its partial output removed, the list saved.
     void closeForSignal();
-    bool rewritesProfile(const QString &profilePath) const override;
 
     // Controls, named as the window's design names them. The toolbar and
     // its buttons.
@@ -223,34 +216,28 @@ private:
     void FormShow();
     void RestorePreferences();
     void StorePreferences();
-    // A profile whose file could not be written back (loading and Start
-    // rewrite it): told once per file while the program runs, since a
-    // read-only profile would otherwise bring the same message every time.
-    void reportProfileNotSaved(const QString &path, const QString &error);
 
     AppPaths m_paths;
     Platform &m_platform;
     QString m_language = QStringLiteral("en");
     QString m_version;
     QString m_title; // the window's title while not paused
-    QString m_outputExt;
     bool m_shown = false;
     bool m_autoClosing = false;
     bool m_closingForSignal = false;
     QStringList m_startupErrors;
-    QStringList m_args;               // the command line, taken in once the window is shown
-    QSet<QString> m_notSavedReported; // profile paths
-    // True while the first showing restores the preferences and the profile:
-    // errors then wait for the start-up message.
-    bool m_restoring = false;
+    QStringList m_args; // the command line, taken in once the window is shown
     bool m_hadArgs = false;
 
+    TWindowRunHost m_runHost;
     WindowSession *m_session = nullptr;       // the tasks, the run and what they need
     QAction *m_stopKey = nullptr;             // Escape, while a run goes on
     QStackedLayout *m_bottomPanels = nullptr; // the idle and the progress panel
 
     TMainToolBar *m_toolBar = nullptr;
     TProfilePanel *m_profilePanel = nullptr;
+    TProfileChooser *m_profileChooser = nullptr;
+    std::unique_ptr<TWindowPreferences> m_preferences;
     TTaskListPanel *m_taskList = nullptr;
     TIdlePanel *m_idlePanel = nullptr;
     TRunPanel *m_runPanel = nullptr;

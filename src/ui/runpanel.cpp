@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTimer>
@@ -132,8 +133,16 @@ void TRunPanel::setJobsSource(std::function<int()> source)
     m_jobsSource = std::move(source);
 }
 
-void TRunPanel::setRunControls(QToolButton *pause, QAction *pauseEntry, QAction *stopAfterCurrent)
+void TRunPanel::setRunControls(QToolButton *start, QToolButton *stop, QToolButton *pause,
+                               QAction *pauseEntry, QAction *stopAfterCurrent)
 {
+    connect(start, &QToolButton::clicked, this, &TRunPanel::tbtnStartClick);
+    connect(stop, &QToolButton::clicked, this, &TRunPanel::tbtnStopClick);
+    // The Stop button's menu: stop once the running tasks have finished.
+    auto *stopMenu = new QMenu(stop);
+    stopMenu->addAction(stopAfterCurrent);
+    stop->setMenu(stopMenu);
+    stop->setPopupMode(QToolButton::MenuButtonPopup);
     m_pause = pause;
     m_pauseEntry = pauseEntry;
     m_stopAfterCurrent = stopAfterCurrent;

@@ -30,9 +30,11 @@ public:
     void setProfileSource(std::function<QString()> source);
     // The number of conversions that may run at once, read when a run starts.
     void setJobsSource(std::function<int()> source);
-    // The window's Pause button, its Pause entry and its check item "Stop
-    // After Current Task": they act on the run and show its state.
-    void setRunControls(QToolButton *pause, QAction *pauseEntry, QAction *stopAfterCurrent);
+    // The window's Start, Stop and Pause buttons, its Pause entry and its
+    // check item "Stop After Current Task", which the Stop button's menu
+    // holds too: they act on the run and show its state.
+    void setRunControls(QToolButton *start, QToolButton *stop, QToolButton *pause,
+                        QAction *pauseEntry, QAction *stopAfterCurrent);
     // The run's commands as the run's state has it.
     void showRunState(int state);
     // The status area: a short note on a command that could not act (a

@@ -144,9 +144,14 @@ void TTaskListPanel::buildMenu()
     });
 }
 
-void TTaskListPanel::setTaskButtons(const QList<QToolButton *> &buttons, QToolButton *start)
+void TTaskListPanel::setTaskButtons(QToolButton *up, QToolButton *down, QToolButton *remove,
+                                    QToolButton *clear, QToolButton *start)
 {
-    m_taskButtons = buttons;
+    connect(up, &QToolButton::clicked, this, &TTaskListPanel::tbtnUpClick);
+    connect(down, &QToolButton::clicked, this, &TTaskListPanel::tbtnDownClick);
+    connect(remove, &QToolButton::clicked, this, &TTaskListPanel::tbtnRemoveClick);
+    connect(clear, &QToolButton::clicked, this, &TTaskListPanel::tbtnClearClick);
+    m_taskButtons = {up, down, remove, clear};
     m_startButton = start;
 }
 

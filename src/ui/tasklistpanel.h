@@ -43,9 +43,10 @@ public:
                    QWidget *parent = nullptr);
     ~TTaskListPanel() override;
 
-    // The toolbar's task buttons and Start, enabled while there are tasks
-    // to act on (Start not during a run).
-    void setTaskButtons(const QList<QToolButton *> &buttons, QToolButton *start);
+    // The toolbar's task buttons, which act on the list, and Start, enabled
+    // while there are tasks to act on (Start not during a run).
+    void setTaskButtons(QToolButton *up, QToolButton *down, QToolButton *remove, QToolButton *clear,
+                        QToolButton *start);
     void setTaskButtonsEnabled(bool enabled);
     void enableTaskButtonsIfAny();
     // The window enters or leaves its running state.
