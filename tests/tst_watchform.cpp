@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -63,6 +64,13 @@ private slots:
         QTest::mouseClick(form->btnPause, Qt::LeftButton);
         QVERIFY(WatchList::read(f.paths.watchListFile()).watches.value(0).paused);
         QCOMPARE(form->ltvWatch->topLevelItem(0)->text(3), QStringLiteral("Paused"));
+        // The settle time typed in is kept when Return takes it.
+        QTest::keyClick(form->spnSettle, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(form->spnSettle, "25");
+        QCOMPARE(WatchList::read(f.paths.watchListFile()).settleSecs, 10);
+        QTest::keyClick(form->spnSettle, Qt::Key_Return);
+        saved = WatchList::read(f.paths.watchListFile());
+        QCOMPARE(QList<int>({saved.settleSecs, saved.rescanSecs}), QList<int>({25, 60}));
     }
 
     // A clip dropped into a watched folder becomes a task of the list and is

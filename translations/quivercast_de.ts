@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation>An&amp;halten</translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Res&amp;ume</source>
-        <translation>&amp;Fortsetzen</translation>
+        <translation>F&amp;ortsetzen</translation>
     </message>
     <message>
         <source>Watch Folders Not Saved</source>
@@ -1290,6 +1290,18 @@
     <message>
         <source>Retry Failed</source>
         <translation>Fehlgeschlagene erneut</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>Datei aufnehmen, wenn &amp;unverändert seit:</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Ordner neu &amp;durchsuchen alle:</translation>
     </message>
 </context>
 <context>

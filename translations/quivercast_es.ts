@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Res&amp;ume</source>
-        <translation>Re&amp;anudar</translation>
+        <translation>&amp;Reanudar</translation>
     </message>
     <message>
         <source>Watch Folders Not Saved</source>
@@ -1290,6 +1290,18 @@
     <message>
         <source>Retry Failed</source>
         <translation>Reintentar fallidos</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>&amp;Tomar un archivo sin cambios durante:</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Volver a &amp;leer las carpetas cada:</translation>
     </message>
 </context>
 <context>

@@ -1291,6 +1291,18 @@
         <source>Retry Failed</source>
         <translation>Réessayer les échecs</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>Prendre un fichier &amp;inchangé depuis :</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Relire les &amp;dossiers toutes les :</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomePanel</name>

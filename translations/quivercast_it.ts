@@ -1291,6 +1291,18 @@
         <source>Retry Failed</source>
         <translation>Riprova non riusciti</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>Prendere un file &amp;invariato da:</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Ri&amp;leggere le cartelle ogni:</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomePanel</name>

@@ -1291,6 +1291,18 @@
         <source>Retry Failed</source>
         <translation>失敗分を再試行</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>ファイルが変化しなくなってから取り込むまで(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>フォルダーを再走査する間隔(&amp;S):</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomePanel</name>

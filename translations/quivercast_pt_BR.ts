@@ -1265,7 +1265,7 @@
     </message>
     <message>
         <source>Retry &amp;Failed</source>
-        <translation>Repetir &amp;falhas</translation>
+        <translation>Repetir fal&amp;has</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1290,6 +1290,18 @@
     <message>
         <source>Retry Failed</source>
         <translation>Repetir falhas</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>Pegar um arquivo &amp;inalterado por:</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Reler as pa&amp;stas a cada:</translation>
     </message>
 </context>
 <context>

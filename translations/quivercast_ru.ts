@@ -1291,6 +1291,18 @@
         <source>Retry Failed</source>
         <translation>Повторить неудачные</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> с</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>&amp;Брать файл, не менявшийся в течение:</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>Перечитывать папки &amp;каждые:</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomePanel</name>

@@ -1291,6 +1291,18 @@
         <source>Retry Failed</source>
         <translation>重试失败项</translation>
     </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>&amp;Take a file once unchanged for:</source>
+        <translation>文件未变化多久后处理(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Re&amp;scan the folders every:</source>
+        <translation>重新扫描文件夹的间隔(&amp;S):</translation>
+    </message>
 </context>
 <context>
     <name>TWelcomePanel</name>

@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +29,24 @@ TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStr
     ltvWatch->setHeaderLabels({tr("Folder"), tr("Profile"), tr("Output Directory"), tr("State")});
     ltvWatch->setRootIsDecorated(false);
     ltvWatch->setTextElideMode(Qt::ElideMiddle);
+    auto *timing = new QHBoxLayout;
+    const auto seconds = [this, timing](const QString &label, const QString &name, int least) {
+        auto *spin = new QSpinBox(this);
+        spin->setObjectName(name);
+        spin->setRange(least, 86400);
+        spin->setSuffix(tr(" s"));
+        // Taken when typed in whole, not at every digit.
+        spin->setKeyboardTracking(false);
+        auto *text = new QLabel(label, this);
+        text->setBuddy(spin);
+        timing->addWidget(text);
+        timing->addWidget(spin);
+        return spin;
+    };
+    spnSettle = seconds(tr("&Take a file once unchanged for:"), QStringLiteral("spnSettle"), 0);
+    timing->addSpacing(16);
+    spnRescan = seconds(tr("Re&scan the folders every:"), QStringLiteral("spnRescan"), 1);
+    timing->addStretch();
     auto *buttons = new QVBoxLayout;
     const auto button = [this, buttons](const QString &text, const QString &name) {
         auto *b = new QPushButton(text, this);
@@ -40,8 +61,11 @@ TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStr
     btnRetry = button(tr("Retry &Failed"), QStringLiteral("btnRetry"));
     buttons->addStretch();
     btnClose = button(tr("&Close"), QStringLiteral("btnClose"));
+    auto *left = new QVBoxLayout;
+    left->addWidget(ltvWatch, 1);
+    left->addLayout(timing);
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(ltvWatch, 1);
+    layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
     connect(btnAdd, &QPushButton::clicked, this, &TWatchForm::btnAddClick);
@@ -50,6 +74,8 @@ TWatchForm::TWatchForm(TWatchController &watches, Platform &platform, const QStr
     connect(btnRemove, &QPushButton::clicked, this, &TWatchForm::btnRemoveClick);
     connect(btnRetry, &QPushButton::clicked, this, &TWatchForm::btnRetryClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(spnSettle, &QSpinBox::valueChanged, this, &TWatchForm::timingChanged);
+    connect(spnRescan, &QSpinBox::valueChanged, this, &TWatchForm::timingChanged);
     connect(ltvWatch, &QTreeWidget::currentItemChanged, this, &TWatchForm::updateButtons);
     connect(ltvWatch, &QTreeWidget::itemDoubleClicked, this, &TWatchForm::btnEditClick);
     connect(m_edit, &TWatchEditForm::watchAccepted, this, &TWatchForm::editAccepted);
@@ -91,6 +117,11 @@ void TWatchForm::fill()
 {
     const int keep = current();
     ltvWatch->clear();
+    {
+        const QSignalBlocker settle(spnSettle), rescan(spnRescan);
+        spnSettle->setValue(m_watches.list().settleSecs);
+        spnRescan->setValue(m_watches.list().rescanSecs);
+    }
     const QList<WatchSettings> &list = m_watches.list().watches;
     for (int i = 0; i < list.size(); ++i) {
         auto *item = new QTreeWidgetItem(
@@ -147,6 +178,17 @@ void TWatchForm::editAccepted()
     else
         list.watches << m_edit->watch();
     report(m_watches.setList(list));
+}
+
+void TWatchForm::timingChanged()
+{
+    WatchList list = m_watches.list();
+    list.settleSecs = spnSettle->value();
+    list.rescanSecs = spnRescan->value();
+    const QString error = m_watches.setList(list);
+    report(error);
+    if (!error.isEmpty())
+        fill(); // as kept
 }
 
 void TWatchForm::btnPauseClick()

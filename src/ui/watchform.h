@@ -4,13 +4,16 @@
 
 class Platform;
 class QPushButton;
+class QSpinBox;
 class QTreeWidget;
 class TWatchController;
 class TWatchEditForm;
 
 // "Watch Folders": the watches with their folder, profile, output directory
 // and state; adds, edits, pauses or resumes and removes them, and takes the
-// failed files of one again. Every change is kept in Watches.ini at once.
+// failed files of one again; sets how long a file must stand still and how
+// often the folders are read whole. Every change is kept in Watches.ini at
+// once.
 // Shown without a modal loop.
 class TWatchForm : public QDialog
 {
@@ -23,6 +26,8 @@ public:
     TWatchEditForm &editForm() { return *m_edit; }
 
     QTreeWidget *ltvWatch;
+    QSpinBox *spnSettle;
+    QSpinBox *spnRescan;
     QPushButton *btnAdd;
     QPushButton *btnEdit;
     QPushButton *btnPause;
@@ -45,6 +50,7 @@ private:
     void updateButtons();
     int current() const;
     void editAccepted();
+    void timingChanged();
     void report(const QString &error);
 
     TWatchController &m_watches;
