@@ -178,38 +178,44 @@ private slots:
         QCOMPARE(readyWithin(*w, 3 * RescanMs), QStringList());
     }
 
-    // The watches are changed (another added, or this one's output folder)
-    // while a file of one converts: its end is still recorded, so it is
-    // neither taken again now nor by a later session.
+    // The watches are changed (another added, this one's output folder
+    // changed, or this one removed) while a file of one converts: its end is
+    // still recorded, so it is neither taken again now nor by a later session
+    // watching that folder.
     void watchesChangedDuringConversion_data()
     {
-        QTest::addColumn<bool>("otherAdded");
-        QTest::newRow("another watch added") << true;
-        QTest::newRow("output folder changed") << false;
+        QTest::addColumn<QString>("change");
+        QTest::newRow("another watch added") << "added";
+        QTest::newRow("output folder changed") << "output";
+        QTest::newRow("watch removed") << "removed";
     }
     void watchesChangedDuringConversion()
     {
-        QFETCH(bool, otherAdded);
+        QFETCH(QString, change);
         const QString other = m_work.filePath("other");
         QVERIFY(QDir().mkpath(other));
         QVERIFY(writeFile(m_dir + "/clip.avi", "clip"));
         const auto records = [this](const QString &id) { return m_records + u'/' + id; };
-        QList<WatchSettings> list{{m_dir, "P", m_work.filePath("out"), false, "rename", false, {}}};
+        const QList<WatchSettings> before{
+            {m_dir, "P", m_work.filePath("out"), false, "rename", false, {}}};
         WatchFolders watches(m_events, m_writers, records);
         QSignalSpy ready(&watches, &WatchFolders::fileReady);
-        watches.setWatches(list, SettleMs, RescanMs);
+        watches.setWatches(before, SettleMs, RescanMs);
         QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 5000);
         QVERIFY(watches.conversionStarting(m_dir + "/clip.avi"));
-        if (otherAdded)
-            list << WatchSettings{other, "P", other + "/out", false, "rename", false, {}};
+        QList<WatchSettings> after = before;
+        if (change == "added")
+            after << WatchSettings{other, "P", other + "/out", false, "rename", false, {}};
+        else if (change == "output")
+            after[0].outputDir = m_work.filePath("elsewhere");
         else
-            list[0].outputDir = m_work.filePath("elsewhere");
-        watches.setWatches(list, SettleMs, RescanMs);
+            after.clear();
+        watches.setWatches(after, SettleMs, RescanMs);
         watches.conversionEnded(m_dir + "/clip.avi", TaskStatus::Complete);
         QTest::qWait(4 * SettleMs);
         WatchFolders later(m_events, m_writers, records);
         QSignalSpy laterReady(&later, &WatchFolders::fileReady);
-        later.setWatches(list, SettleMs, RescanMs);
+        later.setWatches(before, SettleMs, RescanMs);
         QTest::qWait(4 * SettleMs);
         QCOMPARE(ready.size() + laterReady.size(), 1);
     }

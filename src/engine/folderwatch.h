@@ -77,6 +77,7 @@ public:
     void conversionEnded(const QString &path, WatchRecords::Result result);
     // The file was told ready by this watch.
     bool handedOut(const QString &path) const { return m_handed.contains(path); }
+    bool isConverting() const { return !m_converting.isEmpty(); }
 
     // Failed files are taken again; returns how many.
     int retryFailed();

@@ -52,28 +52,40 @@ void WatchFolders::setWatches(const QList<WatchSettings> &watches, int settleMs,
         starting.push_back(folder.get());
         m_watches.push_back({settings, std::move(folder)});
     }
+    for (Watch &w : earlier) {
+        const auto successor =
+            std::find_if(m_watches.begin(), m_watches.end(),
+                         [&](const Watch &now) { return now.settings.id == w.settings.id; });
+        if (w.folder && w.folder->isConverting() && successor == m_watches.end()) {
+            w.folder->setPaused(true);
+            m_removed.push_back(std::move(w.folder));
+        }
+    }
     for (FolderWatch *folder : starting)
         folder->start();
 }
 
-int WatchFolders::watchOf(const QString &path) const
+FolderWatch *WatchFolders::watchOf(const QString &path) const
 {
-    for (int i = 0; i < count(); ++i)
-        if (m_watches[i].folder->handedOut(path))
-            return i;
-    return -1;
+    for (const Watch &w : m_watches)
+        if (w.folder->handedOut(path))
+            return w.folder.get();
+    for (const auto &removed : m_removed)
+        if (removed->handedOut(path))
+            return removed.get();
+    return nullptr;
 }
 
 bool WatchFolders::conversionStarting(const QString &path, QString *error)
 {
-    const int w = watchOf(path);
-    return w < 0 || m_watches[w].folder->conversionStarting(path, error);
+    FolderWatch *w = watchOf(path);
+    return !w || w->conversionStarting(path, error);
 }
 
 void WatchFolders::conversionEnded(const QString &path, const QString &status)
 {
-    const int w = watchOf(path);
-    if (w < 0)
+    FolderWatch *w = watchOf(path);
+    if (!w)
         return;
     WatchRecords::Result result = WatchRecords::Result::None;
     if (status == TaskStatus::Complete)
@@ -82,5 +94,6 @@ void WatchFolders::conversionEnded(const QString &path, const QString &status)
         result = WatchRecords::Result::Skipped;
     else if (status == TaskStatus::Failed)
         result = WatchRecords::Result::Failed;
-    m_watches[w].folder->conversionEnded(path, result);
+    w->conversionEnded(path, result);
+    std::erase_if(m_removed, [](const auto &removed) { return !removed->isConverting(); });
 }

@@ -34,8 +34,6 @@ public:
     int count() const { return int(m_watches.size()); }
     const WatchSettings &settings(int watch) const { return m_watches[watch].settings; }
     FolderWatch &watch(int watch) { return *m_watches[watch].folder; }
-    // The watch that told path ready; -1 for none.
-    int watchOf(const QString &path) const;
 
     // The run takes and ends a task of a watched file (status: the task's
     // final status, "Complete", "Skipped", "Failed" or "Stop"). False, with
@@ -49,6 +47,9 @@ signals:
     void availableChanged(int watch, bool available);
 
 private:
+    // The watch that told path ready, also a removed one; null for none.
+    FolderWatch *watchOf(const QString &path) const;
+
     struct Watch
     {
         WatchSettings settings;
@@ -60,4 +61,7 @@ private:
     std::function<QString(const QString &)> m_recordsFolder;
     OutputRecords *m_outputs = nullptr;
     std::vector<Watch> m_watches;
+    // Removed while files of theirs convert: kept, paused, to record those
+    // conversions' ends.
+    std::vector<std::unique_ptr<FolderWatch>> m_removed;
 };
